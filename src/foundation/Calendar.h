@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <unicode/uversion.h>
+
+#include <memory>
+#include <optional>
+
+// ICU's namespace is a versioned one behind the `icu` alias, so a forward
+// declaration has to go through its own macros.
+U_NAMESPACE_BEGIN
+class Calendar;
+U_NAMESPACE_END
+
+namespace tabrino {
+
+enum class CalendarUnit { Day, Month, Year };
+
+struct DateComponents {
+    int year = 0;
+    int month = 0;  // 1...12
+    int day = 0;    // 1...31
+    int hour = 0;
+    int minute = 0;
+};
+
+// A Gregorian calendar in one time zone with one first weekday, over ICU.
+// A value type: copies share an immutable prototype. Instants are QDateTime
+// (any time spec in, UTC out).
+class Calendar {
+public:
+    // `timeZoneId` is an IANA id such as "Europe/Berlin"; an unknown id gives
+    // UTC. `firstWeekday` is 1 for Sunday ... 7 for Saturday.
+    explicit Calendar(const QString& timeZoneId, int firstWeekday = 1);
+
+    // The user's calendar: the system time zone and the locale's first weekday.
+    static Calendar current();
+
+    QString timeZoneId() const;
+    int firstWeekday() const;
+
+    // First moment of the day holding `instant` (not always 00:00 where a
+    // daylight-saving change skips midnight).
+    QDateTime startOfDay(const QDateTime& instant) const;
+
+    // `instant` plus `count` units, keeping the wall-clock time and clamping
+    // to the month's end instead of wrapping (31 Jan + 1 month = 28/29 Feb).
+    // Absent when the result cannot be computed.
+    std::optional<QDateTime> adding(CalendarUnit unit, qint64 count, const QDateTime& instant) const;
+
+    // Whole days from the start of `from`'s day to the start of `to`'s day;
+    // negative when `to` lies on an earlier day.
+    int daysBetween(const QDateTime& from, const QDateTime& to) const;
+
+    // The instant with these wall-clock components in this calendar's zone;
+    // absent when the components are out of range.
+    std::optional<QDateTime> date(const DateComponents& components) const;
+
+    // Wall-clock components of `instant` in this calendar's zone.
+    DateComponents components(const QDateTime& instant) const;
+
+    // The first instant strictly after `instant` at which the zone's UTC
+    // offset changes; absent when the zone has no later change.
+    std::optional<QDateTime> nextOffsetChange(const QDateTime& instant) const;
+
+private:
+    std::shared_ptr<const icu::Calendar> m_prototype;
+};
+
+}  // namespace tabrino

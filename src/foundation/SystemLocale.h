@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace tabrino {
+
+// The user's locale as the environment names it (LC_ALL, then the category
+// variable, then LANG), as an ICU locale id such as "de_DE". "en_US_POSIX"
+// style C/POSIX locales have no currency.
+class SystemLocale {
+public:
+    // ICU id of the locale for money (LC_MONETARY).
+    static QString monetaryLocaleId();
+    // ICU id of the locale for dates and texts (LC_TIME).
+    static QString timeLocaleId();
+    // ISO 4217 code of the monetary locale's currency, "USD" when it has none.
+    static QString currencyCode();
+};
+
+}  // namespace tabrino

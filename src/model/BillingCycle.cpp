@@ -1,0 +1,87 @@
+#include "model/BillingCycle.h"
+
+#include <algorithm>
+
+namespace tabrino {
+
+BillingCycle BillingCycle::fromStored(const QString& rawValue, qint64 customDays)
+{
+    if (rawValue == u"weekly")
+        return weekly();
+    if (rawValue == u"quarterly")
+        return quarterly();
+    if (rawValue == u"yearly")
+        return yearly();
+    if (rawValue == u"custom")
+        return custom(std::max<qint64>(customDays, 1));
+    return monthly();
+}
+
+QString BillingCycle::rawValue() const
+{
+    switch (m_kind) {
+    case Kind::Custom: return QStringLiteral("custom");
+    case Kind::Weekly: return QStringLiteral("weekly");
+    case Kind::Monthly: return QStringLiteral("monthly");
+    case Kind::Quarterly: return QStringLiteral("quarterly");
+    case Kind::Yearly: return QStringLiteral("yearly");
+    }
+    return QStringLiteral("monthly");
+}
+
+QString BillingCycle::shortLabel() const
+{
+    switch (m_kind) {
+    case Kind::Custom: return QString::number(m_days) + u'd';
+    case Kind::Weekly: return QStringLiteral("wk");
+    case Kind::Monthly: return QStringLiteral("mo");
+    case Kind::Quarterly: return QStringLiteral("qtr");
+    case Kind::Yearly: return QStringLiteral("yr");
+    }
+    return QStringLiteral("mo");
+}
+
+QString BillingCycle::displayName() const
+{
+    switch (m_kind) {
+    case Kind::Custom: return u"Every "_qs + QString::number(m_days) + u" days"_qs;
+    case Kind::Weekly: return QStringLiteral("Weekly");
+    case Kind::Monthly: return QStringLiteral("Monthly");
+    case Kind::Quarterly: return QStringLiteral("Quarterly");
+    case Kind::Yearly: return QStringLiteral("Yearly");
+    }
+    return QStringLiteral("Monthly");
+}
+
+CalendarStep BillingCycle::calendarStep() const
+{
+    switch (m_kind) {
+    case Kind::Custom: return {CalendarUnit::Day, std::max<qint64>(m_days, 1)};
+    case Kind::Weekly: return {CalendarUnit::Day, 7};
+    case Kind::Monthly: return {CalendarUnit::Month, 1};
+    case Kind::Quarterly: return {CalendarUnit::Month, 3};
+    case Kind::Yearly: return {CalendarUnit::Year, 1};
+    }
+    return {CalendarUnit::Month, 1};
+}
+
+const Decimal& BillingCycle::averageDaysPerMonth()
+{
+    static const Decimal value = *Decimal::fromString(std::string_view("30.4375"));
+    return value;
+}
+
+Decimal BillingCycle::monthlyFactor() const
+{
+    const Decimal& month = averageDaysPerMonth();
+    switch (m_kind) {
+    case Kind::Custom: return month / Decimal(static_cast<long long>(std::max<qint64>(m_days, 1)));
+    case Kind::Weekly: return month / Decimal(7);
+    case Kind::Monthly: return month / month;
+    case Kind::Quarterly: return month / (Decimal(3) * month);
+    case Kind::Yearly: return month / (Decimal(12) * month);
+    }
+    return Decimal(1);
+}
+
+}  // namespace tabrino

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "foundation/Calendar.h"
+#include "foundation/Decimal.h"
+
+#include <QHashFunctions>
+#include <QString>
+
+namespace tabrino {
+
+struct CalendarStep {
+    CalendarUnit unit;
+    qint64 count;
+};
+
+// How often a subscription charges. Stored as two attributes: the raw text
+// and a day count that only custom cycles use.
+class BillingCycle {
+public:
+    enum class Kind { Custom, Weekly, Monthly, Quarterly, Yearly };
+
+    static BillingCycle weekly() { return BillingCycle(Kind::Weekly); }
+    static BillingCycle monthly() { return BillingCycle(Kind::Monthly); }
+    static BillingCycle quarterly() { return BillingCycle(Kind::Quarterly); }
+    static BillingCycle yearly() { return BillingCycle(Kind::Yearly); }
+    static BillingCycle custom(qint64 days) { return BillingCycle(Kind::Custom, days); }
+
+    // From the stored pair; never fails. Unknown text (even "Monthly") reads
+    // as monthly; a custom day count below 1 reads as 1.
+    static BillingCycle fromStored(const QString& rawValue, qint64 customDays);
+
+    Kind kind() const { return m_kind; }
+    qint64 customDays() const { return m_days; }  // 0 for named cycles
+
+    QString rawValue() const;
+    QString shortLabel() const;    // "wk", "mo", "qtr", "yr", "10d"
+    QString displayName() const;   // "Weekly" ... "Every 10 days"
+    CalendarStep calendarStep() const;
+    Decimal monthlyFactor() const; // per-charge amount x factor = monthly equivalent
+
+    static const Decimal& averageDaysPerMonth();  // 30.4375 = 365.25 / 12
+
+    friend bool operator==(const BillingCycle&, const BillingCycle&) = default;
+
+private:
+    explicit BillingCycle(Kind kind, qint64 days = 0) : m_kind(kind), m_days(days) {}
+
+    Kind m_kind;
+    qint64 m_days;
+};
+
+inline size_t qHash(const BillingCycle& cycle, size_t seed = 0)
+{
+    return qHashMulti(seed, static_cast<int>(cycle.kind()), cycle.customDays());
+}
+
+}  // namespace tabrino

@@ -1,0 +1,28 @@
+#include "model/MonthlySnapshot.h"
+
+#include "foundation/Clock.h"
+
+namespace tabrino {
+
+MonthlySnapshot::MonthlySnapshot(const QDateTime& monthStart, const Decimal& monthlyTotal,
+                                 qint64 activeSubscriptionCount, QObject* parent)
+    : PersistentRecord(parent),
+      m_monthStart(monthStart.toUTC()),
+      m_monthlyTotal(monthlyTotal),
+      m_activeSubscriptionCount(activeSubscriptionCount),
+      m_capturedAt(Clock::now())
+{
+}
+
+QDateTime MonthlySnapshot::startOfMonth(const QDateTime& date, const Calendar& calendar)
+{
+    const DateComponents parts = calendar.components(date);
+    return calendar.date({parts.year, parts.month, 1, 0, 0}).value_or(date);
+}
+
+void MonthlySnapshot::setMonthStart(const QDateTime& value) { assign(this, m_monthStart, value.toUTC(), &MonthlySnapshot::monthStartChanged); }
+void MonthlySnapshot::setMonthlyTotal(const Decimal& value) { assign(this, m_monthlyTotal, value, &MonthlySnapshot::monthlyTotalChanged); }
+void MonthlySnapshot::setActiveSubscriptionCount(qint64 value) { assign(this, m_activeSubscriptionCount, value, &MonthlySnapshot::activeSubscriptionCountChanged); }
+void MonthlySnapshot::setCapturedAt(const QDateTime& value) { assign(this, m_capturedAt, value.toUTC(), &MonthlySnapshot::capturedAtChanged); }
+
+}  // namespace tabrino

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <optional>
+
+namespace tabrino {
+
+// What kind of service a subscription is. Stored as its raw value text.
+class SubscriptionCategory {
+public:
+    enum Value { Streaming, Software, Music, Cloud, Fitness, News, Gaming, Finance, Food, Other };
+
+    constexpr SubscriptionCategory(Value value) : m_value(value) {}  // NOLINT(google-explicit-constructor)
+
+    // Exact, case-sensitive match of a raw value; absent for anything else.
+    static std::optional<SubscriptionCategory> fromRawValue(QStringView rawValue);
+    static const std::array<SubscriptionCategory, 10>& allCases();
+
+    Value value() const { return m_value; }
+    QString rawValue() const;
+    QString id() const { return rawValue(); }
+    QString displayName() const;
+    QString symbolName() const;
+
+    friend bool operator==(SubscriptionCategory, SubscriptionCategory) = default;
+
+private:
+    Value m_value;
+};
+
+}  // namespace tabrino

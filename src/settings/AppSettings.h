@@ -1,0 +1,93 @@
+#pragma once
+
+#include "settings/MenuBarDisplayMode.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
+class QSettings;
+
+namespace tabrino {
+
+// The user's preferences, each mirrored in the per-user settings store under
+// a key named after the property. Keys the user never set read a registered
+// default that lives only in memory, so a later change of a default reaches
+// every user who did not choose a value of their own.
+class AppSettings : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(tabrino::MenuBarDisplayMode menuBarDisplayMode READ menuBarDisplayMode WRITE setMenuBarDisplayMode NOTIFY menuBarDisplayModeChanged)
+    // The same setting as its raw value, for QML.
+    Q_PROPERTY(QString menuBarDisplayModeRawValue READ menuBarDisplayModeRawValue WRITE setMenuBarDisplayModeRawValue NOTIFY menuBarDisplayModeChanged)
+    Q_PROPERTY(QString defaultCurrencyCode READ defaultCurrencyCode WRITE setDefaultCurrencyCode NOTIFY defaultCurrencyCodeChanged)
+    Q_PROPERTY(int defaultLeadDays READ defaultLeadDays WRITE setDefaultLeadDays NOTIFY defaultLeadDaysChanged)
+    Q_PROPERTY(int yearlyLeadDays READ yearlyLeadDays WRITE setYearlyLeadDays NOTIFY yearlyLeadDaysChanged)
+    Q_PROPERTY(bool notificationsRequested READ notificationsRequested WRITE setNotificationsRequested NOTIFY notificationsRequestedChanged)
+    Q_PROPERTY(bool showsRenewalIndicator READ showsRenewalIndicator WRITE setShowsRenewalIndicator NOTIFY showsRenewalIndicatorChanged)
+    Q_PROPERTY(bool catalogAutoUpdate READ catalogAutoUpdate WRITE setCatalogAutoUpdate NOTIFY catalogAutoUpdateChanged)
+
+public:
+    // The process-wide instance over the user's store (organisation and
+    // application "Tabrino"), created on first use and never destroyed.
+    static AppSettings& shared();
+
+    // Reads every value from `defaults`, which must outlive this object.
+    explicit AppSettings(QSettings& defaults, QObject* parent = nullptr);
+
+    // The underlying store; other owners keep their own keys in it.
+    QSettings& defaults() const { return m_defaults; }
+
+    MenuBarDisplayMode menuBarDisplayMode() const { return m_menuBarDisplayMode; }
+    void setMenuBarDisplayMode(MenuBarDisplayMode mode);
+    QString menuBarDisplayModeRawValue() const;
+    // An unknown raw value is ignored.
+    void setMenuBarDisplayModeRawValue(const QString& raw);
+
+    QString defaultCurrencyCode() const { return m_defaultCurrencyCode; }
+    void setDefaultCurrencyCode(const QString& code);
+
+    int defaultLeadDays() const { return m_defaultLeadDays; }
+    void setDefaultLeadDays(int days);
+
+    int yearlyLeadDays() const { return m_yearlyLeadDays; }
+    void setYearlyLeadDays(int days);
+
+    bool notificationsRequested() const { return m_notificationsRequested; }
+    void setNotificationsRequested(bool requested);
+
+    bool showsRenewalIndicator() const { return m_showsRenewalIndicator; }
+    void setShowsRenewalIndicator(bool shows);
+
+    bool catalogAutoUpdate() const { return m_catalogAutoUpdate; }
+    void setCatalogAutoUpdate(bool enabled);
+
+Q_SIGNALS:
+    void menuBarDisplayModeChanged();
+    void defaultCurrencyCodeChanged();
+    void defaultLeadDaysChanged();
+    void yearlyLeadDaysChanged();
+    void notificationsRequestedChanged();
+    void showsRenewalIndicatorChanged();
+    void catalogAutoUpdateChanged();
+
+private:
+    // The user's stored value, else the registered one, else invalid.
+    QVariant storedOrRegistered(const QString& key) const;
+    int readInt(const QString& key) const;
+    bool readBool(const QString& key) const;
+    void write(const QString& key, const QVariant& value);
+
+    QSettings& m_defaults;
+    QHash<QString, QVariant> m_registered;
+
+    MenuBarDisplayMode m_menuBarDisplayMode = MenuBarDisplayMode::iconAndTotal;
+    QString m_defaultCurrencyCode;
+    int m_defaultLeadDays = 3;
+    int m_yearlyLeadDays = 14;
+    bool m_notificationsRequested = false;
+    bool m_showsRenewalIndicator = true;
+    bool m_catalogAutoUpdate = true;
+};
+
+}  // namespace tabrino

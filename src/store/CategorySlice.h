@@ -1,0 +1,24 @@
+#pragma once
+
+#include "foundation/Decimal.h"
+#include "model/SubscriptionCategory.h"
+
+#include <QObject>
+
+namespace tabrino {
+
+// The monthly spend of one category.
+struct CategorySlice {
+    Q_GADGET
+    Q_PROPERTY(QString id READ id)
+    Q_PROPERTY(tabrino::Decimal total MEMBER total)
+
+public:
+    SubscriptionCategory category = SubscriptionCategory::Other;
+    Decimal total;
+
+    QString id() const { return category.rawValue(); }
+    friend bool operator==(const CategorySlice&, const CategorySlice&) = default;
+};
+
+}  // namespace tabrino

@@ -1,0 +1,162 @@
+#include "store/ModelContext.h"
+
+#include "store/SqliteDatabase.h"
+#include "store/SqliteStatement.h"
+
+namespace tabrino {
+
+ModelContext::ModelContext(SqliteDatabase& database, QObject* parent) : QObject(parent), m_database(database) {}
+
+ModelContext::~ModelContext() = default;
+
+std::optional<QList<PersistentRecord*>> ModelContext::fetchAll(const RecordSchema& schema)
+{
+    std::unique_ptr<SqliteStatement> query = m_database.prepare(schema.selectSql());
+    if (!query)
+        return std::nullopt;
+    Table& table = m_tables[&schema];
+    QList<PersistentRecord*> result;
+    for (;;) {
+        const SqliteStatement::Step step = query->step();
+        if (step == SqliteStatement::Step::Error)
+            return std::nullopt;
+        if (step == SqliteStatement::Step::Done)
+            break;
+        const std::optional<QVariant> key = query->value(0, schema.columns[0].type);
+        if (!key || key->isNull())
+            return std::nullopt;
+        const QString keyText = tabrino::keyText(*key, schema.columns[0].type);
+        PersistentRecord* record = table.stored.value(keyText);
+        // A record already in memory is newer than or equal to its row.
+        if (!record) {
+            record = readRow(schema, *query);
+            if (!record)
+                return std::nullopt;
+            table.stored.insert(keyText, record);
+        }
+        if (!table.removed.contains(record))
+            result << record;
+    }
+    for (PersistentRecord* record : std::as_const(table.inserted)) {
+        if (!result.contains(record))
+            result << record;
+    }
+    return result;
+}
+
+PersistentRecord* ModelContext::readRow(const RecordSchema& schema, SqliteStatement& row)
+{
+    std::unique_ptr<PersistentRecord> record(schema.create(*row.value(0, schema.columns[0].type)));
+    for (qsizetype i = 1; i < schema.columns.size(); ++i) {
+        const Column& column = schema.columns[i];
+        const std::optional<QVariant> value = row.value(static_cast<int>(i), column.type);
+        if (!value || (value->isNull() && !column.optional))
+            return nullptr;  // a damaged row: refuse rather than guess
+        schema.write(*record, i, *value);
+    }
+    record->markSaved();
+    record->setParent(this);
+    return record.release();
+}
+
+void ModelContext::insertRecord(const RecordSchema& schema, PersistentRecord* record)
+{
+    Table& table = m_tables[&schema];
+    record->setParent(this);
+    if (table.removed.removeOne(record))
+        return;  // a removal undone before it was saved
+    if (!table.inserted.contains(record) && !table.stored.values().contains(record))
+        table.inserted << record;
+}
+
+void ModelContext::removeRecord(const RecordSchema& schema, PersistentRecord* record)
+{
+    Table& table = m_tables[&schema];
+    if (table.inserted.removeOne(record))
+        return;  // never written
+    if (table.stored.value(schema.keyOf(*record)) == record && !table.removed.contains(record))
+        table.removed << record;
+}
+
+bool ModelContext::hasChanges() const
+{
+    for (const Table& table : m_tables) {
+        if (!table.inserted.isEmpty() || !table.removed.isEmpty())
+            return true;
+        for (const PersistentRecord* record : table.stored) {
+            if (record->hasUnsavedChanges())
+                return true;
+        }
+    }
+    return false;
+}
+
+bool ModelContext::writeTable(const RecordSchema& schema, Table& table)
+{
+    if (!table.removed.isEmpty()) {
+        std::unique_ptr<SqliteStatement> remove = m_database.prepare(schema.deleteSql());
+        if (!remove)
+            return false;
+        for (const PersistentRecord* record : std::as_const(table.removed)) {
+            if (!remove->bind(1, schema.read(*record, 0), schema.columns[0].type)
+                || remove->step() != SqliteStatement::Step::Done || !remove->reset())
+                return false;
+        }
+    }
+    QList<PersistentRecord*> writes = table.inserted;
+    for (PersistentRecord* record : std::as_const(table.stored)) {
+        if (record->hasUnsavedChanges() && !table.removed.contains(record))
+            writes << record;
+    }
+    if (writes.isEmpty())
+        return true;
+    std::unique_ptr<SqliteStatement> upsert = m_database.prepare(schema.upsertSql());
+    if (!upsert)
+        return false;
+    for (const PersistentRecord* record : std::as_const(writes)) {
+        for (qsizetype i = 0; i < schema.columns.size(); ++i) {
+            if (!upsert->bind(static_cast<int>(i + 1), schema.read(*record, i), schema.columns[i].type))
+                return false;
+        }
+        if (upsert->step() != SqliteStatement::Step::Done || !upsert->reset())
+            return false;
+    }
+    return true;
+}
+
+void ModelContext::commitTable(const RecordSchema& schema, Table& table)
+{
+    for (PersistentRecord* record : std::as_const(table.removed))
+        table.stored.remove(schema.keyOf(*record));
+    for (PersistentRecord* record : std::as_const(table.inserted))
+        table.stored.insert(schema.keyOf(*record), record);  // replaces a record with the same key
+    for (PersistentRecord* record : std::as_const(table.stored))
+        record->markSaved();
+    for (PersistentRecord* record : std::as_const(table.inserted))
+        record->markSaved();
+    table.inserted.clear();
+    table.removed.clear();
+}
+
+bool ModelContext::save()
+{
+    if (!hasChanges())
+        return true;
+    if (!m_database.execute(QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    for (auto it = m_tables.begin(); it != m_tables.end(); ++it) {
+        if (!writeTable(*it.key(), it.value())) {
+            m_database.execute(QStringLiteral("ROLLBACK"));
+            return false;
+        }
+    }
+    if (!m_database.execute(QStringLiteral("COMMIT"))) {
+        m_database.execute(QStringLiteral("ROLLBACK"));
+        return false;
+    }
+    for (auto it = m_tables.begin(); it != m_tables.end(); ++it)
+        commitTable(*it.key(), it.value());
+    return true;
+}
+
+}  // namespace tabrino

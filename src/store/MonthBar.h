@@ -1,0 +1,27 @@
+#pragma once
+
+#include "foundation/Decimal.h"
+
+#include <QDateTime>
+#include <QObject>
+
+namespace tabrino {
+
+// One month of the spending history; estimated when no snapshot was taken
+// that month and today's total stands in.
+struct MonthBar {
+    Q_GADGET
+    Q_PROPERTY(QDateTime monthStart MEMBER monthStart)
+    Q_PROPERTY(tabrino::Decimal total MEMBER total)
+    Q_PROPERTY(bool isEstimated MEMBER isEstimated)
+
+public:
+    QDateTime monthStart;
+    Decimal total;
+    bool isEstimated = false;
+
+    QDateTime id() const { return monthStart; }
+    friend bool operator==(const MonthBar&, const MonthBar&) = default;
+};
+
+}  // namespace tabrino

@@ -1,0 +1,148 @@
+#include "store/PersistentContainer.h"
+
+#include "model/MonthlySnapshot.h"
+#include "model/Subscription.h"
+#include "store/ModelContext.h"
+#include "store/RecordSchema.h"
+#include "store/SqliteDatabase.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tabrino {
+
+namespace {
+
+const QList<const RecordSchema*>& recordSchemas()
+{
+    static const QList<const RecordSchema*> schemas{&schemaOf<Subscription>(), &schemaOf<MonthlySnapshot>()};
+    return schemas;
+}
+
+bool makePrivateFolder(const QString& folder, QString* error)
+{
+    if (QFileInfo(folder).isDir())
+        return true;
+    if (!QDir().mkpath(folder) || ::chmod(QFile::encodeName(folder).constData(), 0700) != 0) {
+        *error = u"Cannot create the folder "_qs + folder;
+        return false;
+    }
+    return true;
+}
+
+bool createEmptyPrivateFile(const QString& path, QString* error)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        *error = u"Cannot create the data file "_qs + path + u": "_qs + QString::fromLocal8Bit(strerror(errno));
+        return false;
+    }
+    ::close(fd);
+    return true;
+}
+
+bool createSchema(SqliteDatabase& db)
+{
+    if (!db.execute(QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    bool ok = true;
+    for (const RecordSchema* schema : recordSchemas())
+        ok = ok && db.execute(schema->createTableSql());
+    ok = ok && db.execute(u"PRAGMA user_version = "_qs + QString::number(PersistentContainer::kSchemaVersion));
+    if (ok && db.execute(QStringLiteral("COMMIT")))
+        return true;
+    db.execute(QStringLiteral("ROLLBACK"));
+    return false;
+}
+
+// Every table the records need, with every column they write.
+bool hasExpectedTables(SqliteDatabase& db)
+{
+    for (const RecordSchema* schema : recordSchemas()) {
+        for (const Column& column : schema->columns) {
+            const QString found = db.queryText(u"SELECT count(*) FROM pragma_table_info('"_qs + schema->table
+                                               + u"') WHERE name = '"_qs + column.name + u'\'');
+            if (found != u"1"_qs)
+                return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+QString PersistentContainer::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Tabrino/Tabrino.sqlite"_qs;
+}
+
+std::unique_ptr<PersistentContainer> PersistentContainer::open(const QString& path, QString* error)
+{
+    QString ignored;
+    if (!error)
+        error = &ignored;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        if (!makePrivateFolder(info.absolutePath(), error) || !createEmptyPrivateFile(path, error))
+            return nullptr;
+    } else if (!info.isFile()) {
+        *error = path + u" is not a file."_qs;
+        return nullptr;
+    }
+
+    QString openError;
+    std::unique_ptr<SqliteDatabase> db = SqliteDatabase::open(path, &openError);
+    if (!db) {
+        *error = u"Cannot open "_qs + path + u" ("_qs + openError + u")."_qs;
+        return nullptr;
+    }
+
+    // Only reads until the file is known to be ours, so a damaged or foreign
+    // file is left exactly as it was.
+    const QString tableCount = db->queryText(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    if (tableCount.isNull()) {
+        *error = path + u" cannot be read as a database ("_qs + db->lastError() + u")."_qs;
+        return nullptr;
+    }
+    const int version = db->queryText(QStringLiteral("PRAGMA user_version")).toInt();
+    if (version > kSchemaVersion) {
+        *error = path + u" was written by a newer version of Tabrino."_qs;
+        return nullptr;
+    }
+    if (version == 0 && tableCount != u"0"_qs) {
+        *error = path + u" is not a Tabrino data file."_qs;
+        return nullptr;
+    }
+    if (version == kSchemaVersion) {
+        if (db->queryText(QStringLiteral("PRAGMA quick_check")) != u"ok"_qs) {
+            *error = path + u" is damaged."_qs;
+            return nullptr;
+        }
+        if (!hasExpectedTables(*db)) {
+            *error = path + u" does not hold the expected tables."_qs;
+            return nullptr;
+        }
+    }
+
+    if (db->queryText(QStringLiteral("PRAGMA journal_mode = WAL")) != u"wal"_qs
+        || !db->execute(QStringLiteral("PRAGMA synchronous = FULL"))
+        || (version == 0 && !createSchema(*db))) {
+        *error = u"Cannot prepare "_qs + path + u" ("_qs + db->lastError() + u")."_qs;
+        return nullptr;
+    }
+    return std::unique_ptr<PersistentContainer>(new PersistentContainer(path, std::move(db)));
+}
+
+PersistentContainer::PersistentContainer(QString path, std::unique_ptr<SqliteDatabase> database)
+    : m_path(std::move(path)), m_database(std::move(database)), m_context(std::make_unique<ModelContext>(*m_database))
+{
+}
+
+PersistentContainer::~PersistentContainer() = default;
+
+}  // namespace tabrino

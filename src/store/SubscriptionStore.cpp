@@ -1,0 +1,309 @@
+#include "store/SubscriptionStore.h"
+
+#include "foundation/Clock.h"
+#include "store/ModelContext.h"
+#include "store/ReminderService.h"
+
+#include <QPointer>
+
+#include <algorithm>
+
+namespace tabrino {
+
+namespace {
+
+// Replaces `list` and notifies only when membership or order changed.
+template <typename T>
+bool replaceList(QList<T*>& list, const std::optional<QList<T*>>& fetched)
+{
+    const QList<T*> next = fetched.value_or(QList<T*>());
+    if (next == list)
+        return false;
+    list = next;
+    return true;
+}
+
+}  // namespace
+
+SubscriptionStore::SubscriptionStore(ModelContext& context, AppSettings& settings, ReminderService& notifications,
+                                     ServiceCatalog* catalog, CalendarSource calendarSource, QObject* parent)
+    : QObject(parent),
+      m_context(context),
+      m_settings(settings),
+      m_notifications(notifications),
+      m_catalog(catalog),
+      m_calendarSource(std::move(calendarSource))
+{
+    m_notifications.setSnoozeHandler([store = QPointer<SubscriptionStore>(this)](const QUuid& id) {
+        if (store)
+            store->snooze(id, 1);
+    });
+}
+
+void SubscriptionStore::refresh()
+{
+    const bool activeChangedNow = replaceList(
+        m_active, m_context.fetch<Subscription>({[](const Subscription& s) { return s.isActive(); },
+                                                 [](const Subscription& a, const Subscription& b) {
+                                                     return a.nextBillingDate() < b.nextBillingDate();
+                                                 }}));
+    const bool archivedChangedNow = replaceList(
+        m_archived, m_context.fetch<Subscription>({[](const Subscription& s) { return !s.isActive(); },
+                                                   [](const Subscription& a, const Subscription& b) {
+                                                       // Most recently archived first; undated ones last.
+                                                       return a.archivedDate().value_or(QDateTime())
+                                                              > b.archivedDate().value_or(QDateTime());
+                                                   }}));
+    const bool snapshotsChangedNow = replaceList(
+        m_snapshots, m_context.fetch<MonthlySnapshot>(
+                         {{}, [](const MonthlySnapshot& a, const MonthlySnapshot& b) {
+                              return a.monthStart() < b.monthStart();
+                          }}));
+    watchRecords();
+    if (activeChangedNow)
+        Q_EMIT activeChanged();
+    if (archivedChangedNow)
+        Q_EMIT archivedChanged();
+    if (snapshotsChangedNow)
+        Q_EMIT snapshotsChanged();
+    if (activeChangedNow || archivedChangedNow || snapshotsChangedNow)
+        Q_EMIT figuresChanged();
+}
+
+void SubscriptionStore::watchRecords()
+{
+    const auto watch = [this](PersistentRecord* record) {
+        connect(record, &PersistentRecord::changed, this, &SubscriptionStore::figuresChanged, Qt::UniqueConnection);
+    };
+    std::for_each(m_active.begin(), m_active.end(), watch);
+    std::for_each(m_archived.begin(), m_archived.end(), watch);
+    std::for_each(m_snapshots.begin(), m_snapshots.end(), watch);
+}
+
+void SubscriptionStore::save()
+{
+    m_context.save();  // a failure keeps the changes pending for the next save
+    dataDidChange(true);
+}
+
+void SubscriptionStore::dataDidChange(bool refetch)
+{
+    const Calendar calendar = currentCalendar();
+    captureSnapshot(calendar);
+    if (refetch)
+        refresh();
+    // Records are never freed while the context lives, so the list stays
+    // valid until the queued call runs.
+    QMetaObject::invokeMethod(
+        this, [this, subscriptions = m_active, calendar] { m_notifications.reconcile(subscriptions, calendar); },
+        Qt::QueuedConnection);
+}
+
+void SubscriptionStore::archive(Subscription* subscription)
+{
+    subscription->setIsActive(false);
+    subscription->setArchivedDate(Clock::now());
+    save();
+}
+
+void SubscriptionStore::unarchive(Subscription* subscription)
+{
+    subscription->setIsActive(true);
+    subscription->setArchivedDate(std::nullopt);
+    subscription->rollForwardIfNeeded(Clock::now(), currentCalendar());
+    save();
+}
+
+void SubscriptionStore::performLaunchMaintenance()
+{
+    const Calendar calendar = currentCalendar();
+    bool changed = false;
+    for (Subscription* subscription : std::as_const(m_active)) {
+        const QDateTime now = Clock::now();
+        const std::optional<QDateTime> trialEnd = subscription->trialEndDate();
+        if (subscription->isTrial() && trialEnd && *trialEnd < now) {
+            subscription->setIsTrial(false);
+            if (*trialEnd >= subscription->nextBillingDate())
+                subscription->setNextBillingDate(*trialEnd);
+            changed = true;
+        }
+        if (subscription->rollForwardIfNeeded(now, calendar))
+            changed = true;
+    }
+    if (changed)
+        m_context.save();
+    dataDidChange(changed);
+    // The day may have changed since the figures were last read.
+    Q_EMIT figuresChanged();
+}
+
+void SubscriptionStore::captureSnapshot(const Calendar& calendar)
+{
+    const QDateTime now = Clock::now();
+    const QDateTime month = MonthlySnapshot::startOfMonth(now, calendar);
+    const Decimal total = monthlyTotal();
+    const qint64 count = m_active.size();
+    const auto found = std::find_if(m_snapshots.begin(), m_snapshots.end(),
+                                    [&](const MonthlySnapshot* s) { return s->monthStart() == month; });
+    if (found != m_snapshots.end()) {
+        MonthlySnapshot* snapshot = *found;
+        if (snapshot->monthlyTotal() == total && snapshot->activeSubscriptionCount() == count)
+            return;
+        snapshot->setMonthlyTotal(total);
+        snapshot->setActiveSubscriptionCount(count);
+        snapshot->setCapturedAt(now);
+    } else {
+        m_context.insert(new MonthlySnapshot(month, total, count));
+    }
+    m_context.save();
+}
+
+void SubscriptionStore::snooze(const QUuid& subscriptionID, int days)
+{
+    const auto found = std::find_if(m_active.begin(), m_active.end(),
+                                    [&](const Subscription* s) { return s->id() == subscriptionID; });
+    if (found == m_active.end())
+        return;
+    Subscription* subscription = *found;
+    subscription->setNotificationLeadDays(std::max(subscription->leadDaysForNotification() - days, 0));
+    save();
+}
+
+// MARK: spending figures
+
+Decimal SubscriptionStore::monthlyTotal() const
+{
+    Decimal total;
+    for (const Subscription* subscription : m_active)
+        total += subscription->monthlyCost();
+    return total;
+}
+
+std::optional<Decimal> SubscriptionStore::monthOverMonthDelta() const
+{
+    const QDateTime thisMonth = MonthlySnapshot::startOfMonth(Clock::now(), currentCalendar());
+    const auto previous = std::find_if(m_snapshots.rbegin(), m_snapshots.rend(),
+                                       [&](const MonthlySnapshot* s) { return s->monthStart() < thisMonth; });
+    if (previous == m_snapshots.rend())
+        return std::nullopt;
+    const Decimal current = monthlyTotal();
+    const Decimal before = (*previous)->monthlyTotal();
+    if (!(before > Decimal(0)) && !(current > Decimal(0)))
+        return std::nullopt;
+    return current - before;
+}
+
+bool SubscriptionStore::hasImminentRenewal() const
+{
+    const QDateTime now = Clock::now();
+    const Calendar calendar = currentCalendar();
+    return std::any_of(m_active.begin(), m_active.end(), [&](const Subscription* s) {
+        std::optional<int> days;
+        if (s->isTrial())
+            days = s->daysUntilTrialEnd(now, calendar);
+        else
+            days = s->daysUntilRenewal(now, calendar);
+        return days && *days >= 0 && *days <= 3;
+    });
+}
+
+QList<Subscription*> SubscriptionStore::upcoming() const
+{
+    QList<Subscription*> result = m_active;
+    std::stable_sort(result.begin(), result.end(), [](const Subscription* a, const Subscription* b) {
+        return a->effectiveNextDate() < b->effectiveNextDate();
+    });
+    return result;
+}
+
+QList<UpcomingCharge> SubscriptionStore::chargesNextSevenDays(const QDateTime& from, const Calendar& calendar) const
+{
+    const QDateTime start = calendar.startOfDay(from);
+    const std::optional<QDateTime> end = calendar.adding(CalendarUnit::Day, 7, start);
+    if (!end)
+        return {};
+    QList<UpcomingCharge> charges;
+    for (Subscription* subscription : upcoming()) {
+        const QDateTime date = subscription->effectiveNextDate();
+        if (start <= date && date < *end)
+            charges << UpcomingCharge{subscription, date};
+    }
+    std::stable_sort(charges.begin(), charges.end(),
+                     [](const UpcomingCharge& a, const UpcomingCharge& b) { return a.date < b.date; });
+    return charges;
+}
+
+QList<CategorySlice> SubscriptionStore::spendByCategory() const
+{
+    QList<CategorySlice> slices;
+    for (SubscriptionCategory category : SubscriptionCategory::allCases()) {
+        Decimal total;
+        for (const Subscription* subscription : m_active) {
+            if (subscription->category() == category)
+                total += subscription->monthlyCost();
+        }
+        if (total > Decimal(0))
+            slices << CategorySlice{category, total};
+    }
+    std::stable_sort(slices.begin(), slices.end(),
+                     [](const CategorySlice& a, const CategorySlice& b) { return a.total > b.total; });
+    return slices;
+}
+
+QList<MonthBar> SubscriptionStore::twelveMonthHistory(const Calendar& calendar) const
+{
+    const QDateTime thisMonth = MonthlySnapshot::startOfMonth(Clock::now(), calendar);
+    QHash<qint64, const MonthlySnapshot*> byMonth;
+    for (const MonthlySnapshot* snapshot : m_snapshots)
+        byMonth.insert(snapshot->monthStart().toMSecsSinceEpoch(), snapshot);
+    const Decimal current = monthlyTotal();
+    QList<MonthBar> bars;
+    for (int offset = -11; offset <= 0; ++offset) {
+        const std::optional<QDateTime> month = calendar.adding(CalendarUnit::Month, offset, thisMonth);
+        if (!month)
+            continue;
+        const MonthlySnapshot* snapshot = byMonth.value(month->toMSecsSinceEpoch());
+        bars << (snapshot ? MonthBar{*month, snapshot->monthlyTotal(), false} : MonthBar{*month, current, true});
+    }
+    return bars;
+}
+
+QList<LifetimeEntry> SubscriptionStore::lifetimeSpend() const
+{
+    const QDateTime now = Clock::now();
+    const Calendar calendar = currentCalendar();
+    QList<LifetimeEntry> entries;
+    for (const QList<Subscription*>* list : {&m_active, &m_archived}) {
+        for (Subscription* subscription : *list) {
+            const Decimal total = subscription->lifetimeSpend(now, calendar);
+            if (total > Decimal(0))
+                entries << LifetimeEntry{subscription, total};
+        }
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const LifetimeEntry& a, const LifetimeEntry& b) { return a.total > b.total; });
+    return entries;
+}
+
+Subscription* SubscriptionStore::mostExpensive() const
+{
+    Subscription* best = nullptr;
+    Decimal bestCost;
+    for (Subscription* subscription : m_active) {
+        const Decimal cost = subscription->monthlyCost();
+        if (!best || cost > bestCost) {
+            best = subscription;
+            bestCost = cost;
+        }
+    }
+    return best;
+}
+
+std::optional<Decimal> SubscriptionStore::averageMonthlyCost() const
+{
+    if (m_active.isEmpty())
+        return std::nullopt;
+    return monthlyTotal() / Decimal(static_cast<long long>(m_active.size()));
+}
+
+}  // namespace tabrino

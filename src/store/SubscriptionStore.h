@@ -1,0 +1,102 @@
+#pragma once
+
+#include "foundation/Calendar.h"
+#include "foundation/Decimal.h"
+#include "model/MonthlySnapshot.h"
+#include "model/Subscription.h"
+#include "store/CategorySlice.h"
+#include "store/LifetimeEntry.h"
+#include "store/MonthBar.h"
+#include "store/UpcomingCharge.h"
+
+#include <QList>
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+namespace tabrino {
+
+class AppSettings;
+class ModelContext;
+class ReminderService;
+class ServiceCatalog;
+
+// The one way data is read and changed. Holds the active and archived
+// subscriptions and the monthly snapshots, re-read after every change; keeps
+// this month's snapshot current; runs launch maintenance; and asks the
+// reminder service to re-plan after every change. The spending figures are
+// computed on each read from the lists.
+class SubscriptionStore : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QList<tabrino::Subscription*> active READ active NOTIFY activeChanged)
+    Q_PROPERTY(QList<tabrino::Subscription*> archived READ archived NOTIFY archivedChanged)
+    Q_PROPERTY(QList<tabrino::MonthlySnapshot*> snapshots READ snapshots NOTIFY snapshotsChanged)
+
+public:
+    using CalendarSource = std::function<Calendar()>;
+
+    // `calendarSource` supplies "the user's current calendar" (tests pin it).
+    SubscriptionStore(ModelContext& context, AppSettings& settings, ReminderService& notifications,
+                      ServiceCatalog* catalog, CalendarSource calendarSource = &Calendar::current,
+                      QObject* parent = nullptr);
+
+    ModelContext& context() const { return m_context; }
+    AppSettings& settings() const { return m_settings; }
+    ReminderService& notifications() const { return m_notifications; }
+    ServiceCatalog* catalog() const { return m_catalog; }
+    Calendar currentCalendar() const { return m_calendarSource(); }
+
+    // By next billing date / most recently archived first / oldest month first.
+    const QList<Subscription*>& active() const { return m_active; }
+    const QList<Subscription*>& archived() const { return m_archived; }
+    const QList<MonthlySnapshot*>& snapshots() const { return m_snapshots; }
+
+    void refresh();
+    // Persists every pending change (a failure keeps them pending), updates
+    // this month's snapshot, re-reads the lists and schedules re-planning.
+    void save();
+    void archive(Subscription* subscription);
+    void unarchive(Subscription* subscription);
+    // Ends passed trials and rolls passed billing dates forward, records the
+    // month's snapshot and schedules re-planning. Run at start and whenever
+    // the day changes while the program runs.
+    void performLaunchMaintenance();
+    void captureSnapshot(const Calendar& calendar);
+    void snooze(const QUuid& subscriptionID, int days);
+
+    // Spending figures; sums add amounts of all currencies as plain numbers.
+    Decimal monthlyTotal() const;
+    std::optional<Decimal> monthOverMonthDelta() const;
+    bool hasImminentRenewal() const;
+    QList<Subscription*> upcoming() const;
+    QList<UpcomingCharge> chargesNextSevenDays(const QDateTime& from, const Calendar& calendar) const;
+    QList<CategorySlice> spendByCategory() const;
+    QList<MonthBar> twelveMonthHistory(const Calendar& calendar) const;
+    QList<LifetimeEntry> lifetimeSpend() const;
+    Subscription* mostExpensive() const;
+    std::optional<Decimal> averageMonthlyCost() const;
+
+Q_SIGNALS:
+    void activeChanged();
+    void archivedChanged();
+    void snapshotsChanged();
+    // Any input of the spending figures changed: a list, or an attribute of
+    // a listed record. Views re-read the figures they show.
+    void figuresChanged();
+
+private:
+    void dataDidChange(bool refetch);
+    void watchRecords();
+
+    ModelContext& m_context;
+    AppSettings& m_settings;
+    ReminderService& m_notifications;
+    ServiceCatalog* m_catalog;
+    CalendarSource m_calendarSource;
+    QList<Subscription*> m_active;
+    QList<Subscription*> m_archived;
+    QList<MonthlySnapshot*> m_snapshots;
+};
+
+}  // namespace tabrino

@@ -1,0 +1,353 @@
+#include "foundation/Calendar.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QTimeZone>
+
+#include <unicode/gregocal.h>
+#include <unicode/timezone.h>
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <limits>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+using tabrino::Calendar;
+using tabrino::CalendarUnit;
+using tabrino::DateComponents;
+
+namespace {
+
+QDateTime utc(int year, int month, int day, int hour = 0, int minute = 0)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC);
+}
+
+// ISO text in UTC, so that failures print readably and a wrong time spec shows.
+std::string iso(const std::optional<QDateTime>& instant)
+{
+    if (!instant)
+        return "absent";
+    if (!instant->isValid())
+        return "invalid";
+    const QString text = instant->toString(Qt::ISODateWithMs);
+    return (instant->timeSpec() == Qt::UTC ? text : text + QStringLiteral(" (not UTC)")).toStdString();
+}
+
+std::string iso(const QDateTime& instant)
+{
+    return iso(std::optional<QDateTime>(instant));
+}
+
+Calendar berlin()
+{
+    return Calendar(QStringLiteral("Europe/Berlin"), 2);
+}
+
+Calendar newYork()
+{
+    return Calendar(QStringLiteral("America/New_York"), 1);
+}
+
+// Sets environment variables for one test and puts the old values back.
+class EnvironmentGuard {
+public:
+    EnvironmentGuard(std::initializer_list<const char*> names)
+    {
+        for (const char* name : names)
+            m_saved.push_back({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
+    }
+    ~EnvironmentGuard()
+    {
+        for (const auto& entry : m_saved) {
+            if (entry.wasSet)
+                qputenv(entry.name, entry.value);
+            else
+                qunsetenv(entry.name);
+        }
+    }
+    EnvironmentGuard(const EnvironmentGuard&) = delete;
+    EnvironmentGuard& operator=(const EnvironmentGuard&) = delete;
+
+private:
+    struct Entry {
+        const char* name;
+        bool wasSet;
+        QByteArray value;
+    };
+    std::vector<Entry> m_saved;
+};
+
+}  // namespace
+
+TEST(Calendar, MonthsClampToMonthEndAndFollowLeapYears)
+{
+    const Calendar calendar = berlin();
+    // 09:00 in Berlin throughout.
+    EXPECT_EQ(iso(calendar.adding(CalendarUnit::Month, 1, utc(2025, 1, 31, 8))), "2025-02-28T08:00:00.000Z");
+    EXPECT_EQ(iso(calendar.adding(CalendarUnit::Month, 1, utc(2024, 1, 31, 8))), "2024-02-29T08:00:00.000Z");
+    EXPECT_EQ(iso(calendar.adding(CalendarUnit::Month, 3, utc(2024, 11, 30, 8))), "2025-02-28T08:00:00.000Z");
+    EXPECT_EQ(iso(calendar.adding(CalendarUnit::Month, -1, utc(2024, 3, 31, 7))), "2024-02-29T08:00:00.000Z");
+
+    // Stepping from the previous result drifts to the 28th and stays there;
+    // the last step crosses into summer time and keeps 09:00.
+    QDateTime cursor = utc(2025, 1, 31, 8);
+    std::vector<std::string> steps;
+    for (int i = 0; i < 3; ++i) {
+        cursor = calendar.adding(CalendarUnit::Month, 1, cursor).value_or(QDateTime());
+        steps.push_back(iso(cursor));
+    }
+    EXPECT_EQ(steps, (std::vector<std::string>{"2025-02-28T08:00:00.000Z", "2025-03-28T08:00:00.000Z",
+                                               "2025-04-28T07:00:00.000Z"}));
+
+    EXPECT_EQ(iso(calendar.adding(CalendarUnit::Year, 1, utc(2024, 2, 29, 8))), "2025-02-28T08:00:00.000Z");
+    EXPECT_EQ(iso(calendar.adding(CalendarUnit::Year, 4, utc(2024, 2, 29, 8))), "2028-02-29T08:00:00.000Z");
+    EXPECT_EQ(iso(calendar.adding(CalendarUnit::Day, 7, utc(2024, 12, 28, 8))), "2025-01-04T08:00:00.000Z");
+
+    // Any time spec in, UTC out, milliseconds kept.
+    const QDateTime withOffset(QDate(2025, 1, 31), QTime(9, 0, 0, 250), Qt::OffsetFromUTC, 3600);
+    EXPECT_EQ(iso(calendar.adding(CalendarUnit::Month, 1, withOffset)), "2025-02-28T08:00:00.250Z");
+    EXPECT_EQ(iso(calendar.adding(CalendarUnit::Day, 0, withOffset)), "2025-01-31T08:00:00.250Z");
+}
+
+TEST(Calendar, AddingKeepsWallClockAcrossDaylightSavingChanges)
+{
+    const Calendar berlinCalendar = berlin();
+    const Calendar newYorkCalendar = newYork();
+
+    // 09:00 the day before each change, 09:00 the day after.
+    EXPECT_EQ(iso(berlinCalendar.adding(CalendarUnit::Day, 1, utc(2025, 3, 29, 8))), "2025-03-30T07:00:00.000Z");
+    EXPECT_EQ(iso(berlinCalendar.adding(CalendarUnit::Day, 1, utc(2025, 10, 25, 7))), "2025-10-26T08:00:00.000Z");
+    EXPECT_EQ(iso(newYorkCalendar.adding(CalendarUnit::Day, 1, utc(2025, 3, 8, 14))), "2025-03-09T13:00:00.000Z");
+    EXPECT_EQ(iso(newYorkCalendar.adding(CalendarUnit::Day, 1, utc(2025, 11, 1, 13))), "2025-11-02T14:00:00.000Z");
+    EXPECT_EQ(iso(newYorkCalendar.adding(CalendarUnit::Day, -1, utc(2025, 11, 2, 14))), "2025-11-01T13:00:00.000Z");
+    EXPECT_EQ(iso(newYorkCalendar.adding(CalendarUnit::Month, 1, utc(2025, 2, 15, 14))), "2025-03-15T13:00:00.000Z");
+
+    // A wall time that lands in the gap moves forward by the gap: 02:30 becomes 03:30.
+    const auto intoBerlinGap = berlinCalendar.adding(CalendarUnit::Day, 1, utc(2025, 3, 29, 1, 30));
+    EXPECT_EQ(iso(intoBerlinGap), "2025-03-30T01:30:00.000Z");
+    const DateComponents moved = berlinCalendar.components(intoBerlinGap.value_or(QDateTime()));
+    EXPECT_EQ(moved.day, 30);
+    EXPECT_EQ(moved.hour, 3);
+    EXPECT_EQ(moved.minute, 30);
+    EXPECT_EQ(iso(newYorkCalendar.adding(CalendarUnit::Month, 1, utc(2025, 2, 9, 7, 30))), "2025-03-09T07:30:00.000Z");
+    EXPECT_EQ(iso(berlinCalendar.date({2025, 3, 30, 2, 30})), "2025-03-30T01:30:00.000Z");
+    EXPECT_EQ(iso(newYorkCalendar.date({2025, 3, 9, 2, 15})), "2025-03-09T07:15:00.000Z");
+}
+
+TEST(Calendar, StartOfDayIsTheFirstInstantOfTheLocalDay)
+{
+    const Calendar berlinCalendar = berlin();
+    EXPECT_EQ(iso(berlinCalendar.startOfDay(utc(2025, 6, 15, 14))), "2025-06-14T22:00:00.000Z");
+    EXPECT_EQ(iso(berlinCalendar.startOfDay(utc(2025, 3, 30, 12))), "2025-03-29T23:00:00.000Z");
+
+    // São Paulo skipped midnight on 4 Nov 2018: the day began at 01:00.
+    const Calendar saoPaulo(QStringLiteral("America/Sao_Paulo"));
+    const QDateTime gapDayStart = saoPaulo.startOfDay(utc(2018, 11, 4, 12));
+    EXPECT_EQ(iso(gapDayStart), "2018-11-04T03:00:00.000Z");
+    EXPECT_EQ(saoPaulo.components(gapDayStart).day, 4);
+    EXPECT_EQ(saoPaulo.components(gapDayStart).hour, 1);
+    EXPECT_EQ(iso(saoPaulo.startOfDay(gapDayStart)), "2018-11-04T03:00:00.000Z");
+    EXPECT_EQ(iso(saoPaulo.startOfDay(utc(2018, 11, 3, 12))), "2018-11-03T03:00:00.000Z");
+    // A date at midnight of that day moves forward to 01:00 as well.
+    EXPECT_EQ(iso(saoPaulo.date({2018, 11, 4, 0, 0})), "2018-11-04T03:00:00.000Z");
+
+    // Santiago also moves its clocks at midnight.
+    const Calendar santiago(QStringLiteral("America/Santiago"));
+    EXPECT_EQ(iso(santiago.startOfDay(utc(2022, 9, 11, 12))), "2022-09-11T04:00:00.000Z");
+
+    // Havana turns 01:00 back to 00:00, so the first hour repeats; the day
+    // began at the first 00:00, also when asked during the second pass.
+    const Calendar havana(QStringLiteral("America/Havana"));
+    EXPECT_EQ(iso(havana.startOfDay(utc(2023, 11, 5, 4, 30))), "2023-11-05T04:00:00.000Z");
+    EXPECT_EQ(iso(havana.startOfDay(utc(2023, 11, 5, 5, 30))), "2023-11-05T04:00:00.000Z");
+
+    EXPECT_FALSE(berlinCalendar.startOfDay(QDateTime()).isValid());
+}
+
+TEST(Calendar, DaysBetweenCountsLocalDays)
+{
+    const Calendar berlinCalendar = berlin();
+    // 23-hour and 25-hour days count as one day each.
+    EXPECT_EQ(berlinCalendar.daysBetween(utc(2025, 3, 29, 11), utc(2025, 3, 30, 10)), 1);
+    EXPECT_EQ(berlinCalendar.daysBetween(utc(2025, 10, 25, 10), utc(2025, 10, 26, 11)), 1);
+    EXPECT_EQ(berlinCalendar.daysBetween(utc(2025, 10, 26, 11), utc(2025, 10, 25, 10)), -1);
+    EXPECT_EQ(newYork().daysBetween(utc(2025, 3, 9, 4, 30), utc(2025, 3, 10, 3, 30)), 1);
+
+    // 23:00 to 01:00 the next day (both on 10 June in UTC) is one day;
+    // to earlier the same day, none.
+    EXPECT_EQ(berlinCalendar.daysBetween(utc(2025, 6, 10, 21), utc(2025, 6, 10, 23)), 1);
+    EXPECT_EQ(berlinCalendar.daysBetween(utc(2025, 6, 10, 21), utc(2025, 6, 10, 6)), 0);
+    EXPECT_EQ(berlinCalendar.daysBetween(utc(2025, 6, 10, 23), utc(2025, 6, 10, 21)), -1);
+
+    // From a day that began at 01:00 to the next one, which begins at 00:00.
+    const Calendar saoPaulo(QStringLiteral("America/Sao_Paulo"));
+    EXPECT_EQ(saoPaulo.daysBetween(utc(2018, 11, 4, 3), utc(2018, 11, 5, 2)), 1);
+    EXPECT_EQ(saoPaulo.daysBetween(utc(2018, 11, 3, 15), utc(2018, 11, 4, 14)), 1);
+
+    EXPECT_EQ(Calendar(QStringLiteral("UTC")).daysBetween(utc(2024, 1, 1, 12), utc(2025, 1, 1, 12)), 366);
+    EXPECT_EQ(berlinCalendar.daysBetween(QDateTime(), utc(2025, 1, 1)), 0);
+}
+
+TEST(Calendar, DateValidatesComponentsAndComponentsRoundTrip)
+{
+    const Calendar calendar = berlin();
+    EXPECT_EQ(iso(calendar.date({2025, 7, 1, 9, 0})), "2025-07-01T07:00:00.000Z");
+    EXPECT_EQ(iso(calendar.date({2024, 2, 29, 0, 0})), "2024-02-28T23:00:00.000Z");
+
+    EXPECT_FALSE(calendar.date({2025, 2, 29, 9, 0}));
+    EXPECT_FALSE(calendar.date({2025, 13, 1, 9, 0}));
+    EXPECT_FALSE(calendar.date({2025, 0, 1, 9, 0}));
+    EXPECT_FALSE(calendar.date({2025, 1, 32, 9, 0}));
+    EXPECT_FALSE(calendar.date({2025, 4, 31, 9, 0}));
+    EXPECT_FALSE(calendar.date({2025, 1, 1, 24, 0}));
+    EXPECT_FALSE(calendar.date({2025, 1, 1, 9, 60}));
+    EXPECT_FALSE(calendar.date({2'000'000'000, 1, 1, 9, 0}));
+
+    const DateComponents parts = calendar.components(utc(2025, 10, 26, 0, 45));
+    EXPECT_EQ(parts.year, 2025);
+    EXPECT_EQ(parts.month, 10);
+    EXPECT_EQ(parts.day, 26);
+    EXPECT_EQ(parts.hour, 2);
+    EXPECT_EQ(parts.minute, 45);
+    EXPECT_EQ(calendar.components(QDateTime()).year, 0);
+}
+
+TEST(Calendar, NextOffsetChange)
+{
+    const Calendar calendar = berlin();
+    // Last Sunday of March and of October, 01:00 UTC.
+    EXPECT_EQ(iso(calendar.nextOffsetChange(utc(2025, 1, 1))), "2025-03-30T01:00:00.000Z");
+    EXPECT_EQ(iso(calendar.nextOffsetChange(utc(2025, 3, 30, 1).addMSecs(-1))), "2025-03-30T01:00:00.000Z");
+    EXPECT_EQ(iso(calendar.nextOffsetChange(utc(2025, 3, 30, 1))), "2025-10-26T01:00:00.000Z");
+    EXPECT_EQ(iso(newYork().nextOffsetChange(utc(2025, 6, 1))), "2025-11-02T06:00:00.000Z");
+
+    // In October 1968 British Summer Time became British Standard Time: a
+    // new rule with the same offset, which is no change at all.
+    EXPECT_EQ(iso(Calendar(QStringLiteral("Europe/London")).nextOffsetChange(utc(1968, 6, 1))),
+              "1971-10-31T02:00:00.000Z");
+
+    EXPECT_FALSE(Calendar(QStringLiteral("UTC")).nextOffsetChange(utc(2025, 1, 1)));
+    EXPECT_FALSE(Calendar(QStringLiteral("Asia/Tokyo")).nextOffsetChange(utc(2025, 1, 1)));
+    EXPECT_FALSE(calendar.nextOffsetChange(QDateTime()));
+}
+
+TEST(Calendar, ZoneAndWeekdayIdentity)
+{
+    const Calendar calendar = berlin();
+    EXPECT_EQ(calendar.timeZoneId(), QStringLiteral("Europe/Berlin"));
+    EXPECT_EQ(calendar.firstWeekday(), 2);
+    EXPECT_EQ(Calendar(QStringLiteral("Europe/Berlin"), 9).firstWeekday(), 1);
+
+    // Unknown ids fall back to UTC.
+    const Calendar unknown(QStringLiteral("Mars/Olympus_Mons"), 2);
+    EXPECT_EQ(unknown.timeZoneId(), QStringLiteral("UTC"));
+    EXPECT_EQ(unknown.firstWeekday(), 2);
+    EXPECT_EQ(iso(unknown.startOfDay(utc(2025, 6, 15, 23, 30))), "2025-06-15T00:00:00.000Z");
+}
+
+TEST(Calendar, AddingRefusesWhatCannotBeComputed)
+{
+    const Calendar calendar = berlin();
+    const QDateTime start = utc(2025, 1, 31, 8);
+    constexpr qint64 maxInt32 = std::numeric_limits<int32_t>::max();
+    EXPECT_FALSE(calendar.adding(CalendarUnit::Day, maxInt32 + 1, start));
+    EXPECT_FALSE(calendar.adding(CalendarUnit::Month, -maxInt32 - 2, start));
+    // In int32 range, but far beyond any representable date: absent, not pinned.
+    EXPECT_FALSE(calendar.adding(CalendarUnit::Day, maxInt32, start));
+    EXPECT_FALSE(calendar.adding(CalendarUnit::Year, 2'000'000'000, start));
+    EXPECT_FALSE(calendar.adding(CalendarUnit::Month, -maxInt32, start));
+    EXPECT_FALSE(calendar.adding(CalendarUnit::Month, 1, QDateTime()));
+    EXPECT_EQ(iso(calendar.adding(CalendarUnit::Year, 1000, start)), "3025-01-31T08:00:00.000Z");
+}
+
+// Months are added through the calendar fields instead of icu::Calendar::add;
+// the results must be identical, in zones with gaps and repeats at different
+// hours, including a 30-minute shift (Lord Howe).
+TEST(Calendar, MonthArithmeticMatchesIcu)
+{
+    const char* const zones[] = {"Europe/Berlin", "America/New_York", "America/Sao_Paulo",
+                                 "America/Havana", "Asia/Beirut", "Australia/Lord_Howe"};
+    const int counts[] = {1, -1, 3, 12, -25};
+    const qint64 begin = utc(2016, 1, 1).toMSecsSinceEpoch();
+    const qint64 end = utc(2026, 1, 1).toMSecsSinceEpoch();
+    const qint64 step = (19 * 60 + 7) * 60 * 1000 + 321;
+    for (const char* zone : zones) {
+        const Calendar calendar(QString::fromLatin1(zone));
+        UErrorCode status = U_ZERO_ERROR;
+        icu::GregorianCalendar reference(icu::TimeZone::createTimeZone(zone), icu::Locale::getRoot(), status);
+        ASSERT_TRUE(U_SUCCESS(status));
+        int mismatches = 0;
+        for (qint64 millis = begin; millis < end && mismatches < 3; millis += step) {
+            for (const int count : counts) {
+                reference.setTime(static_cast<UDate>(millis), status);
+                reference.add(UCAL_MONTH, count, status);
+                const auto expected = static_cast<qint64>(reference.getTime(status));
+                const auto actual = calendar.adding(CalendarUnit::Month, count,
+                                                    QDateTime::fromMSecsSinceEpoch(millis, Qt::UTC));
+                if (!actual || actual->toMSecsSinceEpoch() != expected) {
+                    ++mismatches;
+                    ADD_FAILURE() << zone << " " << iso(QDateTime::fromMSecsSinceEpoch(millis, Qt::UTC)) << " + "
+                                  << count << " months: " << iso(actual) << ", ICU "
+                                  << iso(QDateTime::fromMSecsSinceEpoch(expected, Qt::UTC));
+                }
+            }
+        }
+        ASSERT_TRUE(U_SUCCESS(status));
+    }
+}
+
+TEST(Calendar, SharedAcrossThreads)
+{
+    const Calendar calendar = newYork();
+    std::vector<QDateTime> starts;
+    std::vector<std::optional<QDateTime>> expected;
+    for (int i = 0; i < 400; ++i) {
+        starts.push_back(utc(2024, 1, 31, 14).addSecs(qint64(i) * 7 * 3600 + 60));
+        expected.push_back(calendar.adding(CalendarUnit::Month, 1 + i % 5, starts.back()));
+    }
+    std::vector<int> wrong(4, 0);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&, t] {
+            for (int round = 0; round < 60; ++round) {
+                for (std::size_t i = 0; i < starts.size(); ++i) {
+                    if (calendar.adding(CalendarUnit::Month, 1 + int(i % 5), starts[i]) != expected[i])
+                        ++wrong[t];
+                }
+            }
+        });
+    }
+    for (auto& thread : threads)
+        thread.join();
+    EXPECT_EQ(wrong, std::vector<int>(4, 0));
+}
+
+TEST(Calendar, CurrentReadsSystemZoneAndLocale)
+{
+    const EnvironmentGuard guard({"TZ", "LC_ALL", "LC_TIME", "LANG"});
+    qunsetenv("LANG");
+
+    qputenv("TZ", "America/New_York");
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    Calendar current = Calendar::current();
+    EXPECT_EQ(current.timeZoneId(), QStringLiteral("America/New_York"));
+    EXPECT_EQ(current.firstWeekday(), 2);
+
+    qputenv("TZ", ":Asia/Tokyo");
+    qputenv("LC_ALL", "en_US.UTF-8");
+    current = Calendar::current();
+    EXPECT_EQ(current.timeZoneId(), QStringLiteral("Asia/Tokyo"));
+    EXPECT_EQ(current.firstWeekday(), 1);
+
+    qputenv("TZ", "/usr/share/zoneinfo/Europe/Berlin");
+    qunsetenv("LC_ALL");
+    qputenv("LC_TIME", "ar_EG.UTF-8");
+    current = Calendar::current();
+    EXPECT_EQ(current.timeZoneId(), QStringLiteral("Europe/Berlin"));
+    EXPECT_EQ(current.firstWeekday(), 7);
+}

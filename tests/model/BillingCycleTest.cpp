@@ -1,0 +1,58 @@
+#include "model/BillingCycle.h"
+#include "model/SubscriptionCategory.h"
+#include "support/Printers.h"
+
+#include <gtest/gtest.h>
+
+using namespace tabrino;
+
+TEST(BillingCycle, readsStoredFormsLeniently)
+{
+    EXPECT_EQ(BillingCycle::fromStored(u"custom"_qs, 0), BillingCycle::custom(1));
+    EXPECT_EQ(BillingCycle::fromStored(u"custom"_qs, -5), BillingCycle::custom(1));
+    EXPECT_EQ(BillingCycle::fromStored(u"custom"_qs, 45), BillingCycle::custom(45));
+    EXPECT_EQ(BillingCycle::fromStored(u"Monthly"_qs, 0), BillingCycle::monthly());
+    EXPECT_EQ(BillingCycle::fromStored(u"fortnightly"_qs, 14), BillingCycle::monthly());
+    EXPECT_EQ(BillingCycle::fromStored(u""_qs, 0), BillingCycle::monthly());
+    EXPECT_EQ(BillingCycle::fromStored(u"weekly"_qs, 30), BillingCycle::weekly());
+    EXPECT_NE(BillingCycle::custom(7), BillingCycle::weekly());
+    EXPECT_EQ(qHash(BillingCycle::custom(7)), qHash(BillingCycle::custom(7)));
+}
+
+TEST(BillingCycle, textsAndSteps)
+{
+    EXPECT_EQ(BillingCycle::custom(1).displayName(), u"Every 1 days");
+    EXPECT_EQ(BillingCycle::custom(1).shortLabel(), u"1d");
+    EXPECT_EQ(BillingCycle::custom(10).shortLabel(), u"10d");
+    EXPECT_EQ(BillingCycle::quarterly().shortLabel(), u"qtr");
+    EXPECT_EQ(BillingCycle::yearly().displayName(), u"Yearly");
+    EXPECT_EQ(BillingCycle::custom(0).calendarStep().count, 1);
+    EXPECT_EQ(BillingCycle::quarterly().calendarStep().unit, CalendarUnit::Month);
+    EXPECT_EQ(BillingCycle::quarterly().calendarStep().count, 3);
+    EXPECT_EQ(BillingCycle::weekly().calendarStep().count, 7);
+    EXPECT_EQ(BillingCycle::yearly().calendarStep().unit, CalendarUnit::Year);
+}
+
+TEST(BillingCycle, monthlyFactorsAreExactDecimals)
+{
+    const auto dec = [](const char* text) { return *Decimal::fromString(std::string_view(text)); };
+    EXPECT_EQ(BillingCycle::monthly().monthlyFactor(), Decimal(1));
+    EXPECT_EQ(dec("9.99") * BillingCycle::monthly().monthlyFactor(), dec("9.99"));
+    EXPECT_EQ(Decimal(120) * BillingCycle::yearly().monthlyFactor(), Decimal(10));
+    EXPECT_EQ(Decimal(30) * BillingCycle::quarterly().monthlyFactor(), dec("9.9999999999999999999999999999999999999"));
+    EXPECT_EQ((Decimal(30) * BillingCycle::quarterly().monthlyFactor()).rounded(2), Decimal(10));
+    EXPECT_EQ(Decimal(10) * BillingCycle::weekly().monthlyFactor(), dec("43.482142857142857142857142857142857143"));
+    EXPECT_EQ(BillingCycle::custom(1).monthlyFactor(), dec("30.4375"));
+}
+
+TEST(SubscriptionCategory, rawValuesAreExactAndOrdered)
+{
+    EXPECT_FALSE(SubscriptionCategory::fromRawValue(u"Streaming"));
+    ASSERT_TRUE(SubscriptionCategory::fromRawValue(u"finance"));
+    EXPECT_EQ(SubscriptionCategory::fromRawValue(u"finance")->symbolName(), u"chart.line.uptrend.xyaxis");
+    QStringList raw;
+    for (SubscriptionCategory category : SubscriptionCategory::allCases())
+        raw << category.rawValue();
+    EXPECT_EQ(raw.join(u','), u"streaming,software,music,cloud,fitness,news,gaming,finance,food,other");
+    EXPECT_EQ(SubscriptionCategory(SubscriptionCategory::Food).displayName(), u"Food");
+}

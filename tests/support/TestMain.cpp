@@ -1,0 +1,12 @@
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+// Every test program runs inside a Qt application so that signals, queued
+// calls, timers and D-Bus work as they do in the product.
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    QGuiApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
