@@ -360,32 +360,42 @@ DateComponents Calendar::components(const QDateTime& instant) const
     return U_SUCCESS(status) ? result : DateComponents{};
 }
 
-std::optional<QDateTime> Calendar::nextOffsetChange(const QDateTime& instant) const
+qint64 Calendar::utcOffsetMs(const QDateTime& instant) const
 {
-    auto millis = toUDate(instant);
-    auto calendar = working(m_prototype);
-    if (!millis || !calendar)
-        return std::nullopt;
-    const auto* zone = dynamic_cast<const icu::BasicTimeZone*>(&calendar->getTimeZone());
-    if (!zone)
-        return std::nullopt;
-    // Some transitions only rename the zone; step over those. The bound only
-    // guards against looping on damaged zone data.
-    for (int i = 0; i < 1000; ++i) {
+    const auto millis = toUDate(instant);
+    if (!millis)
+        return 0;
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t raw = 0;
+    int32_t dst = 0;
+    m_prototype->getTimeZone().getOffset(*millis, false, raw, dst, status);
+    return U_SUCCESS(status) ? qint64(raw) + dst : 0;
+}
+
+QList<Calendar::OffsetChange> Calendar::offsetChanges(const QDateTime& from, const QDateTime& to) const
+{
+    QList<OffsetChange> changes;
+    auto millis = toUDate(from);
+    const auto end = toUDate(to);
+    const auto* zone = dynamic_cast<const icu::BasicTimeZone*>(&m_prototype->getTimeZone());
+    if (!millis || !end || !zone)
+        return changes;
+    // The bound only guards against looping on damaged zone data.
+    for (int i = 0; i < 100000; ++i) {
         icu::TimeZoneTransition transition;
-        if (!zone->getNextTransition(*millis, false, transition))
-            return std::nullopt;
+        if (!zone->getNextTransition(*millis, false, transition) || transition.getTime() > *end)
+            break;
         *millis = transition.getTime();
-        if (std::fabs(*millis) > kMaxMillis)
-            return std::nullopt;
         const icu::TimeZoneRule* before = transition.getFrom();
         const icu::TimeZoneRule* after = transition.getTo();
-        if (!before || !after
-            || before->getRawOffset() + before->getDSTSavings() != after->getRawOffset() + after->getDSTSavings()) {
-            return toInstant(*millis);
-        }
+        if (!before || !after)
+            break;
+        const qint64 offsetBefore = qint64(before->getRawOffset()) + before->getDSTSavings();
+        const qint64 offsetAfter = qint64(after->getRawOffset()) + after->getDSTSavings();
+        if (offsetBefore != offsetAfter)  // some transitions only rename the zone
+            changes << OffsetChange{*toInstant(*millis), offsetBefore, offsetAfter};
     }
-    return std::nullopt;
+    return changes;
 }
 
 }  // namespace tabrino

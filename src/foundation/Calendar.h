@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 #include <unicode/uversion.h>
@@ -61,9 +62,18 @@ public:
     // Wall-clock components of `instant` in this calendar's zone.
     DateComponents components(const QDateTime& instant) const;
 
-    // The first instant strictly after `instant` at which the zone's UTC
-    // offset changes; absent when the zone has no later change.
-    std::optional<QDateTime> nextOffsetChange(const QDateTime& instant) const;
+    // The zone's offset from UTC at `instant`, in milliseconds (0 when the
+    // instant is invalid).
+    qint64 utcOffsetMs(const QDateTime& instant) const;
+
+    struct OffsetChange {
+        QDateTime at;           // first instant with the new offset
+        qint64 offsetBeforeMs;
+        qint64 offsetAfterMs;
+    };
+    // The instants after `from`, up to and including `to`, at which the
+    // zone's UTC offset changes, in order (changes of name alone are skipped).
+    QList<OffsetChange> offsetChanges(const QDateTime& from, const QDateTime& to) const;
 
 private:
     std::shared_ptr<const icu::Calendar> m_prototype;

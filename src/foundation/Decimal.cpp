@@ -103,9 +103,9 @@ inline u64 divide128by64(u64 hi, u64 lo, const Reciprocal& r, u64& remainder)
 inline u128 dividePow10(u128 x, int k, u64& remainder)
 {
     const Reciprocal& r = kPow10Reciprocals[static_cast<std::size_t>(k)];
-    u64 hi = 0;
-    const u64 qHi = hi64(x) < r.divisor ? 0 : divide128by64(0, hi64(x), r, hi);
-    if (hi64(x) < r.divisor) hi = hi64(x);
+    u64 hi = hi64(x);
+    u64 qHi = 0;
+    if (hi >= r.divisor) qHi = divide128by64(0, hi, r, hi);
     const u64 qLo = divide128by64(hi, lo64(x), r, remainder);
     return make128(qHi, qLo);
 }
@@ -158,9 +158,8 @@ struct U256 {
     static constexpr U256 from(u128 x) { return U256{{lo64(x), hi64(x), 0, 0}}; }
     bool fits128() const { return (w[2] | w[3]) == 0; }
     u128 low128() const { return make128(w[1], w[0]); }
-    bool isZero() const { return (w[0] | w[1] | w[2] | w[3]) == 0; }
 
-    void multiplySmall(u64 m)
+    constexpr void multiplySmall(u64 m)
     {
         u64 carry = 0;
         for (u64& limb : w) {
@@ -173,7 +172,7 @@ struct U256 {
     void multiplyPow10(long long k)
     {
         for (; k >= 19; k -= 19) multiplySmall(kPow10_19);
-        if (k > 0) multiplySmall(static_cast<u64>(kPow10[k]));
+        if (k > 0) multiplySmall(static_cast<u64>(kPow10[static_cast<std::size_t>(k)]));
     }
 
     // Divides in place by 10^k (1 <= k <= 19) and returns the remainder.
@@ -233,7 +232,6 @@ struct U256 {
         }
         return std::strong_ordering::equal;
     }
-    friend bool operator==(const U256&, const U256&) = default;
 };
 
 U256 multiply(u128 a, u128 b)
@@ -247,8 +245,9 @@ U256 multiply(u128 a, u128 b)
     return U256{{lo64(p00), lo64(mid), lo64(upper), hi64(upper) + hi64(p11)}};
 }
 
-// Powers of ten that 256 bits hold: 10^0 .. 10^77.
-const std::array<U256, 78> kWidePow10 = [] {
+// Powers of ten that 256 bits hold: 10^0 .. 10^77. Constant-initialised, so
+// Decimals built during static initialisation elsewhere see it filled.
+constexpr std::array<U256, 78> kWidePow10 = [] {
     std::array<U256, 78> table{};
     U256 value = U256::from(1);
     for (auto& entry : table) {
@@ -488,13 +487,10 @@ Parts divide(u128 ca, long long ea, u128 cb, long long eb, bool negative)
         quotient = divideWide(dividend, cb, remainder);
     }
     const long long exponent = ea - eb - scale;
-    if (exponent >= kMinExponent) {
-        // The quotient has 38 digits: round on the remainder (exact half up).
-        if (remainder >= cb - remainder) ++quotient;
-        return finish(quotient, exponent, negative);
-    }
-    // Below the range the quotient loses more digits; the remainder is less
-    // than one unit of it, so it cannot move a half-way decision.
+    // Round the 38-digit quotient on the remainder (an exact half goes up).
+    // Below the range the quotient itself loses digits instead; the remainder,
+    // less than one unit of it, cannot move that half-way decision.
+    if (exponent >= kMinExponent && remainder >= cb - remainder) ++quotient;
     return finish(quotient, exponent, negative);
 }
 
@@ -640,7 +636,7 @@ std::optional<Decimal> Decimal::fromString(std::string_view text)
     if (coefficient == 0) return Decimal();
 
     exponent += dropped - fractionDigits;
-    // Lowest digit above, highest digit below the range: not a value we hold.
+    // A leading digit below 10^-1000 is outside the range.
     if (exponent + taken - 1 < kMinExponent) return std::nullopt;
     if (roundUp) ++coefficient;
     const Parts parts = finish(coefficient, exponent, negative);

@@ -9,9 +9,9 @@ namespace tabrino {
 
 // Walks the series of charge dates that a billing cycle produces from a start
 // date: every date is one calendar step after the previous one (so month ends
-// drift: 31 Jan, 28 Feb, 28 Mar). Long walks jump over stretches where a
-// single calendar addition provably lands on the same date as the steps it
-// replaces, so a ten-year daily series costs a handful of calendar calls.
+// drift: 31 Jan, 28 Feb, 28 Mar). Long walks jump over stretches where one
+// calendar addition provably lands where the single steps it replaces would
+// have, so a ten-year daily series costs a handful of calendar calls.
 class CycleWalker {
 public:
     static constexpr qint64 kStepLimit = 10000;
@@ -36,6 +36,9 @@ public:
               qint64 limit = kStepLimit) const;
 
 private:
+    // How many steps from `cursor` can be taken as one calendar addition.
+    qint64 safeJump(const QDateTime& cursor, const QDateTime& bound, qint64 maxSteps) const;
+
     CalendarStep m_step;
     const Calendar& m_calendar;
 };

@@ -221,19 +221,27 @@ TEST(Calendar, NextOffsetChange)
 {
     const Calendar calendar = berlin();
     // Last Sunday of March and of October, 01:00 UTC.
-    EXPECT_EQ(iso(calendar.nextOffsetChange(utc(2025, 1, 1))), "2025-03-30T01:00:00.000Z");
-    EXPECT_EQ(iso(calendar.nextOffsetChange(utc(2025, 3, 30, 1).addMSecs(-1))), "2025-03-30T01:00:00.000Z");
-    EXPECT_EQ(iso(calendar.nextOffsetChange(utc(2025, 3, 30, 1))), "2025-10-26T01:00:00.000Z");
-    EXPECT_EQ(iso(newYork().nextOffsetChange(utc(2025, 6, 1))), "2025-11-02T06:00:00.000Z");
+    const auto changes = calendar.offsetChanges(utc(2025, 1, 1), utc(2025, 12, 31));
+    ASSERT_EQ(changes.size(), 2);
+    EXPECT_EQ(iso(changes[0].at), "2025-03-30T01:00:00.000Z");
+    EXPECT_EQ(changes[0].offsetBeforeMs, 3600000);
+    EXPECT_EQ(changes[0].offsetAfterMs, 7200000);
+    EXPECT_EQ(iso(changes[1].at), "2025-10-26T01:00:00.000Z");
+    // Strictly after `from`, up to and including `to`.
+    EXPECT_EQ(calendar.offsetChanges(utc(2025, 3, 30, 1), utc(2025, 10, 26, 1)).size(), 1);
+    EXPECT_EQ(calendar.offsetChanges(utc(2025, 3, 30, 1).addMSecs(-1), utc(2025, 10, 26, 1).addMSecs(-1)).size(), 1);
+    EXPECT_EQ(iso(newYork().offsetChanges(utc(2025, 6, 1), utc(2026, 1, 1)).value(0).at), "2025-11-02T06:00:00.000Z");
+    EXPECT_EQ(calendar.utcOffsetMs(utc(2025, 7, 1)), 7200000);
+    EXPECT_EQ(newYork().utcOffsetMs(utc(2025, 1, 1)), -5 * 3600000);
 
     // In October 1968 British Summer Time became British Standard Time: a
     // new rule with the same offset, which is no change at all.
-    EXPECT_EQ(iso(Calendar(QStringLiteral("Europe/London")).nextOffsetChange(utc(1968, 6, 1))),
-              "1971-10-31T02:00:00.000Z");
+    const auto london = Calendar(QStringLiteral("Europe/London")).offsetChanges(utc(1968, 6, 1), utc(1972, 1, 1));
+    EXPECT_EQ(iso(london.value(0).at), "1971-10-31T02:00:00.000Z");
 
-    EXPECT_FALSE(Calendar(QStringLiteral("UTC")).nextOffsetChange(utc(2025, 1, 1)));
-    EXPECT_FALSE(Calendar(QStringLiteral("Asia/Tokyo")).nextOffsetChange(utc(2025, 1, 1)));
-    EXPECT_FALSE(calendar.nextOffsetChange(QDateTime()));
+    EXPECT_TRUE(Calendar(QStringLiteral("UTC")).offsetChanges(utc(2025, 1, 1), utc(2030, 1, 1)).isEmpty());
+    EXPECT_TRUE(Calendar(QStringLiteral("Asia/Tokyo")).offsetChanges(utc(2025, 1, 1), utc(2030, 1, 1)).isEmpty());
+    EXPECT_TRUE(calendar.offsetChanges(QDateTime(), utc(2030, 1, 1)).isEmpty());
 }
 
 TEST(Calendar, ZoneAndWeekdayIdentity)

@@ -74,11 +74,13 @@ TEST(CycleWalker, matchesSingleSteppingEverywhere)
 
                 const CycleWalker::Walk expected = referenceWalk(cycle, calendar, start, bound, inclusive, limit);
                 const CycleWalker::Walk actual = walker.walk(start, bound, inclusive, limit);
-                ASSERT_EQ(actual.steps, expected.steps) << zone.toStdString() << " " << cycle.displayName().toStdString()
-                                                        << " from " << start.toString(Qt::ISODateWithMs).toStdString();
-                ASSERT_EQ(actual.cursor, expected.cursor);
-                ASSERT_EQ(actual.stop, expected.stop);
-                ASSERT_EQ(actual.next, expected.next);
+                const std::string where = zone.toStdString() + " " + cycle.displayName().toStdString() + " from "
+                                          + start.toString(Qt::ISODateWithMs).toStdString() + " to "
+                                          + bound.toString(Qt::ISODateWithMs).toStdString();
+                ASSERT_EQ(actual.steps, expected.steps) << where;
+                ASSERT_EQ(actual.cursor, expected.cursor) << where;
+                ASSERT_EQ(actual.stop, expected.stop) << where;
+                ASSERT_EQ(actual.next, expected.next) << where;
                 ++compared;
             }
         }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "catalog/CatalogLoadResult.h"
+
+#include <QByteArrayView>
+#include <QStringList>
+
+namespace tabrino {
+
+// Decoder of the catalog document: a UTF-8 JSON array of service objects.
+// All or nothing: one element with a missing required key, a value of the
+// wrong JSON type (a price given as a string included), an unknown category
+// or an id seen before rejects the whole document. Null or absent optional
+// keys read as absent; unknown keys are ignored. Prices are read from the
+// number's own digits, never through binary floating point.
+class CatalogDocument {
+public:
+    static CatalogLoadResult decode(QByteArrayView utf8);
+
+    // The category raw values a service may carry, in their canonical order.
+    static const QStringList& categories();
+};
+
+}  // namespace tabrino

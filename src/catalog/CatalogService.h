@@ -1,0 +1,36 @@
+#pragma once
+
+#include "catalog/CatalogPlan.h"
+
+#include <QList>
+#include <QMetaType>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tabrino {
+
+// One well-known service of the catalog, as the catalog document states it.
+struct CatalogService {
+    QString id;                              // unique within a catalog, e.g. "youtube-premium"
+    QString name;                            // display name and main search text
+    QString category;                        // one of the ten category raw values
+    std::optional<QString> cancellationURL;  // text of the cancellation page address
+    QString brandColor;                      // "RRGGBB", optionally with a leading "#"
+    QString symbol;                          // symbol name of the icon
+    QList<CatalogPlan> plans;                // in the order they are offered
+    std::optional<QStringList> aliases;      // other names search finds it under
+
+    // The plan with the lowest monthly equivalent; the earliest of equally
+    // cheap plans. Absent when there are no plans.
+    std::optional<CatalogPlan> defaultPlan() const;
+
+    friend bool operator==(const CatalogService&, const CatalogService&) = default;
+};
+
+size_t qHash(const CatalogService& service, size_t seed = 0);
+
+}  // namespace tabrino
+
+Q_DECLARE_METATYPE(tabrino::CatalogService)

@@ -1,0 +1,253 @@
+#include "CatalogFixtures.h"
+
+#include "catalog/BundledServiceCatalog.h"
+#include "catalog/CachedServiceCatalog.h"
+#include "catalog/CatalogDocument.h"
+#include "catalog/ServiceCatalog.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace tabrino {
+namespace {
+
+using test::documentJson;
+using test::FixedCatalogProvider;
+using test::generatedCatalog;
+using test::makeService;
+using test::serviceJson;
+
+Decimal dec(const char* text)
+{
+    return *Decimal::fromString(std::string_view(text));
+}
+
+CatalogPlan plan(const QString& name, const char* price, const QString& cycle)
+{
+    return CatalogPlan{name, dec(price), cycle};
+}
+
+TEST(CatalogDocument, DecodesFieldsExactlyAndTreatsNullLikeAbsent)
+{
+    const QByteArray document = R"([
+        {"id": "netflix", "name": "Netflix", "category": "streaming", "brandColor": "E50914", "symbol": "play.tv",
+         "cancellationURL": "https://www.netflix.com/cancelplan", "aliases": ["nflx", "Netflix Premium"],
+         "plans": [{"name": "Standard", "price": 15.49, "cycle": "monthly", "currency": "USD"},
+                   {"name": "Precise", "price": 12.3456789012345678901234567891, "cycle": "yearly"}],
+         "popularity": 3, "tags": {"nested": [1, 2]}},
+        {"id": "a", "name": "A", "category": "other", "brandColor": "#000000", "symbol": "x", "plans": [],
+         "aliases": null, "cancellationURL": null},
+        {"plans": [], "symbol": "y", "brandColor": "111111", "category": "food", "name": "B", "id": "b"}
+    ])";
+    const CatalogLoadResult result = CatalogDocument::decode(document);
+    ASSERT_TRUE(result.succeeded()) << result.error->toStdString();
+    ASSERT_EQ(result.services.size(), 3);
+
+    const CatalogService& netflix = result.services[0];
+    EXPECT_EQ(netflix.id, u"netflix"_s);
+    EXPECT_EQ(netflix.category, u"streaming"_s);
+    EXPECT_EQ(netflix.cancellationURL, u"https://www.netflix.com/cancelplan"_s);
+    EXPECT_EQ(netflix.aliases, QStringList({u"nflx"_s, u"Netflix Premium"_s}));
+    ASSERT_EQ(netflix.plans.size(), 2);
+    EXPECT_EQ(netflix.plans[0], plan(u"Standard"_s, "15.49", u"monthly"_s));
+    // Thirty significant digits survive: the price never went through a double.
+    EXPECT_EQ(netflix.plans[1].price.toString(), u"12.3456789012345678901234567891"_s);
+
+    for (const CatalogService& service : {result.services[1], result.services[2]}) {
+        EXPECT_FALSE(service.aliases.has_value()) << service.id.toStdString();
+        EXPECT_FALSE(service.cancellationURL.has_value()) << service.id.toStdString();
+        EXPECT_TRUE(service.plans.isEmpty());
+    }
+}
+
+TEST(CatalogDocument, OneBadElementRejectsTheWholeDocument)
+{
+    const QByteArray good = serviceJson(u"good"_s, u"Good"_s);
+    const auto withSecond = [&good](const char* second) { return documentJson({good, QByteArray(second)}); };
+    const char* base = R"("id": "x", "name": "X", "category": "news", "brandColor": "123456", "symbol": "s")";
+    const auto element = [base](const char* more) { return QByteArray("{") + base + ", " + more + "}"; };
+
+    const QList<std::pair<const char*, QByteArray>> cases = {
+        {"price as a string", withSecond(element(R"("plans": [{"name": "P", "price": "9.99", "cycle": "monthly"}])"))},
+        {"unknown category", documentJson({good, serviceJson(u"x"_s, u"X"_s, u"Streaming"_s)})},
+        {"missing plans", withSecond(element(R"("aliases": [])"))},
+        {"missing plan cycle", withSecond(element(R"("plans": [{"name": "P", "price": 1}])"))},
+        {"null required name",
+         withSecond(R"({"id": "x", "name": null, "category": "news", "brandColor": "1", "symbol": "s", "plans": []})")},
+        {"name as a number",
+         withSecond(R"({"id": "x", "name": 7, "category": "news", "brandColor": "1", "symbol": "s", "plans": []})")},
+        {"alias not a string", withSecond(element(R"("plans": [], "aliases": ["ok", 3])"))},
+        {"plans not an array", withSecond(element(R"("plans": {})"))},
+        {"element not an object", withSecond("42")},
+        {"repeated id", documentJson({good, serviceJson(u"good"_s, u"Good Again"_s)})},
+        {"not an array", QByteArray(R"({"services": []})")},
+        {"truncated", documentJson({good}).chopped(3)},
+        {"trailing content", documentJson({good}) + "]"},
+        {"content after a NUL byte", documentJson({good}) + QByteArray("\0,", 2)},
+        {"invalid UTF-8", withSecond(element("\"plans\": [], \"aliases\": [\"\xC3\x28\"]"))},
+        {"nested too deeply", QByteArray(100000, '[') + QByteArray(100000, ']')},
+    };
+    for (const auto& [label, document] : cases) {
+        const CatalogLoadResult result = CatalogDocument::decode(document);
+        EXPECT_FALSE(result.succeeded()) << label;
+        EXPECT_TRUE(result.services.isEmpty()) << label;
+        EXPECT_FALSE(result.error.value_or(QString()).isEmpty()) << label;
+    }
+
+    const CatalogLoadResult badCategory = CatalogDocument::decode(cases[1].second);
+    EXPECT_EQ(badCategory.error, u"The catalog is not a valid catalog document: service 2: "
+                                 u"\"category\" has the unknown value \"Streaming\"."_s);
+}
+
+TEST(CatalogPlan, IdentityAndMonthlyEquivalent)
+{
+    EXPECT_EQ(plan(u"Standard"_s, "15.49", u"monthly"_s).id(), u"Standard-15.49-monthly"_s);
+    EXPECT_EQ(plan(u"Basic"_s, "10.00", u"yearly"_s).id(), u"Basic-10-yearly"_s);
+
+    EXPECT_EQ(plan(u"Day"_s, "1", u"custom"_s).monthlyEquivalent(), dec("30.4375"));
+    EXPECT_EQ(plan(u"M"_s, "9.99", u"monthly"_s).monthlyEquivalent(), dec("9.99"));
+    EXPECT_EQ(plan(u"Y"_s, "120", u"yearly"_s).monthlyEquivalent().rounded(30), dec("10"));
+    EXPECT_EQ(plan(u"W"_s, "7", u"weekly"_s).monthlyEquivalent(), dec("30.4375"));
+    EXPECT_EQ(plan(u"Q"_s, "30", u"quarterly"_s).monthlyEquivalent().rounded(30), dec("10"));
+    // Unknown cycle text, capitalised "Monthly" included, counts as monthly.
+    EXPECT_EQ(plan(u"?"_s, "5", u"Monthly"_s).monthlyEquivalent(), dec("5"));
+    EXPECT_EQ(plan(u"?"_s, "5", u"fortnightly"_s).monthlyEquivalent(), dec("5"));
+}
+
+TEST(CatalogService, DefaultPlanIsTheCheapestPerMonthEarliestOnTies)
+{
+    CatalogService service = makeService(u"s"_s, u"S"_s);
+    EXPECT_FALSE(service.defaultPlan().has_value());
+
+    service.plans = {plan(u"Monthly"_s, "9.99", u"monthly"_s), plan(u"Yearly"_s, "99.99", u"yearly"_s)};
+    EXPECT_EQ(service.defaultPlan()->name, u"Yearly"_s);
+
+    service.plans = {plan(u"First"_s, "5", u"monthly"_s), plan(u"Second"_s, "5", u"monthly"_s)};
+    EXPECT_EQ(service.defaultPlan()->name, u"First"_s);
+
+    service.plans = {plan(u"Monthly"_s, "20", u"monthly"_s), plan(u"Weekly"_s, "2.50", u"weekly"_s),
+                     plan(u"Again"_s, "2.5", u"weekly"_s)};
+    EXPECT_EQ(service.defaultPlan()->name, u"Weekly"_s);
+
+    service.plans = {plan(u"Daily"_s, "1", u"custom"_s), plan(u"Monthly"_s, "30", u"monthly"_s)};
+    EXPECT_EQ(service.defaultPlan()->name, u"Monthly"_s);
+}
+
+TEST(CachedServiceCatalog, UsesTheCacheOnlyWhenItIsAValidDocumentOfAtLeast150Services)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"catalog.json"_s);
+    auto fallback = std::make_shared<FixedCatalogProvider>(
+        CatalogLoadResult::success({makeService(u"bundled"_s, u"Bundled"_s)}));
+    const CachedServiceCatalog cached(path, fallback);
+
+    const auto source = [&cached]() {
+        const CatalogLoadResult result = cached.loadServices();
+        if (!result.succeeded())
+            return u"error"_s;
+        return result.services.size() == 1 ? result.services[0].id : QString::number(result.services.size());
+    };
+
+    EXPECT_EQ(source(), u"bundled"_s) << "no cache file";
+    ASSERT_TRUE(test::writeFile(path, generatedCatalog(150)));
+    EXPECT_EQ(source(), u"150"_s);
+    ASSERT_TRUE(test::writeFile(path, generatedCatalog(149)));
+    EXPECT_EQ(source(), u"bundled"_s) << "149 services";
+    ASSERT_TRUE(test::writeFile(path, generatedCatalog(150, u"svc"_s, {serviceJson(u"odd"_s, u"Odd"_s, u"pets"_s)})));
+    EXPECT_EQ(source(), u"bundled"_s) << "one unknown category";
+    ASSERT_TRUE(test::writeFile(path, "not json"));
+    EXPECT_EQ(source(), u"bundled"_s) << "garbage";
+
+    fallback->result = CatalogLoadResult::failure(u"fallback failed"_s);
+    EXPECT_EQ(cached.loadServices().error, u"fallback failed"_s);
+}
+
+TEST(BundledServiceCatalog, ReadsTheResourceOrReportsItMissing)
+{
+    const CatalogLoadResult shipped = BundledServiceCatalog(u"Services"_s).loadServices();
+    ASSERT_TRUE(shipped.succeeded()) << shipped.error.value_or(QString()).toStdString();
+    EXPECT_TRUE(QFile::exists(u":/Services.json"_s));
+
+    // Every popular id is expected in the shipped data.
+    ServiceCatalog catalog(std::make_shared<BundledServiceCatalog>(u"Services"_s));
+    EXPECT_EQ(catalog.popular().size(), ServiceCatalog::popularIDs().size());
+
+    QTemporaryDir dir;
+    EXPECT_EQ(BundledServiceCatalog(u"Services"_s, dir.path()).loadServices().error,
+              u"Couldn't find Services.json in the app bundle."_s);
+    ASSERT_TRUE(test::writeFile(dir.filePath(u"Broken.json"_s), "[{]"));
+    const CatalogLoadResult broken = BundledServiceCatalog(u"Broken"_s, dir.path()).loadServices();
+    EXPECT_TRUE(broken.error.value_or(QString()).startsWith(u"The catalog is not valid JSON"_s));
+}
+
+TEST(ServiceCatalog, SortsByNameIgnoringCaseAndKeepsDocumentOrderOnTies)
+{
+    auto provider = std::make_shared<FixedCatalogProvider>(CatalogLoadResult::success({
+        makeService(u"apple"_s, u"apple music"_s),
+        makeService(u"foo-2"_s, u"Foo"_s),
+        makeService(u"amazon"_s, u"Amazon"_s),
+        makeService(u"foo-1"_s, u"foo"_s),
+        makeService(u"adobe"_s, u"adobe"_s),
+    }));
+    const ServiceCatalog catalog(provider);
+    QStringList ids;
+    for (const CatalogService& service : catalog.services())
+        ids.append(service.id);
+    EXPECT_EQ(ids, QStringList({u"adobe"_s, u"amazon"_s, u"apple"_s, u"foo-2"_s, u"foo-1"_s}));
+    EXPECT_EQ(catalog.byID(u"amazon"_s)->name, u"Amazon"_s);
+    EXPECT_FALSE(catalog.byID(u"Amazon"_s).has_value());
+}
+
+TEST(ServiceCatalog, PopularFollowsTheFixedOrderAndSkipsMissingIds)
+{
+    QList<CatalogService> services;
+    for (const QString& id : ServiceCatalog::popularIDs()) {
+        if (id != u"claude-pro"_s)
+            services.append(makeService(id, u"Name of "_s + id));
+    }
+    services.append(makeService(u"zzz"_s, u"AAA first by name"_s));
+    const ServiceCatalog catalog(std::make_shared<FixedCatalogProvider>(CatalogLoadResult::success(services)));
+
+    QStringList expected = ServiceCatalog::popularIDs();
+    expected.removeOne(u"claude-pro"_s);
+    QStringList popular;
+    for (const CatalogService& service : catalog.popular())
+        popular.append(service.id);
+    EXPECT_EQ(popular, expected);
+}
+
+TEST(ServiceCatalog, AFailedLoadEmptiesTheCatalogAndKeepsTheError)
+{
+    auto provider = std::make_shared<FixedCatalogProvider>(
+        CatalogLoadResult::success({makeService(u"netflix"_s, u"Netflix"_s)}));
+    ServiceCatalog catalog(provider);
+    ASSERT_EQ(catalog.services().size(), 1);
+    EXPECT_FALSE(catalog.loadError().has_value());
+
+    QSignalSpy servicesChanged(&catalog, &ServiceCatalog::servicesChanged);
+    QSignalSpy errorChanged(&catalog, &ServiceCatalog::loadErrorChanged);
+    provider->result = CatalogLoadResult::failure(u"Couldn't find Services.json in the app bundle."_s);
+    catalog.load();
+    EXPECT_TRUE(catalog.services().isEmpty());
+    EXPECT_FALSE(catalog.byID(u"netflix"_s).has_value());
+    EXPECT_TRUE(catalog.popular().isEmpty());
+    EXPECT_TRUE(catalog.search(u"net"_s, 8).isEmpty());
+    EXPECT_EQ(catalog.loadError(), u"Couldn't find Services.json in the app bundle."_s);
+    EXPECT_EQ(catalog.property("loadError").toString(), u"Couldn't find Services.json in the app bundle."_s);
+    EXPECT_EQ(servicesChanged.count(), 1);
+    EXPECT_EQ(errorChanged.count(), 1);
+
+    provider->result = CatalogLoadResult::success({makeService(u"spotify"_s, u"Spotify"_s)});
+    catalog.load();
+    EXPECT_FALSE(catalog.loadError().has_value());
+    EXPECT_EQ(catalog.search(u"spot"_s, 8).size(), 1);
+    EXPECT_EQ(errorChanged.count(), 2);
+}
+
+}  // namespace
+}  // namespace tabrino

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QTcpServer>
+#include <QUrl>
+
+class QTcpSocket;
+
+namespace tabrino::test {
+
+// A minimal HTTP/1.1 server on 127.0.0.1 that answers every request with
+// one configured response (or not at all) and records what it was asked.
+class LocalHttpServer : public QObject {
+    Q_OBJECT
+
+public:
+    struct Response {
+        int status = 200;
+        QByteArray reason = "OK";
+        QList<std::pair<QByteArray, QByteArray>> headers;
+        QByteArray body;
+        bool answer = true;             // false: read the request, then stay silent
+        bool declareLength = true;      // false: no Content-Length; the body ends when the connection closes
+    };
+
+    struct Request {
+        QByteArray method;
+        QByteArray target;
+        QHash<QByteArray, QByteArray> headers;  // names in lower case
+    };
+
+    LocalHttpServer();
+
+    QUrl url() const;
+    void setResponse(Response response) { m_response = std::move(response); }
+    const QList<Request>& requests() const { return m_requests; }
+
+private:
+    void accept();
+    void readFrom(QTcpSocket* socket);
+
+    QTcpServer m_server;
+    Response m_response;
+    QList<Request> m_requests;
+    QHash<QTcpSocket*, QByteArray> m_pending;
+};
+
+}  // namespace tabrino::test
