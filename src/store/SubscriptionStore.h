@@ -32,6 +32,7 @@ class SubscriptionStore : public QObject {
     Q_PROPERTY(QList<tabrino::Subscription*> active READ active NOTIFY activeChanged)
     Q_PROPERTY(QList<tabrino::Subscription*> archived READ archived NOTIFY archivedChanged)
     Q_PROPERTY(QList<tabrino::MonthlySnapshot*> snapshots READ snapshots NOTIFY snapshotsChanged)
+    Q_PROPERTY(tabrino::Decimal monthlyTotal READ monthlyTotal NOTIFY figuresChanged)
 
 public:
     using CalendarSource = std::function<Calendar()>;

@@ -40,6 +40,8 @@ protected:
         Clock::setSource([this] { return m_now; });
     }
 
+    void setNowFunction(Clock::Source source) { Clock::setSource(std::move(source)); }
+
     // Opens (or reopens) the file and builds a fresh store over it.
     void launch()
     {

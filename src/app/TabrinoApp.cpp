@@ -1,0 +1,100 @@
+#include "app/TabrinoApp.h"
+
+#include "app/DayChangeTimer.h"
+#include "catalog/CachedServiceCatalog.h"
+#include "catalog/CatalogUpdater.h"
+#include "catalog/ServiceCatalog.h"
+#include "platform/PanelWindow.h"
+#include "platform/TrayController.h"
+#include "reminders/LinuxNotificationCenter.h"
+#include "reminders/NotificationService.h"
+#include "settings/AppSettings.h"
+#include "store/PersistentContainer.h"
+#include "store/SubscriptionStore.h"
+#include "ui/design/MoneyText.h"
+#include "ui/panel/MenuBarLabel.h"
+
+#include <QCursor>
+#include <QNetworkAccessManager>
+#include <QQmlContext>
+#include <QQmlEngine>
+
+namespace tabrino {
+
+TabrinoApp::TabrinoApp(const QString& databasePath, QObject* parent)
+    : QObject(parent), m_settings(AppSettings::shared())
+{
+    // The catalog check is only scheduled here, so it never delays the first display.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_network = std::make_unique<QNetworkAccessManager>();
+            m_catalogUpdater = std::make_unique<CatalogUpdater>(
+                m_settings.defaults(), [this] { return m_settings.catalogAutoUpdate(); }, ServiceCatalog::shared(),
+                CachedServiceCatalog::defaultCachePath(), CatalogUpdater::defaultRemoteUrl(), *m_network);
+            m_catalogUpdater->refreshIfDue(false);
+        },
+        Qt::QueuedConnection);
+
+    m_container = PersistentContainer::open(databasePath, &m_fatalError);
+    if (!m_container)
+        return;
+
+    m_notificationCenter = std::make_unique<LinuxNotificationCenter>(m_container->database());
+    NotificationService::initialize(*m_notificationCenter, m_settings);
+    // Reminders that fell due while the program was not running arrive once,
+    // before this run plans anew.
+    m_notificationCenter->deliverMissed();
+    ServiceCatalog& catalog = ServiceCatalog::shared();
+
+    m_store = std::make_unique<SubscriptionStore>(m_container->mainContext(), m_settings,
+                                                  NotificationService::shared(), &catalog);
+    m_store->refresh();
+    m_store->performLaunchMaintenance();
+
+    // Billing dates roll, the month's snapshot is taken and reminders are
+    // planned again whenever the day changes while the program keeps running,
+    // and after the clock or the zone changed or the machine woke up.
+    m_dayChanges = std::make_unique<DayChangeTimer>(&Calendar::current);
+    connect(m_dayChanges.get(), &DayChangeTimer::dayChanged, m_store.get(),
+            &SubscriptionStore::performLaunchMaintenance);
+    connect(m_notificationCenter.get(), &LinuxNotificationCenter::timeChanged, this, [this] {
+        m_dayChanges->rearm();
+        m_store->performLaunchMaintenance();
+    });
+
+    showScene();
+}
+
+TabrinoApp::~TabrinoApp() = default;
+
+void TabrinoApp::showScene()
+{
+    m_label = std::make_unique<MenuBarLabel>(*m_store, m_settings);
+    m_engine = std::make_unique<QQmlEngine>();
+    m_moneyText = std::make_unique<MoneyText>();
+    m_engine->rootContext()->setContextProperty(QStringLiteral("Money"), m_moneyText.get());
+    m_panel = std::make_unique<PanelWindow>(*m_engine);
+    m_panel->setContent(QUrl(QStringLiteral("qrc:/ui/panel/PanelView.qml")),
+                        {{QStringLiteral("store"), QVariant::fromValue(m_store.get())},
+                         {QStringLiteral("settings"), QVariant::fromValue(&m_settings)}});
+
+    m_tray = std::make_unique<TrayController>(*m_label);
+    connect(m_tray.get(), &TrayController::activated, m_panel.get(), &PanelWindow::toggleAt);
+    connect(m_tray.get(), &TrayController::backendChanged, this, [this](TrayController::Backend) {
+        if (m_panel->isWindowMode())
+            m_panel->hide();
+    });
+    if (m_tray->start() == TrayController::Backend::none)
+        m_panel->showAsWindow();
+}
+
+void TabrinoApp::showPanel()
+{
+    if (m_tray->backend() == TrayController::Backend::none)
+        m_panel->showAsWindow();
+    else
+        m_panel->openAt(QCursor::pos());
+}
+
+}  // namespace tabrino

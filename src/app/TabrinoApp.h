@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QNetworkAccessManager;
+class QQmlEngine;
+
+namespace tabrino {
+
+class AppSettings;
+class CatalogUpdater;
+class DayChangeTimer;
+class LinuxNotificationCenter;
+class MenuBarLabel;
+class MoneyText;
+class PanelWindow;
+class PersistentContainer;
+class SubscriptionStore;
+class TrayController;
+
+// The program's spine: opens the store, creates the shared services, wires
+// them together, runs the launch work and shows the tray item and its panel.
+class TabrinoApp : public QObject {
+    Q_OBJECT
+
+public:
+    // Runs start-up in order: settings; the (deferred) catalog refresh; the
+    // data store; the reminder and catalog services; the subscription store;
+    // refresh and launch maintenance; then the tray item and the panel. The
+    // catalog refresh and the first reminder planning run once the event loop
+    // turns, after the first display. When the data store cannot be opened,
+    // nothing else is created and `fatalError()` says why.
+    explicit TabrinoApp(const QString& databasePath, QObject* parent = nullptr);
+    ~TabrinoApp() override;
+
+    bool isRunning() const { return m_store != nullptr; }
+    QString fatalError() const { return m_fatalError; }
+
+    SubscriptionStore& store() const { return *m_store; }
+    AppSettings& settings() const { return m_settings; }
+    PanelWindow& panel() const { return *m_panel; }
+    TrayController& tray() const { return *m_tray; }
+    // Created when the deferred catalog check starts.
+    CatalogUpdater* catalogUpdater() const { return m_catalogUpdater.get(); }
+
+    // Opens the panel where the user will look for it: under the tray item,
+    // or as an ordinary window when there is no tray.
+    void showPanel();
+
+private:
+    void showScene();
+
+    AppSettings& m_settings;
+    QString m_fatalError;
+    std::unique_ptr<QNetworkAccessManager> m_network;
+    std::unique_ptr<CatalogUpdater> m_catalogUpdater;
+    std::unique_ptr<PersistentContainer> m_container;
+    std::unique_ptr<LinuxNotificationCenter> m_notificationCenter;
+    std::unique_ptr<SubscriptionStore> m_store;
+    std::unique_ptr<DayChangeTimer> m_dayChanges;
+    std::unique_ptr<MenuBarLabel> m_label;
+    std::unique_ptr<QQmlEngine> m_engine;
+    std::unique_ptr<MoneyText> m_moneyText;
+    std::unique_ptr<PanelWindow> m_panel;
+    std::unique_ptr<TrayController> m_tray;
+};
+
+}  // namespace tabrino

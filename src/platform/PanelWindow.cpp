@@ -1,0 +1,197 @@
+#include "platform/PanelWindow.h"
+
+#include <QGuiApplication>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QScreen>
+#include <QSurfaceFormat>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tabrino {
+
+namespace {
+
+// A click on the tray item first takes the focus from the open panel, which
+// closes it, and then arrives as an activation; within this time that
+// activation is the same click and must not reopen the panel.
+constexpr qint64 kSameClickMs = 400;
+
+// The panel draws a translucent background; as an ordinary window it stands
+// on the darkest colour of that background instead of on whatever is behind.
+const QColor kWindowBackground(21, 22, 32);
+
+// Qt's own limit of a window's size, meaning "no maximum".
+constexpr int kUnboundedSize = (1 << 24) - 1;
+
+}  // namespace
+
+PanelWindow::PanelWindow(QQmlEngine& engine, QWindow* parent) : QQuickWindow(parent), m_engine(engine)
+{
+    QSurfaceFormat surface = format();
+    surface.setAlphaBufferSize(8);
+    setFormat(surface);
+    setTitle(QStringLiteral("Tabrino"));
+    usePopupStyle();
+    resize(kWidth, 1);
+    connect(this, &QWindow::activeChanged, this, &PanelWindow::activeDidChange);
+}
+
+PanelWindow::~PanelWindow()
+{
+    delete m_root;
+}
+
+bool PanelWindow::setContent(const QUrl& url, const QVariantMap& initialProperties)
+{
+    QQmlComponent component(&m_engine, url, QQmlComponent::PreferSynchronous);
+    return setContent(component, initialProperties);
+}
+
+bool PanelWindow::setContent(QQmlComponent& component, const QVariantMap& initialProperties)
+{
+    if (component.isLoading()) {
+        m_error = QStringLiteral("The panel's QML is still loading.");
+        return false;
+    }
+    QObject* created = component.isReady()
+                           ? component.createWithInitialProperties(initialProperties, m_engine.rootContext())
+                           : nullptr;
+    auto* root = qobject_cast<QQuickItem*>(created);
+    if (!root) {
+        m_error = created ? QStringLiteral("The panel's QML root is not an Item.") : component.errorString();
+        delete created;
+        return false;
+    }
+    m_error.clear();
+    adoptRoot(root);
+    return true;
+}
+
+void PanelWindow::adoptRoot(QQuickItem* root)
+{
+    delete m_root;
+    m_root = root;
+    QQmlEngine::setObjectOwnership(root, QQmlEngine::CppOwnership);
+    root->setParentItem(contentItem());
+    connect(root, &QQuickItem::implicitHeightChanged, this, &PanelWindow::layoutContent);
+    connect(root, &QQuickItem::heightChanged, this, &PanelWindow::layoutContent);
+    layoutContent();
+}
+
+void PanelWindow::layoutContent()
+{
+    if (!m_root)
+        return;
+    const bool implicit = m_root->implicitHeight() > 0;
+    const qreal wanted = implicit ? m_root->implicitHeight() : m_root->height();
+    const int height = std::clamp(static_cast<int>(std::ceil(wanted)), 1, kMaxHeight);
+    m_root->setWidth(kWidth);
+    if (implicit && m_root->height() != height)
+        m_root->setHeight(height);
+    if (this->height() == height)
+        return;
+    if (m_windowMode) {
+        setMinimumSize(QSize(kWidth, height));
+        setMaximumSize(QSize(kWidth, height));
+    }
+    resize(kWidth, height);
+    // A panel that grows while open must not run off the screen's bottom.
+    if (isVisible() && !m_windowMode && screen()) {
+        const QRect available = screen()->availableGeometry();
+        setY(std::max(available.top(), std::min(y(), available.bottom() + 1 - height)));
+    }
+}
+
+QRect PanelWindow::placement(const QPoint& anchor, const QSize& size, const QRect& available)
+{
+    QRect frame(QPoint(anchor.x() - size.width() / 2, anchor.y() + kGap), size);
+    frame.moveLeft(std::max(available.left(), std::min(frame.left(), available.right() + 1 - size.width())));
+    frame.moveTop(std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - size.height())));
+    return frame;
+}
+
+void PanelWindow::usePopupStyle()
+{
+    m_windowMode = false;
+    setFlags(Qt::Tool | Qt::FramelessWindowHint);
+    setColor(Qt::transparent);
+    setMinimumSize(QSize());
+    setMaximumSize(QSize(kUnboundedSize, kUnboundedSize));
+}
+
+void PanelWindow::openAt(const QPoint& anchor)
+{
+    if (m_windowMode) {
+        hide();
+        usePopupStyle();
+    }
+    QScreen* target = QGuiApplication::screenAt(anchor);
+    if (!target)
+        target = QGuiApplication::primaryScreen();
+    if (target) {
+        setScreen(target);
+        setPosition(placement(anchor, size(), target->availableGeometry()).topLeft());
+    }
+    m_wasActiveSinceShown = isActive();
+    show();
+    makeKey();
+}
+
+void PanelWindow::toggleAt(const QPoint& anchor)
+{
+    if (isVisible() && !m_windowMode) {
+        hide();
+        return;
+    }
+    if (m_sinceFocusClose.isValid() && m_sinceFocusClose.elapsed() < kSameClickMs) {
+        m_sinceFocusClose.invalidate();
+        return;
+    }
+    openAt(anchor);
+}
+
+void PanelWindow::showAsWindow()
+{
+    if (!m_windowMode) {
+        hide();
+        m_windowMode = true;
+        setFlags(Qt::Window);
+        setColor(kWindowBackground);
+        setMinimumSize(size());
+        setMaximumSize(size());
+        if (QScreen* target = QGuiApplication::primaryScreen()) {
+            setScreen(target);
+            QRect frame(QPoint(), size());
+            frame.moveCenter(target->availableGeometry().center());
+            setPosition(frame.topLeft());
+        }
+    }
+    show();
+    makeKey();
+}
+
+void PanelWindow::makeKey()
+{
+    raise();
+    requestActivate();
+}
+
+void PanelWindow::activeDidChange()
+{
+    if (isActive()) {
+        m_wasActiveSinceShown = true;
+        return;
+    }
+    // Before the panel first had the focus, a loss is the window manager
+    // settling the new window, not the user leaving it.
+    if (!m_wasActiveSinceShown || m_windowMode || !m_hidesOnDeactivate || !isVisible())
+        return;
+    hide();
+    m_sinceFocusClose.start();
+}
+
+}  // namespace tabrino

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QRect>
+#include <QString>
+#include <QUrl>
+#include <QVariantMap>
+
+class QQmlComponent;
+class QQmlEngine;
+
+namespace tabrino {
+
+// The window that holds the panel's QML content. As a popup it is frameless,
+// translucent and kept out of the task bar, opens under the tray item,
+// clamped to the screen's free area, and closes when it loses the focus it
+// had. With no tray it can instead be an ordinary decorated window. It is 360
+// pixels wide; the content's implicit height (or its height when it sets no
+// implicit one) decides the window's height, up to 640.
+class PanelWindow : public QQuickWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int kWidth = 360;
+    static constexpr int kMaxHeight = 640;
+    // Space between the tray item's position and the panel's top edge.
+    static constexpr int kGap = 4;
+
+    // `engine` creates the content and must outlive the window.
+    explicit PanelWindow(QQmlEngine& engine, QWindow* parent = nullptr);
+    ~PanelWindow() override;
+
+    // Replaces the content by a new instance of the component. False, with
+    // `errorString()` set and the old content kept, when it cannot be made or
+    // its root is not an Item.
+    bool setContent(const QUrl& url, const QVariantMap& initialProperties = {});
+    bool setContent(QQmlComponent& component, const QVariantMap& initialProperties = {});
+    QQuickItem* rootItem() const { return m_root; }
+    QString errorString() const { return m_error; }
+
+    // Shows the popup under `anchor`, the tray item's position.
+    void openAt(const QPoint& anchor);
+    // A click on the tray item: closes the open panel, else opens it. The
+    // click that took the focus away and so already closed it counts as the
+    // closing click.
+    void toggleAt(const QPoint& anchor);
+    // An ordinary window with decorations, centred on the primary screen,
+    // for desktops without a tray; it stays open without focus.
+    void showAsWindow();
+    bool isWindowMode() const { return m_windowMode; }
+    // Gives the panel the keyboard focus.
+    void makeKey();
+
+    // Whether losing the focus closes the popup (while a dialog of the
+    // panel's is open, say, it should not).
+    void setHidesOnDeactivate(bool hides) { m_hidesOnDeactivate = hides; }
+    bool hidesOnDeactivate() const { return m_hidesOnDeactivate; }
+
+    // The popup's frame for `size` under `anchor`: centred on the anchor's x,
+    // its top just below the anchor, moved inside `available` where it would
+    // leave it.
+    static QRect placement(const QPoint& anchor, const QSize& size, const QRect& available);
+
+private:
+    void adoptRoot(QQuickItem* root);
+    void layoutContent();
+    void activeDidChange();
+    void usePopupStyle();
+
+    QQmlEngine& m_engine;
+    QPointer<QQuickItem> m_root;
+    QString m_error;
+    bool m_windowMode = false;
+    bool m_hidesOnDeactivate = true;
+    bool m_wasActiveSinceShown = false;
+    QElapsedTimer m_sinceFocusClose;
+};
+
+}  // namespace tabrino

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "platform/StatusNotifierPixmap.h"
+#include "platform/StatusNotifierToolTip.h"
+
+#include <QDBusConnection>
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+class QDBusServiceWatcher;
+
+namespace tabrino {
+
+// The application's tray item as an org.kde.StatusNotifierItem on D-Bus,
+// with the Ayatana label extension for hosts that draw a text beside the
+// icon. `publish()` claims the service name org.kde.StatusNotifierItem-<pid>-<n>
+// and the object /StatusNotifierItem, then registers with the
+// StatusNotifierWatcher, again whenever a watcher (re)appears on the bus.
+// Every setter announces a real change with the matching New* signal and
+// stays silent otherwise.
+class StatusNotifierItem : public QObject {
+    Q_OBJECT
+
+public:
+    static inline const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+    static inline const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
+    static inline const QString kInterface = QStringLiteral("org.kde.StatusNotifierItem");
+    static inline const QString kObjectPath = QStringLiteral("/StatusNotifierItem");
+
+    // On the session bus.
+    explicit StatusNotifierItem(QObject* parent = nullptr);
+    StatusNotifierItem(const QDBusConnection& bus, QObject* parent = nullptr);
+    ~StatusNotifierItem() override;
+
+    // Whether a watcher owns its name on `bus` right now.
+    static bool isWatcherPresent(const QDBusConnection& bus);
+
+    // Exports the item and starts registering. False, with nothing exported,
+    // when the bus is unreachable or the name or object path is taken.
+    bool publish();
+    bool isPublished() const { return m_published; }
+    // The watcher accepted the last registration.
+    bool isRegistered() const { return m_registered; }
+    QString serviceName() const { return m_serviceName; }
+    QDBusConnection bus() const { return m_bus; }
+
+    QString id() const { return QStringLiteral("tabrino"); }
+    QString category() const { return QStringLiteral("ApplicationStatus"); }
+    QString title() const { return m_title; }
+    QString status() const { return m_status; }
+    StatusNotifierPixmaps iconPixmaps() const { return m_iconPixmaps; }
+    StatusNotifierToolTip toolTip() const { return m_toolTip; }
+    QString label() const { return m_label; }
+    QString labelGuide() const { return m_labelGuide; }
+
+    void setTitle(const QString& title);
+    // "Active", "Passive" or "NeedsAttention".
+    void setStatus(const QString& status);
+    // One image, offered in each of the common tray sizes.
+    void setIcon(const QImage& image);
+    // Images drawn for their own sizes; hosts pick the closest.
+    void setIcons(const QList<QImage>& images);
+    void setToolTip(const QString& title, const QString& description);
+    // The text beside the icon; the guide (the widest text expected, so
+    // hosts can keep the width steady) is the label itself.
+    void setLabel(const QString& label);
+
+    // The sizes `setIcon` offers.
+    static QList<int> standardIconSizes() { return {16, 22, 24, 32, 48}; }
+
+Q_SIGNALS:
+    // The host's primary click, with the position it reported.
+    void activated(QPoint position);
+    void secondaryActivated(QPoint position);
+    void contextMenuRequested(QPoint position);
+    // The watcher accepted a registration (after publish or a watcher restart).
+    void registered();
+
+    // Property changes, relayed to D-Bus by the adaptor.
+    void titleChanged();
+    void statusChanged();
+    void iconChanged();
+    void toolTipChanged();
+    void labelChanged();
+
+private:
+    void registerWithWatcher();
+
+    QDBusConnection m_bus;
+    QString m_serviceName;
+    QDBusServiceWatcher* m_watcherWatcher = nullptr;
+    bool m_published = false;
+    bool m_registered = false;
+
+    QString m_title = QStringLiteral("Tabrino");
+    QString m_status = QStringLiteral("Active");
+    StatusNotifierPixmaps m_iconPixmaps;
+    StatusNotifierToolTip m_toolTip;
+    QString m_label;
+    QString m_labelGuide;
+};
+
+}  // namespace tabrino

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QString>
+
+namespace tabrino {
+
+// Draws the tray icon: the credit-card symbol, the renewal dot, both or
+// neither, in one colour on a transparent square. The dot sits at the top
+// right, raised above the centre line, with a clear ring cut around it so it
+// stays legible over the card.
+class TrayIconRenderer {
+public:
+    TrayIconRenderer() = delete;
+
+    // The symbol font's family, loaded on first use from the installed
+    // Material Icons file or found through fontconfig; empty when neither
+    // exists (the card is then drawn as a plain rounded shape).
+    static QString symbolFontFamily();
+
+    // One `size` × `size` image, ARGB32 premultiplied.
+    static QImage render(int size, const QColor& foreground, bool drawsSymbol, bool drawsDot);
+
+    // `render` for each of `sizes`.
+    static QList<QImage> renderSizes(const QList<int>& sizes, const QColor& foreground, bool drawsSymbol,
+                                     bool drawsDot);
+
+    // Centre and diameter of the dot in an icon of `size` pixels.
+    static QPointF dotCentre(int size);
+    static qreal dotDiameter(int size);
+};
+
+}  // namespace tabrino

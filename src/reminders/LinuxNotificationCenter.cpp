@@ -1,0 +1,332 @@
+#include "reminders/LinuxNotificationCenter.h"
+
+#include "foundation/Clock.h"
+#include "reminders/NotificationCenterDelegate.h"
+#include "reminders/TimeChangeWatcher.h"
+
+#include <QDBusPendingCallWatcher>
+#include <QDBusServiceWatcher>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace tabrino {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kService = u"org.freedesktop.Notifications"_s;
+const QString kPath = u"/org/freedesktop/Notifications"_s;
+const QString kInterface = u"org.freedesktop.Notifications"_s;
+const QString kAppName = u"Tabrino"_s;
+const QString kSoundName = u"message-new-instant"_s;
+// The installed desktop entry and its themed icon; servers use them to group
+// and badge our notifications, and ignore names they cannot find.
+const QString kDesktopEntry = u"tabrino"_s;
+const QString kAppIcon = u"app.tabrino.Tabrino"_s;
+
+// NotificationClosed reason for "dismissed by the user".
+constexpr uint kDismissedByUser = 2;
+// Server ids remembered for answers; older ones are forgotten first. Servers
+// that keep a history may never report a notification closed.
+constexpr int kMaxRemembered = 256;
+
+// For servers that read the body as markup: the text must stay text.
+QString escapeMarkup(QString text)
+{
+    text.replace(u'&', u"&amp;"_s);
+    text.replace(u'<', u"&lt;"_s);
+    text.replace(u'>', u"&gt;"_s);
+    return text;
+}
+
+}  // namespace
+
+LinuxNotificationCenter::LinuxNotificationCenter(SqliteDatabase& database, const QDBusConnection& sessionBus,
+                                                 const QDBusConnection& systemBus, QObject* parent)
+    : QObject(parent), m_session(sessionBus), m_store(database)
+{
+    for (const NotificationRequest& request : m_store.loadAll()) {
+        // loadAll only returns requests whose trigger resolves.
+        m_pending.insert(request.identifier,
+                         Pending{request, request.trigger.fireDate().value_or(QDateTime()), m_nextSerial++});
+    }
+
+    m_timer = new QTimer(this);
+    m_timer->setSingleShot(true);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, &LinuxNotificationCenter::deliverDue);
+
+    m_timeWatcher = new TimeChangeWatcher(systemBus, this);
+    connect(m_timeWatcher, &TimeChangeWatcher::timeChanged, this, [this] {
+        rearm();
+        Q_EMIT timeChanged();
+    });
+
+    if (m_session.isConnected()) {
+        m_session.connect(kService, kPath, kInterface, u"ActionInvoked"_s, this,
+                          SLOT(onActionInvoked(uint, QString)));
+        m_session.connect(kService, kPath, kInterface, u"NotificationClosed"_s, this,
+                          SLOT(onNotificationClosed(uint, uint)));
+        auto* serverWatcher =
+            new QDBusServiceWatcher(kService, m_session, QDBusServiceWatcher::WatchForRegistration, this);
+        connect(serverWatcher, &QDBusServiceWatcher::serviceRegistered, this,
+                &LinuxNotificationCenter::onServerRegistered);
+    }
+    arm();
+}
+
+LinuxNotificationCenter::~LinuxNotificationCenter() = default;
+
+void LinuxNotificationCenter::setDelegate(NotificationCenterDelegate* delegate)
+{
+    m_delegate = delegate;
+}
+
+void LinuxNotificationCenter::authorizationStatus(StatusCallback done)
+{
+    // Whoever answers on the notification interface shows what we send.
+    callServer(u"GetCapabilities"_s, {}, [done = std::move(done)](const QDBusMessage& reply) {
+        if (done) {
+            done(reply.type() == QDBusMessage::ReplyMessage ? AuthorizationStatus::authorized
+                                                            : AuthorizationStatus::denied);
+        }
+    });
+}
+
+void LinuxNotificationCenter::requestAuthorization(AuthorizationOptions, AuthorizationCallback done)
+{
+    // There is nobody to ask: a server that answers is the permission.
+    callServer(u"GetCapabilities"_s, {}, [done = std::move(done)](const QDBusMessage& reply) {
+        if (!done)
+            return;
+        if (reply.type() == QDBusMessage::ReplyMessage)
+            done(true, {});
+        else
+            done(false, reply.errorName().isEmpty() ? u"No notification server answered."_s : reply.errorName());
+    });
+}
+
+void LinuxNotificationCenter::setCategories(const QList<NotificationCategory>& categories)
+{
+    m_categories.clear();
+    for (const NotificationCategory& category : categories)
+        m_categories.insert(category.identifier, category);
+}
+
+void LinuxNotificationCenter::add(const NotificationRequest& request, AddCallback done)
+{
+    auto finish = [this, done = std::move(done)](const QString& error) {
+        if (done)
+            later([done, error] { done(error); });
+    };
+    if (request.identifier.isEmpty())
+        return finish(u"The request has no identifier."_s);
+    const std::optional<QDateTime> fireAt = request.trigger.fireDate();
+    if (!fireAt)
+        return finish(u"The trigger names no valid date."_s);
+    if (*fireAt <= Clock::now())
+        return finish(u"The trigger date has passed."_s);
+    if (!m_store.save(request))
+        return finish(u"The request could not be stored."_s);
+    m_pending.insert(request.identifier, Pending{request, *fireAt, m_nextSerial++});
+    arm();
+    finish({});
+}
+
+void LinuxNotificationCenter::pendingRequests(PendingCallback done)
+{
+    QList<const Pending*> entries;
+    for (const Pending& entry : std::as_const(m_pending))
+        entries << &entry;
+    std::sort(entries.begin(), entries.end(), [](const Pending* a, const Pending* b) {
+        return a->fireAt != b->fireAt ? a->fireAt < b->fireAt : a->request.identifier < b->request.identifier;
+    });
+    QList<NotificationRequest> result;
+    for (const Pending* entry : entries)
+        result << entry->request;
+    if (done)
+        later([done = std::move(done), result] { done(result); });
+}
+
+void LinuxNotificationCenter::removePending(const QStringList& identifiers)
+{
+    m_store.remove(identifiers);
+    for (const QString& identifier : identifiers)
+        m_pending.remove(identifier);
+    arm();
+}
+
+void LinuxNotificationCenter::removeAllPending()
+{
+    m_store.removeAll();
+    m_pending.clear();
+    arm();
+}
+
+void LinuxNotificationCenter::deliverMissed()
+{
+    for (Pending& entry : m_pending) {
+        if (entry.state == State::awaitingServer)
+            entry.state = State::scheduled;
+    }
+    deliverDue();
+}
+
+void LinuxNotificationCenter::rearm()
+{
+    deliverMissed();
+}
+
+int LinuxNotificationCenter::timerRemainingMs() const
+{
+    return m_timer->isActive() ? m_timer->remainingTime() : -1;
+}
+
+void LinuxNotificationCenter::later(std::function<void()> work)
+{
+    QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+}
+
+void LinuxNotificationCenter::callServer(const QString& method, const QList<QVariant>& arguments,
+                                         std::function<void(const QDBusMessage& reply)> done)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
+    call.setArguments(arguments);
+    // Never a blocking call: the server may live on this very thread.
+    auto* watcher = new QDBusPendingCallWatcher(m_session.asyncCall(call, kCallTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, done = std::move(done)] {
+        watcher->deleteLater();
+        done(watcher->reply());
+    });
+}
+
+void LinuxNotificationCenter::deliverDue()
+{
+    const QDateTime now = Clock::now();
+    QList<const Pending*> due;
+    for (const Pending& entry : std::as_const(m_pending)) {
+        if (entry.state == State::scheduled && entry.fireAt <= now)
+            due << &entry;
+    }
+    std::sort(due.begin(), due.end(), [](const Pending* a, const Pending* b) { return a->fireAt < b->fireAt; });
+    QStringList identifiers;
+    for (const Pending* entry : due)
+        identifiers << entry->request.identifier;
+    for (const QString& identifier : identifiers)
+        deliver(identifier);
+    arm();
+}
+
+void LinuxNotificationCenter::deliver(const QString& identifier)
+{
+    auto found = m_pending.find(identifier);
+    if (found == m_pending.end())
+        return;
+    found->state = State::delivering;
+    // A copy: the delegate and the replies may change the pending set.
+    const Pending entry = *found;
+
+    const PresentationOptions options = m_delegate
+        ? m_delegate->willPresent(entry.request)
+        : PresentationOptions(PresentationOption::banner | PresentationOption::list | PresentationOption::sound);
+    if (!(options & (PresentationOption::banner | PresentationOption::list))) {
+        // Fired but asked not to be shown: done with it all the same.
+        deliveryFinished(identifier, entry.serial, {});
+        return;
+    }
+    // Asked every time: the server may have been replaced since the last one.
+    callServer(u"GetCapabilities"_s, {}, [this, entry, options](const QDBusMessage& reply) {
+        if (reply.type() != QDBusMessage::ReplyMessage) {
+            deliveryFinished(entry.request.identifier, entry.serial, reply);
+            return;
+        }
+        const QStringList capabilities = reply.arguments().value(0).toStringList();
+        const NotificationContent& content = entry.request.content;
+        QStringList actions;
+        for (const NotificationAction& action : m_categories.value(content.categoryIdentifier).actions)
+            actions << action.identifier << action.title;
+        QVariantMap hints{{u"desktop-entry"_s, kDesktopEntry}};
+        if (content.defaultSound && options.testFlag(PresentationOption::sound))
+            hints.insert(u"sound-name"_s, kSoundName);
+        else
+            hints.insert(u"suppress-sound"_s, true);
+        const QString body = capabilities.contains(u"body-markup"_s) ? escapeMarkup(content.body) : content.body;
+        const QList<QVariant> arguments{kAppName, 0u, kAppIcon, content.title, body, actions, hints, -1};
+        callServer(u"Notify"_s, arguments, [this, entry](const QDBusMessage& notifyReply) {
+            if (notifyReply.type() == QDBusMessage::ReplyMessage) {
+                const uint id = notifyReply.arguments().value(0).toUInt();
+                m_shown.insert(id, Shown{entry.request.identifier, entry.request.content.userInfo, false, ++m_shownOrder});
+                if (m_shown.size() > kMaxRemembered) {
+                    auto oldest = std::min_element(m_shown.begin(), m_shown.end(), [](const Shown& a, const Shown& b) {
+                        return a.order < b.order;
+                    });
+                    m_shown.erase(oldest);
+                }
+            }
+            deliveryFinished(entry.request.identifier, entry.serial, notifyReply);
+        });
+    });
+}
+
+void LinuxNotificationCenter::deliveryFinished(const QString& identifier, quint64 serial, const QDBusMessage& reply)
+{
+    auto found = m_pending.find(identifier);
+    // Removed or replaced while it was being shown: nothing of it is left.
+    if (found == m_pending.end() || found->serial != serial)
+        return;
+    if (reply.type() == QDBusMessage::ErrorMessage) {
+        // Kept, and tried again when a server appears or at the next start.
+        found->state = State::awaitingServer;
+        return;
+    }
+    m_store.remove({identifier});
+    m_pending.erase(found);
+}
+
+void LinuxNotificationCenter::arm()
+{
+    QDateTime next;
+    for (const Pending& entry : std::as_const(m_pending)) {
+        if (entry.state == State::scheduled && (!next.isValid() || entry.fireAt < next))
+            next = entry.fireAt;
+    }
+    if (!next.isValid()) {
+        m_timer->stop();
+        return;
+    }
+    const qint64 wait = std::clamp<qint64>(Clock::now().msecsTo(next), 0, kMaxWaitMs);
+    m_timer->start(static_cast<int>(wait));
+}
+
+void LinuxNotificationCenter::onServerRegistered()
+{
+    deliverMissed();
+}
+
+void LinuxNotificationCenter::onActionInvoked(uint id, const QString& actionKey)
+{
+    // The signal reaches every client of the server; only our ids count.
+    auto found = m_shown.find(id);
+    if (found == m_shown.end())
+        return;
+    found->answered = true;
+    const NotificationResponse response{actionKey, found->requestIdentifier, found->userInfo};
+    if (m_delegate)
+        m_delegate->didReceive(response);
+}
+
+void LinuxNotificationCenter::onNotificationClosed(uint id, uint reason)
+{
+    auto found = m_shown.find(id);
+    if (found == m_shown.end())
+        return;
+    const Shown shown = *found;
+    m_shown.erase(found);
+    // Servers close a notification after an action too; that is no dismissal.
+    if (reason == kDismissedByUser && !shown.answered && m_delegate)
+        m_delegate->didReceive({NotificationResponse::dismissActionIdentifier(), shown.requestIdentifier, shown.userInfo});
+}
+
+}  // namespace tabrino

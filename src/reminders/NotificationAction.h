@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace tabrino {
+
+// A button on a notification. `foreground` actions bring the application
+// forward when chosen.
+struct NotificationAction {
+    QString identifier;
+    QString title;
+    bool foreground = false;
+
+    friend bool operator==(const NotificationAction&, const NotificationAction&) = default;
+};
+
+}  // namespace tabrino

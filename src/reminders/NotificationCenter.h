@@ -1,0 +1,49 @@
+#pragma once
+
+#include "reminders/AuthorizationOption.h"
+#include "reminders/AuthorizationStatus.h"
+#include "reminders/NotificationCategory.h"
+#include "reminders/NotificationRequest.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace tabrino {
+
+class NotificationCenterDelegate;
+
+// The desktop's local notifications: permission, categories of actions, and
+// requests that fire at a calendar time. Everything runs on the main thread;
+// the callbacks of the asynchronous calls run on a later turn of the event
+// loop, never inside the call.
+class NotificationCenter {
+public:
+    using StatusCallback = std::function<void(AuthorizationStatus status)>;
+    // `error` is empty when the request itself went through.
+    using AuthorizationCallback = std::function<void(bool granted, const QString& error)>;
+    // `error` is empty on success.
+    using AddCallback = std::function<void(const QString& error)>;
+    using PendingCallback = std::function<void(const QList<NotificationRequest>& pending)>;
+
+    virtual ~NotificationCenter() = default;
+
+    // Not owned; may be null.
+    virtual void setDelegate(NotificationCenterDelegate* delegate) = 0;
+
+    virtual void authorizationStatus(StatusCallback done) = 0;
+    virtual void requestAuthorization(AuthorizationOptions options, AuthorizationCallback done) = 0;
+
+    // Replaces every category registered before.
+    virtual void setCategories(const QList<NotificationCategory>& categories) = 0;
+
+    virtual void add(const NotificationRequest& request, AddCallback done = {}) = 0;
+    // In the order they fire.
+    virtual void pendingRequests(PendingCallback done) = 0;
+    virtual void removePending(const QStringList& identifiers) = 0;
+    virtual void removeAllPending() = 0;
+};
+
+}  // namespace tabrino

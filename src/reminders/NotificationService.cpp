@@ -1,0 +1,348 @@
+#include "reminders/NotificationService.h"
+
+#include "foundation/Clock.h"
+#include "format/MoneyFormatter.h"
+#include "format/RelativeDateText.h"
+#include "model/Subscription.h"
+#include "reminders/NotificationCenter.h"
+#include "settings/AppSettings.h"
+
+#include <QDesktopServices>
+#include <QPointer>
+
+namespace tabrino {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+NotificationService* g_shared = nullptr;
+
+const QString kSubscriptionIDKey = u"subscriptionID"_s;
+const QString kCancellationURLKey = u"cancellationURL"_s;
+
+QString uuidText(const QUuid& id)
+{
+    return id.toString(QUuid::WithoutBraces).toUpper();
+}
+
+// What the user pays for one period: their share of the price.
+QString amountText(const Subscription& subscription)
+{
+    return MoneyFormatter::twoDecimals(subscription.price() * subscription.effectiveShare(),
+                                       subscription.currencyCode());
+}
+
+std::optional<QString> textValue(const QVariantMap& userInfo, const QString& key)
+{
+    const QVariant value = userInfo.value(key);
+    if (value.typeId() != QMetaType::QString)
+        return std::nullopt;
+    return value.toString();
+}
+
+// Text from the catalog or the user is data: only web pages get opened.
+std::optional<QUrl> webUrl(const QString& text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty())
+        return std::nullopt;
+    if (url.scheme() != u"https"_s && url.scheme() != u"http"_s)
+        return std::nullopt;
+    return url;
+}
+
+}  // namespace
+
+void NotificationService::initialize(NotificationCenter& center, AppSettings& settings)
+{
+    if (!g_shared)
+        g_shared = new NotificationService(center, settings);
+}
+
+NotificationService& NotificationService::shared()
+{
+    if (!g_shared)
+        qFatal("NotificationService::shared() was used before NotificationService::initialize().");
+    return *g_shared;
+}
+
+NotificationService::NotificationService(NotificationCenter& center, AppSettings& settings, QObject* parent)
+    : QObject(parent),
+      m_center(center),
+      m_settings(settings),
+      m_urlOpener([](const QUrl& url) { QDesktopServices::openUrl(url); })
+{
+    m_center.setDelegate(this);
+    m_center.setCategories(categories());
+}
+
+NotificationService::~NotificationService()
+{
+    m_center.setDelegate(nullptr);
+}
+
+QList<NotificationCategory> NotificationService::categories()
+{
+    const NotificationAction snooze{snoozeActionIdentifier(), u"Snooze 1 Day"_s, false};
+    const NotificationAction openCancellation{openCancellationActionIdentifier(), u"Open Cancellation Page"_s, true};
+    return {
+        {renewalCategoryIdentifier(), {snooze, openCancellation}},
+        {trialCategoryIdentifier(), {openCancellation, snooze}},
+    };
+}
+
+void NotificationService::setSnoozeHandler(SnoozeHandler handler)
+{
+    m_snoozeHandler = std::move(handler);
+}
+
+void NotificationService::setUrlOpener(UrlOpener opener)
+{
+    m_urlOpener = std::move(opener);
+}
+
+void NotificationService::setAuthorizationStatus(AuthorizationStatus status)
+{
+    if (status == m_authorizationStatus)
+        return;
+    m_authorizationStatus = status;
+    Q_EMIT authorizationStatusChanged();
+}
+
+void NotificationService::refreshAuthorizationStatus()
+{
+    refreshAuthorizationStatus(std::function<void()>());
+}
+
+void NotificationService::refreshAuthorizationStatus(std::function<void()> done)
+{
+    QPointer self(this);
+    m_center.authorizationStatus([self, done = std::move(done)](AuthorizationStatus status) {
+        if (!self)
+            return;
+        self->setAuthorizationStatus(status);
+        if (done)
+            done();
+    });
+}
+
+void NotificationService::requestAuthorization(std::function<void(bool granted)> done)
+{
+    QPointer self(this);
+    const AuthorizationOptions options =
+        AuthorizationOption::alert | AuthorizationOption::sound | AuthorizationOption::badge;
+    m_center.requestAuthorization(options, [self, done = std::move(done)](bool granted, const QString& error) {
+        if (!self)
+            return;
+        const bool answer = granted && error.isEmpty();
+        self->refreshAuthorizationStatus([done, answer] {
+            if (done)
+                done(answer);
+        });
+    });
+}
+
+void NotificationService::requestNotificationsIfFirst()
+{
+    if (m_settings.notificationsRequested())
+        return;
+    m_settings.setNotificationsRequested(true);
+    requestAuthorization();
+}
+
+void requestNotificationsIfFirst()
+{
+    NotificationService::shared().requestNotificationsIfFirst();
+}
+
+void NotificationService::reconcile(const QList<Subscription*>& subscriptions, const Calendar& calendar)
+{
+    // The records are read here and only here; the steps that wait on the
+    // centre work from this plan.
+    const QDateTime now = Clock::now();
+    Plan plan{++m_generation, {}};
+    for (const Subscription* subscription : subscriptions) {
+        if (!subscription || !subscription->isActive() || !subscription->notificationsEnabled())
+            continue;
+        plan.requests += requests(*subscription, now, calendar);
+    }
+    m_waitingPlan = std::move(plan);
+    if (!m_running)
+        runNextPlan();
+}
+
+void NotificationService::runNextPlan()
+{
+    if (!m_waitingPlan) {
+        m_running = false;
+        Q_EMIT reconcileFinished();
+        return;
+    }
+    const Plan plan = std::move(*m_waitingPlan);
+    m_waitingPlan.reset();
+    m_running = true;
+
+    QPointer self(this);
+    refreshAuthorizationStatus([self, plan] {
+        if (!self)
+            return;
+        if (self->isSuperseded(plan))
+            return self->runNextPlan();
+        const AuthorizationStatus status = self->m_authorizationStatus;
+        if (status != AuthorizationStatus::authorized && status != AuthorizationStatus::provisional) {
+            // Not allowed to notify: nothing of ours, nor anything else, stays.
+            self->m_center.removeAllPending();
+            return self->runNextPlan();
+        }
+        self->m_center.pendingRequests([self, plan](const QList<NotificationRequest>& pending) {
+            if (!self)
+                return;
+            if (self->isSuperseded(plan))
+                return self->runNextPlan();
+            QStringList ours;
+            for (const NotificationRequest& request : pending) {
+                if (request.identifier.startsWith(identifierPrefix()))
+                    ours << request.identifier;
+            }
+            self->m_center.removePending(ours);
+            self->addRemaining(plan, 0);
+        });
+    });
+}
+
+void NotificationService::addRemaining(const Plan& plan, qsizetype index)
+{
+    if (isSuperseded(plan) || index >= plan.requests.size())
+        return runNextPlan();
+    QPointer self(this);
+    // A refused request is dropped; the others still go in.
+    m_center.add(plan.requests.at(index), [self, plan, index](const QString&) {
+        if (self)
+            self->addRemaining(plan, index + 1);
+    });
+}
+
+QList<NotificationRequest> NotificationService::requests(const Subscription& subscription, const QDateTime& now,
+                                                         const Calendar& calendar) const
+{
+    QList<NotificationRequest> result;
+    const std::optional<QDateTime> trialEnd = subscription.trialEndDate();
+    if (subscription.isTrial() && trialEnd) {
+        // Trials are reminded of their end only, whatever the lead time.
+        for (const int daysLeft : {3, 1}) {
+            const auto request = makeRequest(subscription, calendar.adding(CalendarUnit::Day, -daysLeft, *trialEnd),
+                                             now, calendar, u"trial"_s + QString::number(daysLeft),
+                                             trialContent(subscription, daysLeft));
+            if (request)
+                result << *request;
+        }
+        return result;
+    }
+    const int leadDays = subscription.leadDaysForNotification();
+    if (leadDays < 1)
+        return result;
+    const auto request =
+        makeRequest(subscription, calendar.adding(CalendarUnit::Day, -leadDays, subscription.nextBillingDate()), now,
+                    calendar, u"renew"_s, renewalContent(subscription, calendar));
+    if (request)
+        result << *request;
+    return result;
+}
+
+std::optional<NotificationRequest> NotificationService::makeRequest(const Subscription& subscription,
+                                                                    const std::optional<QDateTime>& fireOn,
+                                                                    const QDateTime& now, const Calendar& calendar,
+                                                                    const QString& suffix,
+                                                                    NotificationContent content) const
+{
+    if (!fireOn)
+        return std::nullopt;
+    // 09:00 on that calendar day, rebuilt from components so a daylight-saving
+    // change in between does not move it.
+    const DateComponents day = calendar.components(*fireOn);
+    const std::optional<QDateTime> fireAt = calendar.date({day.year, day.month, day.day, 9, 0});
+    if (!fireAt || *fireAt <= now)
+        return std::nullopt;
+
+    const QString id = uuidText(subscription.id());
+    content.userInfo = {
+        {kSubscriptionIDKey, id},
+        {kCancellationURLKey, subscription.cancellationURLString().value_or(u""_s)},
+    };
+    return NotificationRequest{identifierPrefix() + id + u'.' + suffix, std::move(content),
+                               CalendarTrigger(calendar.components(*fireAt), calendar)};
+}
+
+NotificationContent NotificationService::renewalContent(const Subscription& subscription,
+                                                        const Calendar& calendar) const
+{
+    // The day is described as seen now, when the reminder is planned.
+    const QString day = RelativeDateText::weekdayOrDate(subscription.nextBillingDate(), calendar);
+    const QString amount = amountText(subscription);
+    NotificationContent content;
+    content.title = subscription.name() + u" renews "_s + day;
+    switch (subscription.billingCycle().kind()) {
+    case BillingCycle::Kind::Quarterly:
+        content.body = amount + u" for the next quarter. Still using it?"_s;
+        break;
+    case BillingCycle::Kind::Yearly:
+        content.body = u"Your annual plan is "_s + amount + u". Worth a look before it goes through."_s;
+        break;
+    case BillingCycle::Kind::Weekly:
+    case BillingCycle::Kind::Monthly:
+    case BillingCycle::Kind::Custom:
+        content.body = amount + u". Still using it?"_s;
+        break;
+    }
+    content.defaultSound = true;
+    content.categoryIdentifier = renewalCategoryIdentifier();
+    return content;
+}
+
+NotificationContent NotificationService::trialContent(const Subscription& subscription, int daysLeft) const
+{
+    const QString price = amountText(subscription) + u'/' + subscription.billingCycle().shortLabel();
+    NotificationContent content;
+    if (daysLeft >= 2) {
+        content.title = subscription.name() + u" trial ends in "_s + QString::number(daysLeft) + u" days"_s;
+        content.body = u"Then it's "_s + price + u". Good time to decide."_s;
+    } else {
+        content.title = subscription.name() + u" trial ends tomorrow"_s;
+        content.body = u"It becomes "_s + price + u" unless you cancel today."_s;
+    }
+    content.defaultSound = true;
+    content.categoryIdentifier = trialCategoryIdentifier();
+    return content;
+}
+
+PresentationOptions NotificationService::willPresent(const NotificationRequest&)
+{
+    return PresentationOption::banner | PresentationOption::sound;
+}
+
+void NotificationService::didReceive(const NotificationResponse& response)
+{
+    const std::optional<QString> subscriptionID = textValue(response.userInfo, kSubscriptionIDKey);
+    const std::optional<QString> cancellation = textValue(response.userInfo, kCancellationURLKey);
+    const QString action = response.actionIdentifier;
+    // Acted on in a later turn, outside the centre's own signal handling.
+    QMetaObject::invokeMethod(
+        this,
+        [this, action, subscriptionID, cancellation] {
+            if (action == openCancellationActionIdentifier()) {
+                if (const std::optional<QUrl> url = cancellation ? webUrl(*cancellation) : std::nullopt;
+                    url && m_urlOpener) {
+                    m_urlOpener(*url);
+                }
+            } else if (action == snoozeActionIdentifier()) {
+                const QUuid id = subscriptionID ? QUuid::fromString(*subscriptionID) : QUuid();
+                if (!id.isNull() && m_snoozeHandler)
+                    m_snoozeHandler(id);
+            }
+            // Anything else (a click on the body, a dismissal) does nothing.
+        },
+        Qt::QueuedConnection);
+}
+
+}  // namespace tabrino

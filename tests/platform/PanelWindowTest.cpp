@@ -1,0 +1,137 @@
+#include "platform/PanelWindow.h"
+
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+using namespace tabrino;
+
+namespace {
+
+class PanelWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QQmlComponent content(&engine);
+        content.setData("import QtQuick\nRectangle { implicitHeight: 300; color: \"steelblue\" }", QUrl());
+        ASSERT_TRUE(panel.setContent(content)) << panel.errorString().toStdString();
+    }
+
+    QRect available() const { return panel.screen()->availableGeometry(); }
+
+    QQmlEngine engine;
+    PanelWindow panel{engine};
+};
+
+}  // namespace
+
+TEST_F(PanelWindowTest, placementCentresUnderTheAnchorInsideTheScreen)
+{
+    const QRect screen(0, 30, 1280, 770);
+    const QSize size(360, 300);
+    EXPECT_EQ(PanelWindow::placement({640, 40}, size, screen), QRect(QPoint(460, 44), size));
+    // A top panel's item lies above the free area.
+    EXPECT_EQ(PanelWindow::placement({640, 12}, size, screen).top(), 30);
+    EXPECT_EQ(PanelWindow::placement({20, 40}, size, screen).left(), 0);
+    EXPECT_EQ(PanelWindow::placement({1275, 40}, size, screen).right(), 1279);
+    // A bottom panel's item: the panel ends where the free area does.
+    EXPECT_EQ(PanelWindow::placement({640, 790}, size, screen).bottom(), 799);
+    // A second screen to the right.
+    EXPECT_EQ(PanelWindow::placement({1300, 10}, size, QRect(1280, 0, 1920, 1080)).topLeft(), QPoint(1280, 14));
+}
+
+TEST_F(PanelWindowTest, contentDecidesTheHeightUpTo640)
+{
+    EXPECT_EQ(panel.size(), QSize(360, 300));
+    EXPECT_EQ(panel.rootItem()->width(), 360);
+
+    panel.rootItem()->setImplicitHeight(900);
+    EXPECT_EQ(panel.size(), QSize(360, 640));
+    EXPECT_EQ(panel.rootItem()->height(), 640);
+
+    panel.rootItem()->setImplicitHeight(120);
+    EXPECT_EQ(panel.size(), QSize(360, 120));
+
+    // Content that sets only a height is followed too.
+    QQmlComponent sized(&engine);
+    sized.setData("import QtQuick\nItem { height: 250 }", QUrl());
+    ASSERT_TRUE(panel.setContent(sized));
+    EXPECT_EQ(panel.size(), QSize(360, 250));
+    panel.rootItem()->setHeight(700);
+    EXPECT_EQ(panel.size(), QSize(360, 640));
+}
+
+TEST_F(PanelWindowTest, badContentIsReportedAndTheOldContentStays)
+{
+    QQuickItem* before = panel.rootItem();
+    QQmlComponent broken(&engine);
+    broken.setData("import QtQuick\nRectangle { colour: 1 }", QUrl(QStringLiteral("file:///Broken.qml")));
+    EXPECT_FALSE(panel.setContent(broken));
+    EXPECT_TRUE(panel.errorString().contains(u"colour")) << panel.errorString().toStdString();
+
+    QQmlComponent notAnItem(&engine);
+    notAnItem.setData("import QtQml\nQtObject {}", QUrl());
+    EXPECT_FALSE(panel.setContent(notAnItem));
+    EXPECT_EQ(panel.rootItem(), before);
+}
+
+TEST_F(PanelWindowTest, popupIsFramelessAndClosesWhenItLosesFocus)
+{
+    EXPECT_TRUE(panel.flags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(panel.flags().testFlag(Qt::Tool));
+    EXPECT_EQ(panel.color(), QColor(Qt::transparent));
+
+    panel.toggleAt({640, 10});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+
+    QWindow other;
+    other.setGeometry(100, 500, 100, 100);
+    other.show();
+    other.requestActivate();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.isVisible(); }, 3000));
+
+    // The click on the tray item that took the focus away arrives next and
+    // must not bring the panel straight back.
+    panel.toggleAt({640, 10});
+    EXPECT_FALSE(panel.isVisible());
+    // A later click opens it again.
+    panel.toggleAt({640, 10});
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&panel));
+}
+
+TEST_F(PanelWindowTest, focusLossIsIgnoredWhileSuspendedAndInWindowMode)
+{
+    QWindow other;
+    other.setGeometry(100, 500, 100, 100);
+
+    panel.setHidesOnDeactivate(false);
+    panel.openAt({640, 10});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+    other.show();
+    other.requestActivate();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_TRUE(panel.isVisible());
+    panel.setHidesOnDeactivate(true);
+
+    panel.showAsWindow();
+    EXPECT_TRUE(panel.isWindowMode());
+    EXPECT_FALSE(panel.flags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_FALSE(panel.flags().testFlag(Qt::Tool));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+    EXPECT_EQ(panel.size(), QSize(360, 300));
+    other.requestActivate();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_TRUE(panel.isVisible());
+
+    // A tray that appears later turns it back into the popup.
+    panel.toggleAt({640, 10});
+    EXPECT_FALSE(panel.isWindowMode());
+    EXPECT_TRUE(panel.flags().testFlag(Qt::FramelessWindowHint));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    EXPECT_EQ(panel.position(), QPoint(460, 10 + PanelWindow::kGap));
+}

@@ -1,0 +1,15 @@
+#include "platform/SingleInstance.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+// Claims the instance as the program does at start and prints the outcome.
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    tabrino::SingleInstance instance;
+    const bool primary = instance.claim() == tabrino::SingleInstance::Role::primary;
+    std::printf("%s\n", primary ? "primary" : "secondary");
+    return 0;
+}

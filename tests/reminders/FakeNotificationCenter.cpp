@@ -1,0 +1,44 @@
+#include "FakeNotificationCenter.h"
+
+namespace tabrino::test {
+
+void FakeNotificationCenter::later(std::function<void()> work)
+{
+    QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+}
+
+void FakeNotificationCenter::authorizationStatus(StatusCallback done)
+{
+    later([this, done] { done(status); });
+}
+
+void FakeNotificationCenter::requestAuthorization(AuthorizationOptions, AuthorizationCallback done)
+{
+    ++authorizationRequests;
+    later([this, done] { done(grant && authorizationError.isEmpty(), authorizationError); });
+}
+
+void FakeNotificationCenter::add(const NotificationRequest& request, AddCallback done)
+{
+    later([this, request, done] {
+        ++additions;
+        const bool accepted = !refused.contains(request.identifier);
+        if (accepted)
+            pending.insert(request.identifier, request);
+        if (done)
+            done(accepted ? QString() : QStringLiteral("refused"));
+    });
+}
+
+void FakeNotificationCenter::pendingRequests(PendingCallback done)
+{
+    later([this, done] { done(pending.values()); });
+}
+
+void FakeNotificationCenter::removePending(const QStringList& identifiers)
+{
+    for (const QString& identifier : identifiers)
+        pending.remove(identifier);
+}
+
+}  // namespace tabrino::test

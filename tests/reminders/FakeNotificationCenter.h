@@ -1,0 +1,42 @@
+#pragma once
+
+#include "reminders/NotificationCenter.h"
+
+#include <QMap>
+#include <QObject>
+
+namespace tabrino::test {
+
+// An in-memory centre that answers on a later turn of the event loop, as the
+// real one does, so that overlapping runs really interleave. Additions take
+// effect when their answer is delivered.
+class FakeNotificationCenter : public QObject, public NotificationCenter {
+    Q_OBJECT
+
+public:
+    AuthorizationStatus status = AuthorizationStatus::authorized;
+    // What requestAuthorization answers; a non-empty error fails the request.
+    bool grant = true;
+    QString authorizationError;
+    int authorizationRequests = 0;
+    QStringList refused;  // identifiers add() refuses
+    int additions = 0;
+
+    QMap<QString, NotificationRequest> pending;
+    QList<NotificationCategory> categories;
+    NotificationCenterDelegate* delegate = nullptr;
+
+    void setDelegate(NotificationCenterDelegate* newDelegate) override { delegate = newDelegate; }
+    void authorizationStatus(StatusCallback done) override;
+    void requestAuthorization(AuthorizationOptions options, AuthorizationCallback done) override;
+    void setCategories(const QList<NotificationCategory>& newCategories) override { categories = newCategories; }
+    void add(const NotificationRequest& request, AddCallback done) override;
+    void pendingRequests(PendingCallback done) override;
+    void removePending(const QStringList& identifiers) override;
+    void removeAllPending() override { pending.clear(); }
+
+private:
+    void later(std::function<void()> work);
+};
+
+}  // namespace tabrino::test

@@ -1,0 +1,269 @@
+#include "FakeNotificationCenter.h"
+
+#include "foundation/Clock.h"
+#include "model/Subscription.h"
+#include "reminders/NotificationService.h"
+#include "settings/AppSettings.h"
+#include "support/TestDates.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace tabrino;
+using test::local;
+
+namespace {
+
+QString idText(const Subscription& s)
+{
+    return s.id().toString(QUuid::WithoutBraces).toUpper();
+}
+
+class ReminderPlanningTest : public ::testing::Test {
+protected:
+    void TearDown() override { Clock::setSource({}); }
+
+    void at(const QDateTime& now)
+    {
+        Clock::setSource([now] { return now; });
+    }
+
+    Subscription* make(const BillingCycle& cycle, const QDateTime& next, const char* price = "10")
+    {
+        owned.push_back(std::make_unique<Subscription>(u"Netflix"_qs, *Decimal::fromString(price), u"USD"_qs, cycle,
+                                                       next, SubscriptionCategory::Streaming));
+        return owned.back().get();
+    }
+
+    // Runs one reconcile to its end and returns the identifiers left pending.
+    QStringList reconcile(const QList<Subscription*>& subscriptions)
+    {
+        QSignalSpy finished(&service, &NotificationService::reconcileFinished);
+        service.reconcile(subscriptions, berlin);
+        EXPECT_TRUE(finished.wait(2000));
+        return center.pending.keys();
+    }
+
+    // A pending request that this run did not plan.
+    void leftOver(const QString& identifier) { center.pending.insert(identifier, {identifier, {}, {}}); }
+
+    QDateTime fireDate(const QString& identifier) const
+    {
+        return center.pending.value(identifier).trigger.fireDate().value_or(QDateTime());
+    }
+
+    Calendar berlin{u"Europe/Berlin"_qs, 2};
+    QTemporaryDir dir;
+    QSettings defaults{dir.filePath(u"settings.ini"_qs), QSettings::IniFormat};
+    AppSettings settings{defaults};
+    test::FakeNotificationCenter center;
+    NotificationService service{center, settings};
+    std::vector<std::unique_ptr<Subscription>> owned;
+};
+
+}  // namespace
+
+TEST_F(ReminderPlanningTest, renewalFiresAtNineOnTheLeadDay)
+{
+    Subscription* s = make(BillingCycle::monthly(), local(berlin, 2025, 3, 20, 10));
+    s->setCancellationURLString(u"https://example.com/cancel"_qs);
+    const QString id = u"renewal."_qs + idText(*s) + u".renew"_qs;
+
+    at(local(berlin, 2025, 3, 10, 12));
+    ASSERT_EQ(reconcile({s}), QStringList{id});
+    const NotificationRequest request = center.pending.value(id);
+    EXPECT_EQ(request.trigger.fireDate(), local(berlin, 2025, 3, 17, 9));
+    const DateComponents c = request.trigger.dateComponents();
+    EXPECT_EQ(QList<int>({c.year, c.month, c.day, c.hour, c.minute}), QList<int>({2025, 3, 17, 9, 0}));
+    EXPECT_EQ(request.trigger.calendar().timeZoneId(), u"Europe/Berlin");
+    EXPECT_EQ(request.content.categoryIdentifier, u"RENEWAL_REMINDER");
+    EXPECT_TRUE(request.content.defaultSound);
+    EXPECT_EQ(request.content.userInfo, QVariantMap({{u"subscriptionID"_qs, idText(*s)},
+                                                     {u"cancellationURL"_qs, u"https://example.com/cancel"_qs}}));
+
+    // 09:00 that day already passed, or is still a minute away.
+    at(local(berlin, 2025, 3, 17, 10));
+    EXPECT_TRUE(reconcile({s}).isEmpty());
+    at(local(berlin, 2025, 3, 17, 8, 59));
+    EXPECT_EQ(reconcile({s}), QStringList{id});
+    // Exactly 09:00 counts as past.
+    at(local(berlin, 2025, 3, 17, 9));
+    EXPECT_TRUE(reconcile({s}).isEmpty());
+}
+
+TEST_F(ReminderPlanningTest, leadDaysChooseTheDayAndZeroMeansNone)
+{
+    at(local(berlin, 2025, 1, 1, 12));
+    Subscription* yearly = make(BillingCycle::yearly(), local(berlin, 2025, 6, 30, 8));
+    Subscription* weekly = make(BillingCycle::weekly(), local(berlin, 2025, 1, 9, 8));
+    Subscription* custom = make(BillingCycle::custom(60), local(berlin, 2025, 3, 1, 8));
+    Subscription* own = make(BillingCycle::monthly(), local(berlin, 2025, 2, 20, 8));
+    own->setNotificationLeadDays(5);
+    Subscription* off = make(BillingCycle::monthly(), local(berlin, 2025, 2, 20, 8));
+    off->setNotificationLeadDays(0);
+
+    EXPECT_EQ(reconcile({yearly, weekly, custom, own, off}).size(), 4);
+    auto fire = [&](Subscription* s) { return fireDate(u"renewal."_qs + idText(*s) + u".renew"_qs); };
+    EXPECT_EQ(fire(yearly), local(berlin, 2025, 6, 16, 9));
+    EXPECT_EQ(fire(weekly), local(berlin, 2025, 1, 8, 9));
+    EXPECT_EQ(fire(custom), local(berlin, 2025, 2, 22, 9));
+    EXPECT_EQ(fire(own), local(berlin, 2025, 2, 15, 9));
+    EXPECT_FALSE(fire(off).isValid());
+}
+
+TEST_F(ReminderPlanningTest, trialsGetThreeAndOneDayRemindersOnly)
+{
+    Subscription* trial = make(BillingCycle::monthly(), local(berlin, 2025, 3, 25, 10));
+    trial->setIsTrial(true);
+    trial->setTrialEndDate(local(berlin, 2025, 3, 20, 18));
+    trial->setNotificationLeadDays(10);  // plays no part for trials
+    const QString prefix = u"renewal."_qs + idText(*trial);
+
+    at(local(berlin, 2025, 3, 10, 12));
+    EXPECT_EQ(reconcile({trial}), QStringList({prefix + u".trial1"_qs, prefix + u".trial3"_qs}));
+    EXPECT_EQ(fireDate(prefix + u".trial3"_qs), local(berlin, 2025, 3, 17, 9));
+    EXPECT_EQ(fireDate(prefix + u".trial1"_qs), local(berlin, 2025, 3, 19, 9));
+    EXPECT_EQ(center.pending.value(prefix + u".trial1"_qs).content.categoryIdentifier, u"TRIAL_REMINDER");
+
+    at(local(berlin, 2025, 3, 18, 12));
+    EXPECT_EQ(reconcile({trial}), QStringList{prefix + u".trial1"_qs});
+    // After 09:00 the day before the end nothing is left, and no renewal
+    // reminder stands in.
+    at(local(berlin, 2025, 3, 19, 9, 30));
+    EXPECT_TRUE(reconcile({trial}).isEmpty());
+
+    // A trial without an end date is reminded like any renewal.
+    trial->setTrialEndDate(std::nullopt);
+    at(local(berlin, 2025, 3, 10, 12));
+    EXPECT_EQ(reconcile({trial}), QStringList{prefix + u".renew"_qs});
+    EXPECT_EQ(fireDate(prefix + u".renew"_qs), local(berlin, 2025, 3, 15, 9));
+}
+
+TEST_F(ReminderPlanningTest, onlyActiveSubscriptionsWithRemindersOnAreKeptAndStaleOnesGo)
+{
+    at(local(berlin, 2025, 3, 1, 12));
+    Subscription* kept = make(BillingCycle::monthly(), local(berlin, 2025, 3, 20));
+    Subscription* archived = make(BillingCycle::monthly(), local(berlin, 2025, 3, 20));
+    Subscription* silenced = make(BillingCycle::monthly(), local(berlin, 2025, 3, 20));
+    ASSERT_EQ(reconcile({kept, archived, silenced}).size(), 3);
+
+    archived->setIsActive(false);
+    archived->setArchivedDate(Clock::now());
+    silenced->setNotificationsEnabled(false);
+    // Left from an older run for a subscription deleted since, and one that
+    // is not ours.
+    leftOver(u"renewal.00000000-0000-0000-0000-000000000001.renew"_qs);
+    leftOver(u"other.reminder"_qs);
+
+    EXPECT_EQ(reconcile({kept, archived, silenced}),
+              QStringList({u"other.reminder"_qs, u"renewal."_qs + idText(*kept) + u".renew"_qs}));
+
+    // A request the centre refuses is dropped; the others still go in.
+    silenced->setNotificationsEnabled(true);
+    center.refused << u"renewal."_qs + idText(*kept) + u".renew"_qs;
+    EXPECT_EQ(reconcile({kept, silenced}),
+              QStringList({u"other.reminder"_qs, u"renewal."_qs + idText(*silenced) + u".renew"_qs}));
+}
+
+TEST_F(ReminderPlanningTest, withoutPermissionNothingStaysPending)
+{
+    at(local(berlin, 2025, 3, 1, 12));
+    Subscription* s = make(BillingCycle::monthly(), local(berlin, 2025, 3, 20));
+    for (const AuthorizationStatus status :
+         {AuthorizationStatus::denied, AuthorizationStatus::notDetermined, AuthorizationStatus::ephemeral}) {
+        center.status = status;
+        leftOver(u"other.reminder"_qs);
+        leftOver(u"renewal.x.renew"_qs);
+        EXPECT_TRUE(reconcile({s}).isEmpty()) << rawValue(status).toStdString();
+        EXPECT_EQ(service.authorizationStatus(), status);
+    }
+    center.status = AuthorizationStatus::provisional;
+    EXPECT_EQ(reconcile({s}).size(), 1);
+}
+
+TEST_F(ReminderPlanningTest, staysAtNineLocalAcrossDaylightSavingChanges)
+{
+    at(local(berlin, 2025, 3, 20, 12));
+    // Reminders on the days the clocks change (30 March, 26 October 2025).
+    Subscription* spring = make(BillingCycle::monthly(), local(berlin, 2025, 4, 2, 0, 30));
+    Subscription* autumn = make(BillingCycle::monthly(), local(berlin, 2025, 10, 29, 23, 30));
+    ASSERT_EQ(reconcile({spring, autumn}).size(), 2);
+    EXPECT_EQ(fireDate(u"renewal."_qs + idText(*spring) + u".renew"_qs), test::utc(2025, 3, 30, 7));
+    EXPECT_EQ(fireDate(u"renewal."_qs + idText(*autumn) + u".renew"_qs), test::utc(2025, 10, 26, 8));
+}
+
+TEST_F(ReminderPlanningTest, overlappingReconcilesEndWithTheLatestData)
+{
+    at(local(berlin, 2025, 3, 1, 12));
+    Subscription* a = make(BillingCycle::monthly(), local(berlin, 2025, 3, 20));
+    Subscription* b = make(BillingCycle::monthly(), local(berlin, 2025, 3, 21));
+    const QString idA = u"renewal."_qs + idText(*a) + u".renew"_qs;
+    const QString idB = u"renewal."_qs + idText(*b) + u".renew"_qs;
+
+    QSignalSpy finished(&service, &NotificationService::reconcileFinished);
+    // Three changes in quick succession: a then b deleted, then b's reminder
+    // moved by a new lead time. Each run starts before the last one ended.
+    service.reconcile({a, b}, berlin);
+    service.reconcile({b}, berlin);
+    b->setNotificationLeadDays(1);
+    service.reconcile({b}, berlin);
+    ASSERT_TRUE(finished.wait(2000));
+    QTest::qWait(50);  // nothing still on its way
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(center.pending.keys(), QStringList{idB});
+    EXPECT_EQ(fireDate(idB), local(berlin, 2025, 3, 20, 9));
+    EXPECT_FALSE(center.pending.contains(idA));
+
+    // Records are read when reconcile is called, not when its steps run.
+    b->setNotificationLeadDays(2);
+    service.reconcile({b}, berlin);
+    b->setNotificationLeadDays(5);
+    ASSERT_TRUE(finished.wait(2000));
+    EXPECT_EQ(fireDate(idB), local(berlin, 2025, 3, 19, 9));
+}
+
+TEST_F(ReminderPlanningTest, permissionIsAskedOnceAndStatusNotifiesOnChange)
+{
+    QSignalSpy changed(&service, &NotificationService::authorizationStatusChanged);
+    EXPECT_EQ(service.authorizationStatus(), AuthorizationStatus::notDetermined);
+    service.refreshAuthorizationStatus();
+    ASSERT_TRUE(changed.wait(1000));
+    service.refreshAuthorizationStatus();
+    QTest::qWait(20);
+    EXPECT_EQ(changed.count(), 1);
+
+    // The request refreshes the status afterwards.
+    center.status = AuthorizationStatus::denied;
+    center.grant = false;
+    std::optional<bool> answer;
+    service.requestAuthorization([&](bool granted) { answer = granted; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 1000));
+    EXPECT_FALSE(*answer);
+    EXPECT_EQ(service.authorizationStatus(), AuthorizationStatus::denied);
+    EXPECT_EQ(changed.count(), 2);
+
+    // A failed request counts as not granted.
+    center.grant = true;
+    center.authorizationError = u"bus gone"_qs;
+    answer.reset();
+    service.requestAuthorization([&](bool granted) { answer = granted; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 1000));
+    EXPECT_FALSE(*answer);
+
+    // Only the first added subscription asks, even after a denial.
+    const int before = center.authorizationRequests;
+    EXPECT_FALSE(settings.notificationsRequested());
+    service.requestNotificationsIfFirst();
+    service.requestNotificationsIfFirst();
+    QTest::qWait(20);
+    EXPECT_TRUE(settings.notificationsRequested());
+    EXPECT_EQ(center.authorizationRequests, before + 1);
+    AppSettings reread(defaults);
+    EXPECT_TRUE(reread.notificationsRequested());
+}

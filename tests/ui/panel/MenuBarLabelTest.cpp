@@ -1,0 +1,96 @@
+#include "ui/panel/MenuBarLabel.h"
+
+#include "format/FormatterCache.h"
+#include "ui/panel/LabelFixture.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace tabrino;
+
+namespace {
+
+class MenuBarLabelTest : public ::testing::Test, protected test::LabelFixture {
+protected:
+    FormatterCache usEnglish{QStringLiteral("en_US")};
+};
+
+}  // namespace
+
+TEST_F(MenuBarLabelTest, showsTheRoundedTotalAndIconPerDisplayMode)
+{
+    add("12.99", 20);
+    MenuBarLabel label(*store, settings, usEnglish);
+
+    EXPECT_TRUE(label.showsIcon());
+    EXPECT_EQ(label.amountText(), u"$13/mo");
+    EXPECT_FALSE(label.showsDot());
+
+    settings.setMenuBarDisplayMode(MenuBarDisplayMode::total);
+    EXPECT_FALSE(label.showsIcon());
+    EXPECT_EQ(label.amountText(), u"$13/mo");
+
+    settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconOnly);
+    EXPECT_TRUE(label.showsIcon());
+    EXPECT_TRUE(label.amountText().isEmpty());
+    // The amount is spoken even where it is not shown.
+    EXPECT_EQ(label.accessibilityText(), u"Tabrino. Monthly total $13/mo.");
+}
+
+TEST_F(MenuBarLabelTest, emptyStoreShowsZero)
+{
+    MenuBarLabel label(*store, settings, usEnglish);
+    EXPECT_EQ(label.amountText(), u"$0/mo");
+    EXPECT_EQ(label.accessibilityText(), u"Tabrino. Monthly total $0/mo.");
+    EXPECT_FALSE(label.showsDot());
+}
+
+TEST_F(MenuBarLabelTest, dotFollowsTheSettingButTheSpokenWarningDoesNot)
+{
+    add("5", 20);
+    MenuBarLabel label(*store, settings, usEnglish);
+    EXPECT_FALSE(label.showsDot());
+
+    add("7.50", 3);  // renews in exactly three days
+    EXPECT_TRUE(label.showsDot());
+    EXPECT_EQ(label.amountText(), u"$13/mo");
+    EXPECT_EQ(label.accessibilityText(), u"Tabrino. Monthly total $13/mo. A subscription renews within 3 days.");
+
+    settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconOnly);
+    EXPECT_TRUE(label.showsDot());
+    EXPECT_TRUE(label.showsIcon());
+
+    settings.setShowsRenewalIndicator(false);
+    EXPECT_FALSE(label.showsDot());
+    EXPECT_EQ(label.accessibilityText(), u"Tabrino. Monthly total $13/mo. A subscription renews within 3 days.");
+}
+
+TEST_F(MenuBarLabelTest, followsEveryInputAndSignalsOnlyRealChanges)
+{
+    Subscription* music = add("9.99", 20);
+    MenuBarLabel label(*store, settings, usEnglish);
+    QSignalSpy changed(&label, &MenuBarLabel::changed);
+
+    settings.setDefaultCurrencyCode(QStringLiteral("EUR"));
+    EXPECT_EQ(label.amountText(), u"€10/mo");
+    EXPECT_EQ(changed.count(), 1);
+
+    // An edited price reaches the label through the store's figures.
+    music->setPrice(*Decimal::fromString(std::string_view("20.40")));
+    store->save();
+    EXPECT_EQ(label.amountText(), u"€20/mo");
+    EXPECT_EQ(changed.count(), 2);
+
+    // Changes that leave every shown value as it was stay silent.
+    music->setPrice(*Decimal::fromString(std::string_view("20.10")));
+    store->save();
+    music->setName(QStringLiteral("Renamed"));
+    settings.setShowsRenewalIndicator(false);
+    EXPECT_EQ(label.amountText(), u"€20/mo");
+    EXPECT_EQ(changed.count(), 2);
+
+    store->archive(music);
+    EXPECT_EQ(label.amountText(), u"€0/mo");
+    EXPECT_EQ(changed.count(), 3);
+}
