@@ -70,7 +70,12 @@ TabrinoApp::~TabrinoApp() = default;
 
 void TabrinoApp::showScene()
 {
+    // The tray item first: it is what the user sees, and the panel is only
+    // needed on the first click.
     m_label = std::make_unique<MenuBarLabel>(*m_store, m_settings);
+    m_tray = std::make_unique<TrayController>(*m_label);
+    const TrayController::Backend backend = m_tray->start();
+
     m_engine = std::make_unique<QQmlEngine>();
     m_moneyText = std::make_unique<MoneyText>();
     m_engine->rootContext()->setContextProperty(QStringLiteral("Money"), m_moneyText.get());
@@ -78,14 +83,13 @@ void TabrinoApp::showScene()
     m_panel->setContent(QUrl(QStringLiteral("qrc:/ui/panel/PanelView.qml")),
                         {{QStringLiteral("store"), QVariant::fromValue(m_store.get())},
                          {QStringLiteral("settings"), QVariant::fromValue(&m_settings)}});
-
-    m_tray = std::make_unique<TrayController>(*m_label);
     connect(m_tray.get(), &TrayController::activated, m_panel.get(), &PanelWindow::toggleAt);
     connect(m_tray.get(), &TrayController::backendChanged, this, [this](TrayController::Backend) {
         if (m_panel->isWindowMode())
             m_panel->hide();
     });
-    if (m_tray->start() == TrayController::Backend::none)
+    // With no tray at all, the panel is an ordinary window so the program is never invisible.
+    if (backend == TrayController::Backend::none)
         m_panel->showAsWindow();
 }
 
