@@ -1,48 +1,25 @@
-#include "FakeNotificationCenter.h"
+#include "ReminderFixture.h"
 
-#include "foundation/Clock.h"
-#include "model/Subscription.h"
 #include "reminders/NotificationCenterDelegate.h"
-#include "reminders/NotificationService.h"
-#include "settings/AppSettings.h"
-#include "support/TestDates.h"
 
-#include <QSettings>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace tabrino;
 using test::local;
 
 namespace {
 
-class ReminderContentTest : public ::testing::Test {
+class ReminderContentTest : public test::ReminderFixture {
 protected:
     // Planned on Monday 10 March 2025 at 08:00.
-    void SetUp() override { Clock::setSource([this] { return local(berlin, 2025, 3, 10, 8); }); }
-    void TearDown() override { Clock::setSource({}); }
-
-    Subscription* make(const BillingCycle& cycle, const QDateTime& next, const char* price,
-                       const QString& code = u"USD"_qs)
-    {
-        owned.push_back(std::make_unique<Subscription>(u"Netflix"_qs, *Decimal::fromString(price), code, cycle, next,
-                                                       SubscriptionCategory::Streaming));
-        return owned.back().get();
-    }
+    void SetUp() override { at(local(berlin, 2025, 3, 10, 8)); }
 
     // The content of the reminder of kind `suffix` planned for `s`.
     NotificationContent contentFor(Subscription* s, const QString& suffix = u"renew"_qs)
     {
         center.pending.clear();
-        QSignalSpy finished(&service, &NotificationService::reconcileFinished);
-        service.reconcile({s}, berlin);
-        EXPECT_TRUE(finished.wait(2000));
-        const QString id = u"renewal."_qs + s->id().toString(QUuid::WithoutBraces).toUpper() + u'.' + suffix;
+        reconcile({s});
+        const QString id = u"renewal."_qs + idText(*s) + u'.' + suffix;
         EXPECT_TRUE(center.pending.contains(id)) << suffix.toStdString();
         return center.pending.value(id).content;
     }
@@ -55,14 +32,6 @@ protected:
         s->setTrialEndDate(local(berlin, 2025, 3, 13, 12));
         return s;
     }
-
-    Calendar berlin{u"Europe/Berlin"_qs, 2};
-    QTemporaryDir dir;
-    QSettings defaults{dir.filePath(u"settings.ini"_qs), QSettings::IniFormat};
-    AppSettings settings{defaults};
-    test::FakeNotificationCenter center;
-    NotificationService service{center, settings};
-    std::vector<std::unique_ptr<Subscription>> owned;
 };
 
 }  // namespace

@@ -1,55 +1,14 @@
-#include "FakeNotificationCenter.h"
+#include "ReminderFixture.h"
 
-#include "foundation/Clock.h"
-#include "model/Subscription.h"
-#include "reminders/NotificationService.h"
-#include "settings/AppSettings.h"
-#include "support/TestDates.h"
-
-#include <QSettings>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace tabrino;
 using test::local;
 
 namespace {
 
-QString idText(const Subscription& s)
-{
-    return s.id().toString(QUuid::WithoutBraces).toUpper();
-}
-
-class ReminderPlanningTest : public ::testing::Test {
+class ReminderPlanningTest : public test::ReminderFixture {
 protected:
-    void TearDown() override { Clock::setSource({}); }
-
-    void at(const QDateTime& now)
-    {
-        Clock::setSource([now] { return now; });
-    }
-
-    Subscription* make(const BillingCycle& cycle, const QDateTime& next, const char* price = "10")
-    {
-        owned.push_back(std::make_unique<Subscription>(u"Netflix"_qs, *Decimal::fromString(price), u"USD"_qs, cycle,
-                                                       next, SubscriptionCategory::Streaming));
-        return owned.back().get();
-    }
-
-    // Runs one reconcile to its end and returns the identifiers left pending.
-    QStringList reconcile(const QList<Subscription*>& subscriptions)
-    {
-        QSignalSpy finished(&service, &NotificationService::reconcileFinished);
-        service.reconcile(subscriptions, berlin);
-        EXPECT_TRUE(finished.wait(2000));
-        return center.pending.keys();
-    }
-
     // A pending request that this run did not plan.
     void leftOver(const QString& identifier) { center.pending.insert(identifier, {identifier, {}, {}}); }
 
@@ -57,14 +16,6 @@ protected:
     {
         return center.pending.value(identifier).trigger.fireDate().value_or(QDateTime());
     }
-
-    Calendar berlin{u"Europe/Berlin"_qs, 2};
-    QTemporaryDir dir;
-    QSettings defaults{dir.filePath(u"settings.ini"_qs), QSettings::IniFormat};
-    AppSettings settings{defaults};
-    test::FakeNotificationCenter center;
-    NotificationService service{center, settings};
-    std::vector<std::unique_ptr<Subscription>> owned;
 };
 
 }  // namespace
