@@ -11,6 +11,8 @@ namespace tabrino {
 struct CategorySlice {
     Q_GADGET
     Q_PROPERTY(QString id READ id)
+    Q_PROPERTY(QString displayName READ displayName)
+    Q_PROPERTY(QString symbolName READ symbolName)
     Q_PROPERTY(tabrino::Decimal total MEMBER total)
 
 public:
@@ -18,6 +20,8 @@ public:
     Decimal total;
 
     QString id() const { return category.rawValue(); }
+    QString displayName() const { return category.displayName(); }
+    QString symbolName() const { return category.symbolName(); }
     friend bool operator==(const CategorySlice&, const CategorySlice&) = default;
 };
 

@@ -306,4 +306,55 @@ std::optional<Decimal> SubscriptionStore::averageMonthlyCost() const
     return monthlyTotal() / Decimal(static_cast<long long>(m_active.size()));
 }
 
+// MARK: the figures as QML reads them
+
+namespace {
+
+template <typename T>
+QVariantList toVariantList(const QList<T>& values)
+{
+    QVariantList list;
+    list.reserve(values.size());
+    for (const T& value : values)
+        list << QVariant::fromValue(value);
+    return list;
+}
+
+QVariant toVariant(const std::optional<Decimal>& value)
+{
+    return value ? QVariant::fromValue(*value) : QVariant();
+}
+
+}  // namespace
+
+QVariant SubscriptionStore::monthOverMonthDeltaValue() const
+{
+    return toVariant(monthOverMonthDelta());
+}
+
+QVariantList SubscriptionStore::chargesNextSevenDaysList() const
+{
+    return toVariantList(chargesNextSevenDays(Clock::now(), currentCalendar()));
+}
+
+QVariantList SubscriptionStore::spendByCategoryList() const
+{
+    return toVariantList(spendByCategory());
+}
+
+QVariantList SubscriptionStore::twelveMonthHistoryList() const
+{
+    return toVariantList(twelveMonthHistory(currentCalendar()));
+}
+
+QVariantList SubscriptionStore::lifetimeSpendList() const
+{
+    return toVariantList(lifetimeSpend());
+}
+
+QVariant SubscriptionStore::averageMonthlyCostValue() const
+{
+    return toVariant(averageMonthlyCost());
+}
+
 }  // namespace tabrino

@@ -32,7 +32,18 @@ class SubscriptionStore : public QObject {
     Q_PROPERTY(QList<tabrino::Subscription*> active READ active NOTIFY activeChanged)
     Q_PROPERTY(QList<tabrino::Subscription*> archived READ archived NOTIFY archivedChanged)
     Q_PROPERTY(QList<tabrino::MonthlySnapshot*> snapshots READ snapshots NOTIFY snapshotsChanged)
+    // The figures for QML, in the user's calendar at the moment of reading;
+    // absent values read as undefined, lists hold the value types.
     Q_PROPERTY(tabrino::Decimal monthlyTotal READ monthlyTotal NOTIFY figuresChanged)
+    Q_PROPERTY(QVariant monthOverMonthDelta READ monthOverMonthDeltaValue NOTIFY figuresChanged)
+    Q_PROPERTY(bool hasImminentRenewal READ hasImminentRenewal NOTIFY figuresChanged)
+    Q_PROPERTY(QList<tabrino::Subscription*> upcoming READ upcoming NOTIFY figuresChanged)
+    Q_PROPERTY(QVariantList chargesNextSevenDays READ chargesNextSevenDaysList NOTIFY figuresChanged)
+    Q_PROPERTY(QVariantList spendByCategory READ spendByCategoryList NOTIFY figuresChanged)
+    Q_PROPERTY(QVariantList twelveMonthHistory READ twelveMonthHistoryList NOTIFY figuresChanged)
+    Q_PROPERTY(QVariantList lifetimeSpend READ lifetimeSpendList NOTIFY figuresChanged)
+    Q_PROPERTY(tabrino::Subscription* mostExpensive READ mostExpensive NOTIFY figuresChanged)
+    Q_PROPERTY(QVariant averageMonthlyCost READ averageMonthlyCostValue NOTIFY figuresChanged)
 
 public:
     using CalendarSource = std::function<Calendar()>;
@@ -87,6 +98,13 @@ Q_SIGNALS:
     void figuresChanged();
 
 private:
+    QVariant monthOverMonthDeltaValue() const;
+    QVariantList chargesNextSevenDaysList() const;
+    QVariantList spendByCategoryList() const;
+    QVariantList twelveMonthHistoryList() const;
+    QVariantList lifetimeSpendList() const;
+    QVariant averageMonthlyCostValue() const;
+
     void dataDidChange(bool refetch);
     void watchRecords();
 
