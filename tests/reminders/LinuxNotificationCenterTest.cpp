@@ -1,4 +1,4 @@
-#include "FakeNotificationServer.h"
+#include "support/FakeNotificationServer.h"
 
 #include "foundation/Clock.h"
 #include "model/Subscription.h"

@@ -20,7 +20,8 @@ void enterPrivateSession(int argc, char** argv)
         return;
     setenv("TABRINO_PRIVATE_SESSION", "1", 1);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
-    std::vector<char*> command{const_cast<char*>("dbus-run-session"), const_cast<char*>("--"),
+    std::vector<char*> command{const_cast<char*>("dbus-run-session"),
+                               const_cast<char*>("--config-file=" TABRINO_TEST_BUS_CONFIG), const_cast<char*>("--"),
                                const_cast<char*>("xvfb-run"),         const_cast<char*>("-a"),
                                const_cast<char*>("-s"),               const_cast<char*>("-screen 0 1280x800x24")};
     command.insert(command.end(), argv, argv + argc);
