@@ -23,7 +23,7 @@ const QString kAppName = u"Tabrino"_s;
 const QString kSoundName = u"message-new-instant"_s;
 // The installed desktop entry and its themed icon; servers use them to group
 // and badge our notifications, and ignore names they cannot find.
-const QString kDesktopEntry = u"tabrino"_s;
+const QString kDesktopEntry = u"app.tabrino.Tabrino"_s;
 const QString kAppIcon = u"app.tabrino.Tabrino"_s;
 
 // NotificationClosed reason for "dismissed by the user".

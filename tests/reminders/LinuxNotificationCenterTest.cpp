@@ -155,7 +155,7 @@ TEST_F(LinuxNotificationCenterTest, reminderIsShownAtItsTimeAndItsActionsComeBac
     EXPECT_EQ(n.appName, u"Tabrino");
     EXPECT_EQ(n.replacesId, 0u);
     EXPECT_EQ(n.appIcon, u"app.tabrino.Tabrino");
-    EXPECT_EQ(n.hints.value(u"desktop-entry"_qs).toString(), u"tabrino");
+    EXPECT_EQ(n.hints.value(u"desktop-entry"_qs).toString(), u"app.tabrino.Tabrino");
     EXPECT_EQ(n.summary, u"Netflix renews Saturday");
     EXPECT_EQ(n.body, u"$15.49. Still using it?");
     EXPECT_EQ(n.actions, QStringList({u"SNOOZE_ONE_DAY"_qs, u"Snooze 1 Day"_qs, u"OPEN_CANCELLATION"_qs,
