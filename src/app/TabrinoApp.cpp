@@ -55,12 +55,17 @@ TabrinoApp::TabrinoApp(const QString& databasePath, QObject* parent)
     // Billing dates roll, the month's snapshot is taken and reminders are
     // planned again whenever the day changes while the program keeps running,
     // and after the clock or the zone changed or the machine woke up.
-    m_dayChanges = std::make_unique<DayChangeTimer>(&Calendar::current);
-    connect(m_dayChanges.get(), &DayChangeTimer::dayChanged, m_store.get(),
-            &SubscriptionStore::performLaunchMaintenance);
-    connect(m_notificationCenter.get(), &LinuxNotificationCenter::timeChanged, this, [this] {
-        m_dayChanges->rearm();
+    // As at launch, the lists are re-read first, so this month's snapshot
+    // taken earlier is found and not recorded again.
+    const auto maintain = [this] {
+        m_store->refresh();
         m_store->performLaunchMaintenance();
+    };
+    m_dayChanges = std::make_unique<DayChangeTimer>(&Calendar::current);
+    connect(m_dayChanges.get(), &DayChangeTimer::dayChanged, this, maintain);
+    connect(m_notificationCenter.get(), &LinuxNotificationCenter::timeChanged, this, [this, maintain] {
+        m_dayChanges->rearm();
+        maintain();
     });
 
     showScene();

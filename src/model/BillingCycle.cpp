@@ -13,7 +13,7 @@ BillingCycle BillingCycle::fromStored(const QString& rawValue, qint64 customDays
     if (rawValue == u"yearly")
         return yearly();
     if (rawValue == u"custom")
-        return custom(std::max<qint64>(customDays, 1));
+        return custom(std::clamp<qint64>(customDays, 1, kMaxCustomDays));
     return monthly();
 }
 
@@ -56,13 +56,18 @@ QString BillingCycle::displayName() const
 CalendarStep BillingCycle::calendarStep() const
 {
     switch (m_kind) {
-    case Kind::Custom: return {CalendarUnit::Day, std::max<qint64>(m_days, 1)};
+    case Kind::Custom: return {CalendarUnit::Day, stepDays()};
     case Kind::Weekly: return {CalendarUnit::Day, 7};
     case Kind::Monthly: return {CalendarUnit::Month, 1};
     case Kind::Quarterly: return {CalendarUnit::Month, 3};
     case Kind::Yearly: return {CalendarUnit::Year, 1};
     }
     return {CalendarUnit::Month, 1};
+}
+
+qint64 BillingCycle::stepDays() const
+{
+    return std::clamp<qint64>(m_days, 1, kMaxCustomDays);
 }
 
 const Decimal& BillingCycle::averageDaysPerMonth()
@@ -75,7 +80,7 @@ Decimal BillingCycle::monthlyFactor() const
 {
     const Decimal& month = averageDaysPerMonth();
     switch (m_kind) {
-    case Kind::Custom: return month / Decimal(static_cast<long long>(std::max<qint64>(m_days, 1)));
+    case Kind::Custom: return month / Decimal(static_cast<long long>(stepDays()));
     case Kind::Weekly: return month / Decimal(7);
     case Kind::Monthly: return month / month;
     case Kind::Quarterly: return month / (Decimal(3) * month);

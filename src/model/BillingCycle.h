@@ -25,8 +25,12 @@ public:
     static BillingCycle yearly() { return BillingCycle(Kind::Yearly); }
     static BillingCycle custom(qint64 days) { return BillingCycle(Kind::Custom, days); }
 
+    // A custom cycle longer than a century is damaged data, read as a century.
+    static constexpr qint64 kMaxCustomDays = 36525;
+
     // From the stored pair; never fails. Unknown text (even "Monthly") reads
-    // as monthly; a custom day count below 1 reads as 1.
+    // as monthly; a custom day count below 1 reads as 1, above the maximum as
+    // the maximum.
     static BillingCycle fromStored(const QString& rawValue, qint64 customDays);
 
     Kind kind() const { return m_kind; }
@@ -44,6 +48,8 @@ public:
 
 private:
     explicit BillingCycle(Kind kind, qint64 days = 0) : m_kind(kind), m_days(days) {}
+    // The day count a custom cycle steps by: at least 1, at most the maximum.
+    qint64 stepDays() const;
 
     Kind m_kind;
     qint64 m_days;

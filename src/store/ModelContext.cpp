@@ -22,16 +22,18 @@ std::optional<QList<PersistentRecord*>> ModelContext::fetchAll(const RecordSchem
             return std::nullopt;
         if (step == SqliteStatement::Step::Done)
             break;
+        // A damaged row is passed over: it is never loaded, so it is never
+        // written back either, and the file keeps it as it is.
         const std::optional<QVariant> key = query->value(0, schema.columns[0].type);
         if (!key || key->isNull())
-            return std::nullopt;
+            continue;
         const QString keyText = tabrino::keyText(*key, schema.columns[0].type);
         PersistentRecord* record = table.stored.value(keyText);
         // A record already in memory is newer than or equal to its row.
         if (!record) {
             record = readRow(schema, *query);
             if (!record)
-                return std::nullopt;
+                continue;
             table.stored.insert(keyText, record);
         }
         if (!table.removed.contains(record))
@@ -51,7 +53,7 @@ PersistentRecord* ModelContext::readRow(const RecordSchema& schema, SqliteStatem
         const Column& column = schema.columns[i];
         const std::optional<QVariant> value = row.value(static_cast<int>(i), column.type);
         if (!value || (value->isNull() && !column.optional))
-            return nullptr;  // a damaged row: refuse rather than guess
+            return nullptr;  // a damaged cell: refuse the row rather than guess
         schema.write(*record, i, *value);
     }
     record->markSaved();

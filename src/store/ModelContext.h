@@ -35,7 +35,8 @@ public:
     ~ModelContext() override;
 
     // Stored records with unsaved changes applied: inserted ones included,
-    // removed ones left out. Absent when the database cannot be read.
+    // removed ones left out, damaged rows passed over. Absent when the
+    // database cannot be read.
     template <typename T>
     std::optional<QList<T*>> fetch(const FetchDescriptor<T>& descriptor = {})
     {

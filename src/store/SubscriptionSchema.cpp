@@ -1,6 +1,8 @@
 #include "model/Subscription.h"
 #include "store/RecordSchema.h"
 
+#include <limits>
+
 namespace tabrino {
 
 template <>
@@ -60,7 +62,11 @@ const RecordSchema& schemaOf<Subscription>()
             {{u"notificationLeadDays"_qs, T::Integer, true},
              [](const S& s) { return optionalToVariant(s.notificationLeadDays()); },
              [](S& s, const QVariant& v) {
-                 s.setNotificationLeadDays(v.isNull() ? std::nullopt : std::optional<int>(v.toInt()));
+                 // A value outside int's range is damaged: the cycle's default applies.
+                 const qint64 days = v.toLongLong();
+                 const bool usable = !v.isNull() && days >= std::numeric_limits<int>::min()
+                                     && days <= std::numeric_limits<int>::max();
+                 s.setNotificationLeadDays(usable ? std::optional<int>(static_cast<int>(days)) : std::nullopt);
              }},
         },
         [](const QVariant& key) { return new Subscription(key.toUuid()); });

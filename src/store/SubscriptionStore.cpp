@@ -42,23 +42,21 @@ SubscriptionStore::SubscriptionStore(ModelContext& context, AppSettings& setting
 
 void SubscriptionStore::refresh()
 {
-    const bool activeChangedNow = replaceList(
-        m_active, m_context.fetch<Subscription>({[](const Subscription& s) { return s.isActive(); },
-                                                 [](const Subscription& a, const Subscription& b) {
-                                                     return a.nextBillingDate() < b.nextBillingDate();
-                                                 }}));
-    const bool archivedChangedNow = replaceList(
-        m_archived, m_context.fetch<Subscription>({[](const Subscription& s) { return !s.isActive(); },
-                                                   [](const Subscription& a, const Subscription& b) {
-                                                       // Most recently archived first; undated ones last.
-                                                       return a.archivedDate().value_or(QDateTime())
-                                                              > b.archivedDate().value_or(QDateTime());
-                                                   }}));
-    const bool snapshotsChangedNow = replaceList(
-        m_snapshots, m_context.fetch<MonthlySnapshot>(
-                         {{}, [](const MonthlySnapshot& a, const MonthlySnapshot& b) {
-                              return a.monthStart() < b.monthStart();
-                          }}));
+    const auto active = m_context.fetch<Subscription>(
+        {[](const Subscription& s) { return s.isActive(); },
+         [](const Subscription& a, const Subscription& b) { return a.nextBillingDate() < b.nextBillingDate(); }});
+    const auto archived = m_context.fetch<Subscription>(
+        {[](const Subscription& s) { return !s.isActive(); },
+         [](const Subscription& a, const Subscription& b) {
+             // Most recently archived first; undated ones last.
+             return a.archivedDate().value_or(QDateTime()) > b.archivedDate().value_or(QDateTime());
+         }});
+    const auto snapshots = m_context.fetch<MonthlySnapshot>(
+        {{}, [](const MonthlySnapshot& a, const MonthlySnapshot& b) { return a.monthStart() < b.monthStart(); }});
+    m_readFailed = !active || !archived || !snapshots;
+    const bool activeChangedNow = replaceList(m_active, active);
+    const bool archivedChangedNow = replaceList(m_archived, archived);
+    const bool snapshotsChangedNow = replaceList(m_snapshots, snapshots);
     watchRecords();
     if (activeChangedNow)
         Q_EMIT activeChanged();
@@ -89,9 +87,14 @@ void SubscriptionStore::save()
 void SubscriptionStore::dataDidChange(bool refetch)
 {
     const Calendar calendar = currentCalendar();
-    captureSnapshot(calendar);
+    // Lists that could not be read are empty, not true: recording them as
+    // this month's figures or planning reminders from them would destroy data.
+    if (!m_readFailed)
+        captureSnapshot(calendar);
     if (refetch)
         refresh();
+    if (m_readFailed)
+        return;
     // Records are never freed while the context lives, so the list stays
     // valid until the queued call runs.
     QMetaObject::invokeMethod(
@@ -101,6 +104,8 @@ void SubscriptionStore::dataDidChange(bool refetch)
 
 void SubscriptionStore::archive(Subscription* subscription)
 {
+    if (!subscription)
+        return;
     subscription->setIsActive(false);
     subscription->setArchivedDate(Clock::now());
     save();
@@ -108,6 +113,8 @@ void SubscriptionStore::archive(Subscription* subscription)
 
 void SubscriptionStore::unarchive(Subscription* subscription)
 {
+    if (!subscription)
+        return;
     subscription->setIsActive(true);
     subscription->setArchivedDate(std::nullopt);
     subscription->rollForwardIfNeeded(Clock::now(), currentCalendar());

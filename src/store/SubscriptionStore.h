@@ -116,6 +116,7 @@ private:
     QList<Subscription*> m_active;
     QList<Subscription*> m_archived;
     QList<MonthlySnapshot*> m_snapshots;
+    bool m_readFailed = false;  // the last refresh could not read the lists
 };
 
 }  // namespace tabrino

@@ -11,6 +11,9 @@ TEST(BillingCycle, readsStoredFormsLeniently)
     EXPECT_EQ(BillingCycle::fromStored(u"custom"_qs, 0), BillingCycle::custom(1));
     EXPECT_EQ(BillingCycle::fromStored(u"custom"_qs, -5), BillingCycle::custom(1));
     EXPECT_EQ(BillingCycle::fromStored(u"custom"_qs, 45), BillingCycle::custom(45));
+    // A damaged day count cannot overflow the date arithmetic.
+    EXPECT_EQ(BillingCycle::fromStored(u"custom"_qs, qint64(1) << 54), BillingCycle::custom(BillingCycle::kMaxCustomDays));
+    EXPECT_EQ(BillingCycle::custom(qint64(1) << 54).calendarStep().count, BillingCycle::kMaxCustomDays);
     EXPECT_EQ(BillingCycle::fromStored(u"Monthly"_qs, 0), BillingCycle::monthly());
     EXPECT_EQ(BillingCycle::fromStored(u"fortnightly"_qs, 14), BillingCycle::monthly());
     EXPECT_EQ(BillingCycle::fromStored(u""_qs, 0), BillingCycle::monthly());

@@ -138,6 +138,15 @@ TEST_F(SubscriptionTest, chargesAndLifetimeSpendCountFromBillingStart)
     EXPECT_EQ(daily->chargesElapsed(local(berlin, 2025, 1, 11), berlin), 10);
 }
 
+TEST_F(SubscriptionTest, aDamagedCycleLengthStillComputes)
+{
+    auto s = make(BillingCycle::monthly(), local(berlin, 2020, 1, 1), local(berlin, 2020, 2, 1));
+    s->setBillingCycleRaw(u"custom"_qs);
+    s->setCustomCycleDays(qint64(1) << 54);
+    EXPECT_EQ(s->chargesElapsed(local(berlin, 2025, 1, 1), berlin), 0);
+    EXPECT_EQ(s->lifetimeSpend(local(berlin, 2025, 1, 1), berlin), Decimal(10));
+}
+
 TEST_F(SubscriptionTest, chargesStopAtTenThousand)
 {
     auto s = make(BillingCycle::custom(1), local(berlin, 1990, 1, 1), local(berlin, 1990, 1, 2), "1");

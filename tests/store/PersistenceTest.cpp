@@ -229,6 +229,27 @@ TEST_F(PersistenceTest, failedSaveKeepsChangesPendingAndTheNextSaveWritesThem)
     EXPECT_EQ(stored->at(1)->name(), u"New");
 }
 
+TEST_F(PersistenceTest, aDamagedRowIsPassedOverAndKeptAsItIs)
+{
+    {
+        auto container = open();
+        for (const char* name : {"Good", "Damaged"})
+            container->mainContext().insert(new Subscription(QString::fromUtf8(name), Decimal(5), u"USD"_qs,
+                                                             BillingCycle::monthly(), test::utc(2025, 1, 1),
+                                                             SubscriptionCategory::Other));
+        ASSERT_TRUE(container->mainContext().save());
+    }
+    sideChannel(u"UPDATE Subscription SET price = 'five' WHERE name = 'Damaged'"_qs);
+    auto container = open();
+    auto loaded = container->mainContext().fetch<Subscription>();
+    ASSERT_TRUE(loaded);
+    ASSERT_EQ(loaded->size(), 1);
+    EXPECT_EQ(loaded->at(0)->name(), u"Good");
+    loaded->at(0)->setPrice(Decimal(6));
+    ASSERT_TRUE(container->mainContext().save());
+    EXPECT_EQ(container->database().queryText(u"SELECT price FROM Subscription WHERE name = 'Damaged'"_qs), u"five");
+}
+
 TEST_F(PersistenceTest, refusesFilesItCannotUseAndLeavesThemUntouched)
 {
     const auto expectRefused = [&](const QString& what) {

@@ -198,3 +198,24 @@ TEST_F(SubscriptionStoreTest, aFailedSaveKeepsTheChangeForTheNextSave)
     store->refresh();
     EXPECT_EQ(store->active()[0]->price(), Decimal(11));
 }
+
+TEST_F(SubscriptionStoreTest, listsThatCannotBeReadRecordNothingAndPlanNothing)
+{
+    launch();
+    store->refresh();
+    add(u"A"_qs, "10", BillingCycle::monthly(), local(calendar, 2025, 3, 20));
+    add(u"B"_qs, "5", BillingCycle::monthly(), local(calendar, 2025, 3, 22));
+    store->save();
+    store->save();
+    drainQueuedCalls();
+    const qsizetype planned = reminders.reconciled.size();
+    auto other = SqliteDatabase::open(dir.path() + u"/Tabrino.sqlite"_qs, nullptr);
+    ASSERT_TRUE(other->execute(u"ALTER TABLE Subscription RENAME TO Elsewhere"_qs));
+
+    store->refresh();
+    store->performLaunchMaintenance();
+    drainQueuedCalls();
+    EXPECT_TRUE(store->active().isEmpty());
+    EXPECT_EQ(reminders.reconciled.size(), planned);
+    EXPECT_EQ(other->queryText(u"SELECT monthlyTotal FROM MonthlySnapshot"_qs), u"15");
+}
