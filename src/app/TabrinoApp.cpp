@@ -67,6 +67,9 @@ TabrinoApp::TabrinoApp(const QString& databasePath, QObject* parent)
         m_dayChanges->rearm();
         maintain();
     });
+    // A notification daemon that starts after Tabrino (at login, say) gets
+    // the reminders that were dropped while none was running.
+    connect(m_notificationCenter.get(), &LinuxNotificationCenter::serverAppeared, this, maintain);
 
     showScene();
 }

@@ -303,6 +303,7 @@ void LinuxNotificationCenter::arm()
 void LinuxNotificationCenter::onServerRegistered()
 {
     deliverMissed();
+    Q_EMIT serverAppeared();
 }
 
 void LinuxNotificationCenter::onActionInvoked(uint id, const QString& actionKey)

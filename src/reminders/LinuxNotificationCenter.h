@@ -76,6 +76,9 @@ Q_SIGNALS:
     // Emitted after a resume, a clock change or a time-zone change, once the
     // timer was set again; figures that depend on "now" may want a refresh.
     void timeChanged();
+    // A notification server started on the bus: permission is granted from
+    // now on, so reminders dropped while there was none can be planned again.
+    void serverAppeared();
 
 private Q_SLOTS:
     void onActionInvoked(uint id, const QString& actionKey);

@@ -402,7 +402,9 @@ TEST_F(LinuxNotificationCenterTest, aReminderDueWithoutServerWaitsForOne)
     EXPECT_EQ(identifiers(pending(*center)), QStringList{u"waiting"_qs});
     EXPECT_EQ(center->timerRemainingMs(), -1);  // no retry loop
 
+    QSignalSpy appeared(center.get(), &LinuxNotificationCenter::serverAppeared);
     FakeNotificationServer server;
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.received.size() == 1; }, 2000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return pending(*center).isEmpty(); }, 2000));
+    EXPECT_EQ(appeared.count(), 1);  // the app plans again now that reminders can be shown
 }
