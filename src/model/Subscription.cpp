@@ -1,6 +1,7 @@
 #include "model/Subscription.h"
 
 #include "foundation/Clock.h"
+#include "foundation/OptionalVariant.h"
 #include "model/CycleWalker.h"
 
 #include <algorithm>
@@ -8,20 +9,6 @@
 namespace tabrino {
 
 namespace {
-
-template <typename T>
-QVariant toVariant(const std::optional<T>& value)
-{
-    return value ? QVariant::fromValue(*value) : QVariant();
-}
-
-template <typename T>
-std::optional<T> fromVariant(const QVariant& value)
-{
-    if (value.isNull() || !value.canConvert<T>())
-        return std::nullopt;
-    return value.value<T>();
-}
 
 std::optional<QDateTime> inUtc(const std::optional<QDateTime>& value)
 {
@@ -77,28 +64,28 @@ void Subscription::setArchivedDate(const std::optional<QDateTime>& value) { assi
 void Subscription::setNotificationsEnabled(bool value) { assign(this, m_notificationsEnabled, value, &Subscription::notificationsEnabledChanged); }
 void Subscription::setNotificationLeadDays(const std::optional<int>& value) { assign(this, m_notificationLeadDays, value, &Subscription::notificationLeadDaysChanged); }
 
-QVariant Subscription::serviceIDValue() const { return toVariant(m_serviceID); }
-void Subscription::setServiceIDValue(const QVariant& value) { setServiceID(fromVariant<QString>(value)); }
-QVariant Subscription::trialEndDateValue() const { return toVariant(m_trialEndDate); }
-void Subscription::setTrialEndDateValue(const QVariant& value) { setTrialEndDate(fromVariant<QDateTime>(value)); }
-QVariant Subscription::sharePercentageValue() const { return toVariant(m_sharePercentage); }
-void Subscription::setSharePercentageValue(const QVariant& value) { setSharePercentage(fromVariant<double>(value)); }
-QVariant Subscription::notesValue() const { return toVariant(m_notes); }
-void Subscription::setNotesValue(const QVariant& value) { setNotes(fromVariant<QString>(value)); }
-QVariant Subscription::paymentMethodValue() const { return toVariant(m_paymentMethod); }
-void Subscription::setPaymentMethodValue(const QVariant& value) { setPaymentMethod(fromVariant<QString>(value)); }
-QVariant Subscription::brandColorHexValue() const { return toVariant(m_brandColorHex); }
-void Subscription::setBrandColorHexValue(const QVariant& value) { setBrandColorHex(fromVariant<QString>(value)); }
-QVariant Subscription::symbolNameValue() const { return toVariant(m_symbolName); }
-void Subscription::setSymbolNameValue(const QVariant& value) { setSymbolName(fromVariant<QString>(value)); }
-QVariant Subscription::cancellationURLStringValue() const { return toVariant(m_cancellationURLString); }
-void Subscription::setCancellationURLStringValue(const QVariant& value) { setCancellationURLString(fromVariant<QString>(value)); }
-QVariant Subscription::startDateValue() const { return toVariant(m_startDate); }
-void Subscription::setStartDateValue(const QVariant& value) { setStartDate(fromVariant<QDateTime>(value)); }
-QVariant Subscription::archivedDateValue() const { return toVariant(m_archivedDate); }
-void Subscription::setArchivedDateValue(const QVariant& value) { setArchivedDate(fromVariant<QDateTime>(value)); }
-QVariant Subscription::notificationLeadDaysValue() const { return toVariant(m_notificationLeadDays); }
-void Subscription::setNotificationLeadDaysValue(const QVariant& value) { setNotificationLeadDays(fromVariant<int>(value)); }
+QVariant Subscription::serviceIDValue() const { return optionalToVariant(m_serviceID); }
+void Subscription::setServiceIDValue(const QVariant& value) { setServiceID(variantToOptional<QString>(value)); }
+QVariant Subscription::trialEndDateValue() const { return optionalToVariant(m_trialEndDate); }
+void Subscription::setTrialEndDateValue(const QVariant& value) { setTrialEndDate(variantToOptional<QDateTime>(value)); }
+QVariant Subscription::sharePercentageValue() const { return optionalToVariant(m_sharePercentage); }
+void Subscription::setSharePercentageValue(const QVariant& value) { setSharePercentage(variantToOptional<double>(value)); }
+QVariant Subscription::notesValue() const { return optionalToVariant(m_notes); }
+void Subscription::setNotesValue(const QVariant& value) { setNotes(variantToOptional<QString>(value)); }
+QVariant Subscription::paymentMethodValue() const { return optionalToVariant(m_paymentMethod); }
+void Subscription::setPaymentMethodValue(const QVariant& value) { setPaymentMethod(variantToOptional<QString>(value)); }
+QVariant Subscription::brandColorHexValue() const { return optionalToVariant(m_brandColorHex); }
+void Subscription::setBrandColorHexValue(const QVariant& value) { setBrandColorHex(variantToOptional<QString>(value)); }
+QVariant Subscription::symbolNameValue() const { return optionalToVariant(m_symbolName); }
+void Subscription::setSymbolNameValue(const QVariant& value) { setSymbolName(variantToOptional<QString>(value)); }
+QVariant Subscription::cancellationURLStringValue() const { return optionalToVariant(m_cancellationURLString); }
+void Subscription::setCancellationURLStringValue(const QVariant& value) { setCancellationURLString(variantToOptional<QString>(value)); }
+QVariant Subscription::startDateValue() const { return optionalToVariant(m_startDate); }
+void Subscription::setStartDateValue(const QVariant& value) { setStartDate(variantToOptional<QDateTime>(value)); }
+QVariant Subscription::archivedDateValue() const { return optionalToVariant(m_archivedDate); }
+void Subscription::setArchivedDateValue(const QVariant& value) { setArchivedDate(variantToOptional<QDateTime>(value)); }
+QVariant Subscription::notificationLeadDaysValue() const { return optionalToVariant(m_notificationLeadDays); }
+void Subscription::setNotificationLeadDaysValue(const QVariant& value) { setNotificationLeadDays(variantToOptional<int>(value)); }
 
 BillingCycle Subscription::billingCycle() const
 {

@@ -6,14 +6,9 @@
 
 namespace tabrino {
 
-QString ExportDialog::suggestedName(Format format)
-{
-    return format == Format::csv ? QStringLiteral("Tabrino Export.csv") : QStringLiteral("Tabrino Export.json");
-}
-
 QString ExportDialog::nameFilter(Format format)
 {
-    return format == Format::csv ? QStringLiteral("CSV files (*.csv)") : QStringLiteral("JSON files (*.json)");
+    return format == Format::Csv ? QStringLiteral("CSV files (*.csv)") : QStringLiteral("JSON files (*.json)");
 }
 
 QFileDialog* ExportDialog::open(Format format, std::function<void(const QString& path)> chosen, QWidget* parent)
@@ -24,12 +19,12 @@ QFileDialog* ExportDialog::open(Format format, std::function<void(const QString&
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilter(nameFilter(format));
-    dialog->setDefaultSuffix(format == Format::csv ? QStringLiteral("csv") : QStringLiteral("json"));
+    dialog->setDefaultSuffix(format == Format::Csv ? QStringLiteral("csv") : QStringLiteral("json"));
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
     dialog->setDirectory(folder);
-    dialog->selectFile(suggestedName(format));
+    dialog->selectFile(ExportService::suggestedFileName(format));
     QObject::connect(dialog, &QFileDialog::fileSelected, dialog, [chosen = std::move(chosen)](const QString& path) {
         if (!path.isEmpty() && chosen)
             chosen(path);

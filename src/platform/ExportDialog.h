@@ -1,5 +1,7 @@
 #pragma once
 
+#include "export/ExportService.h"
+
 #include <QString>
 
 #include <functional>
@@ -16,7 +18,7 @@ namespace tabrino {
 // (portal, GTK or KDE) is used where the platform theme offers one.
 class ExportDialog {
 public:
-    enum class Format { csv, json };
+    using Format = ExportService::Format;
 
     ExportDialog() = delete;
 
@@ -25,7 +27,6 @@ public:
     static QFileDialog* open(Format format, std::function<void(const QString& path)> chosen,
                              QWidget* parent = nullptr);
 
-    static QString suggestedName(Format format);
     static QString nameFilter(Format format);
 };
 

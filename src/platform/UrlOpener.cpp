@@ -1,23 +1,20 @@
 #include "platform/UrlOpener.h"
 
+#include "foundation/WebAddress.h"
+
 #include <QDesktopServices>
 
 namespace tabrino {
 
-bool UrlOpener::isOpenable(const QUrl& url)
-{
-    const QString scheme = url.scheme();
-    return url.isValid() && (scheme == u"http" || scheme == u"https") && !url.host().isEmpty();
-}
-
 bool UrlOpener::openUrl(const QUrl& url)
 {
-    return isOpenable(url) && QDesktopServices::openUrl(url);
+    return WebAddress::isWebPage(url) && QDesktopServices::openUrl(url);
 }
 
 bool UrlOpener::open(const QString& text) const
 {
-    return openUrl(QUrl(text.trimmed(), QUrl::StrictMode));
+    const std::optional<QUrl> url = WebAddress::parse(text);
+    return url && QDesktopServices::openUrl(*url);
 }
 
 }  // namespace tabrino

@@ -15,7 +15,6 @@ class UrlOpener : public QObject {
 public:
     using QObject::QObject;
 
-    static bool isOpenable(const QUrl& url);
     // True when the desktop took the address.
     static bool openUrl(const QUrl& url);
     // For QML: the text is parsed strictly, never guessed at.

@@ -1,6 +1,7 @@
 #include "reminders/NotificationService.h"
 
 #include "foundation/Clock.h"
+#include "foundation/WebAddress.h"
 #include "format/MoneyFormatter.h"
 #include "format/RelativeDateText.h"
 #include "model/Subscription.h"
@@ -41,16 +42,6 @@ std::optional<QString> textValue(const QVariantMap& userInfo, const QString& key
     return value.toString();
 }
 
-// Text from the catalog or the user is data: only web pages get opened.
-std::optional<QUrl> webUrl(const QString& text)
-{
-    const QUrl url(text, QUrl::StrictMode);
-    if (!url.isValid() || url.host().isEmpty())
-        return std::nullopt;
-    if (url.scheme() != u"https"_s && url.scheme() != u"http"_s)
-        return std::nullopt;
-    return url;
-}
 
 }  // namespace
 
@@ -331,7 +322,7 @@ void NotificationService::didReceive(const NotificationResponse& response)
         this,
         [this, action, subscriptionID, cancellation] {
             if (action == openCancellationActionIdentifier()) {
-                if (const std::optional<QUrl> url = cancellation ? webUrl(*cancellation) : std::nullopt;
+                if (const std::optional<QUrl> url = cancellation ? WebAddress::parse(*cancellation) : std::nullopt;
                     url && m_urlOpener) {
                     m_urlOpener(*url);
                 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/OptionalVariant.h"
 #include "store/ColumnType.h"
 
 #include <QList>
@@ -74,19 +75,6 @@ RecordSchema makeSchema(const QString& table, const QList<Attribute<R>>& attribu
         attributes[column].set(static_cast<R&>(record), value);
     };
     return schema;
-}
-
-// std::optional <-> QVariant (null when absent), for optional attributes.
-template <typename T>
-QVariant optionalToVariant(const std::optional<T>& value)
-{
-    return value ? QVariant::fromValue(*value) : QVariant();
-}
-
-template <typename T>
-std::optional<T> variantToOptional(const QVariant& value)
-{
-    return value.isNull() ? std::nullopt : std::optional<T>(value.value<T>());
 }
 
 }  // namespace tabrino

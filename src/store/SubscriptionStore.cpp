@@ -1,6 +1,7 @@
 #include "store/SubscriptionStore.h"
 
 #include "foundation/Clock.h"
+#include "foundation/OptionalVariant.h"
 #include "store/ModelContext.h"
 #include "store/ReminderService.h"
 
@@ -327,16 +328,11 @@ QVariantList toVariantList(const QList<T>& values)
     return list;
 }
 
-QVariant toVariant(const std::optional<Decimal>& value)
-{
-    return value ? QVariant::fromValue(*value) : QVariant();
-}
-
 }  // namespace
 
 QVariant SubscriptionStore::monthOverMonthDeltaValue() const
 {
-    return toVariant(monthOverMonthDelta());
+    return optionalToVariant(monthOverMonthDelta());
 }
 
 QVariantList SubscriptionStore::chargesNextSevenDaysList() const
@@ -361,7 +357,7 @@ QVariantList SubscriptionStore::lifetimeSpendList() const
 
 QVariant SubscriptionStore::averageMonthlyCostValue() const
 {
-    return toVariant(averageMonthlyCost());
+    return optionalToVariant(averageMonthlyCost());
 }
 
 }  // namespace tabrino

@@ -16,7 +16,7 @@ TEST(ExportDialogTest, asksWithoutBlockingAndHandsBackTheChosenPath)
     QTemporaryDir dir;
     std::optional<QString> chosen;
     QPointer<QFileDialog> dialog =
-        ExportDialog::open(ExportDialog::Format::csv, [&](const QString& path) { chosen = path; });
+        ExportDialog::open(ExportDialog::Format::Csv, [&](const QString& path) { chosen = path; });
 
     // open() returned with the dialog still up.
     ASSERT_TRUE(dialog);
@@ -38,7 +38,7 @@ TEST(ExportDialogTest, asksWithoutBlockingAndHandsBackTheChosenPath)
 TEST(ExportDialogTest, cancellingChoosesNothing)
 {
     bool called = false;
-    QPointer<QFileDialog> dialog = ExportDialog::open(ExportDialog::Format::json, [&](const QString&) { called = true; });
+    QPointer<QFileDialog> dialog = ExportDialog::open(ExportDialog::Format::Json, [&](const QString&) { called = true; });
     ASSERT_TRUE(dialog);
     EXPECT_EQ(dialog->nameFilters(), QStringList{u"JSON files (*.json)"_qs});
     EXPECT_TRUE(dialog->selectedFiles().first().endsWith(u"/Tabrino Export.json"));
