@@ -4,37 +4,20 @@ using namespace Qt::StringLiterals;
 
 namespace tabrino {
 
-namespace {
-
-const Decimal& averageDaysPerMonth()
-{
-    static const Decimal value = *Decimal::fromString(std::string_view("30.4375"));
-    return value;
-}
-
-Decimal cycleDays(const QString& cycle)
-{
-    if (cycle == u"weekly"_s)
-        return 7;
-    if (cycle == u"quarterly"_s)
-        return averageDaysPerMonth() * 3;
-    if (cycle == u"yearly"_s)
-        return averageDaysPerMonth() * 12;
-    if (cycle == u"custom"_s)
-        return 1;
-    return averageDaysPerMonth();
-}
-
-}  // namespace
-
 QString CatalogPlan::id() const
 {
     return name + u'-' + price.toString() + u'-' + cycle;
 }
 
+BillingCycle CatalogPlan::billingCycle() const
+{
+    // The catalog carries no day count: "custom" reads as one day.
+    return BillingCycle::fromStored(cycle, 0);
+}
+
 Decimal CatalogPlan::monthlyEquivalent() const
 {
-    return price * (averageDaysPerMonth() / cycleDays(cycle));
+    return price * billingCycle().monthlyFactor();
 }
 
 size_t qHash(const CatalogPlan& plan, size_t seed)

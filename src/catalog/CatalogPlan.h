@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/Decimal.h"
+#include "model/BillingCycle.h"
 
 #include <QHashFunctions>
 #include <QMetaType>
@@ -9,7 +10,7 @@
 namespace tabrino {
 
 // One typical price plan of a catalog service, as the catalog document states
-// it. The cycle stays raw text; the model maps it to its billing cycle.
+// it. The cycle stays raw text, as written in the document.
 struct CatalogPlan {
     QString name;
     Decimal price;
@@ -18,10 +19,9 @@ struct CatalogPlan {
     // Identity in lists: "Standard-15.49-monthly".
     QString id() const;
 
-    // The price per average month: price * (30.4375 / days of one cycle),
-    // where "weekly" lasts 7 days, "quarterly" three average months, "yearly"
-    // twelve, "custom" one day (the catalog carries no day count) and any
-    // other text, "monthly" included, one average month.
+    // The cycle text read as a billing cycle; "custom" is one day.
+    BillingCycle billingCycle() const;
+    // The price per average month, by the cycle's monthly factor.
     Decimal monthlyEquivalent() const;
 
     friend bool operator==(const CatalogPlan&, const CatalogPlan&) = default;

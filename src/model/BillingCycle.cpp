@@ -72,7 +72,7 @@ qint64 BillingCycle::stepDays() const
 
 const Decimal& BillingCycle::averageDaysPerMonth()
 {
-    static const Decimal value = *Decimal::fromString(std::string_view("30.4375"));
+    static const Decimal value = *Decimal::fromString("30.4375");
     return value;
 }
 

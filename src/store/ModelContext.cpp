@@ -3,6 +3,8 @@
 #include "store/SqliteDatabase.h"
 #include "store/SqliteStatement.h"
 
+#include <algorithm>
+
 namespace tabrino {
 
 ModelContext::ModelContext(SqliteDatabase& database, QObject* parent) : QObject(parent), m_database(database) {}
@@ -67,7 +69,8 @@ void ModelContext::insertRecord(const RecordSchema& schema, PersistentRecord* re
     record->setParent(this);
     if (table.removed.removeOne(record))
         return;  // a removal undone before it was saved
-    if (!table.inserted.contains(record) && !table.stored.values().contains(record))
+    const bool stored = std::find(table.stored.cbegin(), table.stored.cend(), record) != table.stored.cend();
+    if (!stored && !table.inserted.contains(record))
         table.inserted << record;
 }
 

@@ -64,10 +64,11 @@ bool createSchema(SqliteDatabase& db)
 bool hasExpectedTables(SqliteDatabase& db)
 {
     for (const RecordSchema* schema : recordSchemas()) {
+        const QStringList found =
+            db.queryText(u"SELECT group_concat(name, char(10)) FROM pragma_table_info('"_qs + schema->table + u"')"_qs)
+                .split(u'\n');
         for (const Column& column : schema->columns) {
-            const QString found = db.queryText(u"SELECT count(*) FROM pragma_table_info('"_qs + schema->table
-                                               + u"') WHERE name = '"_qs + column.name + u'\'');
-            if (found != u"1"_qs)
+            if (!found.contains(column.name))
                 return false;
         }
     }

@@ -2,18 +2,11 @@
 
 #include "catalog/CatalogService.h"
 #include "catalog/ServiceCatalogProviding.h"
+#include "support/Printers.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
-#include <ostream>
-
-// Readable QString values in assertion messages.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace tabrino::test {
 

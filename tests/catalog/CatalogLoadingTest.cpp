@@ -1,3 +1,4 @@
+#include "support/TestMoney.h"
 #include "CatalogFixtures.h"
 
 #include "catalog/BundledServiceCatalog.h"
@@ -16,16 +17,13 @@ using namespace Qt::StringLiterals;
 namespace tabrino {
 namespace {
 
+using test::dec;
+
 using test::documentJson;
 using test::FixedCatalogProvider;
 using test::generatedCatalog;
 using test::makeService;
 using test::serviceJson;
-
-Decimal dec(const char* text)
-{
-    return *Decimal::fromString(std::string_view(text));
-}
 
 CatalogPlan plan(const QString& name, const char* price, const QString& cycle)
 {

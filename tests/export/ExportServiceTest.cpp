@@ -1,3 +1,4 @@
+#include "support/TestMoney.h"
 #include "export/ExportRecord.h"
 #include "export/ExportService.h"
 #include "model/Subscription.h"
@@ -14,6 +15,7 @@
 #include <vector>
 
 using namespace tabrino;
+using test::dec;
 using test::utc;
 
 namespace {
@@ -21,11 +23,6 @@ namespace {
 const QString kHeader =
     u"Name,Price,Currency,Billing Cycle,Monthly Cost,Next Billing Date,Category,Trial,Shared,Share %,"
     "Payment Method,Active,Date Added,Notes"_qs;
-
-Decimal dec(const char* text)
-{
-    return *Decimal::fromString(std::string_view(text));
-}
 
 QByteArray readFile(const QString& path)
 {

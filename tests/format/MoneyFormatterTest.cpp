@@ -1,3 +1,4 @@
+#include "support/TestMoney.h"
 #include "format/FormatterCache.h"
 #include "format/MoneyFormatter.h"
 
@@ -14,18 +15,10 @@
 using namespace Qt::StringLiterals;
 
 // Readable failure messages for texts.
-static void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace tabrino {
 namespace {
 
-Decimal dec(const char* text)
-{
-    return Decimal::fromString(std::string_view(text)).value();
-}
+using test::dec;
 
 // ICU separates a code or a trailing symbol from the number with U+00A0.
 const QString nbsp = QString(QChar(0x00A0));

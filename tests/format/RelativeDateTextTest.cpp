@@ -1,3 +1,4 @@
+#include "support/Printers.h"
 #include "format/RelativeDateText.h"
 
 #include "foundation/Calendar.h"
@@ -8,12 +9,6 @@
 #include <ostream>
 
 using namespace Qt::StringLiterals;
-
-// Readable failure messages for texts.
-static void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace tabrino {
 namespace {

@@ -1,3 +1,4 @@
+#include "support/Printers.h"
 #include "foundation/Decimal.h"
 
 #include <QVariant>
@@ -10,12 +11,6 @@
 #include <ostream>
 #include <vector>
 
-namespace tabrino {
-void PrintTo(const Decimal& value, std::ostream* out)
-{
-    *out << value.toStdString();
-}
-}  // namespace tabrino
 
 namespace {
 

@@ -1,10 +1,11 @@
 #include "model/BillingCycle.h"
 #include "model/SubscriptionCategory.h"
-#include "support/Printers.h"
+#include "support/TestMoney.h"
 
 #include <gtest/gtest.h>
 
 using namespace tabrino;
+using test::dec;
 
 TEST(BillingCycle, readsStoredFormsLeniently)
 {
@@ -38,7 +39,6 @@ TEST(BillingCycle, textsAndSteps)
 
 TEST(BillingCycle, monthlyFactorsAreExactDecimals)
 {
-    const auto dec = [](const char* text) { return *Decimal::fromString(std::string_view(text)); };
     EXPECT_EQ(BillingCycle::monthly().monthlyFactor(), Decimal(1));
     EXPECT_EQ(dec("9.99") * BillingCycle::monthly().monthlyFactor(), dec("9.99"));
     EXPECT_EQ(Decimal(120) * BillingCycle::yearly().monthlyFactor(), Decimal(10));

@@ -1,3 +1,4 @@
+#include "support/TestMoney.h"
 #include "foundation/Clock.h"
 #include "model/MonthlySnapshot.h"
 #include "model/Subscription.h"
@@ -8,14 +9,10 @@
 #include <gtest/gtest.h>
 
 using namespace tabrino;
+using test::dec;
 using test::local;
 
 namespace {
-
-Decimal dec(const char* text)
-{
-    return *Decimal::fromString(std::string_view(text));
-}
 
 class SubscriptionTest : public ::testing::Test {
 protected:

@@ -1,3 +1,4 @@
+#include "support/Printers.h"
 #include "settings/AppSettings.h"
 
 #include "foundation/SystemLocale.h"
@@ -14,12 +15,6 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
-
-// Readable failure messages for texts.
-static void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace tabrino {
 namespace {

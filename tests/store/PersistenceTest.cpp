@@ -1,3 +1,4 @@
+#include "support/TestMoney.h"
 #include "foundation/Clock.h"
 #include "model/MonthlySnapshot.h"
 #include "model/Subscription.h"
@@ -14,13 +15,9 @@
 #include <sys/stat.h>
 
 using namespace tabrino;
+using test::dec;
 
 namespace {
-
-Decimal dec(const char* text)
-{
-    return *Decimal::fromString(std::string_view(text));
-}
 
 QByteArray readAll(const QString& path)
 {

@@ -8,6 +8,7 @@
 #include "store/ReminderService.h"
 #include "store/SubscriptionStore.h"
 #include "support/TestDates.h"
+#include "support/TestMoney.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -75,10 +76,5 @@ protected:
 private:
     QDateTime m_now;
 };
-
-inline Decimal dec(const char* text)
-{
-    return *Decimal::fromString(std::string_view(text));
-}
 
 }  // namespace tabrino::test
