@@ -638,7 +638,16 @@ std::optional<Decimal> Decimal::fromString(std::string_view text)
     exponent += dropped - fractionDigits;
     // A leading digit below 10^-1000 is outside the range.
     if (exponent + taken - 1 < kMinExponent) return std::nullopt;
-    if (roundUp) ++coefficient;
+    // Round once, at whichever limit cuts higher: the 38 digits or the
+    // 10^-1000 grid. Rounding to 38 digits first and then to the grid would
+    // turn 1.4999...9e-1000 into 1.5e-1000 and then into 2e-1000.
+    if (exponent < kMinExponent) {
+        const long long drop = kMinExponent - exponent;  // < taken, by the test above
+        coefficient = roundedDivide(coefficient, static_cast<int>(drop));
+        exponent = kMinExponent;
+    } else if (roundUp) {
+        ++coefficient;
+    }
     const Parts parts = finish(coefficient, exponent, negative);
     if (parts.overflow) return std::nullopt;
     return Decimal(parts.magnitude, static_cast<int>(parts.exponent), parts.negative);

@@ -288,4 +288,21 @@ TEST(Decimal, StaysWithinItsRange)
     EXPECT_EQ(text(dec("1.23456e-996")), "0." + std::string(995, '0') + "12346");
 }
 
+// Text with more digits than the precision, near the bottom of the range, is
+// rounded once on the 10^-1000 grid, never first to 38 digits and then again.
+TEST(Decimal, TextNearTheBottomRoundsOnce)
+{
+    const std::string nines(37, '9');
+    EXPECT_EQ(dec("1.4" + nines + "e-1000"), dec("1e-1000"));
+    EXPECT_EQ(dec("-1.4" + nines + "9e-1000"), dec("-1e-1000"));
+    EXPECT_EQ(dec("14" + nines + "e-1038"), dec("1e-1000"));
+    EXPECT_EQ(dec("1.5e-1000"), dec("2e-1000"));
+    EXPECT_EQ(dec("9.5" + nines + "e-1000"), dec("1e-999"));
+    EXPECT_EQ(dec("1.2345678901234567890123456789012345678901e-999"), dec("1.2e-999"));
+    // Higher up only the 38 digits limit: the first dropped digit decides.
+    const std::string fewer(36, '9');
+    EXPECT_EQ(text(dec("1.4" + fewer + "5")), "1.5");
+    EXPECT_EQ(text(dec("1.4" + fewer + "4")), "1.4" + fewer);
+}
+
 }  // namespace
