@@ -18,6 +18,9 @@ std::optional<QList<PersistentRecord*>> ModelContext::fetchAll(const RecordSchem
         return std::nullopt;
     Table& table = m_tables[&schema];
     QList<PersistentRecord*> result;
+    // One key spelt twice (a hand-edited file may differ in letter case)
+    // names one record: the first row counts, the other stays in the file.
+    QSet<QString> seen;
     for (;;) {
         const SqliteStatement::Step step = query->step();
         if (step == SqliteStatement::Step::Error)
@@ -30,6 +33,8 @@ std::optional<QList<PersistentRecord*>> ModelContext::fetchAll(const RecordSchem
         if (!key || key->isNull())
             continue;
         const QString keyText = tabrino::keyText(*key, schema.columns[0].type);
+        if (seen.contains(keyText))
+            continue;
         PersistentRecord* record = table.stored.value(keyText);
         // A record already in memory is newer than or equal to its row.
         if (!record) {
@@ -37,7 +42,10 @@ std::optional<QList<PersistentRecord*>> ModelContext::fetchAll(const RecordSchem
             if (!record)
                 continue;
             table.stored.insert(keyText, record);
+            if (const QString rowKey = query->text(0); rowKey != keyText)
+                table.rowKeys.insert(keyText, rowKey);
         }
+        seen.insert(keyText);
         if (!table.removed.contains(record))
             result << record;
     }
@@ -103,8 +111,7 @@ bool ModelContext::writeTable(const RecordSchema& schema, Table& table)
         if (!remove)
             return false;
         for (const PersistentRecord* record : std::as_const(table.removed)) {
-            if (!remove->bind(1, schema.read(*record, 0), schema.columns[0].type)
-                || remove->step() != SqliteStatement::Step::Done || !remove->reset())
+            if (!bindKey(*remove, 1, schema, table, *record) || remove->step() != SqliteStatement::Step::Done || !remove->reset())
                 return false;
         }
     }
@@ -119,7 +126,9 @@ bool ModelContext::writeTable(const RecordSchema& schema, Table& table)
     if (!upsert)
         return false;
     for (const PersistentRecord* record : std::as_const(writes)) {
-        for (qsizetype i = 0; i < schema.columns.size(); ++i) {
+        if (!bindKey(*upsert, 1, schema, table, *record))
+            return false;
+        for (qsizetype i = 1; i < schema.columns.size(); ++i) {
             if (!upsert->bind(static_cast<int>(i + 1), schema.read(*record, i), schema.columns[i].type))
                 return false;
         }
@@ -129,10 +138,21 @@ bool ModelContext::writeTable(const RecordSchema& schema, Table& table)
     return true;
 }
 
+bool ModelContext::bindKey(SqliteStatement& statement, int index, const RecordSchema& schema, const Table& table,
+                           const PersistentRecord& record) const
+{
+    const auto rowKey = table.rowKeys.constFind(schema.keyOf(record));
+    if (rowKey != table.rowKeys.cend())
+        return statement.bind(index, *rowKey, ColumnType::Text);
+    return statement.bind(index, schema.read(record, 0), schema.columns[0].type);
+}
+
 void ModelContext::commitTable(const RecordSchema& schema, Table& table)
 {
-    for (PersistentRecord* record : std::as_const(table.removed))
+    for (PersistentRecord* record : std::as_const(table.removed)) {
         table.stored.remove(schema.keyOf(*record));
+        table.rowKeys.remove(schema.keyOf(*record));
+    }
     for (PersistentRecord* record : std::as_const(table.inserted))
         table.stored.insert(schema.keyOf(*record), record);  // replaces a record with the same key
     for (PersistentRecord* record : std::as_const(table.stored))

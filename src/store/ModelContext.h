@@ -15,6 +15,7 @@
 namespace tabrino {
 
 class SqliteDatabase;
+class SqliteStatement;
 
 template <typename T>
 struct FetchDescriptor {
@@ -80,6 +81,9 @@ private:
         QHash<QString, PersistentRecord*> stored;   // key -> record, as last saved or read
         QList<PersistentRecord*> inserted;          // not yet saved
         QList<PersistentRecord*> removed;           // stored, deletion not yet saved
+        // Key -> the key as its row spells it, where that differs (a
+        // hand-edited file); writes address that row, not a new one.
+        QHash<QString, QString> rowKeys;
     };
 
     std::optional<QList<PersistentRecord*>> fetchAll(const RecordSchema& schema);
@@ -87,7 +91,9 @@ private:
     void removeRecord(const RecordSchema& schema, PersistentRecord* record);
     bool writeTable(const RecordSchema& schema, Table& table);
     void commitTable(const RecordSchema& schema, Table& table);
-    PersistentRecord* readRow(const RecordSchema& schema, class SqliteStatement& row);
+    PersistentRecord* readRow(const RecordSchema& schema, SqliteStatement& row);
+    bool bindKey(SqliteStatement& statement, int index, const RecordSchema& schema, const Table& table,
+                 const PersistentRecord& record) const;
 
     SqliteDatabase& m_database;
     QHash<const RecordSchema*, Table> m_tables;

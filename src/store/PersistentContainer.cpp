@@ -3,15 +3,18 @@
 #include "model/MonthlySnapshot.h"
 #include "model/Subscription.h"
 #include "store/ModelContext.h"
+#include "store/PrivateFolder.h"
 #include "store/RecordSchema.h"
 #include "store/SqliteDatabase.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <sqlite3.h>
+
+#include <optional>
+
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tabrino {
@@ -22,17 +25,6 @@ const QList<const RecordSchema*>& recordSchemas()
 {
     static const QList<const RecordSchema*> schemas{&schemaOf<Subscription>(), &schemaOf<MonthlySnapshot>()};
     return schemas;
-}
-
-bool makePrivateFolder(const QString& folder, QString* error)
-{
-    if (QFileInfo(folder).isDir())
-        return true;
-    if (!QDir().mkpath(folder) || ::chmod(QFile::encodeName(folder).constData(), 0700) != 0) {
-        *error = u"Cannot create the folder "_qs + folder;
-        return false;
-    }
-    return true;
 }
 
 bool createEmptyPrivateFile(const QString& path, QString* error)
@@ -75,6 +67,52 @@ bool hasExpectedTables(SqliteDatabase& db)
     return true;
 }
 
+// The schema version of the file at `path`, read on a read-only connection:
+// 0 for an empty file, kSchemaVersion for a sound file of ours. Anything else
+// is refused with a readable `error`.
+std::optional<int> inspect(const QString& path, QString* error)
+{
+    // Without a journal or a log the file alone is the whole content, and a
+    // read-only connection would still leave an empty log beside it.
+    const bool companions = QFileInfo::exists(path + u"-wal"_qs) || QFileInfo::exists(path + u"-journal"_qs);
+    QString openError;
+    std::unique_ptr<SqliteDatabase> db = SqliteDatabase::open(
+        path, &openError, companions ? SqliteDatabase::Access::ReadOnly : SqliteDatabase::Access::Immutable);
+    if (!db) {
+        *error = u"Cannot open "_qs + path + u" ("_qs + openError + u")."_qs;
+        return std::nullopt;
+    }
+    const QString tableCount = db->queryText(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    if (tableCount.isNull()) {
+        if (db->lastErrorCode() == SQLITE_READONLY_ROLLBACK)
+            *error = path + u" holds an unfinished write and is not known to be a Tabrino data file."_qs;
+        else
+            *error = path + u" cannot be read as a database ("_qs + db->lastError() + u")."_qs;
+        return std::nullopt;
+    }
+    const int version = db->queryText(QStringLiteral("PRAGMA user_version")).toInt();
+    if (version > PersistentContainer::kSchemaVersion) {
+        *error = path + u" was written by a newer version of Tabrino."_qs;
+        return std::nullopt;
+    }
+    // No version of ours is negative: another program's number.
+    if (version < 0 || (version == 0 && tableCount != u"0"_qs)) {
+        *error = path + u" is not a Tabrino data file."_qs;
+        return std::nullopt;
+    }
+    if (version == PersistentContainer::kSchemaVersion) {
+        if (db->queryText(QStringLiteral("PRAGMA quick_check")) != u"ok"_qs) {
+            *error = path + u" is damaged."_qs;
+            return std::nullopt;
+        }
+        if (!hasExpectedTables(*db)) {
+            *error = path + u" does not hold the expected tables."_qs;
+            return std::nullopt;
+        }
+    }
+    return version;
+}
+
 }  // namespace
 
 QString PersistentContainer::defaultPath()
@@ -96,43 +134,22 @@ std::unique_ptr<PersistentContainer> PersistentContainer::open(const QString& pa
         return nullptr;
     }
 
+    // A file not yet known to be ours is only ever read: a read-write
+    // connection would roll back another program's hot journal, or
+    // checkpoint and remove its leftover write-ahead log, when it closes.
+    const std::optional<int> version = inspect(path, error);
+    if (!version)
+        return nullptr;
+
     QString openError;
-    std::unique_ptr<SqliteDatabase> db = SqliteDatabase::open(path, &openError);
+    std::unique_ptr<SqliteDatabase> db = SqliteDatabase::open(path, &openError, SqliteDatabase::Access::ReadWrite);
     if (!db) {
-        *error = u"Cannot open "_qs + path + u" ("_qs + openError + u")."_qs;
+        *error = path + u" cannot be written ("_qs + openError + u")."_qs;
         return nullptr;
     }
-
-    // Only reads until the file is known to be ours, so a damaged or foreign
-    // file is left exactly as it was.
-    const QString tableCount = db->queryText(QStringLiteral("SELECT count(*) FROM sqlite_master"));
-    if (tableCount.isNull()) {
-        *error = path + u" cannot be read as a database ("_qs + db->lastError() + u")."_qs;
-        return nullptr;
-    }
-    const int version = db->queryText(QStringLiteral("PRAGMA user_version")).toInt();
-    if (version > kSchemaVersion) {
-        *error = path + u" was written by a newer version of Tabrino."_qs;
-        return nullptr;
-    }
-    if (version == 0 && tableCount != u"0"_qs) {
-        *error = path + u" is not a Tabrino data file."_qs;
-        return nullptr;
-    }
-    if (version == kSchemaVersion) {
-        if (db->queryText(QStringLiteral("PRAGMA quick_check")) != u"ok"_qs) {
-            *error = path + u" is damaged."_qs;
-            return nullptr;
-        }
-        if (!hasExpectedTables(*db)) {
-            *error = path + u" does not hold the expected tables."_qs;
-            return nullptr;
-        }
-    }
-
     if (db->queryText(QStringLiteral("PRAGMA journal_mode = WAL")) != u"wal"_qs
         || !db->execute(QStringLiteral("PRAGMA synchronous = FULL"))
-        || (version == 0 && !createSchema(*db))) {
+        || (*version == 0 && !createSchema(*db))) {
         *error = u"Cannot prepare "_qs + path + u" ("_qs + db->lastError() + u")."_qs;
         return nullptr;
     }

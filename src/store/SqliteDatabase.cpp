@@ -2,17 +2,33 @@
 
 #include "store/SqliteStatement.h"
 
+#include <QUrl>
+
 #include <sqlite3.h>
 
 namespace tabrino {
 
-std::unique_ptr<SqliteDatabase> SqliteDatabase::open(const QString& path, QString* error)
+std::unique_ptr<SqliteDatabase> SqliteDatabase::open(const QString& path, QString* error, Access access)
 {
     sqlite3* handle = nullptr;
-    const int result = sqlite3_open_v2(path.toUtf8().constData(), &handle, SQLITE_OPEN_READWRITE, nullptr);
+    QByteArray name = path.toUtf8();
+    int flags = access == Access::ReadWrite ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+    if (access == Access::Immutable) {
+        name = QUrl::fromLocalFile(path).toEncoded() + "?immutable=1";
+        flags |= SQLITE_OPEN_URI;
+    }
+    const int result = sqlite3_open_v2(name.constData(), &handle, flags, nullptr);
     if (result != SQLITE_OK) {
         if (error)
             *error = QString::fromUtf8(handle ? sqlite3_errmsg(handle) : sqlite3_errstr(result));
+        sqlite3_close(handle);
+        return nullptr;
+    }
+    // SQLite quietly falls back to reading when the file refuses writing
+    // (mode 0444, say); every later save would then fail.
+    if (access == Access::ReadWrite && sqlite3_db_readonly(handle, "main") == 1) {
+        if (error)
+            *error = QStringLiteral("it opens for reading only");
         sqlite3_close(handle);
         return nullptr;
     }
@@ -48,6 +64,11 @@ std::unique_ptr<SqliteStatement> SqliteDatabase::prepare(const QString& sql)
 QString SqliteDatabase::lastError() const
 {
     return QString::fromUtf8(sqlite3_errmsg(m_handle));
+}
+
+int SqliteDatabase::lastErrorCode() const
+{
+    return sqlite3_extended_errcode(m_handle);
 }
 
 }  // namespace tabrino

@@ -13,8 +13,20 @@ class SqliteStatement;
 // One open SQLite connection.
 class SqliteDatabase {
 public:
-    // Opens an existing file read-write; never creates one.
-    static std::unique_ptr<SqliteDatabase> open(const QString& path, QString* error);
+    enum class Access {
+        // Reads the file alone, without locks and without looking for a
+        // journal or a log; creates nothing beside it. Only for a file that
+        // has neither and that nothing writes meanwhile.
+        Immutable,
+        // Never changes the file: neither rolls back a hot journal nor
+        // checkpoints or removes a leftover write-ahead log.
+        ReadOnly,
+        // Refused when SQLite could only open the file for reading.
+        ReadWrite,
+    };
+
+    // Opens an existing file; never creates one.
+    static std::unique_ptr<SqliteDatabase> open(const QString& path, QString* error, Access access = Access::ReadWrite);
     ~SqliteDatabase();
     SqliteDatabase(const SqliteDatabase&) = delete;
     SqliteDatabase& operator=(const SqliteDatabase&) = delete;
@@ -24,6 +36,8 @@ public:
     QString queryText(const QString& sql);
     std::unique_ptr<SqliteStatement> prepare(const QString& sql);
     QString lastError() const;
+    // SQLite's extended result code of the last failure.
+    int lastErrorCode() const;
 
 private:
     explicit SqliteDatabase(sqlite3* handle) : m_handle(handle) {}

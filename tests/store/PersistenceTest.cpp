@@ -12,7 +12,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
+#include <functional>
+
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tabrino;
 using test::dec;
@@ -42,11 +49,85 @@ protected:
         ASSERT_TRUE(db && db->execute(sql)) << sql.toStdString();
     }
 
+    // The answer of a second, read-only connection.
+    QString readOnlyQuery(const QString& sql)
+    {
+        auto db = SqliteDatabase::open(path, nullptr, SqliteDatabase::Access::ReadOnly);
+        return db ? db->queryText(sql) : u"(cannot open)"_qs;
+    }
+
     // Another program's SQLite file at our path.
     void sqliteForeign()
     {
         QFile(path).open(QIODevice::WriteOnly);
         sideChannel(u"CREATE TABLE notes (body TEXT)"_qs);
+    }
+
+    // Another program's database whose last writes are still only in its
+    // write-ahead log, as a crash or a closing without checkpoint leaves it.
+    void foreignWithLeftoverLog()
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+        sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        EXPECT_EQ(sqlite3_exec(db,
+                               "PRAGMA journal_mode = WAL; CREATE TABLE notes (body TEXT);"
+                               "INSERT INTO notes VALUES ('kept in the log only');",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(db);
+        ASSERT_GT(QFileInfo(path + u"-wal"_qs).size(), 0);
+    }
+
+    // Another program's database caught in the middle of a write: a hot
+    // rollback journal that the next writer would play back.
+    void foreignWithHotJournal()
+    {
+        const QString source = dir.path() + u"/source.db"_qs;
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(source).constData(), &db), SQLITE_OK);
+        // A one-page cache spills the open transaction into the file.
+        EXPECT_EQ(sqlite3_exec(db,
+                               "PRAGMA cache_size = 1; CREATE TABLE notes (body BLOB);"
+                               "BEGIN; INSERT INTO notes SELECT zeroblob(4000) FROM"
+                               " (WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100)"
+                               "  SELECT i FROM n);",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        ASSERT_TRUE(QFile::copy(source, path));
+        ASSERT_TRUE(QFile::copy(source + u"-journal"_qs, path + u"-journal"_qs));
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+
+    // The file and the companions SQLite may change or remove.
+    QList<QByteArray> fileSet() const
+    {
+        QList<QByteArray> contents;
+        for (const char* suffix : {"", "-wal", "-journal"}) {
+            const QString name = path + QString::fromLatin1(suffix);
+            contents << (QFile::exists(name) ? readAll(name) : QByteArray("(absent)"));
+        }
+        return contents;
+    }
+
+    // Expects open() to refuse the file, leaving it and its companions as
+    // they were; returns the reason given.
+    QString expectRefused(const char* what)
+    {
+        const QList<QByteArray> before = fileSet();
+        QString error;
+        EXPECT_FALSE(PersistentContainer::open(path, &error)) << what;
+        EXPECT_FALSE(error.isEmpty()) << what;
+        EXPECT_EQ(fileSet(), before) << what;
+        return error;
+    }
+
+    // Removes the file and whatever SQLite kept beside it.
+    void removeFile()
+    {
+        for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+            QFile::remove(path + QString::fromLatin1(suffix));
     }
 
     QTemporaryDir dir;
@@ -247,36 +328,144 @@ TEST_F(PersistenceTest, aDamagedRowIsPassedOverAndKeptAsItIs)
     EXPECT_EQ(container->database().queryText(u"SELECT price FROM Subscription WHERE name = 'Damaged'"_qs), u"five");
 }
 
+// A hand-edited file may spell an id in other letters. One id is one record:
+// the first row counts, and saves go to that row, never to a new one.
+TEST_F(PersistenceTest, anIdSpeltDifferentlyIsOneRecordSavedToItsOwnRow)
+{
+    const auto countRows = [&] { return readOnlyQuery(u"SELECT count(*) FROM Subscription"_qs); };
+    QUuid id;
+    {
+        auto container = open();
+        auto* kept = new Subscription(u"Kept"_qs, Decimal(5), u"USD"_qs, BillingCycle::monthly(),
+                                      test::utc(2025, 1, 1), SubscriptionCategory::Other);
+        id = kept->id();
+        container->mainContext().insert(kept);
+        ASSERT_TRUE(container->mainContext().save());
+    }
+    // Only its spelling changed: an edit is still saved to that row.
+    sideChannel(u"UPDATE Subscription SET id = lower(id)"_qs);
+    {
+        auto container = open();
+        auto loaded = container->mainContext().fetch<Subscription>();
+        ASSERT_TRUE(loaded && loaded->size() == 1);
+        EXPECT_EQ(loaded->at(0)->id(), id);
+        loaded->at(0)->setPrice(Decimal(6));
+        ASSERT_TRUE(container->mainContext().save());
+    }
+    EXPECT_EQ(countRows(), u"1");
+
+    // A copy under the id spelt in capitals, with other values.
+    sideChannel(u"CREATE TEMP TABLE copy AS SELECT * FROM Subscription;"
+                u"UPDATE copy SET id = upper(id), name = 'Copy', price = '99';"
+                u"INSERT INTO Subscription SELECT * FROM copy;"_qs);
+    auto container = open();
+    auto loaded = container->mainContext().fetch<Subscription>();
+    ASSERT_TRUE(loaded);
+    ASSERT_EQ(loaded->size(), 1);
+    EXPECT_EQ(loaded->at(0)->name(), u"Kept");
+    EXPECT_EQ(container->mainContext().fetch<Subscription>()->size(), 1);  // a second read too
+    loaded->at(0)->setPrice(Decimal(7));
+    ASSERT_TRUE(container->mainContext().save());
+    EXPECT_EQ(countRows(), u"2");
+    EXPECT_EQ(readOnlyQuery(u"SELECT price FROM Subscription WHERE name = 'Kept'"_qs), u"7");
+    EXPECT_EQ(readOnlyQuery(u"SELECT price FROM Subscription WHERE name = 'Copy'"_qs), u"99");
+}
+
 TEST_F(PersistenceTest, refusesFilesItCannotUseAndLeavesThemUntouched)
 {
-    const auto expectRefused = [&](const QString& what) {
-        const QByteArray before = readAll(path);
-        QString error;
-        EXPECT_FALSE(PersistentContainer::open(path, &error)) << what.toStdString();
-        EXPECT_FALSE(error.isEmpty()) << what.toStdString();
-        EXPECT_EQ(readAll(path), before) << what.toStdString();
-        return error;
-    };
     QDir().mkpath(dir.path() + u"/data/Tabrino"_qs);
 
     QFile garbage(path);
     ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
     garbage.write(QByteArray("SQLite format 3\0 but then nonsense", 34).repeated(200));
     garbage.close();
-    EXPECT_TRUE(expectRefused(u"garbage"_qs).contains(u"cannot be read"));
+    EXPECT_TRUE(expectRefused("garbage").contains(u"cannot be read"));
 
-    QFile::remove(path);
+    removeFile();
     sqliteForeign();
-    EXPECT_TRUE(expectRefused(u"foreign"_qs).contains(u"not a Tabrino data file"));
+    EXPECT_TRUE(expectRefused("foreign").contains(u"not a Tabrino data file"));
 
-    QFile::remove(path);
+    removeFile();
     open().reset();
     sideChannel(u"PRAGMA user_version = 99"_qs);
-    EXPECT_TRUE(expectRefused(u"newer"_qs).contains(u"newer version"));
+    EXPECT_TRUE(expectRefused("newer").contains(u"newer version"));
 
-    QFile::remove(path);
+    // No version of ours is negative.
+    sideChannel(u"PRAGMA user_version = -1"_qs);
+    EXPECT_TRUE(expectRefused("negative version").contains(u"not a Tabrino data file"));
+
+    removeFile();
     QDir().mkpath(path);  // a folder where the file should be
     QString error;
     EXPECT_FALSE(PersistentContainer::open(path, &error));
     EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+// An unknown file is only read until it is known to be ours: a read-write
+// connection would checkpoint another program's log into its file and remove
+// it, or play back its hot journal, the moment it closes.
+TEST_F(PersistenceTest, inspectsUnknownFilesWithoutWritingToThem)
+{
+    QDir().mkpath(dir.path() + u"/data/Tabrino"_qs);
+    foreignWithLeftoverLog();
+    EXPECT_TRUE(expectRefused("leftover log").contains(u"not a Tabrino data file"));
+    EXPECT_TRUE(QFile::exists(path + u"-wal"_qs));
+
+    removeFile();
+    foreignWithHotJournal();
+    EXPECT_TRUE(expectRefused("hot journal").contains(u"unfinished write"));
+    EXPECT_TRUE(QFile::exists(path + u"-journal"_qs));
+
+    // A file of ours that crashed with its schema and its last save still in
+    // the log (copied while open, as a crash leaves it) opens with both.
+    removeFile();
+    const QString crashed = dir.path() + u"/crashed/Tabrino.sqlite"_qs;
+    QDir().mkpath(dir.path() + u"/crashed"_qs);
+    {
+        auto container = open();
+        container->mainContext().insert(new MonthlySnapshot(test::utc(2025, 3, 1), Decimal(5), 1));
+        ASSERT_TRUE(container->mainContext().save());
+        ASSERT_TRUE(QFile::copy(path, crashed));
+        ASSERT_TRUE(QFile::copy(path + u"-wal"_qs, crashed + u"-wal"_qs));
+    }
+    QString error;
+    auto reopened = PersistentContainer::open(crashed, &error);
+    ASSERT_TRUE(reopened) << error.toStdString();
+    auto snapshots = reopened->mainContext().fetch<MonthlySnapshot>();
+    ASSERT_TRUE(snapshots && snapshots->size() == 1);
+    EXPECT_EQ(snapshots->at(0)->monthlyTotal(), Decimal(5));
+}
+
+// SQLite opens a file it may not write for reading only, without a word, and
+// every later save would fail. Root may write any file whatever its mode, so
+// when the test runs as root the open runs in a child under another account.
+TEST_F(PersistenceTest, refusesAFileItCannotWrite)
+{
+    open().reset();
+    const QString folder = dir.path() + u"/data/Tabrino"_qs;
+    const uid_t nobody = 65534;
+    if (::geteuid() == 0) {
+        for (const QString& level : {dir.path(), dir.path() + u"/data"_qs})
+            ASSERT_EQ(::chmod(QFile::encodeName(level).constData(), 0755), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(folder).constData(), nobody, nobody), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(path).constData(), nobody, nobody), 0);
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
+    const QByteArray before = readAll(path);
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0))
+            ::_exit(3);
+        QString error;
+        const bool opened = PersistentContainer::open(path, &error) != nullptr;
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        ::_exit(opened ? 1 : error.contains(u"cannot be written") ? 0 : 2);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: opened anyway, 2: another reason given, 3: no other account";
+    EXPECT_EQ(readAll(path), before);
 }

@@ -1,0 +1,22 @@
+#include "store/PrivateFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
+namespace tabrino {
+
+bool makePrivateFolder(const QString& folder, QString* error)
+{
+    if (QFileInfo(folder).isDir())
+        return true;
+    if (!QDir().mkpath(folder) || ::chmod(QFile::encodeName(folder).constData(), 0700) != 0) {
+        *error = u"Cannot create the folder "_qs + folder;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tabrino

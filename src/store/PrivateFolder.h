@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace tabrino {
+
+// Creates `folder` and its missing parents, the folder itself readable by
+// its owner only (0700). True when it exists afterwards; otherwise `error`
+// says why.
+bool makePrivateFolder(const QString& folder, QString* error);
+
+}  // namespace tabrino
