@@ -164,8 +164,10 @@ QDateTime Subscription::effectiveNextDate() const
 
 int Subscription::leadDaysForNotification() const
 {
+    // Only a damaged row holds a negative lead; like 0 it means no renewal
+    // reminder, and it keeps a snooze's subtraction from overflowing.
     if (m_notificationLeadDays)
-        return *m_notificationLeadDays;
+        return std::max(*m_notificationLeadDays, 0);
     const BillingCycle cycle = billingCycle();
     switch (cycle.kind()) {
     case BillingCycle::Kind::Weekly: return 1;

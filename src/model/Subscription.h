@@ -128,6 +128,7 @@ public:
     std::optional<int> daysUntilTrialEnd(const QDateTime& from, const Calendar& calendar) const;
     // What the user pays next: the trial's conversion or the regular renewal.
     QDateTime effectiveNextDate() const;
+    // The stored lead time (never below 0), or the cycle's default.
     int leadDaysForNotification() const;
     // Moves a passed billing date to the first cycle date on or after today.
     bool rollForwardIfNeeded(const QDateTime& asOf, const Calendar& calendar);
