@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <map>
 #include <mutex>
@@ -28,6 +29,8 @@ using WorkingCalendar = std::unique_ptr<icu::Calendar>;
 // of overflow and day counts within `int`.
 constexpr double kMaxMillis = 6.0e15;
 constexpr qint64 kMaxYear = 190000;
+constexpr qint64 kEpochJulianDay = 2440588;  // 1 January 1970
+constexpr qint64 kMaxDaysFromEpoch = static_cast<qint64>(kMaxMillis / 86400000) + 1;
 
 constexpr int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
@@ -172,15 +175,25 @@ std::optional<QDateTime> addMonths(icu::Calendar& calendar, UDate start, qint64 
     return toInstant(result);
 }
 
+// Days are added to the local date, keeping the wall-clock time, rather than
+// through icu::Calendar::add: that adds elapsed time and corrects the UTC
+// offset only modulo a day, so across a day the zone skipped (Pacific/Apia,
+// 30 December 2011) it lands a day late, and a long step there moves the time
+// of day as well.
 std::optional<QDateTime> addDays(icu::Calendar& calendar, UDate start, qint64 days)
 {
     UErrorCode status = U_ZERO_ERROR;
     calendar.setTime(start, status);
-    calendar.add(UCAL_DATE, static_cast<int32_t>(days), status);
+    const qint64 julianDay = qint64(calendar.get(UCAL_JULIAN_DAY, status)) + days;
+    const int32_t wallTime = calendar.get(UCAL_MILLISECONDS_IN_DAY, status);
+    if (U_FAILURE(status) || std::abs(julianDay - kEpochJulianDay) > kMaxDaysFromEpoch)
+        return std::nullopt;
+    calendar.clear();
+    calendar.set(UCAL_JULIAN_DAY, static_cast<int32_t>(julianDay));
+    calendar.set(UCAL_MILLISECONDS_IN_DAY, wallTime);
     const UDate result = calendar.getTime(status);
     if (U_FAILURE(status))
         return std::nullopt;
-    // ICU pins a result beyond its range instead of failing; toInstant refuses it.
     return toInstant(result);
 }
 

@@ -46,9 +46,11 @@ public:
     // daylight-saving change skips midnight).
     QDateTime startOfDay(const QDateTime& instant) const;
 
-    // `instant` plus `count` units, keeping the wall-clock time and clamping
-    // to the month's end instead of wrapping (31 Jan + 1 month = 28/29 Feb).
-    // Absent when the result cannot be computed.
+    // `instant` plus `count` units: the local date moves by that many days,
+    // months or years and the wall-clock time stays, clamped to the month's
+    // end instead of wrapping (31 Jan + 1 month = 28/29 Feb). A wall time the
+    // zone skips moves forward by the gap; one it repeats is its later
+    // occurrence. Absent when the result cannot be computed.
     std::optional<QDateTime> adding(CalendarUnit unit, qint64 count, const QDateTime& instant) const;
 
     // Whole days from the start of `from`'s day to the start of `to`'s day;

@@ -53,8 +53,8 @@ QDateTime CycleWalker::step(const QDateTime& date) const
 
 // A jump of k steps equals k single steps as long as no date in between
 // needs the calendar to resolve a wall-clock time that a change of the UTC
-// offset skips or repeats (only there can a step move the time of day, or
-// land differently depending on where it started), and, for month steps,
+// offset skips or repeats (a skipped one moves the time of day of every later
+// step; repeated ones are kept out of jumps for safety), and, for month steps,
 // as long as the day of the month cannot be cut short by a shorter month.
 qint64 CycleWalker::safeJump(const QDateTime& cursor, const QDateTime& bound, qint64 maxSteps) const
 {
@@ -93,12 +93,7 @@ qint64 CycleWalker::safeJump(const QDateTime& cursor, const QDateTime& bound, qi
         const qint64 low = at + std::min(change.offsetBeforeMs, change.offsetAfterMs) - shift - kHourMs;
         const qint64 high = at + std::max(change.offsetBeforeMs, change.offsetAfterMs) + shift + kHourMs;
         qint64 first = -1;
-        if (byDays && shift >= 12 * kHourMs) {
-            // ICU adds days in absolute time and corrects the offset only
-            // modulo a day, so a jump across a change of the calendar day
-            // (a zone moving across the date line) is not additive.
-            first = std::max<qint64>(ceilDiv(low - wall0, stepMs), 1);
-        } else if (byDays) {
+        if (byDays) {
             const qint64 from = std::max<qint64>(ceilDiv(low - wall0, stepMs), 1);
             if (from <= floorDiv(high - wall0, stepMs))
                 first = from;

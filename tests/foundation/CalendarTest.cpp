@@ -1,6 +1,6 @@
 #include "foundation/Calendar.h"
+#include "support/EnvironmentGuard.h"
 
-#include <QByteArray>
 #include <QDateTime>
 #include <QTimeZone>
 
@@ -9,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <limits>
 #include <memory>
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -43,6 +43,19 @@ std::string iso(const QDateTime& instant)
     return iso(std::optional<QDateTime>(instant));
 }
 
+// The local date and time of `instant` in `calendar`'s zone.
+std::string wallClock(const Calendar& calendar, const QDateTime& instant)
+{
+    const DateComponents parts = calendar.components(instant);
+    return QStringLiteral("%1-%2-%3 %4:%5")
+        .arg(parts.year, 4, 10, QLatin1Char('0'))
+        .arg(parts.month, 2, 10, QLatin1Char('0'))
+        .arg(parts.day, 2, 10, QLatin1Char('0'))
+        .arg(parts.hour, 2, 10, QLatin1Char('0'))
+        .arg(parts.minute, 2, 10, QLatin1Char('0'))
+        .toStdString();
+}
+
 Calendar berlin()
 {
     return Calendar(QStringLiteral("Europe/Berlin"), 2);
@@ -52,35 +65,6 @@ Calendar newYork()
 {
     return Calendar(QStringLiteral("America/New_York"), 1);
 }
-
-// Sets environment variables for one test and puts the old values back.
-class EnvironmentGuard {
-public:
-    EnvironmentGuard(std::initializer_list<const char*> names)
-    {
-        for (const char* name : names)
-            m_saved.push_back({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
-    }
-    ~EnvironmentGuard()
-    {
-        for (const auto& entry : m_saved) {
-            if (entry.wasSet)
-                qputenv(entry.name, entry.value);
-            else
-                qunsetenv(entry.name);
-        }
-    }
-    EnvironmentGuard(const EnvironmentGuard&) = delete;
-    EnvironmentGuard& operator=(const EnvironmentGuard&) = delete;
-
-private:
-    struct Entry {
-        const char* name;
-        bool wasSet;
-        QByteArray value;
-    };
-    std::vector<Entry> m_saved;
-};
 
 }  // namespace
 
@@ -130,13 +114,78 @@ TEST(Calendar, AddingKeepsWallClockAcrossDaylightSavingChanges)
     // A wall time that lands in the gap moves forward by the gap: 02:30 becomes 03:30.
     const auto intoBerlinGap = berlinCalendar.adding(CalendarUnit::Day, 1, utc(2025, 3, 29, 1, 30));
     EXPECT_EQ(iso(intoBerlinGap), "2025-03-30T01:30:00.000Z");
-    const DateComponents moved = berlinCalendar.components(intoBerlinGap.value_or(QDateTime()));
-    EXPECT_EQ(moved.day, 30);
-    EXPECT_EQ(moved.hour, 3);
-    EXPECT_EQ(moved.minute, 30);
+    EXPECT_EQ(wallClock(berlinCalendar, intoBerlinGap.value_or(QDateTime())), "2025-03-30 03:30");
     EXPECT_EQ(iso(newYorkCalendar.adding(CalendarUnit::Month, 1, utc(2025, 2, 9, 7, 30))), "2025-03-09T07:30:00.000Z");
     EXPECT_EQ(iso(berlinCalendar.date({2025, 3, 30, 2, 30})), "2025-03-30T01:30:00.000Z");
     EXPECT_EQ(iso(newYorkCalendar.date({2025, 3, 9, 2, 15})), "2025-03-09T07:15:00.000Z");
+}
+
+// Samoa moved across the date line at the end of 2011: Thursday 29 December
+// (UTC-10) was followed by Saturday 31 December (UTC+14).
+TEST(Calendar, AddingDaysMovesTheLocalDateAcrossASkippedDay)
+{
+    const Calendar apia(QStringLiteral("Pacific/Apia"));
+
+    // Monday 26 December 12:00, a week on: Monday 2 January 12:00.
+    const QDateTime monday = apia.date({2011, 12, 26, 12, 0}).value_or(QDateTime());
+    EXPECT_EQ(iso(monday), "2011-12-26T22:00:00.000Z");
+    const QDateTime nextWeek = apia.adding(CalendarUnit::Day, 7, monday).value_or(QDateTime());
+    EXPECT_EQ(iso(nextWeek), "2012-01-01T22:00:00.000Z");
+    EXPECT_EQ(wallClock(apia, nextWeek), "2012-01-02 12:00");
+    EXPECT_EQ(apia.daysBetween(monday, nextWeek), 7);
+    EXPECT_EQ(iso(apia.adding(CalendarUnit::Day, -7, nextWeek)), iso(monday));
+    EXPECT_EQ(iso(apia.adding(CalendarUnit::Day, 14, monday)), "2012-01-08T22:00:00.000Z");
+
+    // 30 December has no wall times at all: a step onto it moves forward by
+    // the whole skipped day, to 31 December at the same time.
+    const QDateTime thursday = apia.date({2011, 12, 29, 12, 0}).value_or(QDateTime());
+    const QDateTime ontoSkippedDay = apia.adding(CalendarUnit::Day, 1, thursday).value_or(QDateTime());
+    EXPECT_EQ(iso(ontoSkippedDay), "2011-12-30T22:00:00.000Z");
+    EXPECT_EQ(wallClock(apia, ontoSkippedDay), "2011-12-31 12:00");
+
+    // From UTC-11 (no summer time) to UTC+14 (summer time): a long step
+    // keeps the time of day although the offset grew by 25 hours.
+    const QDateTime september = apia.date({2011, 9, 1, 12, 0}).value_or(QDateTime());
+    const QDateTime longStep = apia.adding(CalendarUnit::Day, 400, september).value_or(QDateTime());
+    EXPECT_EQ(iso(longStep), "2012-10-04T22:00:00.000Z");
+    EXPECT_EQ(wallClock(apia, longStep), "2012-10-05 12:00");
+    EXPECT_EQ(apia.daysBetween(september, longStep), 400);
+}
+
+// Adding n days must equal building the date n days on, at the same wall
+// time, from its components: in zones with daylight-saving gaps and repeats,
+// at midnight and at half hours, and across days some zones skipped
+// (Apia 2011, Kiritimati 1994, Kwajalein 1993).
+TEST(Calendar, AddingDaysEqualsTheDateThatManyDaysOn)
+{
+    const char* const zones[] = {"Europe/Berlin",     "America/New_York", "America/Sao_Paulo",  "America/Havana",
+                                 "Australia/Lord_Howe", "Pacific/Apia",   "Pacific/Kiritimati", "Pacific/Kwajalein"};
+    const int counts[] = {1, -1, 7, -7, 45, 400, -400, 3653};
+    const int minutesOfDay[] = {0, 30, 60, 90, 150, 12 * 60, 23 * 60 + 30};
+    std::mt19937 random(20111230);
+    for (const char* zone : zones) {
+        const Calendar calendar(QString::fromLatin1(zone));
+        int mismatches = 0;
+        for (int i = 0; i < 400 && mismatches < 3; ++i) {
+            // Days from 1990 to 2015, so that every skipped day above is crossed.
+            const QDate day = QDate(1990, 1, 1).addDays(qint64(random() % (25 * 365)));
+            const int minute = minutesOfDay[random() % std::size(minutesOfDay)];
+            const auto start = calendar.date({day.year(), day.month(), day.day(), minute / 60, minute % 60});
+            if (!start)
+                continue;
+            const DateComponents from = calendar.components(*start);
+            for (const int count : counts) {
+                const QDate target = QDate(from.year, from.month, from.day).addDays(count);
+                const auto expected = calendar.date({target.year(), target.month(), target.day(), from.hour, from.minute});
+                const auto actual = calendar.adding(CalendarUnit::Day, count, *start);
+                if (iso(actual) != iso(expected)) {
+                    ++mismatches;
+                    ADD_FAILURE() << zone << " " << iso(*start) << " + " << count << " days: " << iso(actual)
+                                  << ", expected " << iso(expected);
+                }
+            }
+        }
+    }
 }
 
 TEST(Calendar, StartOfDayIsTheFirstInstantOfTheLocalDay)
@@ -337,8 +386,7 @@ TEST(Calendar, SharedAcrossThreads)
 
 TEST(Calendar, CurrentReadsSystemZoneAndLocale)
 {
-    const EnvironmentGuard guard({"TZ", "LC_ALL", "LC_TIME", "LANG"});
-    qunsetenv("LANG");
+    const tabrino::test::EnvironmentGuard guard{"TZ", "LC_ALL", "LC_TIME", "LANG"};
 
     qputenv("TZ", "America/New_York");
     qputenv("LC_ALL", "de_DE.UTF-8");

@@ -87,3 +87,48 @@ TEST(CycleWalker, matchesSingleSteppingEverywhere)
     }
     EXPECT_EQ(compared, 9 * 7 * 60);
 }
+
+// Samoa skipped Friday 30 December 2011 when it moved across the date line.
+// Weekly charges stay on their weekday and time, and walks that jump over
+// that day land where single steps do, for every day-based cycle.
+TEST(CycleWalker, acrossTheSkippedDayInApia)
+{
+    const Calendar apia(u"Pacific/Apia"_qs);
+
+    const CycleWalker weekly(BillingCycle::weekly(), apia);
+    const QDateTime monday = test::local(apia, 2011, 12, 26, 12);
+    const CycleWalker::Walk year = weekly.walk(monday, test::local(apia, 2012, 12, 26, 12), true);
+    EXPECT_EQ(year.steps, 52);
+    EXPECT_EQ(year.cursor, test::local(apia, 2012, 12, 24, 12));
+    EXPECT_EQ(year.next, test::local(apia, 2012, 12, 31, 12));
+    EXPECT_EQ(weekly.step(monday), test::local(apia, 2012, 1, 2, 12));
+    EXPECT_EQ(apia.daysBetween(monday, weekly.step(monday)), 7);
+
+    const std::vector<BillingCycle> cycles{BillingCycle::custom(1), BillingCycle::custom(2), BillingCycle::weekly(),
+                                           BillingCycle::custom(45), BillingCycle::custom(400)};
+    const int minutesOfDay[] = {0, 30, 12 * 60, 23 * 60 + 30};
+    int compared = 0;
+    for (const BillingCycle& cycle : cycles) {
+        const CycleWalker walker(cycle, apia);
+        // Starts from a year before the skipped day to a week after it,
+        // bounds up to three years on.
+        for (int day = -365; day <= 7; day += 4) {
+            const QDate date = QDate(2011, 12, 29).addDays(day);
+            const int minute = minutesOfDay[std::size_t(day + 365) / 4 % std::size(minutesOfDay)];
+            const QDateTime start = test::local(apia, date.year(), date.month(), date.day(), minute / 60, minute % 60);
+            for (const int years : {1, 3}) {
+                const QDateTime bound = test::local(apia, date.year() + years, 1, 15, 9);
+                const CycleWalker::Walk expected =
+                    referenceWalk(cycle, apia, start, bound, false, CycleWalker::kStepLimit);
+                const CycleWalker::Walk actual = walker.walk(start, bound, false);
+                const std::string where = cycle.displayName().toStdString() + " from "
+                                          + start.toString(Qt::ISODateWithMs).toStdString();
+                ASSERT_EQ(actual.steps, expected.steps) << where;
+                ASSERT_EQ(actual.cursor, expected.cursor) << where;
+                ASSERT_EQ(actual.next, expected.next) << where;
+                ++compared;
+            }
+        }
+    }
+    EXPECT_EQ(compared, 5 * 94 * 2);
+}
