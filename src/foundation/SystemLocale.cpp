@@ -11,7 +11,11 @@ namespace tabrino {
 
 namespace {
 
-const char* const kPosixLocale = "en_US_POSIX";
+// What stands for a machine with no locale configured (unset, C, POSIX) or
+// a name that is no locale. ICU would take en_US_POSIX, whose patterns are
+// for machine-readable text ("$ 1234", no grouping); a person reads plain
+// English instead.
+const char* const kUnconfiguredLocale = "en";
 
 QByteArray environmentLocale(const char* category)
 {
@@ -62,21 +66,21 @@ QString toIcuLocaleId(const QByteArray& posix)
     if (const auto dot = name.indexOf('.'); dot >= 0)
         name.truncate(dot);
     if (name.isEmpty() || name == "C" || name == "POSIX")
-        return QString::fromLatin1(kPosixLocale);
+        return QString::fromLatin1(kUnconfiguredLocale);
 
     // Anything but letters, digits and separators is no locale name; the C
     // library would fall back to the C locale for it as well.
     name.replace('-', '_');
     for (const char c : name) {
         if (!isAsciiAlnum(c) && c != '_')
-            return QString::fromLatin1(kPosixLocale);
+            return QString::fromLatin1(kUnconfiguredLocale);
     }
     const auto separator = name.indexOf('_');
     const QByteArray language = separator >= 0 ? name.left(separator) : name;
     const QByteArray rest = separator >= 0 ? name.mid(separator + 1) : QByteArray();
     if (language.size() < 2 || language.size() > 8
         || !std::all_of(language.begin(), language.end(), isAsciiAlpha)) {
-        return QString::fromLatin1(kPosixLocale);
+        return QString::fromLatin1(kUnconfiguredLocale);
     }
 
     QByteArray script;
@@ -93,7 +97,7 @@ QString toIcuLocaleId(const QByteArray& posix)
     // Canonical form: case of each part, and old codes such as "iw" -> "he".
     const icu::Locale locale = icu::Locale::createCanonical(id.constData());
     if (locale.isBogus() || *locale.getLanguage() == '\0')
-        return QString::fromLatin1(kPosixLocale);
+        return QString::fromLatin1(kUnconfiguredLocale);
     return QString::fromLatin1(locale.getName());
 }
 

@@ -5,8 +5,9 @@
 namespace tabrino {
 
 // The user's locale as the environment names it (LC_ALL, then the category
-// variable, then LANG), as an ICU locale id such as "de_DE". "en_US_POSIX"
-// style C/POSIX locales have no currency.
+// variable, then LANG), as an ICU locale id such as "de_DE". No locale, the
+// C or POSIX locale and names that are no locale read as plain English ("en"),
+// which has no currency of its own.
 class SystemLocale {
 public:
     // ICU id of the locale for money (LC_MONETARY).

@@ -1,6 +1,8 @@
 #include "support/TestMoney.h"
 #include "format/FormatterCache.h"
 #include "format/MoneyFormatter.h"
+#include "foundation/SystemLocale.h"
+#include "support/EnvironmentGuard.h"
 
 #include <QThread>
 
@@ -10,6 +12,8 @@
 
 #include <array>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -68,6 +72,32 @@ TEST(MoneyFormatterTest, GermanAndJapaneseRules)
     EXPECT_EQ(MoneyFormatter::compact(dec("1234.5"), u"JPY"_s, japanese), yen + u"1,235"_s);
     EXPECT_EQ(MoneyFormatter::plain(dec("980"), u"JPY"_s, japanese), yen + u"980"_s);
     EXPECT_EQ(MoneyFormatter::plain(dec("9.99"), u"USD"_s, japanese), u"$9.99"_s);
+}
+
+// With no locale configured, or the C locale, amounts read as in plain
+// English: "$121", grouped, no space after the symbol.
+TEST(MoneyFormatterTest, UnconfiguredLocaleWritesPlainEnglish)
+{
+    const std::vector<std::pair<const char*, const char*>> environments{
+        {"LANG", nullptr}, {"LANG", "C"}, {"LANG", "C.UTF-8"}, {"LC_MONETARY", "POSIX"}, {"LC_ALL", "C"}};
+    for (const auto& [variable, value] : environments) {
+        SCOPED_TRACE(std::string(variable) + "=" + (value ? value : "(unset)"));
+        const auto environment = test::localeEnvironment();
+        qputenv("LANG", "de_DE.UTF-8");
+        if (value)
+            qputenv(variable, value);
+        else
+            qunsetenv(variable);
+
+        FormatterCache cache;
+        const QString code = SystemLocale::currencyCode();
+        EXPECT_EQ(code, u"USD"_s);
+        EXPECT_EQ(MoneyFormatter::compact(dec("121"), code, cache), u"$121"_s);
+        EXPECT_EQ(MoneyFormatter::compact(dec("1234.4"), code, cache), u"$1,234"_s);
+        EXPECT_EQ(MoneyFormatter::twoDecimals(dec("1234.5"), code, cache), u"$1,234.50"_s);
+        EXPECT_EQ(MoneyFormatter::signedAmount(dec("-3.5"), code, cache), minus + u"$3.50"_s);
+        EXPECT_EQ(MoneyFormatter::plain(dec("15.49"), u"EUR"_s, cache), u"€15.49"_s);
+    }
 }
 
 TEST(MoneyFormatterTest, UnknownAndInvalidCodes)

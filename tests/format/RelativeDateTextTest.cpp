@@ -3,6 +3,7 @@
 
 #include "foundation/Calendar.h"
 #include "foundation/Clock.h"
+#include "support/EnvironmentGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +69,21 @@ TEST_F(WeekdayOrDateTest, LocaleNames)
     EXPECT_EQ(text(u"2024-03-04T23:30:00Z"_s, u"ja_JP"_s), u"3月5日"_s);
     // The relative words stay English whatever the locale.
     EXPECT_EQ(text(u"2024-02-27T23:00:00Z"_s, u"de_DE"_s), u"tomorrow"_s);
+}
+
+// The names of the user's time locale; none configured, or C, is English.
+TEST_F(WeekdayOrDateTest, NamesOfTheEnvironmentsLocale)
+{
+    const auto environment = test::localeEnvironment();
+    qputenv("LC_TIME", "de_DE.UTF-8");
+    EXPECT_EQ(RelativeDateText::weekdayOrDate(utc(u"2024-03-04T12:00:00Z"_s), m_berlin), u"Montag"_s);
+
+    for (const char* value : {"C", "C.UTF-8", "POSIX", ""}) {
+        SCOPED_TRACE(value);
+        qputenv("LC_TIME", value);
+        EXPECT_EQ(RelativeDateText::weekdayOrDate(utc(u"2024-03-04T12:00:00Z"_s), m_berlin), u"Monday"_s);
+        EXPECT_EQ(RelativeDateText::weekdayOrDate(utc(u"2024-03-04T23:30:00Z"_s), m_berlin), u"Mar 5"_s);
+    }
 }
 
 }  // namespace

@@ -1,59 +1,23 @@
 #include "foundation/SystemLocale.h"
-
-#include <QByteArray>
+#include "support/EnvironmentGuard.h"
+#include "support/Printers.h"
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <vector>
-
 using tabrino::SystemLocale;
+using tabrino::test::localeEnvironment;
 
 namespace {
 
-// Clears the locale variables for one test and puts the old values back.
-class LocaleEnvironment {
-public:
-    LocaleEnvironment()
-    {
-        for (const char* name : kNames) {
-            m_saved.push_back({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
-            qunsetenv(name);
-        }
-    }
-    ~LocaleEnvironment()
-    {
-        for (const auto& entry : m_saved) {
-            if (entry.wasSet)
-                qputenv(entry.name, entry.value);
-            else
-                qunsetenv(entry.name);
-        }
-    }
-    LocaleEnvironment(const LocaleEnvironment&) = delete;
-    LocaleEnvironment& operator=(const LocaleEnvironment&) = delete;
-
-    static void set(const char* name, const char* value) { qputenv(name, value); }
-
-private:
-    static constexpr const char* kNames[] = {"LC_ALL", "LC_MONETARY", "LC_TIME", "LANG"};
-    struct Entry {
-        const char* name;
-        bool wasSet;
-        QByteArray value;
-    };
-    std::vector<Entry> m_saved;
-};
-
 QString monetaryFor(const char* lang)
 {
-    LocaleEnvironment::set("LANG", lang);
+    qputenv("LANG", lang);
     return SystemLocale::monetaryLocaleId();
 }
 
 QString currencyFor(const char* lang)
 {
-    LocaleEnvironment::set("LANG", lang);
+    qputenv("LANG", lang);
     return SystemLocale::currencyCode();
 }
 
@@ -61,17 +25,17 @@ QString currencyFor(const char* lang)
 
 TEST(SystemLocale, LcAllThenCategoryThenLang)
 {
-    const LocaleEnvironment environment;
-    LocaleEnvironment::set("LC_ALL", "ja_JP.UTF-8");
-    LocaleEnvironment::set("LC_MONETARY", "de_DE.UTF-8");
-    LocaleEnvironment::set("LC_TIME", "fr_FR.UTF-8");
-    LocaleEnvironment::set("LANG", "en_GB.UTF-8");
+    const auto environment = localeEnvironment();
+    qputenv("LC_ALL", "ja_JP.UTF-8");
+    qputenv("LC_MONETARY", "de_DE.UTF-8");
+    qputenv("LC_TIME", "fr_FR.UTF-8");
+    qputenv("LANG", "en_GB.UTF-8");
     EXPECT_EQ(SystemLocale::monetaryLocaleId(), QStringLiteral("ja_JP"));
     EXPECT_EQ(SystemLocale::timeLocaleId(), QStringLiteral("ja_JP"));
     EXPECT_EQ(SystemLocale::currencyCode(), QStringLiteral("JPY"));
 
     // An empty value counts as unset.
-    LocaleEnvironment::set("LC_ALL", "");
+    qputenv("LC_ALL", "");
     EXPECT_EQ(SystemLocale::monetaryLocaleId(), QStringLiteral("de_DE"));
     EXPECT_EQ(SystemLocale::timeLocaleId(), QStringLiteral("fr_FR"));
     EXPECT_EQ(SystemLocale::currencyCode(), QStringLiteral("EUR"));
@@ -81,30 +45,37 @@ TEST(SystemLocale, LcAllThenCategoryThenLang)
     EXPECT_EQ(SystemLocale::timeLocaleId(), QStringLiteral("fr_FR"));
     EXPECT_EQ(SystemLocale::currencyCode(), QStringLiteral("GBP"));
 
+    // Nothing configured: plain English, paid in dollars.
     qunsetenv("LANG");
-    EXPECT_EQ(SystemLocale::monetaryLocaleId(), QStringLiteral("en_US_POSIX"));
+    EXPECT_EQ(SystemLocale::monetaryLocaleId(), QStringLiteral("en"));
+    EXPECT_EQ(SystemLocale::timeLocaleId(), QStringLiteral("fr_FR"));
+    qunsetenv("LC_TIME");
+    EXPECT_EQ(SystemLocale::timeLocaleId(), QStringLiteral("en"));
     EXPECT_EQ(SystemLocale::currencyCode(), QStringLiteral("USD"));
 }
 
 TEST(SystemLocale, PosixNamesBecomeIcuIds)
 {
-    const LocaleEnvironment environment;
+    const auto environment = localeEnvironment();
     EXPECT_EQ(monetaryFor("de_DE.UTF-8"), QStringLiteral("de_DE"));
     EXPECT_EQ(monetaryFor("sr_RS@latin"), QStringLiteral("sr_Latn_RS"));
     EXPECT_EQ(monetaryFor("sr_RS.UTF-8@latin"), QStringLiteral("sr_Latn_RS"));
     EXPECT_EQ(monetaryFor("ca_ES.UTF-8@valencia"), QStringLiteral("ca_ES_VALENCIA"));
     EXPECT_EQ(monetaryFor("de_DE@euro"), QStringLiteral("de_DE"));
     EXPECT_EQ(monetaryFor("iw_IL.UTF-8"), QStringLiteral("he_IL"));
-    EXPECT_EQ(monetaryFor("C"), QStringLiteral("en_US_POSIX"));
-    EXPECT_EQ(monetaryFor("POSIX"), QStringLiteral("en_US_POSIX"));
-    EXPECT_EQ(monetaryFor("C.UTF-8"), QStringLiteral("en_US_POSIX"));
-    EXPECT_EQ(monetaryFor("../../etc/passwd"), QStringLiteral("en_US_POSIX"));
-    EXPECT_EQ(monetaryFor("de_DE;currency=CHF"), QStringLiteral("en_US_POSIX"));
+    // The C locale, and whatever the C library would take for it, is plain
+    // English, never ICU's en_US_POSIX with its machine-readable patterns.
+    EXPECT_EQ(monetaryFor("C"), QStringLiteral("en"));
+    EXPECT_EQ(monetaryFor("POSIX"), QStringLiteral("en"));
+    EXPECT_EQ(monetaryFor("C.UTF-8"), QStringLiteral("en"));
+    EXPECT_EQ(monetaryFor("C.utf8"), QStringLiteral("en"));
+    EXPECT_EQ(monetaryFor("../../etc/passwd"), QStringLiteral("en"));
+    EXPECT_EQ(monetaryFor("de_DE;currency=CHF"), QStringLiteral("en"));
 }
 
 TEST(SystemLocale, CurrencyOfTheMonetaryLocale)
 {
-    const LocaleEnvironment environment;
+    const auto environment = localeEnvironment();
     EXPECT_EQ(currencyFor("de_DE.UTF-8"), QStringLiteral("EUR"));
     EXPECT_EQ(currencyFor("ja_JP"), QStringLiteral("JPY"));
     EXPECT_EQ(currencyFor("sr_RS@latin"), QStringLiteral("RSD"));
