@@ -1,6 +1,8 @@
 #include "ui/design/SymbolMap.h"
 
+#include "foundation/Decimal.h"
 #include "model/SubscriptionCategory.h"
+#include "support/Printers.h"
 
 #include <QFile>
 #include <QHash>
@@ -13,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+using tabrino::Decimal;
 using tabrino::SubscriptionCategory;
 using tabrino::SymbolMap;
 
@@ -78,18 +81,6 @@ void expectOnlyKeys(const rapidjson::Value& object, const QSet<QString>& allowed
     }
 }
 
-// The decimal's plain text of a price: no trailing zeros after the point.
-QString plainDecimal(QString price)
-{
-    if (price.contains(QLatin1Char('.'))) {
-        while (price.endsWith(QLatin1Char('0')))
-            price.chop(1);
-        if (price.endsWith(QLatin1Char('.')))
-            price.chop(1);
-    }
-    return price;
-}
-
 }  // namespace
 
 TEST(ShippedCatalog, IsAJsonArrayOfEnoughServices)
@@ -106,7 +97,7 @@ TEST(ShippedCatalog, IsAJsonArrayOfEnoughServices)
 
 namespace {
 
-void checkPlan(const rapidjson::Value& plan, const rapidjson::Value& planText, QSet<QString>& identities)
+void checkPlan(const rapidjson::Value& plan, const rapidjson::Value& planText, QSet<QString>& names)
 {
     static const QRegularExpression pricePattern(QStringLiteral("^(0|[1-9][0-9]*)(\\.[0-9]{1,2})?$"));
     static const QSet<QString> planKeys{QStringLiteral("name"), QStringLiteral("price"), QStringLiteral("cycle")};
@@ -129,11 +120,19 @@ void checkPlan(const rapidjson::Value& plan, const rapidjson::Value& planText, Q
     ASSERT_TRUE(cycle && cycle->IsString());
     EXPECT_TRUE(cycles.contains(text(*cycle))) << "cycle " << text(*cycle).toStdString();
 
-    // Lists tell plans apart by name, price and cycle.
-    const QString identity =
-        text(*name) + QLatin1Char('-') + plainDecimal(priceText) + QLatin1Char('-') + text(*cycle);
-    EXPECT_FALSE(identities.contains(identity)) << "repeated plan " << identity.toStdString();
-    identities.insert(identity);
+    // The plan picker shows plans by name: two of one service never share one.
+    const QString folded = text(*name).toCaseFolded();
+    EXPECT_FALSE(names.contains(folded)) << "two plans named " << text(*name).toStdString();
+    names.insert(folded);
+
+    // A plan billed every four weeks has no cycle of its own; it is entered
+    // weekly at exactly a quarter of the amount its name states.
+    static const QRegularExpression fourWeekly(QStringLiteral("\\$([0-9]+(\\.[0-9]{1,2})?) every 4 weeks"));
+    if (const QRegularExpressionMatch billed = fourWeekly.match(text(*name)); billed.hasMatch()) {
+        EXPECT_EQ(text(*cycle), QStringLiteral("weekly"));
+        EXPECT_EQ(Decimal::fromString(priceText).value_or(Decimal(0)) * Decimal(4),
+                  Decimal::fromString(billed.captured(1)));
+    }
 }
 
 void checkService(const rapidjson::Value& service, const rapidjson::Value& serviceText, QSet<QString>& ids)
@@ -194,9 +193,9 @@ void checkService(const rapidjson::Value& service, const rapidjson::Value& servi
     ASSERT_TRUE(plans && plans->IsArray()) << "plans";
     // Every shipped service is there to be picked with one of its plans.
     EXPECT_GT(plans->Size(), 0u);
-    QSet<QString> identities;
+    QSet<QString> planNames;
     for (rapidjson::SizeType p = 0; p < plans->Size(); ++p)
-        checkPlan((*plans)[p], serviceText["plans"][p], identities);
+        checkPlan((*plans)[p], serviceText["plans"][p], planNames);
 }
 
 }  // namespace
