@@ -20,17 +20,25 @@ QString CachedServiceCatalog::defaultCachePath()
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Tabrino/catalog.json"_s;
 }
 
+std::optional<QList<CatalogService>> CachedServiceCatalog::readCache(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > CatalogDocument::maximumSize)
+        return std::nullopt;
+    // One byte past the cap tells a file that grew since it was measured.
+    const QByteArray bytes = file.read(CatalogDocument::maximumSize + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > CatalogDocument::maximumSize)
+        return std::nullopt;
+    CatalogLoadResult cached = CatalogDocument::decode(bytes);
+    if (!cached.succeeded() || cached.services.size() < minimumServiceCount)
+        return std::nullopt;
+    return std::move(cached.services);
+}
+
 CatalogLoadResult CachedServiceCatalog::loadServices() const
 {
-    QFile file(m_cachePath);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        if (file.error() == QFileDevice::NoError) {
-            CatalogLoadResult cached = CatalogDocument::decode(bytes);
-            if (cached.succeeded() && cached.services.size() >= minimumServiceCount)
-                return cached;
-        }
-    }
+    if (std::optional<QList<CatalogService>> cached = readCache(m_cachePath))
+        return CatalogLoadResult::success(std::move(*cached));
     if (!m_fallback)
         return CatalogLoadResult::failure(u"The catalog cache is unusable and there is no other catalog."_s);
     return m_fallback->loadServices();

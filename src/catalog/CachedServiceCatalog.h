@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace tabrino {
 
@@ -22,6 +23,11 @@ public:
     static QString defaultCachePath();
 
     QString cachePath() const { return m_cachePath; }
+
+    // The services of the cache file at `path` when it is usable: at most
+    // CatalogDocument::maximumSize bytes, a valid document, at least
+    // minimumServiceCount services.
+    static std::optional<QList<CatalogService>> readCache(const QString& path);
 
     CatalogLoadResult loadServices() const override;
 

@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace tabrino {
@@ -102,6 +105,106 @@ TEST(CatalogDocument, OneBadElementRejectsTheWholeDocument)
                                  u"\"category\" has the unknown value \"Streaming\"."_s);
 }
 
+// A number beyond a double's range is refused only where it is read.
+TEST(CatalogDocument, NumbersBeyondADoubleCountOnlyWhereTheyAreRead)
+{
+    const auto withPrice = [](const char* price, const char* extra = "") {
+        return QByteArray(R"([{"id": "x", "name": "X", "category": "news", "brandColor": "1", "symbol": "s", )") + extra
+               + R"("plans": [{"name": "P", "cycle": "monthly", "weight": -2E+308, "price": )" + price + "}]}]";
+    };
+    const QByteArray ignored = withPrice(
+        "4.99", R"("popularity": 1e400, "rank": -1e99999, "tiny": 1e-400, "nested": {"x": [1E+309, 0.5e310]}, )"
+                R"("big": 1)" + QByteArray(400, '0') + ", ");
+    const CatalogLoadResult accepted = CatalogDocument::decode(ignored);
+    ASSERT_TRUE(accepted.succeeded()) << accepted.error->toStdString();
+    EXPECT_EQ(accepted.services[0].plans[0].price, dec("4.99"));
+    EXPECT_EQ(CatalogDocument::decode(withPrice("9.99e307")).services.value(0).plans.value(0).price, dec("9.99e307"));
+
+    for (const char* price : {"1e308", "-1e308", "1e400", "1" "000000000000000000000000000000000000000000000000"
+                                                          "000000000000000000000000000000000000000000000000"
+                                                          "000000000000000000000000000000000000000000000000"
+                                                          "000000000000000000000000000000000000000000000000"
+                                                          "000000000000000000000000000000000000000000000000"
+                                                          "000000000000000000000000000000000000000000000000"
+                                                          "000000000000000000000000000000000000000000000000"}) {
+        EXPECT_EQ(CatalogDocument::decode(withPrice(price)).error,
+                  u"The catalog is not a valid catalog document: service 1, plan 1: \"price\" is a number out of range."_s)
+            << price;
+    }
+    // Text that is not a JSON number stays an error wherever it is.
+    for (const char* bad : {"1.e400", "1e", "01e400", "1e400e"}) {
+        EXPECT_TRUE(CatalogDocument::decode(withPrice("1", (QByteArray(R"("ignored": )") + bad + ", ").constData()))
+                        .error.value_or(QString())
+                        .startsWith(u"The catalog is not valid JSON"_s))
+            << bad;
+    }
+}
+
+namespace {
+
+// Kilobytes of the given line of /proc/self/status.
+qint64 statusKilobytes(QByteArrayView field)
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field) && line.size() > field.size() && line[field.size()] == ':')
+            return line.mid(field.size() + 1).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+// How far the peak resident memory rose above the resident size while
+// `work` ran; absent where the kernel cannot reset the peak.
+std::optional<qint64> peakGrowth(const std::function<void()>& work)
+{
+    QFile reset(u"/proc/self/clear_refs"_s);
+    if (!reset.open(QIODevice::WriteOnly) || reset.write("5") != 1)
+        return std::nullopt;
+    reset.close();
+    const qint64 before = statusKilobytes("VmRSS");
+    work();
+    const qint64 peak = statusKilobytes("VmHWM");
+    if (before < 0 || peak < 0)
+        return std::nullopt;
+    return (peak - before) * 1024;
+}
+
+// `unit` repeated to fill the download cap, inside `prefix` and `suffix`.
+QByteArray filled(const QByteArray& prefix, const QByteArray& unit, const QByteArray& suffix)
+{
+    const qsizetype room = CatalogDocument::maximumSize - prefix.size() - suffix.size();
+    return prefix + unit.repeated(room / unit.size()) + suffix;
+}
+
+}  // namespace
+
+// Bodies of the largest size accepted, made of what costs the most to hold
+// as a tree: empty arrays and small numbers, at the top or under an ignored
+// key. Memory must follow what is kept, not what is sent.
+TEST(CatalogDocument, HostileBodiesCostLittleMemory)
+{
+    const QByteArray service =
+        R"([{"id": "x", "name": "X", "category": "news", "brandColor": "1", "symbol": "s", "plans": [], "ignored": [)";
+    const QList<std::pair<const char*, QByteArray>> cases = {
+        {"empty arrays", filled("[", "[],", "[]]")},
+        {"numbers", filled("[", "0,", "0]")},
+        {"empty arrays under an ignored key", filled(service, "[],", "[]]}]")},
+        {"numbers under an ignored key", filled(service, "0,", "0]}]")},
+        {"huge numbers under an ignored key", filled(service, "1e999,", "0]}]")},
+    };
+    for (const auto& [label, body] : cases) {
+        std::optional<CatalogLoadResult> result;
+        const std::optional<qint64> growth = peakGrowth([&] { result = CatalogDocument::decode(body); });
+        if (!growth)
+            GTEST_SKIP() << "The kernel cannot reset the peak memory of this process.";
+        EXPECT_LT(*growth, 3 * CatalogDocument::maximumSize) << label;
+        const bool isService = body.startsWith(service);
+        EXPECT_EQ(result->succeeded(), isService) << label;
+    }
+}
+
 TEST(CatalogPlan, IdentityAndMonthlyEquivalent)
 {
     EXPECT_EQ(plan(u"Standard"_s, "15.49", u"monthly"_s).id(), u"Standard-15.49-monthly"_s);
@@ -160,6 +263,9 @@ TEST(CachedServiceCatalog, UsesTheCacheOnlyWhenItIsAValidDocumentOfAtLeast150Ser
     EXPECT_EQ(source(), u"bundled"_s) << "one unknown category";
     ASSERT_TRUE(test::writeFile(path, "not json"));
     EXPECT_EQ(source(), u"bundled"_s) << "garbage";
+    // Past the download cap a cache file is not read, however valid.
+    ASSERT_TRUE(test::writeFile(path, generatedCatalog(150) + QByteArray(CatalogDocument::maximumSize, ' ')));
+    EXPECT_EQ(source(), u"bundled"_s) << "too large";
 
     fallback->result = CatalogLoadResult::failure(u"fallback failed"_s);
     EXPECT_EQ(cached.loadServices().error, u"fallback failed"_s);
