@@ -2,6 +2,7 @@
 
 #include "catalog/CachedServiceCatalog.h"
 #include "catalog/CatalogDocument.h"
+#include "catalog/CatalogDownload.h"
 #include "catalog/ServiceCatalog.h"
 #include "foundation/Clock.h"
 
@@ -10,8 +11,6 @@
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QSaveFile>
 #include <QSettings>
 
@@ -23,13 +22,6 @@ using namespace Qt::StringLiterals;
 namespace tabrino {
 
 namespace {
-
-// Failures of the transfer itself (connection, time-out, TLS, proxy), as
-// opposed to an HTTP response with an error status.
-bool isTransferFailure(QNetworkReply::NetworkError error)
-{
-    return error != QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied;
-}
 
 bool isLoopbackHost(const QString& host)
 {
@@ -67,41 +59,29 @@ CatalogUpdater::CatalogUpdater(QSettings& settings, std::function<bool()> autoUp
 {
 }
 
-CatalogUpdater::~CatalogUpdater()
-{
-    if (m_reply) {
-        m_reply->disconnect(this);
-        m_reply->abort();
-        m_reply->deleteLater();
-    }
-}
+CatalogUpdater::~CatalogUpdater() = default;
 
 void CatalogUpdater::refreshIfDue(bool force)
 {
     if (m_running)
         return;
     m_running = true;
-    m_bodyTooLarge = false;
 
-    if (!(m_autoUpdateEnabled && m_autoUpdateEnabled()) || !isDue(force) || !isAllowedUrl()) {
+    if (!(m_autoUpdateEnabled && m_autoUpdateEnabled()) || !isDue(force) || !isAllowedUrl(m_remoteUrl)) {
         finishLater();
         return;
     }
 
-    QNetworkRequest request(m_remoteUrl);
-    request.setTransferTimeout(int(m_transferTimeout.count()));
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    const QString tag = m_settings.value(entityTagKey).toString();
-    if (isSendableTag(tag))
-        request.setRawHeader("If-None-Match", tag.toLatin1());
-
-    m_body.clear();
-    m_reply = m_network.get(request);
-    // The body is drained into m_body as it arrives; the small buffer keeps
-    // Qt from reading far past the cap before it is noticed.
-    m_reply->setReadBufferSize(readChunkSize);
-    watchBodySize(m_reply);
-    connect(m_reply, &QNetworkReply::finished, this, &CatalogUpdater::handleReply);
+    CatalogDownload::Options options;
+    options.entityTag = entityTagToSend();
+    options.maximumBodySize = maximumBodySize;
+    options.inactivityTimeout = m_transferTimeout;
+    options.deadline = m_transferDeadline;
+    options.proxy = m_network.proxy();
+    options.isAllowed = [this](const QUrl& url) { return isAllowedUrl(url); };
+    m_download = std::make_unique<CatalogDownload>(m_remoteUrl, std::move(options));
+    connect(m_download.get(), &CatalogDownload::finished, this, &CatalogUpdater::handleDownload);
+    m_download->start();
 }
 
 bool CatalogUpdater::isDue(bool force) const
@@ -119,78 +99,45 @@ bool CatalogUpdater::isDue(bool force) const
     return last.secsTo(Clock::now()) >= refreshIntervalSeconds;
 }
 
-bool CatalogUpdater::isAllowedUrl() const
+bool CatalogUpdater::isAllowedUrl(const QUrl& url) const
 {
-    if (!m_remoteUrl.isValid())
+    if (!url.isValid())
         return false;
-    const QString scheme = m_remoteUrl.scheme().toLower();
+    const QString scheme = url.scheme().toLower();
     if (scheme == u"https"_s)
         return true;
-    return m_allowInsecureLoopback && scheme == u"http"_s && isLoopbackHost(m_remoteUrl.host());
+    return m_allowInsecureLoopback && scheme == u"http"_s && isLoopbackHost(url.host());
 }
 
-void CatalogUpdater::watchBodySize(QNetworkReply* reply)
+QByteArray CatalogUpdater::entityTagToSend() const
 {
-    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
-        const QVariant declared = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (declared.isValid())
-            abortIfTooLarge(reply, declared.toLongLong());
-    });
-    connect(reply, &QNetworkReply::downloadProgress, this,
-            [this, reply](qint64, qint64 total) { abortIfTooLarge(reply, total); });
-    connect(reply, &QNetworkReply::readyRead, this, [this, reply] {
-        if (reply != m_reply || m_bodyTooLarge)
-            return;
-        m_body += reply->read(maximumBodySize + 1 - m_body.size());
-        abortIfTooLarge(reply, m_body.size() + reply->bytesAvailable());
-    });
+    // The tag names the cache file's content: with the file gone or damaged,
+    // a "not modified" answer would leave it unrepaired.
+    const QString tag = m_settings.value(entityTagKey).toString();
+    if (!isSendableTag(tag) || !CachedServiceCatalog::readCache(m_cachePath))
+        return {};
+    return tag.toLatin1();
 }
 
-void CatalogUpdater::abortIfTooLarge(QNetworkReply* reply, qint64 size)
+void CatalogUpdater::handleDownload()
 {
-    if (size <= maximumBodySize || m_bodyTooLarge || reply != m_reply)
-        return;
-    m_bodyTooLarge = true;
-    reply->abort();
-}
-
-void CatalogUpdater::handleReply()
-{
-    QNetworkReply* reply = m_reply;
-    m_reply.clear();
-    reply->deleteLater();
-
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    // An oversized body still came with an HTTP response: it counts for the
-    // interval, so the next starts do not fetch it again, but it is never
-    // written.
-    if (m_bodyTooLarge) {
-        m_body.clear();
-        if (status.isValid())
-            m_settings.setValue(lastRefreshKey, Clock::now());
-        m_settings.sync();
+    // finished() comes from the download's own event: it goes once that ends.
+    CatalogDownload* download = m_download.release();
+    download->deleteLater();
+    if (download->outcome() == CatalogDownload::Outcome::transferFailed) {
         finishLater();
         return;
     }
-    if (isTransferFailure(reply->error()) || !status.isValid()) {
-        m_body.clear();
-        finishLater();
-        return;
-    }
-
+    // Any HTTP response counts for the interval, an oversized one too (so
+    // the next starts do not fetch it again), but only a whole 200 is read.
     m_settings.setValue(lastRefreshKey, Clock::now());
     m_settings.sync();
-    if (status.toInt() != 200) {
-        m_body.clear();
+    if (download->outcome() != CatalogDownload::Outcome::response || download->status() != 200) {
         finishLater();
         return;
     }
 
-    const QByteArray body = std::exchange(m_body, {}) + reply->readAll();
-    if (body.size() > maximumBodySize) {
-        finishLater();
-        return;
-    }
+    const QByteArray body = download->takeBody();
     const CatalogLoadResult decoded = CatalogDocument::decode(body);
     if (!decoded.succeeded() || decoded.services.size() < CachedServiceCatalog::minimumServiceCount) {
         finishLater();
@@ -207,8 +154,9 @@ void CatalogUpdater::handleReply()
         return;
     }
 
-    if (reply->hasRawHeader("ETag")) {
-        m_settings.setValue(entityTagKey, QString::fromLatin1(reply->rawHeader("ETag")));
+    const QByteArray tag = download->header("ETag");
+    if (!tag.isNull()) {
+        m_settings.setValue(entityTagKey, QString::fromLatin1(tag));
         m_settings.sync();
     }
     m_catalog.load();

@@ -1,25 +1,28 @@
 #pragma once
 
-#include <QByteArray>
+#include "catalog/CatalogDocument.h"
+
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QUrl>
 
 #include <chrono>
 #include <functional>
+#include <memory>
 
 class QNetworkAccessManager;
-class QNetworkReply;
 class QSettings;
 
 namespace tabrino {
 
+class CatalogDownload;
 class ServiceCatalog;
 
 // Downloads a newer catalog document at most every three days, keeps it as
 // the cache file and reloads the catalog from it. Every failure ends the
-// refresh silently and leaves the cache and the catalog as they were.
+// refresh silently and leaves the cache and the catalog as they were. The
+// request carries nothing about the user but the conditional-request header
+// (see CatalogDownload).
 class CatalogUpdater : public QObject {
     Q_OBJECT
 
@@ -27,17 +30,20 @@ public:
     static inline const QString lastRefreshKey = QStringLiteral("catalogLastRefresh");
     static inline const QString entityTagKey = QStringLiteral("catalogETag");
     static constexpr qint64 refreshIntervalSeconds = 259200;
+    // With nothing received.
     static constexpr std::chrono::milliseconds defaultTransferTimeout{60000};
-    // Far above any real catalog; a larger body is not read past this.
-    static constexpr qint64 maximumBodySize = 8 * 1024 * 1024;
-    static constexpr qint64 readChunkSize = 256 * 1024;
+    // For the whole transfer, however steadily the bytes come.
+    static constexpr std::chrono::milliseconds defaultTransferDeadline{300000};
+    // A larger body is not read past this.
+    static constexpr qint64 maximumBodySize = CatalogDocument::maximumSize;
 
     // The address the program was built with.
     static QUrl defaultRemoteUrl();
 
     // `settings` holds lastRefreshKey and entityTagKey; `autoUpdateEnabled`
     // is asked at every refresh; `catalog` is reloaded after a new cache file
-    // has been written to `cachePath`.
+    // has been written to `cachePath`; the transfer goes through `network`'s
+    // proxy.
     CatalogUpdater(QSettings& settings, std::function<bool()> autoUpdateEnabled, ServiceCatalog& catalog,
                    QString cachePath, QUrl remoteUrl, QNetworkAccessManager& network, QObject* parent = nullptr);
     ~CatalogUpdater() override;
@@ -50,9 +56,10 @@ public:
 
     bool isRunning() const { return m_running; }
 
-    // Test seams: a shorter time-out, and plain HTTP to a loopback address
+    // Test seams: shorter time limits, and plain HTTP to a loopback address
     // (the program itself fetches only HTTPS).
     void setTransferTimeout(std::chrono::milliseconds timeout) { m_transferTimeout = timeout; }
+    void setTransferDeadline(std::chrono::milliseconds deadline) { m_transferDeadline = deadline; }
     void setAllowInsecureLoopback(bool allow) { m_allowInsecureLoopback = allow; }
 
 Q_SIGNALS:
@@ -60,10 +67,9 @@ Q_SIGNALS:
 
 private:
     bool isDue(bool force) const;
-    bool isAllowedUrl() const;
-    void watchBodySize(QNetworkReply* reply);
-    void abortIfTooLarge(QNetworkReply* reply, qint64 size);
-    void handleReply();
+    bool isAllowedUrl(const QUrl& url) const;
+    QByteArray entityTagToSend() const;
+    void handleDownload();
     void finishLater();
 
     QSettings& m_settings;
@@ -73,12 +79,11 @@ private:
     QUrl m_remoteUrl;
     QNetworkAccessManager& m_network;
     std::chrono::milliseconds m_transferTimeout = defaultTransferTimeout;
+    std::chrono::milliseconds m_transferDeadline = defaultTransferDeadline;
     bool m_allowInsecureLoopback = false;
 
     bool m_running = false;
-    bool m_bodyTooLarge = false;
-    QPointer<QNetworkReply> m_reply;
-    QByteArray m_body;
+    std::unique_ptr<CatalogDownload> m_download;
 };
 
 }  // namespace tabrino

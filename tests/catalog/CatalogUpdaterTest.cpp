@@ -2,6 +2,7 @@
 #include "LocalHttpServer.h"
 
 #include "catalog/CachedServiceCatalog.h"
+#include "catalog/CatalogDownload.h"
 #include "catalog/CatalogUpdater.h"
 #include "catalog/ServiceCatalog.h"
 #include "foundation/Clock.h"
@@ -15,6 +16,8 @@
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
@@ -250,6 +253,94 @@ TEST_F(CatalogUpdaterTest, OversizedBodyIsAbortedAndNeverWritten)
         EXPECT_FALSE(entityTag().isValid()) << declareLength;
     }
     EXPECT_EQ(requestCount(), 2);
+}
+
+// Nothing about the user: no language, no browser-like agent, nothing but
+// what fetching the file needs and the conditional-request header.
+TEST_F(CatalogUpdaterTest, RequestCarriesNothingAboutTheUser)
+{
+    settings.setValue(CatalogUpdater::entityTagKey, u"\"v1\""_s);
+    ASSERT_TRUE(test::writeFile(cachePath, generatedCatalog(150)));
+    server.setResponse(LocalHttpServer::Response{304, "Not Modified", {}, {}, true, false});
+    ASSERT_TRUE(refresh());
+    ASSERT_EQ(requestCount(), 1);
+    const LocalHttpServer::Request& request = server.requests()[0];
+    QList<QByteArray> names = request.headers.keys();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, QList<QByteArray>({"accept-encoding", "connection", "host", "if-none-match", "user-agent"}))
+        << request.head.toStdString();
+    EXPECT_EQ(request.headers.value("user-agent"), "Tabrino/1.0");
+    EXPECT_EQ(request.headers.value("accept-encoding"), "identity");
+    EXPECT_EQ(request.headers.value("host"), "127.0.0.1:" + QByteArray::number(server.url().port()));
+    EXPECT_TRUE(request.head.startsWith("GET /catalog/services.json HTTP/1.1\r\n"));
+}
+
+// The tag names the cache file's content; with the file gone or damaged a
+// "not modified" would leave it unrepaired for good.
+TEST_F(CatalogUpdaterTest, AStoredTagIsSentOnlyWhileTheCacheLoads)
+{
+    settings.setValue(CatalogUpdater::entityTagKey, u"\"v1\""_s);
+    const QByteArray fresh = generatedCatalog(150, u"fresh"_s);
+    server.setResponse(ok(fresh, {{"ETag", "\"v2\""}}));
+
+    ASSERT_TRUE(refresh(true));  // no cache file
+    ASSERT_TRUE(test::writeFile(cachePath, "[{\"id\": broken"));
+    settings.setValue(CatalogUpdater::entityTagKey, u"\"v1\""_s);
+    ASSERT_TRUE(refresh(true));  // a damaged one
+    ASSERT_TRUE(test::writeFile(cachePath, generatedCatalog(149)));
+    settings.setValue(CatalogUpdater::entityTagKey, u"\"v1\""_s);
+    ASSERT_TRUE(refresh(true));  // one too short to be used
+
+    ASSERT_EQ(requestCount(), 3);
+    for (const LocalHttpServer::Request& request : server.requests())
+        EXPECT_FALSE(request.headers.contains("if-none-match")) << request.head.toStdString();
+    EXPECT_EQ(readFile(cachePath), fresh);
+    EXPECT_EQ(entityTag().toString(), u"\"v2\""_s);
+    EXPECT_TRUE(catalogHas(u"fresh-0001"_s));
+}
+
+// The inactivity time-out never fires while a byte comes now and then; the
+// deadline ends the transfer all the same, and a cut transfer records nothing.
+TEST_F(CatalogUpdaterTest, ASlowDripEndsAtTheDeadline)
+{
+    LocalHttpServer::Response drip = ok(generatedCatalog(150));
+    drip.dripMs = 20;
+    server.setResponse(drip);
+    updater->setTransferDeadline(1000ms);
+    ASSERT_TRUE(refresh()) << "still running after 20 s";
+    EXPECT_EQ(requestCount(), 1);
+    EXPECT_FALSE(lastRefresh().isValid());
+    EXPECT_FALSE(QFile::exists(cachePath));
+}
+
+TEST_F(CatalogUpdaterTest, FollowsRedirectsToAllowedAddressesAndReadsChunkedBodies)
+{
+    LocalHttpServer::Response moved{302, "Found", {{"Location", "/v2/services.json"}}, {}, true, true};
+    server.setResponse("/catalog/services.json", moved);
+    LocalHttpServer::Response chunked = ok(generatedCatalog(150, u"moved"_s), {{"ETag", "\"m\""}});
+    chunked.chunked = true;
+    server.setResponse("/v2/services.json", chunked);
+    ASSERT_TRUE(refresh());
+    ASSERT_EQ(requestCount(), 2);
+    EXPECT_EQ(server.requests()[1].target, "/v2/services.json");
+    EXPECT_EQ(readFile(cachePath), chunked.body);
+    EXPECT_EQ(entityTag().toString(), u"\"m\""_s);
+    EXPECT_TRUE(catalogHas(u"moved-0001"_s));
+
+    // Plain HTTP away from the loopback test server is never asked.
+    settings.remove(CatalogUpdater::lastRefreshKey);
+    moved.headers = {{"Location", "http://example.com/services.json"}};
+    server.setResponse("/catalog/services.json", moved);
+    ASSERT_TRUE(refresh());
+    EXPECT_EQ(requestCount(), 3);
+    EXPECT_FALSE(lastRefresh().isValid());
+
+    // Nor an endless chain.
+    moved.headers = {{"Location", "/catalog/services.json"}};
+    server.setResponse("/catalog/services.json", moved);
+    ASSERT_TRUE(refresh());
+    EXPECT_EQ(requestCount(), 3 + 1 + CatalogDownload::maximumRedirects);
+    EXPECT_FALSE(lastRefresh().isValid());
 }
 
 TEST_F(CatalogUpdaterTest, FetchesOnlyHttpsOutsideLoopbackTests)

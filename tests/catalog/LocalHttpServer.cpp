@@ -2,6 +2,9 @@
 
 #include <QHostAddress>
 #include <QTcpSocket>
+#include <QTimer>
+
+#include <memory>
 
 namespace tabrino::test {
 
@@ -42,8 +45,9 @@ void LocalHttpServer::readFrom(QTcpSocket* socket)
         return;
 
     const QList<QByteArray> lines = buffer.left(end).split('\n');
-    buffer.clear();
     Request request;
+    request.head = buffer.left(end);
+    buffer.clear();
     const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
     request.method = requestLine.value(0);
     request.target = requestLine.value(1);
@@ -54,17 +58,44 @@ void LocalHttpServer::readFrom(QTcpSocket* socket)
     }
     m_requests.append(request);
 
-    if (!m_response.answer)
+    const Response response = m_responses.value(request.target, m_response);
+    if (!response.answer)
         return;
-    QByteArray head = "HTTP/1.1 " + QByteArray::number(m_response.status) + ' ' + m_response.reason + "\r\n";
-    for (const auto& [name, value] : m_response.headers)
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + response.reason + "\r\n";
+    for (const auto& [name, value] : response.headers)
         head += name + ": " + value + "\r\n";
-    if (m_response.declareLength)
-        head += "Content-Length: " + QByteArray::number(m_response.body.size()) + "\r\n";
+    if (response.chunked)
+        head += "Transfer-Encoding: chunked\r\n";
+    else if (response.declareLength)
+        head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
     head += "Connection: close\r\n\r\n";
     socket->write(head);
-    socket->write(m_response.body);
-    socket->disconnectFromHost();
+
+    QByteArray body = response.body;
+    if (response.chunked) {
+        body.clear();
+        for (qsizetype at = 0; at < response.body.size(); at += 1000) {
+            const QByteArray chunk = response.body.mid(at, 1000);
+            body += QByteArray::number(chunk.size(), 16) + ";ext=1\r\n" + chunk + "\r\n";
+        }
+        body += "0\r\nTrailer-Field: x\r\n\r\n";
+    }
+    if (response.dripMs <= 0) {
+        socket->write(body);
+        socket->disconnectFromHost();
+        return;
+    }
+    auto* drip = new QTimer(socket);
+    auto sent = std::make_shared<qsizetype>(0);
+    connect(drip, &QTimer::timeout, socket, [socket, drip, body, sent] {
+        if (*sent == body.size()) {
+            drip->stop();
+            socket->disconnectFromHost();
+            return;
+        }
+        socket->write(body.mid((*sent)++, 1));
+    });
+    drip->start(response.dripMs);
 }
 
 }  // namespace tabrino::test

@@ -24,18 +24,23 @@ public:
         QByteArray body;
         bool answer = true;             // false: read the request, then stay silent
         bool declareLength = true;      // false: no Content-Length; the body ends when the connection closes
+        bool chunked = false;           // the body in chunked transfer coding, in small chunks
+        int dripMs = 0;                 // > 0: the body one byte at a time, this far apart
     };
 
     struct Request {
         QByteArray method;
         QByteArray target;
         QHash<QByteArray, QByteArray> headers;  // names in lower case
+        QByteArray head;                         // as received, up to the blank line
     };
 
     LocalHttpServer();
 
     QUrl url() const;
+    // The answer to every request, unless `target` has one of its own.
     void setResponse(Response response) { m_response = std::move(response); }
+    void setResponse(const QByteArray& target, Response response) { m_responses.insert(target, std::move(response)); }
     const QList<Request>& requests() const { return m_requests; }
 
 private:
@@ -44,6 +49,7 @@ private:
 
     QTcpServer m_server;
     Response m_response;
+    QHash<QByteArray, Response> m_responses;
     QList<Request> m_requests;
     QHash<QTcpSocket*, QByteArray> m_pending;
 };
