@@ -32,6 +32,22 @@ constexpr uint kDismissedByUser = 2;
 // that keep a history may never report a notification closed.
 constexpr int kMaxRemembered = 256;
 
+// Names and notes come from the data file and the downloaded catalog. D-Bus
+// strings end at a NUL, and control characters make a markup body
+// ill-formed, so all but tab and newline are dropped.
+QString withoutControlCharacters(const QString& text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        const bool control = code < 0x20 || (code >= 0x7F && code <= 0x9F);
+        if (!control || code == u'\t' || code == u'\n')
+            result += c;
+    }
+    return result;
+}
+
 // For servers that read the body as markup: the text must stay text.
 QString escapeMarkup(QString text)
 {
@@ -252,8 +268,10 @@ void LinuxNotificationCenter::deliver(const QString& identifier)
             hints.insert(u"sound-name"_s, kSoundName);
         else
             hints.insert(u"suppress-sound"_s, true);
-        const QString body = capabilities.contains(u"body-markup"_s) ? escapeMarkup(content.body) : content.body;
-        const QList<QVariant> arguments{kAppName, 0u, kAppIcon, content.title, body, actions, hints, -1};
+        const QString plainBody = withoutControlCharacters(content.body);
+        const QString body = capabilities.contains(u"body-markup"_s) ? escapeMarkup(plainBody) : plainBody;
+        const QString summary = withoutControlCharacters(content.title);
+        const QList<QVariant> arguments{kAppName, 0u, kAppIcon, summary, body, actions, hints, -1};
         callServer(u"Notify"_s, arguments, [this, entry](const QDBusMessage& notifyReply) {
             if (notifyReply.type() == QDBusMessage::ReplyMessage) {
                 const uint id = notifyReply.arguments().value(0).toUInt();

@@ -349,6 +349,24 @@ TEST_F(LinuxNotificationCenterTest, bodyIsEscapedForServersThatReadMarkup)
     EXPECT_EQ(server.received.first().body, u"Tom & Jerry <b>cheap</b>");
 }
 
+// A NUL would end the D-Bus string early, and control characters leave a
+// markup body ill-formed: all but tab and newline are dropped, from both.
+TEST_F(LinuxNotificationCenterTest, controlCharactersNeverReachTheServer)
+{
+    const QDateTime at = test::utc(2030, 1, 1, 12);
+    NotificationRequest r = request(u"controls"_qs, at, utc);
+    r.content.title = u"Net\u0000flix\u0007 renews\u0085"_qs;
+    r.content.body = u"$1\u001b[31m & more\r\n\tnext\u007f line\u0000 end"_qs;
+    ASSERT_EQ(r.content.title.size(), 17);
+    auto center = makeCenter();
+    FakeNotificationServer server({u"body"_qs, u"body-markup"_qs});
+    startClockAt(at.addMSecs(-100));
+    ASSERT_EQ(add(*center, r), u"");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.received.size() == 1; }, 2000));
+    EXPECT_EQ(server.received.first().summary, u"Netflix renews");
+    EXPECT_EQ(server.received.first().body, u"$1[31m &amp; more\n\tnext line end");
+}
+
 TEST_F(LinuxNotificationCenterTest, timerWaitsForTheEarliestAndIsSetAgainAfterResume)
 {
     // logind's stand-in, on the test bus that plays the system bus here.
