@@ -1,6 +1,7 @@
 #include "app/TabrinoApp.h"
 #include "platform/AppVersion.h"
 #include "platform/SingleInstance.h"
+#include "store/DataFileLock.h"
 #include "store/PersistentContainer.h"
 
 #include <QApplication>
@@ -12,16 +13,22 @@ using namespace tabrino;
 
 namespace {
 
-// The one fatal error of the program: the data store cannot be opened. The
-// file is left untouched so nothing the user had is lost.
-int failToStart(const QString& description)
+// Tells why the program stops, on standard error and, where there is a
+// display, in a dialog.
+int stop(const QString& message)
 {
-    const QString message = QStringLiteral("Couldn't create data store: ") + description;
     std::fprintf(stderr, "%s\n", qPrintable(message));
     const QString platform = QGuiApplication::platformName();
     if (platform != u"offscreen" && platform != u"minimal")
         QMessageBox::critical(nullptr, QStringLiteral("Tabrino"), message);
     return 1;
+}
+
+// The one fatal error of the program: the data store cannot be opened. The
+// file is left untouched so nothing the user had is lost.
+int failToStart(const QString& description)
+{
+    return stop(QStringLiteral("Couldn't create data store: ") + description);
 }
 
 }  // namespace
@@ -40,7 +47,19 @@ int main(int argc, char* argv[])
     if (instance.claim() == SingleInstance::Role::secondary)
         return 0;
 
-    TabrinoApp tabrino(PersistentContainer::defaultPath());
+    // Another session of this account (another seat, a remote login) may run
+    // its own instance on the same data file; it is left alone.
+    const QString databasePath = PersistentContainer::defaultPath();
+    DataFileLock dataLock(databasePath);
+    QString lockError;
+    switch (dataLock.acquire(&lockError)) {
+    case DataFileLock::Result::acquired: break;
+    case DataFileLock::Result::heldElsewhere:
+        return stop(QStringLiteral("Tabrino is already running for this account."));
+    case DataFileLock::Result::failed: return failToStart(lockError);
+    }
+
+    TabrinoApp tabrino(databasePath);
     if (!tabrino.isRunning())
         return failToStart(tabrino.fatalError());
     QObject::connect(&instance, &SingleInstance::showPanelRequested, &tabrino, &TabrinoApp::showPanel);
