@@ -4,27 +4,30 @@
 #include "catalog/CachedServiceCatalog.h"
 #include "catalog/CatalogUpdater.h"
 #include "catalog/ServiceCatalog.h"
-#include "platform/PanelWindow.h"
-#include "platform/TrayController.h"
 #include "reminders/LinuxNotificationCenter.h"
 #include "reminders/NotificationService.h"
 #include "settings/AppSettings.h"
+#include "shell/PanelScene.h"
+#include "shell/TrayController.h"
 #include "store/PersistentContainer.h"
 #include "store/SubscriptionStore.h"
-#include "ui/design/MoneyText.h"
 #include "ui/panel/MenuBarLabel.h"
 
 #include <QCursor>
 #include <QNetworkAccessManager>
-#include <QQmlContext>
-#include <QQmlEngine>
 
 namespace tabrino {
 
 TabrinoApp::TabrinoApp(const QString& databasePath, QObject* parent)
     : QObject(parent), m_settings(AppSettings::shared())
 {
-    // The catalog check is only scheduled here, so it never delays the first display.
+    m_container = PersistentContainer::open(databasePath, &m_fatalError);
+    if (!m_container)
+        return;
+
+    // The catalog check is only scheduled here, so it never delays the first
+    // display, and only once the data store opened: a failed start must not
+    // reach the network or write anything while its message is up.
     QMetaObject::invokeMethod(
         this,
         [this] {
@@ -35,10 +38,6 @@ TabrinoApp::TabrinoApp(const QString& databasePath, QObject* parent)
             m_catalogUpdater->refreshIfDue(false);
         },
         Qt::QueuedConnection);
-
-    m_container = PersistentContainer::open(databasePath, &m_fatalError);
-    if (!m_container)
-        return;
 
     m_notificationCenter = std::make_unique<LinuxNotificationCenter>(m_container->database());
     NotificationService::initialize(*m_notificationCenter, m_settings);
@@ -78,24 +77,15 @@ TabrinoApp::~TabrinoApp() = default;
 
 void TabrinoApp::showScene()
 {
-    // The tray item first: it is what the user sees, and the panel is only
-    // needed on the first click.
+    // The tray item first: it is what the user sees. The panel's scene is
+    // made on the first click.
     m_label = std::make_unique<MenuBarLabel>(*m_store, m_settings);
     m_tray = std::make_unique<TrayController>(*m_label);
     const TrayController::Backend backend = m_tray->start();
 
-    m_engine = std::make_unique<QQmlEngine>();
-    m_moneyText = std::make_unique<MoneyText>();
-    m_engine->rootContext()->setContextProperty(QStringLiteral("Money"), m_moneyText.get());
-    m_panel = std::make_unique<PanelWindow>(*m_engine);
-    m_panel->setContent(QUrl(QStringLiteral("qrc:/ui/panel/PanelView.qml")),
-                        {{QStringLiteral("store"), QVariant::fromValue(m_store.get())},
-                         {QStringLiteral("settings"), QVariant::fromValue(&m_settings)}});
-    connect(m_tray.get(), &TrayController::activated, m_panel.get(), &PanelWindow::toggleAt);
-    connect(m_tray.get(), &TrayController::backendChanged, this, [this](TrayController::Backend) {
-        if (m_panel->isWindowMode())
-            m_panel->hide();
-    });
+    m_panel = std::make_unique<PanelScene>(*m_store, m_settings);
+    connect(m_tray.get(), &TrayController::activated, m_panel.get(), &PanelScene::toggleAt);
+    connect(m_tray.get(), &TrayController::backendChanged, m_panel.get(), &PanelScene::hideWindowMode);
     // With no tray at all, the panel is an ordinary window so the program is never invisible.
     if (backend == TrayController::Backend::none)
         m_panel->showAsWindow();

@@ -6,7 +6,6 @@
 #include <memory>
 
 class QNetworkAccessManager;
-class QQmlEngine;
 
 namespace tabrino {
 
@@ -15,8 +14,7 @@ class CatalogUpdater;
 class DayChangeTimer;
 class LinuxNotificationCenter;
 class MenuBarLabel;
-class MoneyText;
-class PanelWindow;
+class PanelScene;
 class PersistentContainer;
 class SubscriptionStore;
 class TrayController;
@@ -27,8 +25,8 @@ class TabrinoApp : public QObject {
     Q_OBJECT
 
 public:
-    // Runs start-up in order: settings; the (deferred) catalog refresh; the
-    // data store; the reminder and catalog services; the subscription store;
+    // Runs start-up in order: settings; the data store; the (deferred)
+    // catalog refresh; the reminder and catalog services; the subscription store;
     // refresh and launch maintenance; then the tray item and the panel. The
     // catalog refresh and the first reminder planning run once the event loop
     // turns, after the first display. When the data store cannot be opened,
@@ -41,7 +39,7 @@ public:
 
     SubscriptionStore& store() const { return *m_store; }
     AppSettings& settings() const { return m_settings; }
-    PanelWindow& panel() const { return *m_panel; }
+    PanelScene& panel() const { return *m_panel; }
     TrayController& tray() const { return *m_tray; }
     // Created when the deferred catalog check starts.
     CatalogUpdater* catalogUpdater() const { return m_catalogUpdater.get(); }
@@ -62,9 +60,7 @@ private:
     std::unique_ptr<SubscriptionStore> m_store;
     std::unique_ptr<DayChangeTimer> m_dayChanges;
     std::unique_ptr<MenuBarLabel> m_label;
-    std::unique_ptr<QQmlEngine> m_engine;
-    std::unique_ptr<MoneyText> m_moneyText;
-    std::unique_ptr<PanelWindow> m_panel;
+    std::unique_ptr<PanelScene> m_panel;
     std::unique_ptr<TrayController> m_tray;
 };
 

@@ -1,23 +1,11 @@
 #include "export/ExportRecord.h"
 
+#include "model/SharePercent.h"
 #include "model/Subscription.h"
 
 #include <cmath>
 
 namespace tabrino {
-
-namespace {
-
-// Toward zero; Decimal itself only rounds half away from zero.
-Decimal truncated(const Decimal& value)
-{
-    Decimal whole = value.rounded(0);
-    if (whole.abs() > value.abs())
-        whole += value.isNegative() ? Decimal(1) : Decimal(-1);
-    return whole;
-}
-
-}  // namespace
 
 ExportRecord ExportRecord::from(const Subscription& subscription)
 {
@@ -45,9 +33,7 @@ QString ExportRecord::sharePercentText() const
 {
     if (!sharePercentage)
         return {};
-    // Through the share's shortest decimal text, so a stored 0.29 reads 29%
-    // and not the 28 that 0.29 * 100 gives in binary floating point.
-    return truncated(Decimal::fromDouble(*sharePercentage) * Decimal(100)).toString() + u'%';
+    return wholeSharePercent(*sharePercentage).toString() + u'%';
 }
 
 }  // namespace tabrino

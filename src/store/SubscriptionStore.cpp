@@ -66,13 +66,13 @@ void SubscriptionStore::refresh()
     if (snapshotsChangedNow)
         Q_EMIT snapshotsChanged();
     if (activeChangedNow || archivedChangedNow || snapshotsChangedNow)
-        Q_EMIT figuresChanged();
+        figuresDidChange();
 }
 
 void SubscriptionStore::watchRecords()
 {
     const auto watch = [this](PersistentRecord* record) {
-        connect(record, &PersistentRecord::changed, this, &SubscriptionStore::figuresChanged, Qt::UniqueConnection);
+        connect(record, &PersistentRecord::changed, this, &SubscriptionStore::figuresDidChange, Qt::UniqueConnection);
     };
     std::for_each(m_active.begin(), m_active.end(), watch);
     std::for_each(m_archived.begin(), m_archived.end(), watch);
@@ -142,7 +142,45 @@ void SubscriptionStore::performLaunchMaintenance()
         m_context.save();
     dataDidChange(changed);
     // The day may have changed since the figures were last read.
-    Q_EMIT figuresChanged();
+    figuresDidChange();
+}
+
+void SubscriptionStore::figuresDidChange()
+{
+    m_figures = {};
+    if (m_figuresSignalPending)
+        return;
+    m_figuresSignalPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_figuresSignalPending = false;
+            Q_EMIT figuresChanged();
+        },
+        Qt::QueuedConnection);
+}
+
+SubscriptionStore::FigureCache& SubscriptionStore::figures() const
+{
+    // Day counts decide several figures, so a new day outdates them even
+    // when no record changed.
+    const Calendar calendar = currentCalendar();
+    const qint64 today = calendar.startOfDay(Clock::now()).toMSecsSinceEpoch();
+    if (m_figures.day != today || m_figures.zone != calendar.timeZoneId()) {
+        m_figures = {};
+        m_figures.day = today;
+        m_figures.zone = calendar.timeZoneId();
+    }
+    return m_figures;
+}
+
+template <typename T, typename Compute>
+const T& SubscriptionStore::cached(std::optional<T> FigureCache::*slot, Compute compute) const
+{
+    std::optional<T>& value = figures().*slot;
+    if (!value)
+        value = compute();
+    return *value;
 }
 
 void SubscriptionStore::captureSnapshot(const Calendar& calendar)
@@ -181,6 +219,11 @@ void SubscriptionStore::snooze(const QUuid& subscriptionID, int days)
 
 Decimal SubscriptionStore::monthlyTotal() const
 {
+    return cached(&FigureCache::monthlyTotal, [this] { return computeMonthlyTotal(); });
+}
+
+Decimal SubscriptionStore::computeMonthlyTotal() const
+{
     Decimal total;
     for (const Subscription* subscription : m_active)
         total += subscription->monthlyCost();
@@ -188,6 +231,11 @@ Decimal SubscriptionStore::monthlyTotal() const
 }
 
 std::optional<Decimal> SubscriptionStore::monthOverMonthDelta() const
+{
+    return cached(&FigureCache::monthOverMonthDelta, [this] { return computeMonthOverMonthDelta(); });
+}
+
+std::optional<Decimal> SubscriptionStore::computeMonthOverMonthDelta() const
 {
     const QDateTime thisMonth = MonthlySnapshot::startOfMonth(Clock::now(), currentCalendar());
     const auto previous = std::find_if(m_snapshots.rbegin(), m_snapshots.rend(),
@@ -203,6 +251,11 @@ std::optional<Decimal> SubscriptionStore::monthOverMonthDelta() const
 
 bool SubscriptionStore::hasImminentRenewal() const
 {
+    return cached(&FigureCache::hasImminentRenewal, [this] { return computeHasImminentRenewal(); });
+}
+
+bool SubscriptionStore::computeHasImminentRenewal() const
+{
     const QDateTime now = Clock::now();
     const Calendar calendar = currentCalendar();
     return std::any_of(m_active.begin(), m_active.end(), [&](const Subscription* s) {
@@ -216,6 +269,11 @@ bool SubscriptionStore::hasImminentRenewal() const
 }
 
 QList<Subscription*> SubscriptionStore::upcoming() const
+{
+    return cached(&FigureCache::upcoming, [this] { return computeUpcoming(); });
+}
+
+QList<Subscription*> SubscriptionStore::computeUpcoming() const
 {
     QList<Subscription*> result = m_active;
     std::stable_sort(result.begin(), result.end(), [](const Subscription* a, const Subscription* b) {
@@ -242,6 +300,11 @@ QList<UpcomingCharge> SubscriptionStore::chargesNextSevenDays(const QDateTime& f
 }
 
 QList<CategorySlice> SubscriptionStore::spendByCategory() const
+{
+    return cached(&FigureCache::spendByCategory, [this] { return computeSpendByCategory(); });
+}
+
+QList<CategorySlice> SubscriptionStore::computeSpendByCategory() const
 {
     QList<CategorySlice> slices;
     for (SubscriptionCategory category : SubscriptionCategory::allCases()) {
@@ -278,6 +341,11 @@ QList<MonthBar> SubscriptionStore::twelveMonthHistory(const Calendar& calendar) 
 
 QList<LifetimeEntry> SubscriptionStore::lifetimeSpend() const
 {
+    return cached(&FigureCache::lifetimeSpend, [this] { return computeLifetimeSpend(); });
+}
+
+QList<LifetimeEntry> SubscriptionStore::computeLifetimeSpend() const
+{
     const QDateTime now = Clock::now();
     const Calendar calendar = currentCalendar();
     QList<LifetimeEntry> entries;
@@ -295,6 +363,11 @@ QList<LifetimeEntry> SubscriptionStore::lifetimeSpend() const
 
 Subscription* SubscriptionStore::mostExpensive() const
 {
+    return cached(&FigureCache::mostExpensive, [this] { return computeMostExpensive(); });
+}
+
+Subscription* SubscriptionStore::computeMostExpensive() const
+{
     Subscription* best = nullptr;
     Decimal bestCost;
     for (Subscription* subscription : m_active) {
@@ -308,6 +381,11 @@ Subscription* SubscriptionStore::mostExpensive() const
 }
 
 std::optional<Decimal> SubscriptionStore::averageMonthlyCost() const
+{
+    return cached(&FigureCache::averageMonthlyCost, [this] { return computeAverageMonthlyCost(); });
+}
+
+std::optional<Decimal> SubscriptionStore::computeAverageMonthlyCost() const
 {
     if (m_active.isEmpty())
         return std::nullopt;
@@ -337,22 +415,23 @@ QVariant SubscriptionStore::monthOverMonthDeltaValue() const
 
 QVariantList SubscriptionStore::chargesNextSevenDaysList() const
 {
-    return toVariantList(chargesNextSevenDays(Clock::now(), currentCalendar()));
+    return cached(&FigureCache::chargesNextSevenDays,
+                  [this] { return toVariantList(chargesNextSevenDays(Clock::now(), currentCalendar())); });
 }
 
 QVariantList SubscriptionStore::spendByCategoryList() const
 {
-    return toVariantList(spendByCategory());
+    return cached(&FigureCache::spendByCategoryList, [this] { return toVariantList(spendByCategory()); });
 }
 
 QVariantList SubscriptionStore::twelveMonthHistoryList() const
 {
-    return toVariantList(twelveMonthHistory(currentCalendar()));
+    return cached(&FigureCache::twelveMonthHistory, [this] { return toVariantList(twelveMonthHistory(currentCalendar())); });
 }
 
 QVariantList SubscriptionStore::lifetimeSpendList() const
 {
-    return toVariantList(lifetimeSpend());
+    return cached(&FigureCache::lifetimeSpendList, [this] { return toVariantList(lifetimeSpend()); });
 }
 
 QVariant SubscriptionStore::averageMonthlyCostValue() const

@@ -26,7 +26,9 @@ class ServiceCatalog;
 // subscriptions and the monthly snapshots, re-read after every change; keeps
 // this month's snapshot current; runs launch maintenance; and asks the
 // reminder service to re-plan after every change. The spending figures are
-// computed on each read from the lists.
+// computed on first read after a change (or a new day) and kept until the
+// next; `figuresChanged` fires once per event-loop turn however many records
+// changed in it.
 class SubscriptionStore : public QObject {
     Q_OBJECT
     Q_PROPERTY(QList<tabrino::Subscription*> active READ active NOTIFY activeChanged)
@@ -67,9 +69,9 @@ public:
     void refresh();
     // Persists every pending change (a failure keeps them pending), updates
     // this month's snapshot, re-reads the lists and schedules re-planning.
-    void save();
-    void archive(Subscription* subscription);
-    void unarchive(Subscription* subscription);
+    Q_INVOKABLE void save();
+    Q_INVOKABLE void archive(tabrino::Subscription* subscription);
+    Q_INVOKABLE void unarchive(tabrino::Subscription* subscription);
     // Ends passed trials and rolls passed billing dates forward, records the
     // month's snapshot and schedules re-planning. Run at start and whenever
     // the day changes while the program runs.
@@ -107,6 +109,38 @@ private:
 
     void dataDidChange(bool refetch);
     void watchRecords();
+    // Drops the kept figures at once and signals the change on the next turn.
+    void figuresDidChange();
+
+    Decimal computeMonthlyTotal() const;
+    std::optional<Decimal> computeMonthOverMonthDelta() const;
+    bool computeHasImminentRenewal() const;
+    QList<Subscription*> computeUpcoming() const;
+    QList<CategorySlice> computeSpendByCategory() const;
+    QList<LifetimeEntry> computeLifetimeSpend() const;
+    Subscription* computeMostExpensive() const;
+    std::optional<Decimal> computeAverageMonthlyCost() const;
+
+    // Figures as last computed, for the day and zone they were computed in.
+    struct FigureCache {
+        qint64 day = 0;
+        QString zone;
+        std::optional<Decimal> monthlyTotal;
+        std::optional<std::optional<Decimal>> monthOverMonthDelta;
+        std::optional<bool> hasImminentRenewal;
+        std::optional<QList<Subscription*>> upcoming;
+        std::optional<QList<CategorySlice>> spendByCategory;
+        std::optional<QList<LifetimeEntry>> lifetimeSpend;
+        std::optional<Subscription*> mostExpensive;
+        std::optional<std::optional<Decimal>> averageMonthlyCost;
+        std::optional<QVariantList> chargesNextSevenDays;
+        std::optional<QVariantList> spendByCategoryList;
+        std::optional<QVariantList> twelveMonthHistory;
+        std::optional<QVariantList> lifetimeSpendList;
+    };
+    FigureCache& figures() const;
+    template <typename T, typename Compute>
+    const T& cached(std::optional<T> FigureCache::*slot, Compute compute) const;
 
     ModelContext& m_context;
     AppSettings& m_settings;
@@ -117,6 +151,8 @@ private:
     QList<Subscription*> m_archived;
     QList<MonthlySnapshot*> m_snapshots;
     bool m_readFailed = false;  // the last refresh could not read the lists
+    mutable FigureCache m_figures;
+    bool m_figuresSignalPending = false;
 };
 
 }  // namespace tabrino

@@ -1,9 +1,10 @@
 #include "app/TabrinoApp.h"
 #include "catalog/CatalogUpdater.h"
 #include "foundation/Clock.h"
-#include "platform/PanelWindow.h"
 #include "reminders/NotificationService.h"
 #include "settings/AppSettings.h"
+#include "shell/PanelScene.h"
+#include "shell/PanelWindow.h"
 #include "store/ModelContext.h"
 #include "store/PersistentContainer.h"
 #include "store/SqliteDatabase.h"
@@ -70,14 +71,28 @@ TEST(Startup, maintainsTheStoreBeforeTheFirstDisplayAndDefersTheRest)
     EXPECT_EQ(app.catalogUpdater(), nullptr);
     EXPECT_EQ(reconciled.count(), 0);
     // No tray host on this bus: the panel is an ordinary window, never invisible.
-    EXPECT_TRUE(app.panel().isVisible());
-    EXPECT_TRUE(app.panel().isWindowMode());
-    auto* total = app.panel().rootItem()->findChild<QQuickItem*>(u"monthlyTotal"_qs);
+    ASSERT_TRUE(app.panel().isCreated());
+    EXPECT_TRUE(app.panel().window()->isVisible());
+    EXPECT_TRUE(app.panel().window()->isWindowMode());
+    auto* total = app.panel().window()->rootItem()->findChild<QQuickItem*>(u"monthlyText"_qs);
     ASSERT_TRUE(total);
     EXPECT_TRUE(total->property("text").toString().contains(u"10"));
 
     EXPECT_TRUE(QTest::qWaitFor([&] { return reconciled.count() >= 1 && app.catalogUpdater(); }, 5000));
     Clock::setSource({});
+}
+
+TEST(Startup, aFailedStartNeverChecksTheCatalog)
+{
+    QTemporaryDir dir;
+    // A folder where the database file should be: the store cannot open.
+    const QString databasePath = dir.path() + u"/Tabrino.sqlite"_qs;
+    QDir().mkpath(databasePath);
+    TabrinoApp app(databasePath);
+    ASSERT_FALSE(app.isRunning());
+    // The event loop turns while the error is shown.
+    QTest::qWait(50);
+    EXPECT_EQ(app.catalogUpdater(), nullptr);
 }
 
 TEST(Startup, anUnreadableStoreStopsTheProgramAndIsLeftAsItWas)

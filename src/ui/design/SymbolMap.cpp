@@ -1,5 +1,8 @@
 #include "ui/design/SymbolMap.h"
 
+#include <QFile>
+#include <QFontDatabase>
+
 #include <QStringView>
 
 #include <algorithm>
@@ -51,9 +54,11 @@ constexpr std::array kEntries{
     Entry{u"checkmark.circle.fill", u"check_circle"},
     Entry{u"checkmark.seal", u"verified"},
     Entry{u"checkmark.shield", u"verified_user"},
+    Entry{u"chevron.down", u"expand_more"},
     Entry{u"chevron.left", u"chevron_left"},
     Entry{u"chevron.left.forwardslash.chevron.right", u"code"},
     Entry{u"chevron.right", u"chevron_right"},
+    Entry{u"chevron.up", u"expand_less"},
     Entry{u"clock", u"schedule"},
     Entry{u"cloud", u"cloud"},
     Entry{u"command", u"keyboard_command_key"},
@@ -156,6 +161,23 @@ QStringList SymbolMap::knownSymbols()
     for (const Entry& entry : kEntries)
         names.append(QStringView(entry.symbol).toString());
     return names;
+}
+
+QString SymbolMap::fontFamily()
+{
+    static const QString family = [] {
+        const QString file = QStringLiteral(
+            "/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf");
+        const QString installed = QStringLiteral("Material Icons");
+        if (QFile::exists(file)) {
+            const int id = QFontDatabase::addApplicationFont(file);
+            const QStringList families = QFontDatabase::applicationFontFamilies(id);
+            if (!families.isEmpty())
+                return families.first();
+        }
+        return QFontDatabase::hasFamily(installed) ? installed : QString();
+    }();
+    return family;
 }
 
 }  // namespace tabrino

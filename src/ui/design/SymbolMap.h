@@ -22,6 +22,11 @@ public:
 
     // Every symbol name the map knows, in ascending order.
     static QStringList knownSymbols();
+
+    // The symbol font's family, loaded on first use from the installed
+    // Material Icons file or found through fontconfig; empty when neither
+    // exists (callers then draw a plain substitute).
+    static QString fontFamily();
 };
 
 }  // namespace tabrino

@@ -1,42 +1,140 @@
 import QtQuick
+import Tabrino.Design
+import Tabrino.Panel
 
-// The panel's root. For now it shows the monthly total; the full screens
-// (list, insights, add, edit, settings) are built on this root.
-Rectangle {
+// The panel: one main screen and the add, settings and edit overlays, one
+// at a time, on the panel background. 360 wide; as tall as the shown screen
+// up to 640.
+FocusScope {
     id: panel
 
-    required property var store
-    required property var settings
+    required property SubscriptionStore store
+    required property AppSettings settings
+    readonly property alias navigator: navigator
+    readonly property alias clock: clock
+    readonly property bool isEmpty: rows.count === 0
 
     implicitWidth: 360
-    implicitHeight: 160
-    radius: 14
-    color: "#1c1b22"
-    border.color: "#33ffffff"
+    implicitHeight: Math.min(content.implicitHeight, 640)
+    focus: true
 
-    Accessible.role: Accessible.Pane
-    Accessible.name: "Tabrino"
+    PanelNavigator { id: navigator }
+    PanelClock { id: clock }
+    UpcomingListModel { id: rows; store: panel.store }
+
+    // Day-dependent texts are brought up to date whenever the panel shows.
+    Connections {
+        target: panel.Window.window
+        function onVisibleChanged() {
+            if (panel.Window.window.visible)
+                clock.refresh()
+        }
+    }
+
+    // One shortcut serves both add buttons, so two are never live at once.
+    Shortcut {
+        sequence: "Ctrl+N"
+        enabled: navigator.screen === PanelNavigator.Main
+        onActivated: navigator.openAdd()
+    }
+
+    // Shows a screen that just came: the keyboard goes to it, and it fades in.
+    function swapIn(screen) {
+        screen.forceActiveFocus()
+        if (!Theme.reduceMotion) {
+            fadeIn.target = screen
+            fadeIn.restart()
+        }
+    }
+
+    AuroraPanelBackground { anchors.fill: parent }
 
     Column {
-        anchors.centerIn: parent
-        spacing: 6
+        id: content
+        width: parent.width
 
-        Text {
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: "Monthly total"
-            color: "#a0ffffff"
-            font.family: "Inter"
-            font.pixelSize: 13
+        // The main screen lives as long as the panel, so its list keeps its
+        // place; an overlay is made when it opens and dropped when it closes.
+        Item {
+            id: stage
+            width: parent.width
+            implicitHeight: overlay.active ? (overlay.item ? overlay.item.implicitHeight : 0) : main.implicitHeight
+            clip: true
+
+            MainScreen {
+                id: main
+                objectName: "mainScreen"
+                width: parent.width
+                visible: !overlay.active
+                store: panel.store
+                navigator: panel.navigator
+                now: clock.now
+                isEmpty: panel.isEmpty
+                topPadding: 12
+                availableHeight: 640 - footer.implicitHeight
+                onVisibleChanged: if (visible) panel.swapIn(main)
+            }
+            Loader {
+                id: overlay
+                width: parent.width
+                active: navigator.screen !== PanelNavigator.Main
+                sourceComponent: {
+                    switch (navigator.screen) {
+                    case PanelNavigator.Add: return addScreen
+                    case PanelNavigator.Settings: return settingsScreen
+                    case PanelNavigator.Edit: return editScreen
+                    default: return null
+                    }
+                }
+                onLoaded: panel.swapIn(item)
+            }
+            // Every change of screen fades the new one in on panelSwap.
+            NumberAnimation {
+                id: fadeIn
+                property: "opacity"
+                from: 0
+                to: 1
+                duration: Theme.panelSwapMs
+                easing: Theme.panelSwap
+            }
         }
 
-        Text {
-            objectName: "monthlyTotal"
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: Money.plain(panel.store.monthlyTotal, panel.settings.defaultCurrencyCode)
-            color: "white"
-            font.family: "Inter"
-            font.pixelSize: 34
-            font.weight: Font.DemiBold
+        PanelFooter {
+            id: footer
+            objectName: "footer"
+            visible: navigator.screen === PanelNavigator.Main
+            width: parent.width
+            showsAdd: !panel.isEmpty
+            onAdd: navigator.openAdd()
+            onSettings: navigator.openSettings()
+        }
+    }
+
+    Component {
+        id: addScreen
+        ScreenPlaceholder {
+            objectName: "addScreen"
+            width: panel.width
+            title: qsTr("Add Subscription")
+            onDone: navigator.close()
+        }
+    }
+    Component {
+        id: settingsScreen
+        ScreenPlaceholder {
+            objectName: "settingsScreen"
+            width: panel.width
+            title: qsTr("Settings")
+            onDone: navigator.close()
+        }
+    }
+    Component {
+        id: editScreen
+        ScreenPlaceholder {
+            objectName: "editScreen"
+            width: panel.width
+            title: navigator.editing ? navigator.editing.name : ""
+            onDone: navigator.close()
         }
     }
 }

@@ -1,4 +1,4 @@
-#include "platform/PanelWindow.h"
+#include "shell/PanelWindow.h"
 
 #include <QQmlComponent>
 #include <QQmlEngine>

@@ -1,12 +1,12 @@
 #include "TrayHostDouble.h"
 
 #include "format/FormatterCache.h"
-#include "platform/PanelWindow.h"
+#include "shell/PanelWindow.h"
 #include "platform/StatusNotifierItem.h"
 #include "platform/StatusNotifierPixmap.h"
 #include "platform/StatusNotifierToolTip.h"
-#include "platform/TrayController.h"
-#include "platform/TrayIconRenderer.h"
+#include "shell/TrayController.h"
+#include "shell/TrayIconRenderer.h"
 #include "ui/panel/LabelFixture.h"
 #include "ui/panel/MenuBarLabel.h"
 

@@ -1,4 +1,6 @@
-#include "platform/PanelWindow.h"
+#include "shell/PanelWindow.h"
+
+#include "ui/design/Aurora.h"
 
 #include <QGuiApplication>
 #include <QQmlComponent>
@@ -22,7 +24,7 @@ constexpr qint64 kSameClickMs = 400;
 
 // The panel draws a translucent background; as an ordinary window it stands
 // on the darkest colour of that background instead of on whatever is behind.
-const QColor kWindowBackground(21, 22, 32);
+const QColor kWindowBackground = Aurora::panelBottom();
 
 // Qt's own limit of a window's size, meaning "no maximum".
 constexpr int kUnboundedSize = (1 << 24) - 1;

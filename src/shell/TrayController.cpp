@@ -1,7 +1,7 @@
-#include "platform/TrayController.h"
+#include "shell/TrayController.h"
 
 #include "platform/StatusNotifierItem.h"
-#include "platform/TrayIconRenderer.h"
+#include "shell/TrayIconRenderer.h"
 #include "ui/panel/MenuBarLabel.h"
 
 #include <QApplication>

@@ -1,10 +1,8 @@
-#include "platform/TrayIconRenderer.h"
+#include "shell/TrayIconRenderer.h"
 
 #include "ui/design/SymbolMap.h"
 
-#include <QFile>
 #include <QFont>
-#include <QFontDatabase>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -13,10 +11,6 @@
 namespace tabrino {
 
 namespace {
-
-const QString kFontFile = QStringLiteral(
-    "/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf");
-const QString kFontFamily = QStringLiteral("Material Icons");
 
 // The card as a rounded outline with a stripe, for systems without the font;
 // close to the symbol's own proportions (20 × 16 on a 24 grid).
@@ -33,20 +27,6 @@ void drawPlainCard(QPainter& painter, int size, const QColor& colour)
 }
 
 }  // namespace
-
-QString TrayIconRenderer::symbolFontFamily()
-{
-    static const QString family = [] {
-        if (QFile::exists(kFontFile)) {
-            const int id = QFontDatabase::addApplicationFont(kFontFile);
-            const QStringList families = QFontDatabase::applicationFontFamilies(id);
-            if (!families.isEmpty())
-                return families.first();
-        }
-        return QFontDatabase::hasFamily(kFontFamily) ? kFontFamily : QString();
-    }();
-    return family;
-}
 
 qreal TrayIconRenderer::dotDiameter(int size)
 {
@@ -70,7 +50,7 @@ QImage TrayIconRenderer::render(int size, const QColor& foreground, bool drawsSy
     painter.setRenderHint(QPainter::TextAntialiasing);
 
     if (drawsSymbol) {
-        const QString family = symbolFontFamily();
+        const QString family = SymbolMap::fontFamily();
         const std::optional<QString> ligature = SymbolMap::ligature(QStringLiteral("creditcard"));
         if (!family.isEmpty() && ligature) {
             QFont font(family);

@@ -15,11 +15,6 @@ class TrayIconRenderer {
 public:
     TrayIconRenderer() = delete;
 
-    // The symbol font's family, loaded on first use from the installed
-    // Material Icons file or found through fontconfig; empty when neither
-    // exists (the card is then drawn as a plain rounded shape).
-    static QString symbolFontFamily();
-
     // One `size` × `size` image, ARGB32 premultiplied.
     static QImage render(int size, const QColor& foreground, bool drawsSymbol, bool drawsDot);
 

@@ -1,0 +1,83 @@
+#include "shell/PanelScene.h"
+
+#include "settings/AppSettings.h"
+#include "shell/PanelWindow.h"
+#include "store/SubscriptionStore.h"
+
+#include <QQmlEngine>
+#include <QQmlExtensionPlugin>
+#include <QtPlugin>
+
+#include <cstdio>
+
+Q_IMPORT_QML_PLUGIN(Tabrino_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tabrino_PanelPlugin)
+
+namespace tabrino {
+
+PanelScene::PanelScene(SubscriptionStore& store, AppSettings& settings, QObject* parent)
+    : QObject(parent), m_store(store), m_settings(settings)
+{
+}
+
+PanelScene::~PanelScene()
+{
+    // The window's content belongs to the engine's types: window first.
+    m_window.reset();
+    m_engine.reset();
+}
+
+std::unique_ptr<QQmlEngine> PanelScene::makeEngine()
+{
+    auto engine = std::make_unique<QQmlEngine>();
+    engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+    return engine;
+}
+
+PanelWindow* PanelScene::window()
+{
+    if (m_window)
+        return m_window.get();
+    m_engine = makeEngine();
+    auto window = std::make_unique<PanelWindow>(*m_engine);
+    if (!window->setContent(QUrl(QStringLiteral("qrc:/qt/qml/Tabrino/Panel/PanelView.qml")),
+                            {{QStringLiteral("store"), QVariant::fromValue(&m_store)},
+                             {QStringLiteral("settings"), QVariant::fromValue(&m_settings)}})) {
+        std::fprintf(stderr, "Tabrino: the panel could not be built: %s\n", qPrintable(window->errorString()));
+        m_engine.reset();
+        return nullptr;
+    }
+    // A closed panel gives back what the graphics stack holds for it.
+    connect(window.get(), &QWindow::visibleChanged, window.get(), [w = window.get()](bool visible) {
+        if (!visible)
+            w->releaseResources();
+    });
+    m_window = std::move(window);
+    return m_window.get();
+}
+
+void PanelScene::toggleAt(const QPoint& anchor)
+{
+    if (PanelWindow* panel = window())
+        panel->toggleAt(anchor);
+}
+
+void PanelScene::openAt(const QPoint& anchor)
+{
+    if (PanelWindow* panel = window())
+        panel->openAt(anchor);
+}
+
+void PanelScene::showAsWindow()
+{
+    if (PanelWindow* panel = window())
+        panel->showAsWindow();
+}
+
+void PanelScene::hideWindowMode()
+{
+    if (m_window && m_window->isWindowMode())
+        m_window->hide();
+}
+
+}  // namespace tabrino

@@ -1,0 +1,14 @@
+import QtQuick
+import Tabrino.Design
+
+// A section's title: small, spaced capitals.
+Text {
+    font.family: Theme.fontFamily
+    font.pixelSize: 10
+    font.weight: Font.Bold
+    font.letterSpacing: 1
+    font.capitalization: Font.AllUppercase
+    color: Theme.textTertiary
+    Accessible.role: Accessible.Heading
+    Accessible.name: text
+}

@@ -1,0 +1,114 @@
+import QtQuick
+import QtQuick.Templates as T
+import Qt5Compat.GraphicalEffects
+import Tabrino.Design
+
+// Equal-width segments in one row; the selected one sits on a pill, one
+// shared element that slides to a newly chosen segment. `segments` holds
+// objects { value, label }; `selection` is the chosen value.
+FocusScope {
+    id: control
+
+    required property var segments
+    property var selection
+    // The pill's place, for tests and for the accessibility tree.
+    readonly property int selectedIndex: indexOf(selection)
+    readonly property alias pill: pill
+
+    signal activated(var value)
+
+    function indexOf(value) {
+        for (let i = 0; i < segments.length; ++i)
+            if (segments[i].value === value)
+                return i
+        return -1
+    }
+
+    function choose(index) {
+        if (index < 0 || index >= segments.length)
+            return
+        selection = segments[index].value
+        activated(selection)
+    }
+
+    implicitHeight: 13 + 2 * 5 + 4 + 2 * 2
+    activeFocusOnTab: true
+    Accessible.role: Accessible.PageTabList
+    Accessible.name: segments.map(s => s.label).join(", ")
+
+    Keys.onLeftPressed: choose(selectedIndex - 1)
+    Keys.onRightPressed: choose(selectedIndex + 1)
+
+    Rectangle {
+        anchors.fill: parent
+        radius: 9
+        color: Qt.rgba(0, 0, 0, 0.22)
+        border.width: 1
+        border.color: Qt.rgba(1, 1, 1, 0.06)
+    }
+
+    Item {
+        id: track
+        anchors.fill: parent
+        anchors.margins: 2
+        readonly property real segmentWidth: control.segments.length > 0 ? width / control.segments.length : 0
+
+        DropShadow {
+            anchors.fill: pill
+            source: pill
+            visible: pill.visible
+            radius: 4
+            samples: 9
+            verticalOffset: 1
+            color: Qt.rgba(0, 0, 0, 0.3)
+        }
+        Rectangle {
+            id: pill
+            objectName: "segmentPill"
+            visible: control.selectedIndex >= 0
+            x: Math.max(0, control.selectedIndex) * track.segmentWidth
+            width: track.segmentWidth
+            height: track.height
+            radius: 7
+            gradient: Gradient {
+                GradientStop { position: 0; color: Qt.rgba(1, 1, 1, 0.19) }
+                GradientStop { position: 1; color: Qt.rgba(1, 1, 1, 0.09) }
+            }
+            Behavior on x { PanelSwapAnimation {} }
+        }
+
+        Row {
+            anchors.fill: parent
+            Repeater {
+                model: control.segments
+                delegate: T.AbstractButton {
+                    id: segment
+                    required property var modelData
+                    required property int index
+                    readonly property bool isSelected: index === control.selectedIndex
+
+                    width: track.segmentWidth
+                    height: track.height
+                    focusPolicy: Qt.NoFocus
+                    text: modelData.label
+                    onClicked: control.choose(index)
+                    Accessible.role: Accessible.PageTab
+                    Accessible.name: text
+                    Accessible.selectable: true
+                    Accessible.selected: isSelected
+
+                    contentItem: Text {
+                        text: segment.text
+                        horizontalAlignment: Text.AlignHCenter
+                        verticalAlignment: Text.AlignVCenter
+                        font.family: Theme.fontFamily
+                        font.pixelSize: 13
+                        font.weight: Font.DemiBold
+                        color: segment.isSelected ? "white" : Qt.rgba(1, 1, 1, 0.55)
+                    }
+                }
+            }
+        }
+    }
+    FocusRing { target: control; radius: 11 }
+}

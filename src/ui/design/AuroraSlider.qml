@@ -1,0 +1,37 @@
+import QtQuick
+import QtQuick.Templates as T
+import Tabrino.Design
+
+// A slider over a range in fixed steps.
+T.Slider {
+    id: slider
+
+    implicitWidth: 200
+    implicitHeight: 22
+    snapMode: T.Slider.SnapAlways
+    focusPolicy: Qt.StrongFocus
+
+    background: Rectangle {
+        x: slider.leftPadding
+        y: slider.topPadding + slider.availableHeight / 2 - height / 2
+        width: slider.availableWidth
+        height: 4
+        radius: 2
+        color: Qt.rgba(1, 1, 1, 0.14)
+        Rectangle {
+            width: slider.visualPosition * parent.width
+            height: parent.height
+            radius: 2
+            color: Theme.violet
+        }
+    }
+    handle: Rectangle {
+        x: slider.leftPadding + slider.visualPosition * (slider.availableWidth - width)
+        y: slider.topPadding + slider.availableHeight / 2 - height / 2
+        width: 16
+        height: 16
+        radius: 8
+        color: "white"
+        FocusRing { target: slider; radius: 10 }
+    }
+}

@@ -1,0 +1,42 @@
+import QtQuick
+import QtQuick.Templates as T
+import Tabrino.Design
+
+// A plain text field on an inset, showing its placeholder while empty.
+T.TextField {
+    id: field
+
+    property int pixelSize: 12
+
+    implicitWidth: 160
+    implicitHeight: Math.max(26, contentHeight + topPadding + bottomPadding)
+    leftPadding: 8
+    rightPadding: 8
+    topPadding: 5
+    bottomPadding: 5
+    color: Theme.textPrimary
+    selectionColor: Theme.violetDeep
+    selectedTextColor: "white"
+    placeholderTextColor: Qt.rgba(1, 1, 1, 0.35)
+    font.family: Theme.fontFamily
+    font.pixelSize: pixelSize
+    verticalAlignment: TextInput.AlignVCenter
+    Accessible.name: placeholderText
+
+    PlaceholderText {
+        x: field.leftPadding
+        y: field.topPadding
+        width: field.width - field.leftPadding - field.rightPadding
+        height: field.height - field.topPadding - field.bottomPadding
+        text: field.placeholderText
+        font: field.font
+        color: field.placeholderTextColor
+        verticalAlignment: field.verticalAlignment
+        visible: !field.length && !field.preeditText
+        elide: Text.ElideRight
+    }
+
+    background: AuroraInset {
+        border.color: field.activeFocus ? Theme.violet : Qt.rgba(1, 1, 1, 0.07)
+    }
+}

@@ -1,0 +1,8 @@
+import QtQuick
+import Tabrino.Design
+
+// A button's press: a quick spring, nothing with reduced motion.
+NumberAnimation {
+    duration: Theme.reduceMotion ? 0 : Theme.pressMs
+    easing: Theme.press
+}

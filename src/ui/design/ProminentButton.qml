@@ -1,0 +1,66 @@
+import QtQuick
+import QtQuick.Templates as T
+import Qt5Compat.GraphicalEffects
+import Tabrino.Design
+
+// The main action of a screen: white semibold label, optional leading symbol,
+// on a filled violet capsule with a drop shadow; pressed, it dims and shrinks
+// a little on a quick spring.
+T.Button {
+    id: button
+
+    property string symbol: ""
+
+    implicitWidth: content.implicitWidth + 2 * 9 + 4
+    implicitHeight: content.implicitHeight + 2 * 7
+    focusPolicy: Qt.StrongFocus
+    opacity: enabled ? (down ? 0.75 : 1) : 0.45
+    scale: down ? 0.98 : 1
+    Accessible.name: text
+
+    Behavior on opacity { PressAnimation {} }
+    Behavior on scale { PressAnimation {} }
+
+    contentItem: Row {
+        id: content
+        spacing: 7
+        anchors.centerIn: parent
+
+        SymbolGlyph {
+            visible: button.symbol.length > 0
+            symbol: button.symbol
+            size: 13
+            font.weight: Font.Bold
+            anchors.verticalCenter: parent.verticalCenter
+        }
+        Text {
+            text: button.text
+            font.family: Theme.fontFamily
+            font.pixelSize: 13
+            font.weight: Font.DemiBold
+            color: "white"
+            anchors.verticalCenter: parent.verticalCenter
+        }
+    }
+
+    background: Item {
+        DropShadow {
+            anchors.fill: fill
+            source: fill
+            radius: 6
+            samples: 13
+            verticalOffset: 2
+            color: Qt.rgba(0, 0, 0, 0.25)
+        }
+        Rectangle {
+            id: fill
+            anchors.fill: parent
+            radius: 9
+            gradient: Gradient {
+                GradientStop { position: 0; color: Theme.violet }
+                GradientStop { position: 1; color: Theme.violetDeep }
+            }
+        }
+        FocusRing { target: button; radius: 11 }
+    }
+}

@@ -1,0 +1,14 @@
+import QtQuick
+import Tabrino.Design
+
+// A symbol by its name ("gearshape"), drawn from the symbol font.
+Text {
+    required property string symbol
+    property int size: 12
+
+    text: Theme.symbol(symbol)
+    font.family: Theme.symbolFontFamily
+    font.pixelSize: size
+    color: "white"
+    Accessible.ignored: true
+}

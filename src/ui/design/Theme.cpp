@@ -1,0 +1,74 @@
+#include "ui/design/Theme.h"
+
+#include "platform/ReduceMotion.h"
+#include "ui/design/SpringEasing.h"
+#include "ui/design/SymbolMap.h"
+
+namespace tabrino {
+
+Theme::Theme(QObject* parent) : QObject(parent), m_reduceMotion(new ReduceMotion(this))
+{
+    connect(m_reduceMotion, &ReduceMotion::enabledChanged, this, &Theme::reduceMotionChanged);
+}
+
+Theme::~Theme() = default;
+
+QVariantList Theme::donutRamp()
+{
+    QVariantList ramp;
+    for (const QColor& colour : Aurora::donutRamp())
+        ramp << colour;
+    return ramp;
+}
+
+QString Theme::fontFamily()
+{
+    return QStringLiteral("Inter");
+}
+
+QString Theme::symbolFontFamily()
+{
+    return SymbolMap::fontFamily();
+}
+
+QEasingCurve Theme::panelSwap()
+{
+    return SpringEasing::panelSwap();
+}
+
+int Theme::panelSwapMs()
+{
+    return SpringEasing::panelSwapMs();
+}
+
+QEasingCurve Theme::rowSpring()
+{
+    return SpringEasing::rowSpring();
+}
+
+int Theme::rowSpringMs()
+{
+    return SpringEasing::rowSpringMs();
+}
+
+QEasingCurve Theme::press()
+{
+    return SpringEasing::press();
+}
+
+int Theme::pressMs()
+{
+    return SpringEasing::pressMs();
+}
+
+bool Theme::reduceMotion() const
+{
+    return m_reduceMotion->isEnabled();
+}
+
+QString Theme::symbol(const QString& name)
+{
+    return SymbolMap::ligature(name).value_or(QString());
+}
+
+}  // namespace tabrino

@@ -1,0 +1,39 @@
+import QtQuick
+import Tabrino.Design
+
+// An overlay's title row: a back button, the title centred between two
+// equal squares.
+Item {
+    id: header
+
+    required property string title
+    signal back()
+
+    implicitHeight: 28
+
+    IconButton {
+        id: backButton
+        objectName: "backButton"
+        anchors.left: parent.left
+        symbol: "chevron.left"
+        symbolSize: 12
+        text: qsTr("Back")
+        onClicked: header.back()
+    }
+    Text {
+        anchors.left: backButton.right
+        anchors.right: parent.right
+        anchors.rightMargin: 28
+        anchors.verticalCenter: parent.verticalCenter
+        horizontalAlignment: Text.AlignHCenter
+        text: header.title
+        elide: Text.ElideRight
+        maximumLineCount: 1
+        font.family: Theme.fontFamily
+        font.pixelSize: 13
+        font.weight: Font.DemiBold
+        color: "white"
+        Accessible.role: Accessible.Heading
+        Accessible.name: text
+    }
+}

@@ -1,0 +1,39 @@
+import QtQuick
+import Tabrino.Design
+
+// One charge of the coming week: name, amount, and when.
+Column {
+    id: cell
+
+    required property var charge
+    spacing: 2
+    Accessible.role: Accessible.StaticText
+    Accessible.name: charge.accessibilityText
+
+    Text {
+        width: cell.width
+        text: cell.charge.name
+        elide: Text.ElideRight
+        maximumLineCount: 1
+        font.family: Theme.fontFamily
+        font.pixelSize: 11
+        font.weight: Font.DemiBold
+        color: Qt.rgba(1, 1, 1, 0.72)
+        Accessible.ignored: true
+    }
+    TabularText {
+        text: cell.charge.amountLabel
+        pixelSize: 13
+        weight: Font.Bold
+        letterSpacing: -0.1
+        Accessible.ignored: true
+    }
+    Text {
+        text: cell.charge.dayLabel
+        font.family: Theme.fontFamily
+        font.pixelSize: 10
+        font.weight: Font.DemiBold
+        color: cell.charge.dayColor
+        Accessible.ignored: true
+    }
+}

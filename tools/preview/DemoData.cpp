@@ -1,0 +1,87 @@
+#include "DemoData.h"
+
+#include "foundation/Clock.h"
+#include "model/MonthlySnapshot.h"
+#include "model/Subscription.h"
+#include "store/ModelContext.h"
+#include "store/PersistentContainer.h"
+#include "store/SubscriptionStore.h"
+
+namespace tabrino {
+
+namespace {
+
+Decimal money(const char* text)
+{
+    return Decimal::fromString(std::string_view(text)).value_or(Decimal(0));
+}
+
+}  // namespace
+
+QDateTime DemoData::now()
+{
+    return QDateTime(QDate(2026, 3, 10), QTime(12, 0), Qt::UTC);
+}
+
+DemoData::DemoData(Set set)
+    : m_defaults(m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat), m_settings(m_defaults)
+{
+    Clock::setSource([] { return now(); });
+    QString error;
+    m_container = PersistentContainer::open(m_dir.filePath(QStringLiteral("Tabrino.sqlite")), &error);
+    if (!m_container)
+        qFatal("The demo store could not be opened: %s", qPrintable(error));
+    m_store = std::make_unique<SubscriptionStore>(m_container->mainContext(), m_settings, m_reminders, nullptr,
+                                                  [] { return Calendar(QStringLiteral("UTC")); });
+    m_settings.setDefaultCurrencyCode(QStringLiteral("USD"));
+    if (set == Set::six)
+        addSix();
+    m_store->refresh();
+}
+
+DemoData::~DemoData()
+{
+    Clock::setSource({});
+}
+
+void DemoData::addSix()
+{
+    ModelContext& context = m_container->mainContext();
+    const QDateTime today = now();
+    const auto add = [&](const char* name, const char* price, const char* currency, const BillingCycle& cycle,
+                         int days, SubscriptionCategory category, const char* colour, const char* symbol) {
+        auto* s = new Subscription(QString::fromUtf8(name), money(price), QString::fromLatin1(currency), cycle,
+                                   today.addDays(days), category);
+        s->setBrandColorHex(QString::fromLatin1(colour));
+        if (symbol)
+            s->setSymbolName(QString::fromLatin1(symbol));
+        s->setDateAdded(today.addYears(-2));
+        s->setStartDate(today.addYears(-2));
+        context.insert(s);
+        return s;
+    };
+    add("Netflix", "15.49", "USD", BillingCycle::monthly(), 2, SubscriptionCategory::Streaming, "#E50914", "play.tv");
+    Subscription* trial =
+        add("Claude Pro", "20", "USD", BillingCycle::monthly(), 30, SubscriptionCategory::Software, "#D97757", nullptr);
+    trial->setIsTrial(true);
+    trial->setTrialEndDate(today.addDays(1));
+    Subscription* overdue =
+        add("Gym Membership", "39.99", "USD", BillingCycle::monthly(), -2, SubscriptionCategory::Fitness, "#2E7D32",
+            nullptr);
+    Subscription* shared =
+        add("Spotify Family", "19.99", "USD", BillingCycle::monthly(), 5, SubscriptionCategory::Music, "#1DB954",
+            "music.note");
+    shared->setIsShared(true);
+    shared->setSharePercentage(0.5);
+    add("Le Monde", "9.99", "EUR", BillingCycle::monthly(), 12, SubscriptionCategory::News, "#1A1A1A", "newspaper");
+    Subscription* yearly =
+        add("iCloud+", "35.88", "USD", BillingCycle::yearly(), 80, SubscriptionCategory::Cloud, "#3693F3", "icloud");
+    yearly->setCancellationURLString(QStringLiteral("https://support.apple.com/en-us/HT207594"));
+    (void)overdue;
+    // Last month's snapshot, so the header shows a change.
+    const QDateTime lastMonth = MonthlySnapshot::startOfMonth(today.addMonths(-1), Calendar(QStringLiteral("UTC")));
+    context.insert(new MonthlySnapshot(lastMonth, money("95.5"), 5));
+    context.save();
+}
+
+}  // namespace tabrino

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "settings/AppSettings.h"
+#include "store/ReminderService.h"
+
+#include <QDateTime>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace tabrino {
+
+class PersistentContainer;
+class SubscriptionStore;
+
+// A store filled with a demo data set, in a folder of its own that goes
+// with it, at a fixed "now" so every rendering shows the same days.
+class DemoData {
+public:
+    enum class Set { empty, six };
+
+    explicit DemoData(Set set);
+    ~DemoData();
+
+    SubscriptionStore& store() const { return *m_store; }
+    AppSettings& settings() { return m_settings; }
+    static QDateTime now();
+
+private:
+    class NoReminders : public ReminderService {
+    public:
+        void reconcile(const QList<Subscription*>&, const Calendar&) override {}
+        void setSnoozeHandler(SnoozeHandler) override {}
+    };
+
+    void addSix();
+
+    QTemporaryDir m_dir;
+    QSettings m_defaults;
+    AppSettings m_settings;
+    NoReminders m_reminders;
+    std::unique_ptr<PersistentContainer> m_container;
+    std::unique_ptr<SubscriptionStore> m_store;
+};
+
+}  // namespace tabrino

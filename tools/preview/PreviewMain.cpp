@@ -1,0 +1,78 @@
+// Renders one screen of the panel with a demo data set to a PNG, for the
+// README and for looking at a change. A tool for developers, run under Xvfb:
+//   tabrino_preview <empty|list|menu> <output.png>
+#include "DemoData.h"
+
+#include "shell/PanelScene.h"
+#include "shell/PanelWindow.h"
+
+#include <QApplication>
+#include <QQuickItem>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace tabrino;
+
+namespace {
+
+int fail(const char* message)
+{
+    std::fprintf(stderr, "tabrino_preview: %s\n", message);
+    return 2;
+}
+
+QQuickItem* firstRow(QQuickItem* root)
+{
+    auto* list = root->findChild<QQuickItem*>(QStringLiteral("subscriptionList"));
+    QQuickItem* row = nullptr;
+    if (list)
+        QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, row), Q_ARG(int, 0));
+    return row;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3)
+        return fail("usage: tabrino_preview <empty|list|menu> <output.png>");
+    const QString screen = args.at(1);
+    const QString output = args.at(2);
+
+    DemoData demo(screen == u"empty" ? DemoData::Set::empty : DemoData::Set::six);
+    PanelScene scene(demo.store(), demo.settings());
+    PanelWindow* window = scene.window();
+    if (!window)
+        return fail("the panel could not be built");
+    window->showAsWindow();
+    if (!QTest::qWaitForWindowExposed(window))
+        return fail("the panel was never shown");
+    window->setPosition(40, 40);
+    QTest::qWait(800);  // let every entrance animation finish
+
+    QRect area = window->geometry();
+    if (screen == u"menu") {
+        QQuickItem* row = firstRow(window->rootItem());
+        if (!row)
+            return fail("no row to open a menu on");
+        const QPointF at = row->mapToGlobal(QPointF(0, 0));
+        QTimer::singleShot(0, row, [row] { QMetaObject::invokeMethod(row, "openMenu", Q_ARG(QVariant, false)); });
+        // The desktop's menu runs its own loop; take the picture from inside it.
+        QImage picture;
+        QTimer::singleShot(700, [&] {
+            picture = window->screen()->grabWindow(0).toImage();
+            if (QWidget* menu = QApplication::activePopupWidget())
+                menu->close();
+        });
+        QTest::qWait(1200);
+        area = area.united(QRect(at.toPoint(), QSize(300, 220)));
+        return picture.copy(area.adjusted(-8, -8, 8, 8)).save(output) ? 0 : fail("the picture could not be written");
+    }
+    const QImage picture = window->screen()->grabWindow(0).toImage().copy(area);
+    return picture.save(output) ? 0 : fail("the picture could not be written");
+}
