@@ -327,44 +327,37 @@ TEST_F(LinuxNotificationCenterTest, aRequestMissedWhileNotRunningIsShownOnceAtSt
     EXPECT_EQ(server.received.size(), 1);
 }
 
-TEST_F(LinuxNotificationCenterTest, bodyIsEscapedForServersThatReadMarkup)
+// Text from the data file and the catalog reaches the server as text: escaped
+// for servers that read the body as markup, and without control characters
+// (a NUL would end the D-Bus string early, and they leave markup ill-formed);
+// tab and newline stay.
+TEST_F(LinuxNotificationCenterTest, textReachesTheServerAsText)
 {
     const QDateTime at = test::utc(2030, 1, 1, 12);
-    NotificationRequest r = request(u"markup"_qs, at, utc);
-    r.content.title = u"Tom & Jerry <3"_qs;
-    r.content.body = u"Tom & Jerry <b>cheap</b>"_qs;
     auto center = makeCenter();
-    {
-        FakeNotificationServer server({u"body"_qs, u"body-markup"_qs});
+    const auto shown = [&](const QString& title, const QString& body, const QStringList& capabilities) {
+        NotificationRequest r = request(u"text"_qs, at, utc);
+        r.content.title = title;
+        r.content.body = body;
+        FakeNotificationServer server(capabilities);
         startClockAt(at.addMSecs(-100));
-        ASSERT_EQ(add(*center, r), u"");
-        ASSERT_TRUE(QTest::qWaitFor([&] { return server.received.size() == 1; }, 2000));
-        EXPECT_EQ(server.received.first().body, u"Tom &amp; Jerry &lt;b&gt;cheap&lt;/b&gt;");
-        EXPECT_EQ(server.received.first().summary, u"Tom & Jerry <3");
-    }
-    FakeNotificationServer server({u"body"_qs});
-    startClockAt(at.addMSecs(-100));
-    ASSERT_EQ(add(*center, r), u"");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return server.received.size() == 1; }, 2000));
-    EXPECT_EQ(server.received.first().body, u"Tom & Jerry <b>cheap</b>");
-}
+        EXPECT_EQ(add(*center, r), u"");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return server.received.size() == 1; }, 2000));
+        return server.received.value(0);
+    };
+    const QStringList markup{u"body"_qs, u"body-markup"_qs};
 
-// A NUL would end the D-Bus string early, and control characters leave a
-// markup body ill-formed: all but tab and newline are dropped, from both.
-TEST_F(LinuxNotificationCenterTest, controlCharactersNeverReachTheServer)
-{
-    const QDateTime at = test::utc(2030, 1, 1, 12);
-    NotificationRequest r = request(u"controls"_qs, at, utc);
-    r.content.title = u"Net\u0000flix\u0007 renews\u0085"_qs;
-    r.content.body = u"$1\u001b[31m & more\r\n\tnext\u007f line\u0000 end"_qs;
-    ASSERT_EQ(r.content.title.size(), 17);
-    auto center = makeCenter();
-    FakeNotificationServer server({u"body"_qs, u"body-markup"_qs});
-    startClockAt(at.addMSecs(-100));
-    ASSERT_EQ(add(*center, r), u"");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return server.received.size() == 1; }, 2000));
-    EXPECT_EQ(server.received.first().summary, u"Netflix renews");
-    EXPECT_EQ(server.received.first().body, u"$1[31m &amp; more\n\tnext line end");
+    auto n = shown(u"Tom & Jerry <3"_qs, u"Tom & Jerry <b>cheap</b>"_qs, markup);
+    EXPECT_EQ(n.body, u"Tom &amp; Jerry &lt;b&gt;cheap&lt;/b&gt;");
+    EXPECT_EQ(n.summary, u"Tom & Jerry <3");
+    n = shown(u"Tom & Jerry <3"_qs, u"Tom & Jerry <b>cheap</b>"_qs, {u"body"_qs});
+    EXPECT_EQ(n.body, u"Tom & Jerry <b>cheap</b>");
+
+    const QString title = u"Net\u0000flix\u0007 renews\u0085"_qs;
+    ASSERT_EQ(title.size(), 17);
+    n = shown(title, u"$1\u001b[31m & more\r\n\tnext\u007f line\u0000 end"_qs, markup);
+    EXPECT_EQ(n.summary, u"Netflix renews");
+    EXPECT_EQ(n.body, u"$1[31m &amp; more\n\tnext line end");
 }
 
 TEST_F(LinuxNotificationCenterTest, timerWaitsForTheEarliestAndIsSetAgainAfterResume)
