@@ -1,5 +1,6 @@
 #include "store/StoreFixture.h"
 
+#include <QCoreApplication>
 #include <QQmlComponent>
 #include <QQmlEngine>
 
@@ -47,11 +48,13 @@ TEST_F(QmlFiguresTest, bindingsFollowTheData)
     EXPECT_EQ(view->property("priciest").toString(), u"Video");
     EXPECT_FALSE(view->property("hasDelta").toBool());
 
-    music->setPrice(Decimal(20));  // an edit moves the figures at once
+    music->setPrice(Decimal(20));  // an edit moves the figures on the next turn
+    QCoreApplication::processEvents();
     EXPECT_EQ(view->property("topCategory").toString(), u"Music");
     EXPECT_EQ(view->property("priciest").toString(), u"Music");
     music->setNextBillingDate(local(calendar, 2025, 3, 30, 9));
     store->save();
+    QCoreApplication::processEvents();
     EXPECT_FALSE(view->property("dot").toBool());
     EXPECT_EQ(view->property("first").toString(), u"Video");
 }

@@ -3,6 +3,7 @@
 #include "format/FormatterCache.h"
 #include "ui/panel/LabelFixture.h"
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -79,6 +80,7 @@ TEST_F(MenuBarLabelTest, followsEveryInputAndSignalsOnlyRealChanges)
     // An edited price reaches the label through the store's figures.
     music->setPrice(*Decimal::fromString(std::string_view("20.40")));
     store->save();
+    QCoreApplication::processEvents();
     EXPECT_EQ(label.amountText(), u"€20/mo");
     EXPECT_EQ(changed.count(), 2);
 
@@ -87,10 +89,12 @@ TEST_F(MenuBarLabelTest, followsEveryInputAndSignalsOnlyRealChanges)
     store->save();
     music->setName(QStringLiteral("Renamed"));
     settings.setShowsRenewalIndicator(false);
+    QCoreApplication::processEvents();
     EXPECT_EQ(label.amountText(), u"€20/mo");
     EXPECT_EQ(changed.count(), 2);
 
     store->archive(music);
+    QCoreApplication::processEvents();
     EXPECT_EQ(label.amountText(), u"€0/mo");
     EXPECT_EQ(changed.count(), 3);
 }
