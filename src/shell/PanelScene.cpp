@@ -11,6 +11,7 @@
 #include <cstdio>
 
 Q_IMPORT_QML_PLUGIN(Tabrino_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tabrino_EditingPlugin)
 Q_IMPORT_QML_PLUGIN(Tabrino_PanelPlugin)
 
 namespace tabrino {

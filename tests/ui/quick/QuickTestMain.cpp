@@ -9,6 +9,7 @@
 #include <QtQuickTest>
 
 Q_IMPORT_QML_PLUGIN(Tabrino_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Tabrino_EditingPlugin)
 Q_IMPORT_QML_PLUGIN(Tabrino_PanelPlugin)
 
 // Every test file gets a fresh fixture as the singleton `Fixture` of the

@@ -1,0 +1,25 @@
+#include "ui/editing/EditingChoices.h"
+
+#include <gtest/gtest.h>
+
+using tabrino::EditingChoices;
+
+TEST(EditingChoices, OffersTenCurrenciesInOrderAndNothingForOthers)
+{
+    EXPECT_EQ(EditingChoices::currencyCodes().size(), 10);
+    EXPECT_EQ(EditingChoices::currencyIndex(QStringLiteral("USD")), 0);
+    EXPECT_EQ(EditingChoices::currencyIndex(QStringLiteral("MXN")), 9);
+    // Codes are matched exactly: another code, or one in lower case, selects nothing.
+    EXPECT_EQ(EditingChoices::currencyIndex(QStringLiteral("BRL")), -1);
+    EXPECT_EQ(EditingChoices::currencyIndex(QStringLiteral("eur")), -1);
+}
+
+TEST(EditingChoices, LabelsLeadTimesAndSelectsNothingOutsideTheList)
+{
+    EXPECT_EQ(EditingChoices::leadTimeLabel(0), u"Off");
+    EXPECT_EQ(EditingChoices::leadTimeLabel(1), u"1 day before");
+    EXPECT_EQ(EditingChoices::leadTimeLabel(3), u"3 days before");
+    EXPECT_EQ(EditingChoices::leadTimeLabel(14), u"14 days before");
+    EXPECT_EQ(EditingChoices::leadDaysIndex(7), 3);
+    EXPECT_EQ(EditingChoices::leadDaysIndex(5), -1);
+}
