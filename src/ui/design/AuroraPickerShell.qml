@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Templates as T
 import Tabrino.Design
@@ -39,8 +40,8 @@ T.ComboBox {
         required property int index
         width: picker.width
         implicitHeight: 24
-        text: modelData.label
-        highlighted: picker.highlightedIndex === index
+        text: option.modelData.label
+        highlighted: picker.highlightedIndex === option.index
         Accessible.name: text
         contentItem: Text {
             leftPadding: 8

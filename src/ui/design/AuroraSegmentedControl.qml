@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Templates as T
 import Qt5Compat.GraphicalEffects
@@ -85,13 +86,13 @@ FocusScope {
                     id: segment
                     required property var modelData
                     required property int index
-                    readonly property bool isSelected: index === control.selectedIndex
+                    readonly property bool isSelected: segment.index === control.selectedIndex
 
                     width: track.segmentWidth
                     height: track.height
                     focusPolicy: Qt.NoFocus
-                    text: modelData.label
-                    onClicked: control.choose(index)
+                    text: segment.modelData.label
+                    onClicked: control.choose(segment.index)
                     Accessible.role: Accessible.PageTab
                     Accessible.name: text
                     Accessible.selectable: true

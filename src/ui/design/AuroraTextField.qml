@@ -23,7 +23,7 @@ T.TextField {
     verticalAlignment: TextInput.AlignVCenter
     Accessible.name: placeholderText
 
-    PlaceholderText {
+    Text {
         x: field.leftPadding
         y: field.topPadding
         width: field.width - field.leftPadding - field.rightPadding

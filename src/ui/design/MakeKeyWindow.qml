@@ -17,5 +17,9 @@ Item {
         }
     }
 
-    Component.onCompleted: Qt.callLater(maker.makeKey)
+    Timer {
+        interval: 0
+        running: true
+        onTriggered: maker.makeKey()
+    }
 }

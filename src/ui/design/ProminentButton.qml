@@ -11,8 +11,8 @@ T.Button {
 
     property string symbol: ""
 
-    implicitWidth: content.implicitWidth + 2 * 9 + 4
-    implicitHeight: content.implicitHeight + 2 * 7
+    implicitWidth: implicitContentWidth + 2 * 9 + 4
+    implicitHeight: implicitContentHeight + 2 * 7
     focusPolicy: Qt.StrongFocus
     opacity: enabled ? (down ? 0.75 : 1) : 0.45
     scale: down ? 0.98 : 1
@@ -22,7 +22,6 @@ T.Button {
     Behavior on scale { PressAnimation {} }
 
     contentItem: Row {
-        id: content
         spacing: 7
         anchors.centerIn: parent
 
@@ -43,24 +42,20 @@ T.Button {
         }
     }
 
-    background: Item {
-        DropShadow {
-            anchors.fill: fill
-            source: fill
+    background: Rectangle {
+        radius: 9
+        gradient: Gradient {
+            GradientStop { position: 0; color: Theme.violet }
+            GradientStop { position: 1; color: Theme.violetDeep }
+        }
+        layer.enabled: true
+        layer.effect: DropShadow {
             radius: 6
             samples: 13
             verticalOffset: 2
             color: Qt.rgba(0, 0, 0, 0.25)
         }
-        Rectangle {
-            id: fill
-            anchors.fill: parent
-            radius: 9
-            gradient: Gradient {
-                GradientStop { position: 0; color: Theme.violet }
-                GradientStop { position: 1; color: Theme.violetDeep }
-            }
-        }
-        FocusRing { target: button; radius: 11 }
     }
+
+    FocusRing { target: button; radius: 11 }
 }

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Tabrino.Design
 
@@ -13,8 +14,12 @@ Row {
     property int weight: Font.Normal
     property real letterSpacing: 0
     property color color: "white"
-    readonly property real digitWidth: Math.max(...["0", "1", "2", "3", "4", "5", "6", "7", "8", "9"].map(
-                                                     d => metrics.advanceWidth(d)))
+    readonly property real digitWidth: {
+        let widest = 0
+        for (let digit = 0; digit <= 9; ++digit)
+            widest = Math.max(widest, metrics.advanceWidth(String(digit)))
+        return widest
+    }
     // Digits roll only on a change, not when the figure first appears.
     property bool rolls: false
 
@@ -40,11 +45,11 @@ Row {
         delegate: Text {
             id: glyph
             required property string modelData
-            readonly property bool isDigit: modelData >= "0" && modelData <= "9"
+            readonly property bool isDigit: glyph.modelData >= "0" && glyph.modelData <= "9"
 
-            width: isDigit ? figure.digitWidth : implicitWidth
+            width: glyph.isDigit ? figure.digitWidth : implicitWidth
             horizontalAlignment: Text.AlignHCenter
-            text: modelData
+            text: glyph.modelData
             color: figure.color
             font.family: Theme.fontFamily
             font.pixelSize: figure.pixelSize
@@ -58,7 +63,7 @@ Row {
                                   duration: Theme.panelSwapMs; easing: Theme.panelSwap }
                 NumberAnimation { target: glyph; property: "opacity"; from: 0; to: 1; duration: Theme.panelSwapMs / 2 }
             }
-            Component.onCompleted: if (figure.rolls && isDigit && !Theme.reduceMotion) roll.start()
+            Component.onCompleted: if (figure.rolls && glyph.isDigit && !Theme.reduceMotion) roll.start()
         }
     }
 }

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import Tabrino.Design
@@ -28,10 +29,11 @@ ListView {
 
     // Each row's `subscription` comes from the model's role of that name.
     delegate: SubscriptionRowView {
+        id: delegateRow
         width: ListView.view.width
         store: list.store
         now: list.now
-        onEdit: list.edit(subscription)
+        onEdit: list.edit(delegateRow.subscription)
     }
 
     add: Transition {

@@ -62,7 +62,11 @@ T.AbstractButton {
         onTapped: row.openMenu(true)
     }
 
-    contentItem: Item {
+    // The row's content, drawn over the background; kept out of
+    // `contentItem` so its parts can be named.
+    Item {
+        anchors.fill: parent
+
         ServiceIconView {
             id: icon
             anchors.left: parent.left

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Tabrino.Design
 import Tabrino.Panel
@@ -38,21 +39,22 @@ AuroraCard {
             Repeater {
                 model: presenter.cells
                 delegate: Item {
+                    id: slot
                     required property var modelData
                     required property int index
                     width: content.width / presenter.cells.length
                     height: cellView.implicitHeight
                     Rectangle {
-                        visible: index > 0
+                        visible: slot.index > 0
                         width: 1
                         height: parent.height
                         color: Qt.rgba(1, 1, 1, 0.08)
                     }
                     UpcomingCell {
                         id: cellView
-                        x: index > 0 ? 10 : 0
+                        x: slot.index > 0 ? 10 : 0
                         width: parent.width - x - 4
-                        charge: modelData
+                        charge: slot.modelData
                     }
                 }
             }
