@@ -5,6 +5,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QProcess>
 #include <QStandardPaths>
@@ -142,6 +143,12 @@ void ReduceMotion::readKdeGlobals()
     if (!m_fileWatcher) {
         m_fileWatcher = new QFileSystemWatcher(this);
         connect(m_fileWatcher, &QFileSystemWatcher::fileChanged, this, &ReduceMotion::readKdeGlobals);
+        // The folder too: the file may not exist yet when the program starts,
+        // and KDE writes it the first time the setting is changed.
+        connect(m_fileWatcher, &QFileSystemWatcher::directoryChanged, this, &ReduceMotion::readKdeGlobals);
+        const QString folder = QFileInfo(path).absolutePath();
+        if (QFileInfo(folder).isDir())
+            m_fileWatcher->addPath(folder);
     }
     // KDE saves by replacing the file, which ends the watch on the old one.
     if (QFile::exists(path) && !m_fileWatcher->files().contains(path))

@@ -4,7 +4,9 @@
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -128,6 +130,15 @@ TEST(ReduceMotionTest, withoutAPortalReadsKdeglobalsAndAsksGsettings)
     writeFile(kdeglobals, "[KDE]\nAnimationDurationFactor=0\n");
     ASSERT_TRUE(changed.wait(3000));
     EXPECT_TRUE(kde.isEnabled());
+
+    // A kdeglobals that only appears once the program runs (KDE writes it the
+    // first time the setting changes) is read when it appears.
+    const QString later = dir.filePath(QStringLiteral("later/kdeglobals"));
+    QDir().mkpath(QFileInfo(later).absolutePath());
+    ReduceMotion firstChange({noBus(), later, QString()});
+    EXPECT_FALSE(firstChange.isEnabled());
+    writeFile(later, "[KDE]\nAnimationDurationFactor=0\n");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return firstChange.isEnabled(); }, 3000));
 
     const QString gsettings = dir.filePath(QStringLiteral("gsettings"));
     writeFile(gsettings,

@@ -35,6 +35,19 @@ Item {
             }
         }
 
+        Component {
+            id: figure
+            TabularText { pixelSize: 40; weight: Font.Bold }
+        }
+
+        function test_amountsHaveDigitsOfEqualWidth() {
+            const ones = createTemporaryObject(figure, root, { text: "$1,111" })
+            const eights = createTemporaryObject(figure, root, { text: "$8,888" })
+            waitForRendering(eights)
+            compare(ones.implicitWidth, eights.implicitWidth)
+            verify(ones.digitWidth > 0)
+        }
+
         function test_huggingScrollViewTakesItsContentsHeightUpToItsMaximum() {
             const view = createTemporaryObject(hugging, root)
             tryCompare(view, "implicitHeight", 100)
