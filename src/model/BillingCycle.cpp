@@ -70,6 +70,21 @@ qint64 BillingCycle::stepDays() const
     return std::clamp<qint64>(m_days, 1, kMaxCustomDays);
 }
 
+int BillingCycle::defaultLeadDays() const
+{
+    switch (m_kind) {
+    case Kind::Weekly: return 1;
+    case Kind::Monthly: return 3;
+    case Kind::Quarterly: return 7;
+    case Kind::Yearly: return 14;
+    case Kind::Custom:
+        if (m_days >= 180)
+            return 14;
+        return m_days >= 60 ? 7 : 3;
+    }
+    return 3;
+}
+
 const Decimal& BillingCycle::averageDaysPerMonth()
 {
     static const Decimal value = *Decimal::fromString("30.4375");

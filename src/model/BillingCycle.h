@@ -41,6 +41,10 @@ public:
     QString displayName() const;   // "Weekly" ... "Every 10 days"
     CalendarStep calendarStep() const;
     Decimal monthlyFactor() const; // per-charge amount x factor = monthly equivalent
+    // Days before a charge that a reminder comes when the user chose no lead
+    // time: 1 for weekly, 3 monthly, 7 quarterly, 14 yearly; a custom cycle
+    // by its length (3 under 60 days, 7 under 180, else 14).
+    int defaultLeadDays() const;
 
     static const Decimal& averageDaysPerMonth();  // 30.4375 = 365.25 / 12
 

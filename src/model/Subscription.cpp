@@ -168,18 +168,7 @@ int Subscription::leadDaysForNotification() const
     // reminder, and it keeps a snooze's subtraction from overflowing.
     if (m_notificationLeadDays)
         return std::max(*m_notificationLeadDays, 0);
-    const BillingCycle cycle = billingCycle();
-    switch (cycle.kind()) {
-    case BillingCycle::Kind::Weekly: return 1;
-    case BillingCycle::Kind::Monthly: return 3;
-    case BillingCycle::Kind::Quarterly: return 7;
-    case BillingCycle::Kind::Yearly: return 14;
-    case BillingCycle::Kind::Custom:
-        if (cycle.customDays() >= 180)
-            return 14;
-        return cycle.customDays() >= 60 ? 7 : 3;
-    }
-    return 3;
+    return billingCycle().defaultLeadDays();
 }
 
 bool Subscription::rollForwardIfNeeded(const QDateTime& asOf, const Calendar& calendar)

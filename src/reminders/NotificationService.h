@@ -73,7 +73,7 @@ public:
     void requestAuthorization(std::function<void(bool granted)> done = {});
     // Asks once in the life of the settings: the first call sets
     // notificationsRequested and starts the request without waiting for it.
-    Q_INVOKABLE void requestNotificationsIfFirst();
+    Q_INVOKABLE void requestNotificationsIfFirst() override;
 
     void reconcile(const QList<Subscription*>& subscriptions, const Calendar& calendar) override;
 

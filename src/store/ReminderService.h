@@ -21,6 +21,10 @@ public:
     // Replaces the pending reminders by the set these subscriptions call for.
     virtual void reconcile(const QList<Subscription*>& subscriptions, const Calendar& calendar) = 0;
     virtual void setSnoozeHandler(SnoozeHandler handler) = 0;
+    // Asks the user, once in the life of the settings, for permission to
+    // show reminders; the screens call it after each subscription they add.
+    // A planner that shows nothing has nothing to ask.
+    virtual void requestNotificationsIfFirst() {}
 };
 
 }  // namespace tabrino
