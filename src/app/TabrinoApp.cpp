@@ -40,14 +40,16 @@ TabrinoApp::TabrinoApp(const QString& databasePath, QObject* parent)
         Qt::QueuedConnection);
 
     m_notificationCenter = std::make_unique<LinuxNotificationCenter>(m_container->database());
-    NotificationService::initialize(*m_notificationCenter, m_settings);
+    // Owned here, beside the centre it is the delegate of, so neither
+    // outlives the other.
+    m_notifications = std::make_unique<NotificationService>(*m_notificationCenter, m_settings);
     // Reminders that fell due while the program was not running arrive once,
     // before this run plans anew.
     m_notificationCenter->deliverMissed();
     ServiceCatalog& catalog = ServiceCatalog::shared();
 
     m_store = std::make_unique<SubscriptionStore>(m_container->mainContext(), m_settings,
-                                                  NotificationService::shared(), &catalog);
+                                                  *m_notifications, &catalog);
     m_store->refresh();
     m_store->performLaunchMaintenance();
 

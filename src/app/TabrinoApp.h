@@ -14,6 +14,7 @@ class CatalogUpdater;
 class DayChangeTimer;
 class LinuxNotificationCenter;
 class MenuBarLabel;
+class NotificationService;
 class PanelScene;
 class PersistentContainer;
 class SubscriptionStore;
@@ -39,6 +40,8 @@ public:
 
     SubscriptionStore& store() const { return *m_store; }
     AppSettings& settings() const { return m_settings; }
+    NotificationService& notifications() const { return *m_notifications; }
+    LinuxNotificationCenter& notificationCenter() const { return *m_notificationCenter; }
     PanelScene& panel() const { return *m_panel; }
     TrayController& tray() const { return *m_tray; }
     // Created when the deferred catalog check starts.
@@ -57,6 +60,7 @@ private:
     std::unique_ptr<CatalogUpdater> m_catalogUpdater;
     std::unique_ptr<PersistentContainer> m_container;
     std::unique_ptr<LinuxNotificationCenter> m_notificationCenter;
+    std::unique_ptr<NotificationService> m_notifications;
     std::unique_ptr<SubscriptionStore> m_store;
     std::unique_ptr<DayChangeTimer> m_dayChanges;
     std::unique_ptr<MenuBarLabel> m_label;

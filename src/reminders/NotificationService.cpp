@@ -17,8 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-NotificationService* g_shared = nullptr;
-
 const QString kSubscriptionIDKey = u"subscriptionID"_s;
 const QString kCancellationURLKey = u"cancellationURL"_s;
 
@@ -44,19 +42,6 @@ std::optional<QString> textValue(const QVariantMap& userInfo, const QString& key
 
 
 }  // namespace
-
-void NotificationService::initialize(NotificationCenter& center, AppSettings& settings)
-{
-    if (!g_shared)
-        g_shared = new NotificationService(center, settings);
-}
-
-NotificationService& NotificationService::shared()
-{
-    if (!g_shared)
-        qFatal("NotificationService::shared() was used before NotificationService::initialize().");
-    return *g_shared;
-}
 
 NotificationService::NotificationService(NotificationCenter& center, AppSettings& settings, QObject* parent)
     : QObject(parent),
@@ -140,11 +125,6 @@ void NotificationService::requestNotificationsIfFirst()
         return;
     m_settings.setNotificationsRequested(true);
     requestAuthorization();
-}
-
-void requestNotificationsIfFirst()
-{
-    NotificationService::shared().requestNotificationsIfFirst();
 }
 
 void NotificationService::reconcile(const QList<Subscription*>& subscriptions, const Calendar& calendar)

@@ -47,13 +47,6 @@ public:
     // Every request this service schedules begins with it.
     static QString identifierPrefix() { return QStringLiteral("renewal."); }
 
-    // Creates the process-wide instance over the app's centre and settings,
-    // both of which live as long as the process. Later calls change nothing.
-    static void initialize(NotificationCenter& center, AppSettings& settings);
-    // The instance made by initialize(); using it before then is a wiring
-    // error and aborts.
-    static NotificationService& shared();
-
     // Becomes `center`'s delegate and registers the two categories.
     NotificationService(NotificationCenter& center, AppSettings& settings, QObject* parent = nullptr);
     ~NotificationService() override;
@@ -118,9 +111,5 @@ private:
     std::optional<Plan> m_waitingPlan;
     bool m_running = false;
 };
-
-// Asks the shared service for permission after the first subscription the
-// user adds; does nothing on every later call.
-void requestNotificationsIfFirst();
 
 }  // namespace tabrino

@@ -1,6 +1,7 @@
 #include "app/TabrinoApp.h"
 #include "catalog/CatalogUpdater.h"
 #include "foundation/Clock.h"
+#include "reminders/LinuxNotificationCenter.h"
 #include "reminders/NotificationService.h"
 #include "settings/AppSettings.h"
 #include "shell/PanelScene.h"
@@ -58,7 +59,7 @@ TEST(Startup, maintainsTheStoreBeforeTheFirstDisplayAndDefersTheRest)
 
     TabrinoApp app(databasePath);
     ASSERT_TRUE(app.isRunning()) << app.fatalError().toStdString();
-    QSignalSpy reconciled(&NotificationService::shared(), &NotificationService::reconcileFinished);
+    QSignalSpy reconciled(&app.notifications(), &NotificationService::reconcileFinished);
 
     // Before the event loop turns: rolled to the first date on or after today,
     // this month's snapshot taken, the months in between left without one.
@@ -80,6 +81,21 @@ TEST(Startup, maintainsTheStoreBeforeTheFirstDisplayAndDefersTheRest)
 
     EXPECT_TRUE(QTest::qWaitFor([&] { return reconciled.count() >= 1 && app.catalogUpdater(); }, 5000));
     Clock::setSource({});
+}
+
+TEST(Startup, eachProgramPlansThroughItsOwnNotificationCentre)
+{
+    QTemporaryDir dir;
+    AppSettings::shared().setCatalogAutoUpdate(false);
+    {
+        TabrinoApp first(dir.path() + u"/first.sqlite"_qs);
+        ASSERT_TRUE(first.isRunning());
+    }
+    // The first program's centre is gone; the second must not reach it.
+    TabrinoApp second(dir.path() + u"/second.sqlite"_qs);
+    ASSERT_TRUE(second.isRunning());
+    EXPECT_EQ(&second.notifications().center(), &second.notificationCenter());
+    EXPECT_EQ(&second.store().notifications(), &second.notifications());
 }
 
 TEST(Startup, aFailedStartNeverChecksTheCatalog)

@@ -1,0 +1,104 @@
+// How the panel feels with 200 subscriptions billed for ten years, under the
+// platform it is run on (Xvfb and Mesa's software renderer for the figures
+// in the README): resident memory before the panel was ever opened, the
+// first and a later activation to the first frame, memory once it closed,
+// and the worst frame while the list scrolls to its end.
+// Run: dbus-run-session -- xvfb-run -a ./build/bench/bench_panel
+#include "TenYearStore.h"
+
+#include "shell/PanelScene.h"
+#include "shell/PanelWindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+
+using namespace tabrino;
+
+namespace {
+
+double residentMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+// Shows the panel and waits for its first frame; milliseconds.
+double showToFirstFrame(PanelScene& scene)
+{
+    QElapsedTimer timer;
+    timer.start();
+    PanelWindow* window = scene.window();
+    if (!window)
+        return -1;
+    QSignalSpy frames(window, &QQuickWindow::frameSwapped);
+    window->showAsWindow();
+    frames.wait(5000);
+    return timer.nsecsElapsed() / 1e6;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    bench::TenYearStore data;
+    std::printf("subscriptions: %lld active\n", static_cast<long long>(data.store->active().size()));
+
+    PanelScene scene(*data.store, data.settings);
+    QTest::qWait(500);
+    std::printf("resident before the panel was opened: %.1f MB\n", residentMegabytes());
+
+    const double first = showToFirstFrame(scene);
+    if (first < 0)
+        return 1;  // the panel's QML is broken; the reason is on standard error
+    std::printf("first activation to first frame: %.1f ms\n", first);
+    QTest::qWait(800);
+    std::printf("resident with the panel open: %.1f MB\n", residentMegabytes());
+
+    PanelWindow* window = scene.window();
+    window->hide();
+    QTest::qWait(3000);
+    std::printf("resident 3 s after the panel closed: %.1f MB\n", residentMegabytes());
+
+    double later = 0;
+    for (int run = 0; run < 5; ++run) {
+        window->hide();
+        QTest::qWait(300);
+        later = std::max(later, showToFirstFrame(scene));
+    }
+    std::printf("later activation to first frame (worst of 5): %.1f ms\n", later);
+    QTest::qWait(800);
+
+    auto* list = window->rootItem()->findChild<QQuickItem*>(QStringLiteral("subscriptionList"));
+    if (!list)
+        return 1;
+    const qreal end = list->property("contentHeight").toReal() - list->height();
+    QSignalSpy frames(window, &QQuickWindow::frameSwapped);
+    double worst = 0;
+    int count = 0;
+    // One 60 Hz frame's worth of a brisk scroll at a time, to the end.
+    for (qreal y = 0; y <= end; y += 24) {
+        QElapsedTimer timer;
+        timer.start();
+        frames.clear();
+        list->setProperty("contentY", y);
+        frames.wait(1000);
+        worst = std::max(worst, timer.nsecsElapsed() / 1e6);
+        ++count;
+    }
+    std::printf("scrolling %d frames to the end: worst frame %.1f ms (budget 16.7 ms)\n", count, worst);
+    return 0;
+}
