@@ -1,5 +1,7 @@
 #include "DemoData.h"
 
+#include "catalog/BundledServiceCatalog.h"
+#include "catalog/ServiceCatalog.h"
 #include "foundation/Clock.h"
 #include "model/MonthlySnapshot.h"
 #include "model/Subscription.h"
@@ -31,7 +33,8 @@ DemoData::DemoData(Set set)
     m_container = PersistentContainer::open(m_dir.filePath(QStringLiteral("Tabrino.sqlite")), &error);
     if (!m_container)
         qFatal("The demo store could not be opened: %s", qPrintable(error));
-    m_store = std::make_unique<SubscriptionStore>(m_container->mainContext(), m_settings, m_reminders, nullptr,
+    m_catalog = std::make_unique<ServiceCatalog>(std::make_shared<BundledServiceCatalog>(QStringLiteral("Services")));
+    m_store = std::make_unique<SubscriptionStore>(m_container->mainContext(), m_settings, m_reminders, m_catalog.get(),
                                                   [] { return Calendar(QStringLiteral("UTC")); });
     m_settings.setDefaultCurrencyCode(QStringLiteral("USD"));
     if (set == Set::six)

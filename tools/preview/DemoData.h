@@ -12,6 +12,7 @@
 namespace tabrino {
 
 class PersistentContainer;
+class ServiceCatalog;
 class SubscriptionStore;
 
 // A store filled with a demo data set, in a folder of its own that goes
@@ -40,6 +41,8 @@ private:
     QSettings m_defaults;
     AppSettings m_settings;
     NoReminders m_reminders;
+    // The shipped catalog, for the add screen.
+    std::unique_ptr<ServiceCatalog> m_catalog;
     std::unique_ptr<PersistentContainer> m_container;
     std::unique_ptr<SubscriptionStore> m_store;
 };

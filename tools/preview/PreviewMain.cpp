@@ -1,7 +1,8 @@
 // Renders one screen of the panel with a demo data set to a PNG, for the
 // README and for looking at a change. A tool for developers, run under Xvfb:
-//   tabrino_preview <empty|list|menu> <output.png>
+//   tabrino_preview <empty|list|menu|add-search|add-plan|add-form|edit-form> <output.png>
 #include "DemoData.h"
+#include "EditingPreview.h"
 
 #include "shell/PanelScene.h"
 #include "shell/PanelWindow.h"
@@ -40,7 +41,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3)
-        return fail("usage: tabrino_preview <empty|list|menu> <output.png>");
+        return fail("usage: tabrino_preview <empty|list|menu|add-search|add-plan|add-form|edit-form> <output.png>");
     const QString screen = args.at(1);
     const QString output = args.at(2);
 
@@ -53,6 +54,8 @@ int main(int argc, char** argv)
     if (!QTest::qWaitForWindowExposed(window))
         return fail("the panel was never shown");
     window->setPosition(40, 40);
+    if (EditingPreview::handles(screen) && !EditingPreview::open(window->rootItem(), screen))
+        return fail("the editing screen could not be opened");
     QTest::qWait(800);  // let every entrance animation finish
 
     QRect area = window->geometry();

@@ -11,8 +11,12 @@ T.Button {
 
     property string symbol: ""
 
-    implicitWidth: implicitContentWidth + 2 * 9 + 4
-    implicitHeight: implicitContentHeight + 2 * 7
+    leftPadding: 11
+    rightPadding: 11
+    topPadding: 7
+    bottomPadding: 7
+    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+    implicitHeight: implicitContentHeight + topPadding + bottomPadding
     focusPolicy: Qt.StrongFocus
     opacity: enabled ? (down ? 0.75 : 1) : 0.45
     scale: down ? 0.98 : 1
@@ -21,9 +25,10 @@ T.Button {
     Behavior on opacity { PressAnimation {} }
     Behavior on scale { PressAnimation {} }
 
+    // Laid out by the paddings: anchors on a control's content fight its
+    // own placement and pushed the label to the leading edge.
     contentItem: Row {
         spacing: 7
-        anchors.centerIn: parent
 
         SymbolGlyph {
             visible: button.symbol.length > 0

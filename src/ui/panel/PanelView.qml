@@ -1,5 +1,6 @@
 import QtQuick
 import Tabrino.Design
+import Tabrino.Editing
 import Tabrino.Panel
 
 // The panel: one main screen and the add, settings and edit overlays, one
@@ -116,11 +117,32 @@ FocusScope {
     // qmllint disable unqualified
     Component {
         id: addScreen
-        ScreenPlaceholder {
+        FocusScope {
             objectName: "addScreen"
             width: panel.width
-            title: qsTr("Add Subscription")
-            onDone: navigator.close()
+            implicitHeight: addColumn.implicitHeight
+            Column {
+                id: addColumn
+                width: parent.width
+                topPadding: 12
+                bottomPadding: 12
+                spacing: 10
+                OverlayHeader {
+                    x: 12
+                    width: parent.width - 24
+                    title: addView.title
+                    onBack: addView.back()
+                }
+                AddSubscriptionView {
+                    id: addView
+                    objectName: "addView"
+                    x: 12
+                    width: parent.width - 24
+                    focus: true
+                    store: panel.store
+                    onDone: navigator.close()
+                }
+            }
         }
     }
     Component {
@@ -134,11 +156,32 @@ FocusScope {
     }
     Component {
         id: editScreen
-        ScreenPlaceholder {
+        FocusScope {
             objectName: "editScreen"
             width: panel.width
-            title: navigator.editing ? navigator.editing.name : ""
-            onDone: navigator.close()
+            implicitHeight: editColumn.implicitHeight
+            Column {
+                id: editColumn
+                width: parent.width
+                topPadding: 12
+                bottomPadding: 12
+                spacing: 10
+                OverlayHeader {
+                    x: 12
+                    width: parent.width - 24
+                    title: navigator.editing ? navigator.editing.name : ""
+                    onBack: navigator.close()
+                }
+                SubscriptionFormView {
+                    objectName: "editForm"
+                    x: 12
+                    width: parent.width - 24
+                    focus: true
+                    store: panel.store
+                    subscription: navigator.editing
+                    onDone: navigator.close()
+                }
+            }
         }
     }
     // qmllint enable unqualified

@@ -25,7 +25,7 @@ QuickFixture::QuickFixture()
     m_container = PersistentContainer::open(m_dir.filePath(QStringLiteral("Tabrino.sqlite")), &error);
     if (!m_container)
         qFatal("The test store could not be opened: %s", qPrintable(error));
-    m_store = std::make_unique<SubscriptionStore>(m_container->mainContext(), m_settings, m_reminders, nullptr,
+    m_store = std::make_unique<SubscriptionStore>(m_container->mainContext(), m_settings, m_notifications, &m_catalog,
                                                   [] { return Calendar(QStringLiteral("UTC")); });
     m_store->refresh();
     m_settings.setDefaultCurrencyCode(QStringLiteral("USD"));
@@ -90,6 +90,13 @@ void QuickFixture::setReduceMotion(bool reduce)
     QFile file(qEnvironmentVariable("XDG_CONFIG_HOME") + u"/kdeglobals"_qs);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(reduce ? "[KDE]\nAnimationDurationFactor=0\n" : "[KDE]\nAnimationDurationFactor=1\n");
+}
+
+QString QuickFixture::trayAmountText()
+{
+    if (!m_trayLabel)
+        m_trayLabel = std::make_unique<MenuBarLabel>(*m_store, m_settings);
+    return m_trayLabel->amountText();
 }
 
 }  // namespace tabrino::test

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "catalog/BundledServiceCatalog.h"
+#include "catalog/ServiceCatalog.h"
+#include "reminders/FakeNotificationCenter.h"
+#include "reminders/NotificationService.h"
 #include "settings/AppSettings.h"
 #include "store/PersistentContainer.h"
-#include "store/ReminderService.h"
 #include "store/SubscriptionStore.h"
+#include "ui/panel/MenuBarLabel.h"
 
 #include <QObject>
 #include <QSettings>
@@ -41,19 +45,23 @@ public:
     Q_INVOKABLE void clear();
     Q_INVOKABLE void setReduceMotion(bool reduce);
 
-private:
-    class NoReminders : public ReminderService {
-    public:
-        void reconcile(const QList<Subscription*>&, const Calendar&) override {}
-        void setSnoozeHandler(SnoozeHandler) override {}
-    };
+    // Times the reminder service asked the desktop for permission to notify.
+    Q_INVOKABLE int permissionRequests() const { return m_center.authorizationRequests; }
+    // The tray item's amount ("$28/mo") over this store and these settings.
+    Q_INVOKABLE QString trayAmountText();
 
+private:
     QTemporaryDir m_dir;
     QSettings m_defaults;
     AppSettings m_settings;
-    NoReminders m_reminders;
+    // The shipped catalog, and the real reminder service over a centre that
+    // counts permission requests.
+    ServiceCatalog m_catalog{std::make_shared<BundledServiceCatalog>(QStringLiteral("Services"))};
+    FakeNotificationCenter m_center;
+    NotificationService m_notifications{m_center, m_settings};
     std::unique_ptr<PersistentContainer> m_container;
     std::unique_ptr<SubscriptionStore> m_store;
+    std::unique_ptr<MenuBarLabel> m_trayLabel;
 };
 
 }  // namespace tabrino::test

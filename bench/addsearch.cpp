@@ -1,0 +1,124 @@
+// Typing in the add screen's search field with the shipped catalog: the
+// time from each key event to the frame that shows the new results, over
+// 50 keystrokes (words typed and erased again). A screen program: run it
+// under Xvfb, e.g.
+//   dbus-run-session -- xvfb-run -a ./bench/bench_addsearch
+#include "catalog/BundledServiceCatalog.h"
+#include "catalog/ServiceCatalog.h"
+#include "foundation/Calendar.h"
+#include "settings/AppSettings.h"
+#include "shell/PanelScene.h"
+#include "shell/PanelWindow.h"
+#include "store/PersistentContainer.h"
+#include "store/ReminderService.h"
+#include "store/SubscriptionStore.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QQuickItem>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+using namespace tabrino;
+
+namespace {
+
+class NoReminders : public ReminderService {
+public:
+    void reconcile(const QList<Subscription*>&, const Calendar&) override {}
+    void setSnoozeHandler(SnoozeHandler) override {}
+};
+
+// Each word typed letter by letter, then erased letter by letter.
+QList<int> keystrokes()
+{
+    QList<int> keys;
+    for (const char* word : {"netflix", "spotify", "youtube", "chatgpt"}) {
+        for (const char* c = word; *c; ++c)
+            keys << *c;
+        for (const char* c = word; *c; ++c)
+            keys << Qt::Key_Backspace;
+    }
+    keys.resize(50, 'n');
+    return keys;
+}
+
+// Sends one key to the window and returns the seconds until the next frame
+// has been drawn.
+double press(PanelWindow& window, int key)
+{
+    QEventLoop loop;
+    QObject::connect(&window, &QQuickWindow::frameSwapped, &loop, &QEventLoop::quit);
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    QElapsedTimer timer;
+    timer.start();
+    if (key == Qt::Key_Backspace)
+        QTest::keyClick(&window, Qt::Key_Backspace);
+    else
+        QTest::keyClick(&window, char(key));
+    loop.exec();
+    return timer.nsecsElapsed() / 1e9;
+}
+
+void typeInSearch(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    QSettings defaults(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    AppSettings settings(defaults);
+    NoReminders reminders;
+    ServiceCatalog catalog(std::make_shared<BundledServiceCatalog>(QStringLiteral("Services")));
+    QString error;
+    const auto container = PersistentContainer::open(dir.filePath(QStringLiteral("Tabrino.sqlite")), &error);
+    if (!container) {
+        state.SkipWithError("no store");
+        return;
+    }
+    SubscriptionStore store(container->mainContext(), settings, reminders, &catalog,
+                            [] { return Calendar(QStringLiteral("UTC")); });
+    store.refresh();
+
+    PanelScene scene(store, settings);
+    PanelWindow* window = scene.window();
+    if (!window) {
+        state.SkipWithError("the panel could not be built");
+        return;
+    }
+    window->showAsWindow();
+    if (!QTest::qWaitForWindowExposed(window)) {
+        state.SkipWithError("no display");
+        return;
+    }
+    auto* navigator = window->rootItem()->property("navigator").value<QObject*>();
+    QMetaObject::invokeMethod(navigator, "openAdd");
+    QTest::qWait(500);  // the search stage is shown and its field has the keyboard
+
+    const QList<int> keys = keystrokes();
+    qsizetype next = 0;
+    double worst = 0;
+    for (auto _ : state) {
+        const double seconds = press(*window, keys.at(next++ % keys.size()));
+        worst = std::max(worst, seconds);
+        state.SetIterationTime(seconds);
+        QTest::qWait(30);
+    }
+    state.counters["worst_ms"] = worst * 1000;
+}
+
+}  // namespace
+
+BENCHMARK(typeInSearch)->UseManualTime()->Iterations(50)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

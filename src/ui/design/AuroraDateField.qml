@@ -1,0 +1,97 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Templates as T
+import Tabrino.Design
+
+// A compact date field: the date in the user's short format, which can be
+// typed over, and a calendar button that opens a month grid. In the grid the
+// arrows move the day, Page Up and Page Down the month, Return or Space
+// picks and Escape closes. Alt+Down opens the grid from the text.
+// `title` names the field for assistive technology; it is not drawn.
+FocusScope {
+    id: field
+
+    required property string title
+    property alias date: presenter.date
+    readonly property alias presenter: presenter
+    readonly property alias popup: popup
+
+    implicitWidth: input.implicitWidth + 4 + calendarButton.implicitWidth
+    implicitHeight: 26
+    activeFocusOnTab: false
+    Accessible.role: Accessible.Grouping
+    Accessible.name: title
+
+    DateFieldPresenter { id: presenter }
+
+    function openGrid() {
+        presenter.resetCursor()
+        popup.open()
+    }
+
+    // What the field shows follows the date again after an edit, kept or not.
+    function revertText() {
+        input.text = Qt.binding(() => presenter.text)
+    }
+
+    AuroraTextField {
+        id: input
+        objectName: "dateText"
+        width: 104
+        focus: true
+        text: presenter.text
+        horizontalAlignment: TextInput.AlignLeft
+        Accessible.name: field.title
+        Accessible.description: presenter.spokenText
+        onEditingFinished: {
+            presenter.parse(text)
+            field.revertText()
+        }
+        Keys.onPressed: event => {
+            if ((event.key === Qt.Key_Down && (event.modifiers & Qt.AltModifier)) || event.key === Qt.Key_F4) {
+                field.openGrid()
+                event.accepted = true
+            }
+        }
+    }
+    IconButton {
+        id: calendarButton
+        objectName: "calendarButton"
+        anchors.left: input.right
+        anchors.leftMargin: 4
+        anchors.verticalCenter: input.verticalCenter
+        size: 26
+        symbol: "calendar"
+        symbolSize: 13
+        text: qsTr("Choose %1").arg(field.title)
+        onClicked: field.openGrid()
+        Keys.onReturnPressed: field.openGrid()
+        Keys.onEnterPressed: field.openGrid()
+    }
+
+    T.Popup {
+        id: popup
+        objectName: "datePopup"
+        y: field.height + 4
+        // Kept inside the panel's window, which would clip it.
+        margins: 4
+        padding: 8
+        focus: true
+        modal: false
+        closePolicy: T.Popup.CloseOnEscape | T.Popup.CloseOnPressOutsideParent
+        onOpened: popup.contentItem.forceActiveFocus()
+        onClosed: calendarButton.forceActiveFocus()
+
+        background: Rectangle {
+            color: Theme.panelTop
+            radius: 10
+            border.color: Qt.rgba(1, 1, 1, 0.12)
+        }
+
+        contentItem: MonthGridPanel {
+            objectName: "monthGrid"
+            presenter: presenter
+            onPicked: popup.close()
+        }
+    }
+}

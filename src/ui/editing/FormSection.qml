@@ -1,0 +1,24 @@
+import QtQuick
+import Tabrino.Design
+
+// One titled card of the subscription form; its rows stack under the title.
+AuroraCard {
+    id: section
+
+    required property string title
+    default property alias content: body.data
+
+    implicitHeight: body.implicitHeight + 2 * 12
+    Accessible.role: Accessible.Grouping
+    Accessible.name: title
+
+    Column {
+        id: body
+        x: 12
+        y: 12
+        width: section.width - 24
+        spacing: 9
+
+        AuroraSectionLabel { text: section.title }
+    }
+}

@@ -1,0 +1,26 @@
+import QtQuick
+import Tabrino.Design
+
+// A field row: a fixed-width caption on the leading side, the controls
+// declared inside it beside the caption.
+Row {
+    id: row
+
+    required property string caption
+    readonly property real controlWidth: width - label.width - spacing
+
+    spacing: 8
+
+    Text {
+        id: label
+        width: 76
+        height: Math.max(implicitHeight, 26)
+        verticalAlignment: Text.AlignVCenter
+        text: row.caption
+        elide: Text.ElideRight
+        font.family: Theme.fontFamily
+        font.pixelSize: 12
+        color: Qt.rgba(1, 1, 1, 0.62)
+        Accessible.ignored: true
+    }
+}

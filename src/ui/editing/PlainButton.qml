@@ -1,0 +1,51 @@
+import QtQuick
+import QtQuick.Templates as T
+import Tabrino.Design
+
+// A borderless button: a label, with an optional leading symbol, that
+// brightens under the pointer. Return and Enter press it, as Space does.
+T.Button {
+    id: button
+
+    property string symbol: ""
+    property int pixelSize: 13
+    property int weight: Font.Medium
+    property real textOpacity: 0.75
+    readonly property color labelColor: Qt.rgba(1, 1, 1, down ? textOpacity * 0.6
+                                                        : (hovered ? Math.min(1, textOpacity + 0.2) : textOpacity))
+
+    implicitWidth: implicitContentWidth + 2 * 8
+    implicitHeight: implicitContentHeight + 2 * 5
+    focusPolicy: Qt.StrongFocus
+    hoverEnabled: true
+    opacity: enabled ? 1 : 0.45
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+    Keys.onReturnPressed: button.clicked()
+    Keys.onEnterPressed: button.clicked()
+
+    contentItem: Row {
+        anchors.centerIn: parent
+        spacing: 6
+        SymbolGlyph {
+            visible: button.symbol.length > 0
+            anchors.verticalCenter: parent.verticalCenter
+            symbol: button.symbol
+            size: button.pixelSize + 1
+            color: button.labelColor
+        }
+        Text {
+            anchors.verticalCenter: parent.verticalCenter
+            text: button.text
+            font.family: Theme.fontFamily
+            font.pixelSize: button.pixelSize
+            font.weight: button.weight
+            color: button.labelColor
+        }
+    }
+    background: Rectangle {
+        radius: 7
+        color: button.hovered ? Qt.rgba(1, 1, 1, 0.07) : "transparent"
+        FocusRing { target: button; radius: 9 }
+    }
+}

@@ -1,0 +1,130 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import Tabrino.Design
+import Tabrino.Editing
+
+// The plans of one catalog service as pills. With a plan selected, the
+// first charge date and the add button slide in; "Customize details…"
+// continues in the form instead. Return adds the selected plan.
+FocusScope {
+    id: picker
+
+    required property SubscriptionStore store
+    // A catalog service, as the add flow holds it.
+    required property var service
+    property var initialPlan: null
+    readonly property alias planModel: planModel
+
+    signal customize(var prefill)
+    signal confirmed()
+
+    function confirm() {
+        if (planModel.confirm())
+            picker.confirmed()
+    }
+
+    implicitHeight: column.implicitHeight
+    Keys.onReturnPressed: picker.confirm()
+    Keys.onEnterPressed: picker.confirm()
+
+    PlanPickerModel {
+        id: planModel
+        store: picker.store
+        service: picker.service
+        initialPlan: picker.initialPlan
+    }
+
+    Column {
+        id: column
+        width: parent.width
+        spacing: 10
+
+        ServiceIconView {
+            anchors.horizontalCenter: parent.horizontalCenter
+            size: 44
+            name: planModel.serviceName
+            colorHex: planModel.colorHex
+            symbolName: planModel.symbol
+        }
+
+        Column {
+            objectName: "plans"
+            width: parent.width
+            spacing: 6
+            Accessible.role: Accessible.List
+            Accessible.name: qsTr("Plans")
+
+            Repeater {
+                id: pills
+                objectName: "planPills"
+                model: planModel.plans
+                delegate: PlanPill {
+                    id: pill
+                    required property var modelData
+                    required property int index
+                    width: column.width
+                    focus: pill.index === Math.max(0, planModel.selectedIndex)
+                    name: pill.modelData.name
+                    priceText: pill.modelData.priceText
+                    accessibilityText: pill.modelData.accessibilityText
+                    selected: pill.index === planModel.selectedIndex
+                    onClicked: planModel.select(pill.index)
+                    Keys.onUpPressed: picker.step(pill.index - 1)
+                    Keys.onDownPressed: picker.step(pill.index + 1)
+                    // With nothing selected yet, Return picks this plan
+                    // rather than doing nothing.
+                    Keys.onReturnPressed: event => {
+                        if (planModel.hasSelection) {
+                            event.accepted = false
+                            return
+                        }
+                        planModel.select(pill.index)
+                    }
+                }
+            }
+        }
+
+        Reveal {
+            objectName: "selectionArea"
+            width: parent.width
+            shown: planModel.hasSelection
+
+            Item { width: 1; height: 2 }
+            LabeledField {
+                width: parent.width
+                caption: qsTr("First charge")
+                AuroraDateField {
+                    objectName: "firstChargeField"
+                    title: qsTr("First charge")
+                    date: planModel.nextBillingDate
+                    onDateChanged: planModel.nextBillingDate = date
+                }
+            }
+            Item { width: 1; height: 10 }
+            ProminentButton {
+                objectName: "addPlanButton"
+                anchors.horizontalCenter: parent.horizontalCenter
+                text: planModel.addButtonText
+                onClicked: picker.confirm()
+            }
+        }
+
+        PlainButton {
+            objectName: "customizeButton"
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("Customize details…")
+            pixelSize: 11
+            weight: Font.Medium
+            textOpacity: 0.5
+            onClicked: picker.customize(planModel.customizedPrefill())
+        }
+    }
+
+    // Arrow keys move the selection, and the focus with it, as in a radio group.
+    function step(index) {
+        if (index < 0 || index >= pills.count)
+            return
+        planModel.select(index)
+        pills.itemAt(index).forceActiveFocus(Qt.TabFocusReason)
+    }
+}

@@ -1,0 +1,76 @@
+import QtQuick
+import QtQuick.Templates as T
+import Tabrino.Design
+
+// One plan of a service: its name, and its price per cycle in US dollars;
+// the selected pill carries a check mark and a violet edge. The pills work
+// as a radio group: Up and Down select the neighbouring plan.
+T.AbstractButton {
+    id: pill
+
+    required property string name
+    required property string priceText
+    required property string accessibilityText
+    property bool selected: false
+    property real priceWidth: 0
+    // The price, and room for the check mark whether it shows or not, so
+    // the name does not move when the pill is selected.
+    readonly property real trailingWidth: priceWidth + 8 + 16
+
+    implicitHeight: 36
+    hoverEnabled: true
+    focusPolicy: Qt.StrongFocus
+    Accessible.role: Accessible.RadioButton
+    Accessible.name: accessibilityText
+    Accessible.checkable: true
+    Accessible.checked: selected
+    Accessible.selectable: true
+    Accessible.selected: selected
+
+    background: Rectangle {
+        radius: 10
+        color: pill.selected ? Qt.rgba(Theme.violetDeep.r, Theme.violetDeep.g, Theme.violetDeep.b, 0.22)
+                             : Qt.rgba(1, 1, 1, pill.hovered ? 0.09 : 0.05)
+        border.width: 1
+        border.color: pill.selected ? Qt.rgba(Theme.violet.r, Theme.violet.g, Theme.violet.b, 0.7)
+                                    : Qt.rgba(1, 1, 1, 0.08)
+        Behavior on color { ColorAnimation { duration: Theme.reduceMotion ? 0 : Theme.panelSwapMs; easing: Theme.panelSwap } }
+        FocusRing { target: pill; radius: 12 }
+    }
+
+    contentItem: Row {
+        leftPadding: 12
+        rightPadding: 12
+        spacing: 8
+        Text {
+            anchors.verticalCenter: parent.verticalCenter
+            // What the price and the check mark leave.
+            width: pill.availableWidth - 24 - 8 - pill.trailingWidth
+            text: pill.name
+            elide: Text.ElideRight
+            maximumLineCount: 1
+            font.family: Theme.fontFamily
+            font.pixelSize: 13
+            font.weight: Font.Medium
+            color: Theme.textPrimary
+        }
+        TabularText {
+            anchors.verticalCenter: parent.verticalCenter
+            text: pill.priceText
+            pixelSize: 12
+            weight: Font.DemiBold
+            color: Qt.rgba(1, 1, 1, 0.8)
+            Accessible.ignored: true
+            onImplicitWidthChanged: pill.priceWidth = implicitWidth
+            Component.onCompleted: pill.priceWidth = implicitWidth
+        }
+        SymbolGlyph {
+            objectName: "checkmark"
+            anchors.verticalCenter: parent.verticalCenter
+            visible: pill.selected
+            symbol: "checkmark.circle.fill"
+            size: 16
+            color: Theme.violet
+        }
+    }
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "catalog/CatalogPlan.h"
+#include "catalog/CatalogService.h"
+#include "foundation/Decimal.h"
+#include "model/BillingCycle.h"
+#include "model/SubscriptionCategory.h"
+
+#include <QMetaType>
+#include <QString>
+
+#include <optional>
+
+namespace tabrino {
+
+// The seed of a new record in the subscription form: a typed name, or a
+// catalog service with one of its plans.
+struct Prefill {
+    QString name;
+    std::optional<QString> serviceID;
+    Decimal price;  // 0: no price proposed
+    BillingCycle cycle = BillingCycle::monthly();
+    SubscriptionCategory category = SubscriptionCategory::Other;
+    std::optional<QString> brandColorHex;
+    std::optional<QString> symbolName;
+    std::optional<QString> cancellationURL;
+
+    // From the search text of the custom row: the name without surrounding
+    // spaces and tabs, nothing else proposed.
+    static Prefill fromQuery(const QString& query);
+    // From a service and one of its plans; price 0 and monthly without a plan.
+    static Prefill fromService(const CatalogService& service, const std::optional<CatalogPlan>& plan);
+
+    friend bool operator==(const Prefill&, const Prefill&) = default;
+};
+
+}  // namespace tabrino
+
+Q_DECLARE_METATYPE(tabrino::Prefill)

@@ -1,0 +1,77 @@
+import QtQuick
+import QtQuick.Templates as T
+import Tabrino.Design
+
+// One catalog service in the search results: its icon, name and "from"
+// price, and a chevron; a full-width button that lights up under the
+// pointer. Return, Enter and Space choose it; Up and Down move between rows.
+T.AbstractButton {
+    id: row
+
+    required property string name
+    required property string colorHex
+    required property string symbol
+    required property string subtitle
+    required property string accessibilityText
+
+    implicitHeight: 28 + 2 * 4
+    hoverEnabled: true
+    focusPolicy: Qt.StrongFocus
+    Accessible.role: Accessible.Button
+    Accessible.name: accessibilityText
+    Accessible.description: subtitle
+    Keys.onReturnPressed: row.clicked()
+    Keys.onEnterPressed: row.clicked()
+    Keys.onDownPressed: row.nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
+    Keys.onUpPressed: row.nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
+
+    background: Rectangle {
+        radius: 10
+        color: row.hovered || row.down ? Qt.rgba(1, 1, 1, 0.07) : "transparent"
+        FocusRing { target: row; radius: 12 }
+    }
+
+    contentItem: Row {
+        leftPadding: 8
+        rightPadding: 8
+        spacing: 10
+        ServiceIconView {
+            anchors.verticalCenter: parent.verticalCenter
+            size: 28
+            name: row.name
+            colorHex: row.colorHex
+            symbolName: row.symbol
+        }
+        Column {
+            // What the icon, the chevron and the spacing leave.
+            width: row.availableWidth - 16 - 28 - 14 - 2 * 10
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 1
+            Text {
+                width: parent.width
+                text: row.name
+                elide: Text.ElideRight
+                maximumLineCount: 1
+                font.family: Theme.fontFamily
+                font.pixelSize: 13
+                font.weight: Font.DemiBold
+                color: Theme.textPrimary
+            }
+            Text {
+                width: parent.width
+                visible: row.subtitle.length > 0
+                text: row.subtitle
+                elide: Text.ElideRight
+                font.family: Theme.fontFamily
+                font.pixelSize: 11
+                color: Theme.textTertiary
+            }
+        }
+        SymbolGlyph {
+            anchors.verticalCenter: parent.verticalCenter
+            symbol: "chevron.right"
+            size: 14
+            color: Theme.textTertiary
+        }
+    }
+}

@@ -1,0 +1,384 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Templates as T
+import Tabrino.Design
+import Tabrino.Editing
+
+// The one form for a subscription's details, new or edited, in titled
+// cards that scroll up to 420 high, over a fixed footer with Cancel
+// (Escape) and Add or Save (Return, while the entries are valid).
+FocusScope {
+    id: form
+
+    required property SubscriptionStore store
+    // The seed of a new record (from the add flow); ignored when editing.
+    property var prefill: null
+    // The record edited; none for a new one.
+    property Subscription subscription: null
+    readonly property alias formModel: formModel
+
+    signal done()
+
+    function save() {
+        if (formModel.save())
+            form.done()
+    }
+    function cancel() {
+        form.done()
+    }
+    function archive() {
+        formModel.archive()
+        form.done()
+    }
+
+    implicitHeight: scroller.implicitHeight + footer.implicitHeight
+    Keys.onReturnPressed: form.save()
+    Keys.onEnterPressed: form.save()
+    Keys.onEscapePressed: form.cancel()
+
+    SubscriptionFormModel {
+        id: formModel
+        store: form.store
+        prefill: form.prefill
+        subscription: form.subscription
+    }
+
+    MakeKeyWindow {}
+    FocusFollower { view: scroller }
+
+    HuggingScrollView {
+        id: scroller
+        objectName: "formScroll"
+        width: parent.width
+        maxHeight: 420
+
+        Column {
+            id: sections
+            width: scroller.width
+            spacing: 10
+
+            FormSection {
+                width: sections.width
+                title: qsTr("Service")
+
+                LabeledField {
+                    id: nameRow
+                    width: parent.width
+                    caption: qsTr("Name")
+                    AuroraTextField {
+                        objectName: "nameField"
+                        width: nameRow.controlWidth
+                        focus: true
+                        placeholderText: qsTr("Subscription name")
+                        text: formModel.name
+                        Accessible.name: qsTr("Name")
+                        onTextEdited: formModel.name = text
+                    }
+                }
+                LabeledField {
+                    id: priceRow
+                    width: parent.width
+                    caption: qsTr("Price")
+                    Text {
+                        id: symbol
+                        height: 26
+                        verticalAlignment: Text.AlignVCenter
+                        text: formModel.currencySymbol
+                        font.family: Theme.fontFamily
+                        font.pixelSize: 12
+                        color: Qt.rgba(1, 1, 1, 0.55)
+                        Accessible.ignored: true
+                    }
+                    AuroraTextField {
+                        objectName: "priceField"
+                        width: priceRow.controlWidth - symbol.width - currency.width - 2 * priceRow.spacing
+                        placeholderText: qsTr("0.00")
+                        inputMethodHints: Qt.ImhFormattedNumbersOnly
+                        text: formModel.priceText
+                        Accessible.name: qsTr("Price")
+                        onTextEdited: formModel.priceText = text
+                    }
+                    AuroraPickerShell {
+                        id: currency
+                        objectName: "currencyPicker"
+                        width: 74
+                        model: formModel.currencyChoices
+                        currentIndex: formModel.currencyIndex
+                        Accessible.name: qsTr("Currency")
+                        Accessible.description: displayText
+                        onActivated: index => {
+                            formModel.currencyCode = formModel.currencyChoices[index].value
+                            currency.currentIndex = Qt.binding(() => formModel.currencyIndex)
+                        }
+                    }
+                }
+                LabeledField {
+                    id: categoryRow
+                    width: parent.width
+                    caption: qsTr("Category")
+                    AuroraPickerShell {
+                        id: category
+                        objectName: "categoryPicker"
+                        width: categoryRow.controlWidth
+                        model: formModel.categoryChoices
+                        currentIndex: formModel.categoryIndex
+                        Accessible.name: qsTr("Category")
+                        Accessible.description: displayText
+                        onActivated: index => {
+                            formModel.categoryValue = formModel.categoryChoices[index].value
+                            category.currentIndex = Qt.binding(() => formModel.categoryIndex)
+                        }
+                        contentItem: Row {
+                            leftPadding: 8
+                            spacing: 6
+                            SymbolGlyph {
+                                anchors.verticalCenter: parent.verticalCenter
+                                visible: category.currentIndex >= 0
+                                symbol: category.currentIndex >= 0 ? formModel.categoryChoices[category.currentIndex].symbol : ""
+                                size: 13
+                                color: Theme.violet
+                            }
+                            Text {
+                                anchors.verticalCenter: parent.verticalCenter
+                                text: category.displayText
+                                font.family: Theme.fontFamily
+                                font.pixelSize: 12
+                                color: Theme.textPrimary
+                            }
+                        }
+                        delegate: T.ItemDelegate {
+                            id: option
+                            required property var modelData
+                            required property int index
+                            width: category.width
+                            implicitHeight: 24
+                            text: option.modelData.label
+                            highlighted: category.highlightedIndex === option.index
+                            Accessible.name: text
+                            contentItem: Row {
+                                leftPadding: 8
+                                spacing: 6
+                                SymbolGlyph {
+                                    anchors.verticalCenter: parent.verticalCenter
+                                    symbol: option.modelData.symbol
+                                    size: 13
+                                }
+                                Text {
+                                    anchors.verticalCenter: parent.verticalCenter
+                                    text: option.text
+                                    font.family: Theme.fontFamily
+                                    font.pixelSize: 12
+                                    color: "white"
+                                }
+                            }
+                            background: Rectangle {
+                                color: option.highlighted ? Theme.violetDeep : "transparent"
+                                radius: 5
+                            }
+                        }
+                    }
+                }
+            }
+
+            FormSection {
+                width: sections.width
+                title: qsTr("Billing")
+
+                AuroraSegmentedControl {
+                    objectName: "cycleControl"
+                    width: parent.width
+                    segments: [{ value: "weekly", label: qsTr("Week") },
+                               { value: "monthly", label: qsTr("Month") },
+                               { value: "quarterly", label: qsTr("Quarter") },
+                               { value: "yearly", label: qsTr("Year") },
+                               { value: "custom", label: qsTr("Custom") }]
+                    selection: formModel.cycleValue
+                    onActivated: value => formModel.cycleValue = value
+                }
+                LabeledField {
+                    width: parent.width
+                    visible: formModel.showsCustomDays
+                    caption: qsTr("Every")
+                    AuroraTextField {
+                        objectName: "customDaysField"
+                        width: 50
+                        placeholderText: qsTr("30")
+                        text: formModel.customDaysText
+                        Accessible.name: qsTr("Every")
+                        Accessible.description: qsTr("days")
+                        onTextEdited: formModel.customDaysText = text
+                    }
+                    Text {
+                        height: 26
+                        verticalAlignment: Text.AlignVCenter
+                        text: qsTr("days")
+                        font.family: Theme.fontFamily
+                        font.pixelSize: 12
+                        color: Qt.rgba(1, 1, 1, 0.55)
+                        Accessible.ignored: true
+                    }
+                }
+                LabeledField {
+                    width: parent.width
+                    caption: qsTr("Next charge")
+                    AuroraDateField {
+                        objectName: "nextChargeField"
+                        title: qsTr("Next charge")
+                        date: formModel.nextBillingDate
+                        onDateChanged: formModel.nextBillingDate = date
+                    }
+                }
+                LabeledField {
+                    id: remindRow
+                    width: parent.width
+                    caption: qsTr("Remind me")
+                    AuroraPickerShell {
+                        id: lead
+                        objectName: "leadPicker"
+                        width: remindRow.controlWidth
+                        model: formModel.leadChoices
+                        currentIndex: formModel.leadIndex
+                        Accessible.name: qsTr("Remind me")
+                        Accessible.description: displayText
+                        onActivated: index => {
+                            formModel.leadDaysChoice = formModel.leadChoices[index].value
+                            lead.currentIndex = Qt.binding(() => formModel.leadIndex)
+                        }
+                    }
+                }
+            }
+
+            FormSection {
+                width: sections.width
+                title: qsTr("Details")
+
+                AuroraToggle {
+                    objectName: "trialToggle"
+                    width: parent.width
+                    text: qsTr("Free trial")
+                    checked: formModel.isTrial
+                    onToggled: formModel.isTrial = checked
+                }
+                Reveal {
+                    width: parent.width
+                    shown: formModel.isTrial
+                    LabeledField {
+                        width: parent.width
+                        caption: qsTr("Trial ends")
+                        AuroraDateField {
+                            objectName: "trialEndField"
+                            title: qsTr("Trial ends")
+                            date: formModel.trialEndDate
+                            onDateChanged: formModel.trialEndDate = date
+                        }
+                    }
+                }
+                AuroraToggle {
+                    objectName: "shareToggle"
+                    width: parent.width
+                    text: qsTr("Split with others")
+                    checked: formModel.isShared
+                    onToggled: formModel.isShared = checked
+                }
+                Reveal {
+                    width: parent.width
+                    shown: formModel.isShared
+                    LabeledField {
+                        id: shareRow
+                        width: parent.width
+                        caption: qsTr("My share")
+                        AuroraSlider {
+                            objectName: "shareSlider"
+                            width: shareRow.controlWidth - shareValue.width - shareRow.spacing
+                            height: 26
+                            from: 5
+                            to: 95
+                            stepSize: 5
+                            value: formModel.sharePercent
+                            Accessible.name: qsTr("My share")
+                            onMoved: formModel.sharePercent = value
+                        }
+                        Text {
+                            id: shareValue
+                            width: 36
+                            height: 26
+                            verticalAlignment: Text.AlignVCenter
+                            horizontalAlignment: Text.AlignRight
+                            text: formModel.shareText
+                            font.family: Theme.fontFamily
+                            font.pixelSize: 12
+                            font.weight: Font.DemiBold
+                            color: Theme.textPrimary
+                            Accessible.ignored: true
+                        }
+                    }
+                }
+                LabeledField {
+                    id: paymentRow
+                    width: parent.width
+                    caption: qsTr("Payment")
+                    AuroraTextField {
+                        objectName: "paymentField"
+                        width: paymentRow.controlWidth
+                        placeholderText: qsTr("e.g. Amex •••• 1005")
+                        text: formModel.paymentMethod
+                        Accessible.name: qsTr("Payment")
+                        onTextEdited: formModel.paymentMethod = text
+                    }
+                }
+                LabeledField {
+                    id: notesRow
+                    width: parent.width
+                    caption: qsTr("Notes")
+                    AuroraTextField {
+                        objectName: "notesField"
+                        width: notesRow.controlWidth
+                        placeholderText: qsTr("Optional")
+                        text: formModel.notes
+                        Accessible.name: qsTr("Notes")
+                        onTextEdited: formModel.notes = text
+                    }
+                }
+            }
+
+            FormSection {
+                width: sections.width
+                visible: formModel.isEditMode
+                title: qsTr("Archive")
+
+                PlainButton {
+                    objectName: "archiveButton"
+                    symbol: "archivebox"
+                    text: qsTr("Archive Subscription")
+                    onClicked: form.archive()
+                }
+            }
+        }
+    }
+
+    Item {
+        id: footer
+        anchors.top: scroller.bottom
+        width: parent.width
+        implicitHeight: buttons.implicitHeight + 2 * 8
+
+        Row {
+            id: buttons
+            anchors.right: parent.right
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 8
+            PlainButton {
+                objectName: "cancelButton"
+                anchors.verticalCenter: parent.verticalCenter
+                text: qsTr("Cancel")
+                onClicked: form.cancel()
+            }
+            ProminentButton {
+                objectName: "saveButton"
+                text: formModel.saveButtonText
+                enabled: formModel.isValid
+                onClicked: form.save()
+            }
+        }
+    }
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+class QQuickItem;
+
+// The add flow's stages and the edit form, brought up in a shown panel for
+// the preview tool: add-search, add-plan, add-form and edit-form.
+class EditingPreview {
+public:
+    static bool handles(const QString& screen);
+    // False when the screen could not be reached.
+    static bool open(QQuickItem* panel, const QString& screen);
+};
