@@ -92,29 +92,25 @@ void DateFieldPresenter::pickCell(int index)
 
 void DateFieldPresenter::resetCursor()
 {
-    const QDate day = localDate();
-    if (day == m_cursor)
-        return;
-    m_cursor = day;
-    Q_EMIT cursorChanged();
+    moveCursorTo(localDate());
 }
 
 void DateFieldPresenter::moveCursorDays(int days)
 {
-    const QDate moved = m_cursor.addDays(days);
-    if (!moved.isValid())
-        return;
-    m_cursor = moved;
-    Q_EMIT cursorChanged();
+    moveCursorTo(m_cursor.addDays(days));
 }
 
 void DateFieldPresenter::moveCursorMonths(int months)
 {
     // QDate::addMonths keeps the day inside the shorter month (31 Jan → 28 Feb).
-    const QDate moved = m_cursor.addMonths(months);
-    if (!moved.isValid())
+    moveCursorTo(m_cursor.addMonths(months));
+}
+
+void DateFieldPresenter::moveCursorTo(const QDate& day)
+{
+    if (!day.isValid() || day == m_cursor)
         return;
-    m_cursor = moved;
+    m_cursor = day;
     Q_EMIT cursorChanged();
 }
 

@@ -83,6 +83,7 @@ private:
     void setDay(const QDate& day);
     std::optional<QDate> readDate(const QString& text) const;
     QDate firstCell() const;
+    void moveCursorTo(const QDate& day);
 
     Calendar m_calendar;
     QLocale m_locale;

@@ -4,6 +4,8 @@
 #include "format/MoneyFormatter.h"
 #include "model/SubscriptionCategory.h"
 
+#include <algorithm>
+
 namespace tabrino {
 
 namespace {
@@ -11,14 +13,6 @@ namespace {
 SubscriptionCategory categoryOf(const CatalogService& service)
 {
     return SubscriptionCategory::fromRawValue(service.category).value_or(SubscriptionCategory::Other);
-}
-
-qsizetype indexOfID(const QList<CatalogService>& services, const QString& id, qsizetype from)
-{
-    for (qsizetype i = from; i < services.size(); ++i)
-        if (services[i].id == id)
-            return i;
-    return -1;
 }
 
 }  // namespace
@@ -53,38 +47,21 @@ void CatalogResultsModel::update()
 void CatalogResultsModel::apply(const QList<CatalogService>& target)
 {
     const qsizetype before = m_services.size();
-    // Rows that leave go first, from the bottom up.
-    for (qsizetype row = m_services.size() - 1; row >= 0; --row) {
-        if (indexOfID(target, m_services[row].id, 0) >= 0)
-            continue;
-        beginRemoveRows({}, int(row), int(row));
-        m_services.removeAt(row);
+    const qsizetype common = std::min(before, target.size());
+    if (target.size() < before) {
+        beginRemoveRows({}, int(target.size()), int(before - 1));
+        m_services.resize(target.size());
         endRemoveRows();
     }
-    // Then each place is filled in order, by a move of a row that stays or
-    // by an insert.
-    for (qsizetype row = 0; row < target.size(); ++row) {
-        const qsizetype at = indexOfID(m_services, target[row].id, row);
-        if (at == row) {
-            if (!(m_services[row] == target[row])) {
-                // The catalog was reloaded with new data for this service.
-                m_services[row] = target[row];
-                Q_EMIT dataChanged(index(int(row)), index(int(row)));
-            }
+    for (qsizetype row = 0; row < common; ++row) {
+        if (m_services[row] == target[row])
             continue;
-        }
-        if (at > row) {
-            beginMoveRows({}, int(at), int(at), {}, int(row));
-            m_services.move(at, row);
-            endMoveRows();
-            if (!(m_services[row] == target[row])) {
-                m_services[row] = target[row];
-                Q_EMIT dataChanged(index(int(row)), index(int(row)));
-            }
-            continue;
-        }
-        beginInsertRows({}, int(row), int(row));
-        m_services.insert(row, target[row]);
+        m_services[row] = target[row];
+        Q_EMIT dataChanged(index(int(row)), index(int(row)));
+    }
+    if (target.size() > before) {
+        beginInsertRows({}, int(before), int(target.size() - 1));
+        m_services.append(target.mid(before));
         endInsertRows();
     }
     if (m_services.size() != before)

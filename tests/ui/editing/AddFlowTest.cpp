@@ -81,7 +81,7 @@ TEST_F(AddFlowTest, CustomRowSeedsOnlyTheTrimmedName)
     EXPECT_FALSE(expected.serviceID || expected.brandColorHex || expected.symbolName || expected.cancellationURL);
 }
 
-TEST_F(AddFlowTest, ResultsChangeByInsertsRemovesAndMovesNeverAReset)
+TEST_F(AddFlowTest, ResultsFollowTheSearchRowByRowNeverByAReset)
 {
     QAbstractItemModelTester tester(flow.results(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     QSignalSpy resets(flow.results(), &QAbstractItemModel::modelReset);
