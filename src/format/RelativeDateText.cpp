@@ -73,4 +73,10 @@ QString RelativeDateText::weekdayOrDate(const QDateTime& date, const Calendar& c
     return formatSkeleton(date, u"EEEE", localeId, calendar.timeZoneId());
 }
 
+QString RelativeDateText::withSkeleton(const QDateTime& date, const char16_t* skeleton, const Calendar& calendar,
+                                       const QString& localeId)
+{
+    return formatSkeleton(date, skeleton, localeId, calendar.timeZoneId());
+}
+
 }  // namespace tabrino

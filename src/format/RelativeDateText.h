@@ -22,6 +22,11 @@ public:
     // is read in `calendar`'s time zone.
     static QString weekdayOrDate(const QDateTime& date, const Calendar& calendar);
     static QString weekdayOrDate(const QDateTime& date, const Calendar& calendar, const QString& localeId);
+
+    // `date` written with an ICU date skeleton ("MMMy" gives "Mar 2026") in
+    // `calendar`'s time zone, with names from `localeId`.
+    static QString withSkeleton(const QDateTime& date, const char16_t* skeleton, const Calendar& calendar,
+                                const QString& localeId);
 };
 
 }  // namespace tabrino

@@ -73,11 +73,13 @@ Column {
             Item { id: listGap; width: 1; height: 6 }
         }
 
-        ScreenPlaceholder {
+        InsightsView {
             objectName: "insightsTab"
             visible: main.navigator.tab === PanelNavigator.Insights
             width: main.width
-            title: qsTr("Insights")
+            store: main.store
+            now: main.now
+            maxHeight: Math.min(520, main.availableHeight - main.topPadding - tabs.height - tabGap.height)
         }
     }
 }

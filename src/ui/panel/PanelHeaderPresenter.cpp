@@ -9,17 +9,8 @@ namespace tabrino {
 
 void PanelHeaderPresenter::setStore(SubscriptionStore* store)
 {
-    if (m_store == store)
+    if (!m_watch.setStore(store))
         return;
-    if (m_store) {
-        disconnect(m_store, nullptr, this, nullptr);
-        disconnect(&m_store->settings(), nullptr, this, nullptr);
-    }
-    m_store = store;
-    if (store) {
-        connect(store, &SubscriptionStore::figuresChanged, this, &PanelHeaderPresenter::update);
-        connect(&store->settings(), &AppSettings::defaultCurrencyCodeChanged, this, &PanelHeaderPresenter::update);
-    }
     update();
     Q_EMIT storeChanged();
 }
@@ -31,12 +22,12 @@ void PanelHeaderPresenter::update()
     m_delta.reset();
     m_deltaText.clear();
     m_deltaAccessibilityText.clear();
-    if (m_store) {
-        const QString code = m_store->settings().defaultCurrencyCode();
-        const Decimal monthly = m_store->monthlyTotal();
+    if (const SubscriptionStore* store = m_watch.store()) {
+        const QString code = store->settings().defaultCurrencyCode();
+        const Decimal monthly = store->monthlyTotal();
         m_monthlyText = MoneyFormatter::plain(monthly, code);
         m_yearlyText = tr("%1 per year").arg(MoneyFormatter::compact(monthly * Decimal(12), code));
-        const std::optional<Decimal> delta = m_store->monthOverMonthDelta();
+        const std::optional<Decimal> delta = store->monthOverMonthDelta();
         if (delta && !delta->isZero()) {
             m_delta = delta;
             m_deltaText = tr("%1 vs last month").arg(MoneyFormatter::signedAmount(*delta, code));

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "store/SubscriptionStore.h"
+#include "ui/panel/FigureWatch.h"
 
 #include "foundation/Decimal.h"
 
 #include <QColor>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
@@ -33,7 +33,7 @@ class PanelHeaderPresenter : public QObject {
 public:
     using QObject::QObject;
 
-    SubscriptionStore* store() const { return m_store; }
+    SubscriptionStore* store() const { return m_watch.store(); }
     void setStore(SubscriptionStore* store);
 
     QString monthlyText() const { return m_monthlyText; }
@@ -54,7 +54,7 @@ Q_SIGNALS:
 private:
     void update();
 
-    QPointer<SubscriptionStore> m_store;
+    FigureWatch m_watch{this, [this] { update(); }};
     QString m_monthlyText;
     QString m_yearlyText;
     std::optional<Decimal> m_delta;

@@ -3,8 +3,6 @@
 #include "model/Subscription.h"
 #include "store/SubscriptionStore.h"
 
-#include <QSet>
-
 namespace tabrino {
 
 void UpcomingListModel::setStore(SubscriptionStore* store)
@@ -55,31 +53,7 @@ void UpcomingListModel::sync()
     const int before = count();
     // The context keeps one object per id for its whole life, so a record's
     // address stands for its id.
-    const QSet<Subscription*> wanted(target.begin(), target.end());
-    for (qsizetype row = m_rows.size() - 1; row >= 0; --row) {
-        if (!wanted.contains(m_rows.at(row))) {
-            beginRemoveRows({}, int(row), int(row));
-            m_rows.removeAt(row);
-            endRemoveRows();
-        }
-    }
-    // Now every row is wanted; walk the target, moving or inserting each
-    // record into place.
-    for (qsizetype position = 0; position < target.size(); ++position) {
-        Subscription* record = target.at(position);
-        if (position < m_rows.size() && m_rows.at(position) == record)
-            continue;
-        const qsizetype from = m_rows.indexOf(record, position);
-        if (from >= 0) {
-            beginMoveRows({}, int(from), int(from), {}, int(position));
-            m_rows.move(from, position);
-            endMoveRows();
-        } else {
-            beginInsertRows({}, int(position), int(position));
-            m_rows.insert(position, record);
-            endInsertRows();
-        }
-    }
+    placeRows(m_rows, target, [](Subscription* record) { return record; });
     if (count() != before)
         Q_EMIT countChanged();
 }

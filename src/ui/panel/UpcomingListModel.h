@@ -2,8 +2,8 @@
 
 #include "model/Subscription.h"
 #include "store/SubscriptionStore.h"
+#include "ui/panel/KeyedListModel.h"
 
-#include <QAbstractListModel>
 #include <QList>
 #include <QPointer>
 #include <QtQml/qqmlregistration.h>
@@ -11,10 +11,8 @@
 namespace tabrino {
 
 // The subscription list: the store's `upcoming` order (earliest effective
-// date first, ties in the store's order). A change is applied as removes,
-// inserts and moves of the rows whose ids moved, never as a reset, so rows
-// keep their delegates and the list's transitions play.
-class UpcomingListModel : public QAbstractListModel {
+// date first, ties in the store's order), keyed by record.
+class UpcomingListModel : public tabrino::KeyedListModel {
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(tabrino::SubscriptionStore* store READ store WRITE setStore NOTIFY storeChanged)
@@ -23,7 +21,7 @@ class UpcomingListModel : public QAbstractListModel {
 public:
     enum Role { SubscriptionRole = Qt::UserRole + 1, IdRole };
 
-    using QAbstractListModel::QAbstractListModel;
+    using KeyedListModel::KeyedListModel;
 
     SubscriptionStore* store() const { return m_store; }
     void setStore(SubscriptionStore* store);

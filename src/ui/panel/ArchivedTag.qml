@@ -1,0 +1,26 @@
+import QtQuick
+import Tabrino.Design
+
+// "ARCHIVED", beside the name of a subscription that has ended.
+Rectangle {
+    implicitWidth: label.implicitWidth + 2 * 5
+    implicitHeight: label.implicitHeight + 2 * 1
+    radius: 4
+    color: Qt.rgba(1, 1, 1, 0.09)
+    border.width: 1
+    border.color: Qt.rgba(1, 1, 1, 0.12)
+    Accessible.role: Accessible.StaticText
+    Accessible.name: qsTr("Archived")
+
+    Text {
+        id: label
+        anchors.centerIn: parent
+        text: qsTr("ARCHIVED")
+        font.family: Theme.fontFamily
+        font.pixelSize: 9
+        font.weight: Font.Bold
+        font.letterSpacing: 0.5
+        color: Qt.rgba(1, 1, 1, 0.55)
+        Accessible.ignored: true
+    }
+}

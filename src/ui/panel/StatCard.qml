@@ -1,0 +1,105 @@
+import QtQuick
+import Tabrino.Design
+
+// One figure of the insights: a small label, the amount per month and a
+// line of detail. Label and amount shrink (to 60 % and 70 %) rather than
+// being cut when the card is narrow. Read as one element.
+AuroraCard {
+    id: card
+
+    required property string label
+    required property string value
+    required property string detail
+    required property string accessibilityText
+
+    readonly property int valueSize: 15
+    // The amount's size: as large as fits beside "/mo", down to 70 %.
+    readonly property int fittedValueSize: {
+        const room = content.width - perMonth.implicitWidth - 2
+        const natural = naturalValue.implicitWidth
+        const fitting = natural > room ? Math.floor(card.valueSize * room / natural) : card.valueSize
+        return Math.max(Math.ceil(card.valueSize * 0.7), fitting)
+    }
+
+    radius: 13
+    implicitHeight: content.implicitHeight + 2 * 10
+    Accessible.role: Accessible.StaticText
+    Accessible.name: card.accessibilityText
+
+    // The amount at its full size, measured and never shown.
+    TabularText {
+        id: naturalValue
+        visible: false
+        Accessible.ignored: true
+        text: card.value
+        pixelSize: card.valueSize
+        weight: Font.Bold
+        letterSpacing: -0.3
+    }
+    FontMetrics {
+        id: valueMetrics
+        font.family: Theme.fontFamily
+        font.pixelSize: card.fittedValueSize
+        font.weight: Font.Bold
+    }
+
+    Column {
+        id: content
+        x: 10
+        y: 10
+        width: card.width - 2 * 10
+        spacing: 3
+
+        Text {
+            width: parent.width
+            text: card.label
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 6
+            maximumLineCount: 1
+            elide: Text.ElideRight
+            font.family: Theme.fontFamily
+            font.pixelSize: 10
+            font.weight: Font.Bold
+            font.letterSpacing: 0.5
+            font.capitalization: Font.AllUppercase
+            color: Theme.textTertiary
+            Accessible.ignored: true
+        }
+        Item {
+            width: parent.width
+            height: value.height
+            clip: true
+
+            TabularText {
+                id: value
+                objectName: "statValue"
+                baselineOffset: valueMetrics.ascent
+                text: card.value
+                pixelSize: card.fittedValueSize
+                weight: Font.Bold
+                letterSpacing: -0.3
+                Accessible.ignored: true
+            }
+            Text {
+                id: perMonth
+                x: value.width + 2
+                anchors.baseline: value.baseline
+                text: qsTr("/mo")
+                font.family: Theme.fontFamily
+                font.pixelSize: 10
+                color: Theme.textTertiary
+                Accessible.ignored: true
+            }
+        }
+        Text {
+            width: parent.width
+            text: card.detail
+            elide: Text.ElideRight
+            maximumLineCount: 1
+            font.family: Theme.fontFamily
+            font.pixelSize: 11
+            color: Qt.rgba(1, 1, 1, 0.48)
+            Accessible.ignored: true
+        }
+    }
+}
