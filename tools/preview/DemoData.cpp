@@ -47,6 +47,31 @@ DemoData::~DemoData()
     Clock::setSource({});
 }
 
+void DemoData::addInsightsHistory()
+{
+    ModelContext& context = m_container->mainContext();
+    const QDateTime today = now();
+    auto* games = new Subscription(QStringLiteral("Game Pass"), money("16.99"), QStringLiteral("USD"),
+                                   BillingCycle::monthly(), today.addDays(18), SubscriptionCategory::Gaming);
+    games->setBrandColorHex(QStringLiteral("#107C10"));
+    games->setDateAdded(today.addMonths(-7));
+    games->setStartDate(today.addMonths(-7));
+    context.insert(games);
+    auto* ended = new Subscription(QStringLiteral("Audible"), money("14.95"), QStringLiteral("USD"),
+                                   BillingCycle::monthly(), today.addMonths(-2), SubscriptionCategory::Other);
+    ended->setBrandColorHex(QStringLiteral("#F29A1F"));
+    ended->setStartDate(today.addYears(-2));
+    ended->setIsActive(false);
+    ended->setArchivedDate(today.addMonths(-2));
+    context.insert(ended);
+    // Recorded months; the others are estimated from today's total.
+    const Calendar utc(QStringLiteral("UTC"));
+    for (const auto& [monthsAgo, total] : {std::pair{2, "88.4"}, {3, "88.4"}, {4, "72.9"}, {6, "64"}, {7, "64"}})
+        context.insert(new MonthlySnapshot(MonthlySnapshot::startOfMonth(today.addMonths(-monthsAgo), utc), money(total), 5));
+    context.save();
+    m_store->refresh();
+}
+
 void DemoData::addSix()
 {
     ModelContext& context = m_container->mainContext();

@@ -25,6 +25,9 @@ public:
     ~DemoData();
 
     SubscriptionStore& store() const { return *m_store; }
+    // A seventh category, an ended subscription and months on record, for
+    // the insights tab.
+    void addInsightsHistory();
     AppSettings& settings() { return m_settings; }
     static QDateTime now();
 

@@ -1,11 +1,12 @@
 // Renders one screen of the panel with a demo data set to a PNG, for the
 // README and for looking at a change. A tool for developers, run under Xvfb:
-//   tabrino_preview <empty|list|menu|add-search|add-plan|add-form|edit-form> <output.png>
+//   tabrino_preview <empty|list|menu|insights|insights-lifetime|add-search|add-plan|add-form|edit-form> <output.png>
 #include "DemoData.h"
 #include "EditingPreview.h"
 
 #include "shell/PanelScene.h"
 #include "shell/PanelWindow.h"
+#include "ui/panel/PanelNavigator.h"
 
 #include <QApplication>
 #include <QQuickItem>
@@ -34,6 +35,19 @@ QQuickItem* firstRow(QQuickItem* root)
     return row;
 }
 
+// The Insights tab; with `lifetime`, scrolled down to the lifetime list.
+bool openInsights(QQuickItem* root, bool lifetime)
+{
+    auto* navigator = root->property("navigator").value<QObject*>();
+    if (!navigator || !navigator->setProperty("tab", QVariant::fromValue(PanelNavigator::Tab::Insights)))
+        return false;
+    QTest::qWait(400);
+    auto* scroll = root->findChild<QQuickItem*>(QStringLiteral("insightsScroll"));
+    if (lifetime && scroll)
+        scroll->setProperty("contentY", scroll->property("contentHeight").toReal() - scroll->height());
+    return scroll != nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -41,11 +55,14 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3)
-        return fail("usage: tabrino_preview <empty|list|menu|add-search|add-plan|add-form|edit-form> <output.png>");
+        return fail("usage: tabrino_preview <empty|list|menu|insights|insights-lifetime|add-search|add-plan|add-form|edit-form> <output.png>");
     const QString screen = args.at(1);
     const QString output = args.at(2);
 
     DemoData demo(screen == u"empty" ? DemoData::Set::empty : DemoData::Set::six);
+    const bool insights = screen == u"insights" || screen == u"insights-lifetime";
+    if (insights)
+        demo.addInsightsHistory();
     PanelScene scene(demo.store(), demo.settings());
     PanelWindow* window = scene.window();
     if (!window)
@@ -56,6 +73,8 @@ int main(int argc, char** argv)
     window->setPosition(40, 40);
     if (EditingPreview::handles(screen) && !EditingPreview::open(window->rootItem(), screen))
         return fail("the editing screen could not be opened");
+    if (insights && !openInsights(window->rootItem(), screen == u"insights-lifetime"))
+        return fail("the insights tab could not be opened");
     QTest::qWait(800);  // let every entrance animation finish
 
     QRect area = window->geometry();
