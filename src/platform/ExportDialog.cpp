@@ -1,36 +1,80 @@
 #include "platform/ExportDialog.h"
 
 #include <QDir>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QWindow>
 
 namespace tabrino {
+
+namespace {
+
+// The panel window's switch for closing on focus loss, by name: this layer
+// sits below the shell that defines the window.
+constexpr char kHidesOnDeactivate[] = "hidesOnDeactivate";
+
+}  // namespace
 
 QString ExportDialog::nameFilter(Format format)
 {
     return format == Format::Csv ? QStringLiteral("CSV files (*.csv)") : QStringLiteral("JSON files (*.json)");
 }
 
-QFileDialog* ExportDialog::open(Format format, std::function<void(const QString& path)> chosen, QWidget* parent)
+QString ExportDialog::suffix(Format format)
 {
-    auto* dialog = new QFileDialog(parent);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(QStringLiteral("Export"));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilter(nameFilter(format));
-    dialog->setDefaultSuffix(format == Format::Csv ? QStringLiteral("csv") : QStringLiteral("json"));
+    return format == Format::Csv ? QStringLiteral("csv") : QStringLiteral("json");
+}
+
+QUrl ExportDialog::startFolder()
+{
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
-    dialog->setDirectory(folder);
-    dialog->selectFile(ExportService::suggestedFileName(format));
-    QObject::connect(dialog, &QFileDialog::fileSelected, dialog, [chosen = std::move(chosen)](const QString& path) {
-        if (!path.isEmpty() && chosen)
-            chosen(path);
-    });
-    dialog->open();
-    return dialog;
+    return QUrl::fromLocalFile(folder);
+}
+
+QUrl ExportDialog::suggestedFile(Format format)
+{
+    return QUrl::fromLocalFile(QDir(startFolder().toLocalFile()).filePath(ExportService::suggestedFileName(format)));
+}
+
+QString ExportDialog::chosenPath(const QUrl& chosen, Format format)
+{
+    // Qt Quick's own dialog answers a typed name with a bare absolute path
+    // rather than a file: address.
+    const bool barePath = chosen.scheme().isEmpty() && QDir::isAbsolutePath(chosen.path());
+    if (!chosen.isLocalFile() && !barePath)
+        return QString();
+    const QString path = barePath ? QDir::cleanPath(chosen.path()) : chosen.toLocalFile();
+    const QFileInfo file(path);
+    if (file.fileName().isEmpty())
+        return QString();
+    // "spending" becomes "spending.csv"; "spending.txt" stays as the user typed it.
+    return file.suffix().isEmpty() ? path + u'.' + suffix(format) : path;
+}
+
+void ExportDialog::WindowHold::hold(QWindow* window)
+{
+    release();
+    if (!window)
+        return;
+    const QVariant hides = window->property(kHidesOnDeactivate);
+    if (!hides.isValid())
+        return;
+    m_window = window;
+    m_hidesOnDeactivate = hides.toBool();
+    window->setProperty(kHidesOnDeactivate, false);
+}
+
+void ExportDialog::WindowHold::release()
+{
+    if (!m_window)
+        return;
+    QWindow* window = m_window;
+    m_window.clear();
+    window->setProperty(kHidesOnDeactivate, m_hidesOnDeactivate);
+    if (window->isVisible())
+        window->requestActivate();
 }
 
 }  // namespace tabrino

@@ -2,32 +2,55 @@
 
 #include "export/ExportService.h"
 
+#include <QPointer>
 #include <QString>
+#include <QUrl>
 
-#include <functional>
-
-class QFileDialog;
-class QWidget;
+class QWindow;
 
 namespace tabrino {
 
-// The save dialog of the exports: suggests "Tabrino Export.csv" or
-// "Tabrino Export.json", filters by that type, adds the extension to a bare
-// name, allows new folders, and returns at once; `chosen` runs later with
-// the confirmed path, and not at all on cancel. The desktop's own dialog
-// (portal, GTK or KDE) is used where the platform theme offers one.
+// The exports' save dialog belongs to the window that asked for it (the
+// panel), so the window manager keeps it above that window and gives the
+// focus back to it. This is what the dialog proposes and what its answer
+// means; the dialog itself is the toolkit's (the desktop's own through the
+// portal or the platform theme, else Qt Quick's, drawn inside the window).
 class ExportDialog {
 public:
     using Format = ExportService::Format;
 
     ExportDialog() = delete;
 
-    // The dialog deletes itself when closed; the pointer lets a caller
-    // follow or steer it.
-    static QFileDialog* open(Format format, std::function<void(const QString& path)> chosen,
-                             QWidget* parent = nullptr);
-
+    // "CSV files (*.csv)" or "JSON files (*.json)".
     static QString nameFilter(Format format);
+    // "csv" or "json".
+    static QString suffix(Format format);
+    // The user's documents folder, or home where there is none.
+    static QUrl startFolder();
+    // "Tabrino Export.csv" or "Tabrino Export.json" in the start folder.
+    static QUrl suggestedFile(Format format);
+    // The local file the user confirmed, with the format's extension added
+    // to a bare name; empty when the answer names no local file.
+    static QString chosenPath(const QUrl& chosen, Format format);
+
+    // Keeps a panel open while its dialog is up: the panel closes when it
+    // loses the focus, and the dialog takes it. Releasing gives the window
+    // back the keyboard. Windows other than the panel are left as they are.
+    class WindowHold {
+    public:
+        WindowHold() = default;
+        WindowHold(const WindowHold&) = delete;
+        WindowHold& operator=(const WindowHold&) = delete;
+        ~WindowHold() { release(); }
+
+        void hold(QWindow* window);
+        void release();
+        bool isHolding() const { return !m_window.isNull(); }
+
+    private:
+        QPointer<QWindow> m_window;
+        bool m_hidesOnDeactivate = true;
+    };
 };
 
 }  // namespace tabrino

@@ -22,6 +22,9 @@ namespace tabrino {
 // implicit one) decides the window's height, up to 640.
 class PanelWindow : public QQuickWindow {
     Q_OBJECT
+    // Read and set by name from the layers below the shell (a save dialog
+    // keeps the panel open while it is up).
+    Q_PROPERTY(bool hidesOnDeactivate READ hidesOnDeactivate WRITE setHidesOnDeactivate)
 
 public:
     static constexpr int kWidth = 360;

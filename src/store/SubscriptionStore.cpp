@@ -122,6 +122,14 @@ void SubscriptionStore::unarchive(Subscription* subscription)
     save();
 }
 
+void SubscriptionStore::deletePermanently(Subscription* subscription)
+{
+    if (!subscription)
+        return;
+    m_context.remove(subscription);
+    save();
+}
+
 void SubscriptionStore::performLaunchMaintenance()
 {
     const Calendar calendar = currentCalendar();

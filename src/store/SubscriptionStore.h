@@ -72,6 +72,9 @@ public:
     Q_INVOKABLE void save();
     Q_INVOKABLE void archive(tabrino::Subscription* subscription);
     Q_INVOKABLE void unarchive(tabrino::Subscription* subscription);
+    // Removes the record for good (no way back, and it leaves the lifetime
+    // figures), then saves.
+    Q_INVOKABLE void deletePermanently(tabrino::Subscription* subscription);
     // Ends passed trials and rolls passed billing dates forward, records the
     // month's snapshot and schedules re-planning. Run at start and whenever
     // the day changes while the program runs.

@@ -1,48 +1,85 @@
 #include "platform/ExportDialog.h"
 
-#include <QFileDialog>
-#include <QPointer>
+#include <QDir>
 #include <QTemporaryDir>
-#include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
 using namespace tabrino;
 
-TEST(ExportDialogTest, asksWithoutBlockingAndHandsBackTheChosenPath)
+namespace {
+
+// A window with the panel's switch for closing on focus loss.
+class ClosingWindow : public QWindow {
+    Q_OBJECT
+    Q_PROPERTY(bool hidesOnDeactivate MEMBER hides)
+
+public:
+    bool hides = true;
+};
+
+}  // namespace
+
+TEST(ExportDialogTest, proposesTheFormatsNameFilterAndFolder)
 {
-    QTemporaryDir dir;
-    std::optional<QString> chosen;
-    QPointer<QFileDialog> dialog =
-        ExportDialog::open(ExportDialog::Format::Csv, [&](const QString& path) { chosen = path; });
-
-    // open() returned with the dialog still up.
-    ASSERT_TRUE(dialog);
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_FALSE(chosen);
-    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_EQ(dialog->nameFilters(), QStringList{u"CSV files (*.csv)"_qs});
-    ASSERT_FALSE(dialog->selectedFiles().isEmpty());
-    EXPECT_TRUE(dialog->selectedFiles().first().endsWith(u"/Tabrino Export.csv")) << dialog->selectedFiles().first().toStdString();
-
-    // A bare name gets the format's extension.
-    dialog->setDirectory(dir.path());
-    dialog->selectFile(QStringLiteral("spending"));
-    static_cast<QDialog*>(dialog.data())->accept();  // as the Save button does
-    EXPECT_EQ(chosen, dir.filePath(QStringLiteral("spending.csv")));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 2000));
+    EXPECT_EQ(ExportDialog::nameFilter(ExportDialog::Format::Csv), u"CSV files (*.csv)");
+    EXPECT_EQ(ExportDialog::nameFilter(ExportDialog::Format::Json), u"JSON files (*.json)");
+    const QUrl csv = ExportDialog::suggestedFile(ExportDialog::Format::Csv);
+    ASSERT_TRUE(csv.isLocalFile());
+    EXPECT_EQ(QFileInfo(csv.toLocalFile()).fileName(), u"Tabrino Export.csv");
+    EXPECT_EQ(QFileInfo(csv.toLocalFile()).absolutePath(), ExportDialog::startFolder().toLocalFile());
+    EXPECT_TRUE(QDir(ExportDialog::startFolder().toLocalFile()).exists());
+    EXPECT_TRUE(ExportDialog::suggestedFile(ExportDialog::Format::Json).toLocalFile().endsWith(u"/Tabrino Export.json"));
 }
 
-TEST(ExportDialogTest, cancellingChoosesNothing)
+TEST(ExportDialogTest, aBareNameGetsTheExtensionAndOnlyLocalFilesCount)
 {
-    bool called = false;
-    QPointer<QFileDialog> dialog = ExportDialog::open(ExportDialog::Format::Json, [&](const QString&) { called = true; });
-    ASSERT_TRUE(dialog);
-    EXPECT_EQ(dialog->nameFilters(), QStringList{u"JSON files (*.json)"_qs});
-    EXPECT_TRUE(dialog->selectedFiles().first().endsWith(u"/Tabrino Export.json"));
-    static_cast<QDialog*>(dialog.data())->reject();
-    EXPECT_FALSE(called);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 2000));
+    const auto path = [](const char* url, ExportDialog::Format format) {
+        return ExportDialog::chosenPath(QUrl(QString::fromUtf8(url)), format);
+    };
+    EXPECT_EQ(path("file:///tmp/spending", ExportDialog::Format::Csv), u"/tmp/spending.csv");
+    EXPECT_EQ(path("file:///tmp/spending", ExportDialog::Format::Json), u"/tmp/spending.json");
+    // A name the user gave an extension keeps it, whichever it is.
+    EXPECT_EQ(path("file:///tmp/spending.txt", ExportDialog::Format::Csv), u"/tmp/spending.txt");
+    EXPECT_EQ(path("file:///tmp/My%20Export.json", ExportDialog::Format::Json), u"/tmp/My Export.json");
+    // Qt Quick's own dialog gives a typed name as a bare path.
+    EXPECT_EQ(path("/tmp//spending", ExportDialog::Format::Csv), u"/tmp/spending.csv");
+    EXPECT_EQ(path("spending.csv", ExportDialog::Format::Csv), QString()) << "relative to nothing";
+    // A folder, a remote place or nothing at all names no file to write.
+    EXPECT_EQ(path("file:///tmp/", ExportDialog::Format::Csv), QString());
+    EXPECT_EQ(path("https://example.com/x.csv", ExportDialog::Format::Csv), QString());
+    EXPECT_EQ(path("", ExportDialog::Format::Csv), QString());
 }
+
+TEST(ExportDialogTest, theHeldPanelStaysOpenUntilReleased)
+{
+    ClosingWindow panel;
+    ExportDialog::WindowHold hold;
+    hold.hold(&panel);
+    EXPECT_TRUE(hold.isHolding());
+    EXPECT_FALSE(panel.hides);
+    hold.release();
+    EXPECT_TRUE(panel.hides);
+    EXPECT_FALSE(hold.isHolding());
+
+    // A hold also ends with its owner, giving back what the window had.
+    {
+        ExportDialog::WindowHold scoped;
+        scoped.hold(&panel);
+        EXPECT_FALSE(panel.hides);
+    }
+    EXPECT_TRUE(panel.hides);
+
+    // A window without the switch is left alone; a window that goes away is no harm.
+    QWindow plain;
+    hold.hold(&plain);
+    EXPECT_FALSE(hold.isHolding());
+    EXPECT_FALSE(plain.property("hidesOnDeactivate").isValid());
+    auto* gone = new ClosingWindow;
+    hold.hold(gone);
+    delete gone;
+    hold.release();
+}
+
+#include "ExportDialogTest.moc"

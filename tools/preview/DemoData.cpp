@@ -72,6 +72,30 @@ void DemoData::addInsightsHistory()
     m_store->refresh();
 }
 
+void DemoData::addArchived()
+{
+    ModelContext& context = m_container->mainContext();
+    const QDateTime today = now();
+    const auto archive = [&](const char* name, const char* price, SubscriptionCategory category, const char* colour,
+                             const char* symbol, int monthsAgo) {
+        auto* s = new Subscription(QString::fromUtf8(name), money(price), QStringLiteral("USD"),
+                                   BillingCycle::monthly(), today.addMonths(-monthsAgo), category);
+        s->setBrandColorHex(QString::fromLatin1(colour));
+        if (symbol)
+            s->setSymbolName(QString::fromLatin1(symbol));
+        s->setDateAdded(today.addYears(-1));
+        s->setStartDate(today.addYears(-1));
+        s->setIsActive(false);
+        s->setArchivedDate(today.addMonths(-monthsAgo));
+        context.insert(s);
+    };
+    archive("Disney+", "13.99", SubscriptionCategory::Streaming, "#113CCF", "play.tv", 1);
+    archive("Duolingo Max", "29.99", SubscriptionCategory::Other, "#58CC02", nullptr, 3);
+    archive("Peloton App", "12.99", SubscriptionCategory::Fitness, "#DF1C2F", "figure.run", 5);
+    context.save();
+    m_store->refresh();
+}
+
 void DemoData::addSix()
 {
     ModelContext& context = m_container->mainContext();

@@ -28,6 +28,8 @@ public:
     // A seventh category, an ended subscription and months on record, for
     // the insights tab.
     void addInsightsHistory();
+    // Three archived subscriptions beside the set, for the settings screen.
+    void addArchived();
     AppSettings& settings() { return m_settings; }
     static QDateTime now();
 

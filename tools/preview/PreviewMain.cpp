@@ -1,6 +1,6 @@
 // Renders one screen of the panel with a demo data set to a PNG, for the
 // README and for looking at a change. A tool for developers, run under Xvfb:
-//   tabrino_preview <empty|list|menu|insights|insights-lifetime|add-search|add-plan|add-form|edit-form> <output.png>
+//   tabrino_preview <empty|list|menu|insights|insights-lifetime|settings|settings-archived|add-search|add-plan|add-form|edit-form> <output.png>
 #include "DemoData.h"
 #include "EditingPreview.h"
 
@@ -48,6 +48,25 @@ bool openInsights(QQuickItem* root, bool lifetime)
     return scroll != nullptr;
 }
 
+// The settings screen; with `archived`, its archived list expanded and
+// scrolled into view.
+bool openSettings(QQuickItem* root, bool archived)
+{
+    auto* navigator = root->property("navigator").value<QObject*>();
+    if (!navigator || !QMetaObject::invokeMethod(navigator, "openSettings"))
+        return false;
+    QTest::qWait(400);
+    if (!archived)
+        return true;
+    auto* disclosure = root->findChild<QQuickItem*>(QStringLiteral("archivedDisclosure"));
+    auto* scroll = root->findChild<QQuickItem*>(QStringLiteral("settingsScroll"));
+    if (!disclosure || !scroll || !QMetaObject::invokeMethod(disclosure, "clicked"))
+        return false;
+    QTest::qWait(400);
+    scroll->setProperty("contentY", scroll->property("contentHeight").toReal() - scroll->height());
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -55,7 +74,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3)
-        return fail("usage: tabrino_preview <empty|list|menu|insights|insights-lifetime|add-search|add-plan|add-form|edit-form> <output.png>");
+        return fail("usage: tabrino_preview <empty|list|menu|insights|insights-lifetime|settings|settings-archived|add-search|add-plan|add-form|edit-form> <output.png>");
     const QString screen = args.at(1);
     const QString output = args.at(2);
 
@@ -63,6 +82,9 @@ int main(int argc, char** argv)
     const bool insights = screen == u"insights" || screen == u"insights-lifetime";
     if (insights)
         demo.addInsightsHistory();
+    const bool settings = screen == u"settings" || screen == u"settings-archived";
+    if (settings)
+        demo.addArchived();
     PanelScene scene(demo.store(), demo.settings());
     PanelWindow* window = scene.window();
     if (!window)
@@ -75,6 +97,8 @@ int main(int argc, char** argv)
         return fail("the editing screen could not be opened");
     if (insights && !openInsights(window->rootItem(), screen == u"insights-lifetime"))
         return fail("the insights tab could not be opened");
+    if (settings && !openSettings(window->rootItem(), screen == u"settings-archived"))
+        return fail("the settings screen could not be opened");
     QTest::qWait(800);  // let every entrance animation finish
 
     QRect area = window->geometry();

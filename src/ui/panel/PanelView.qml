@@ -147,11 +147,29 @@ FocusScope {
     }
     Component {
         id: settingsScreen
-        ScreenPlaceholder {
+        FocusScope {
             objectName: "settingsScreen"
             width: panel.width
-            title: qsTr("Settings")
-            onDone: navigator.close()
+            implicitHeight: settingsColumn.implicitHeight
+            Column {
+                id: settingsColumn
+                width: parent.width
+                topPadding: 12
+                spacing: 10
+                OverlayHeader {
+                    x: 12
+                    width: parent.width - 24
+                    title: qsTr("Settings")
+                    onBack: navigator.close()
+                }
+                SettingsView {
+                    width: parent.width
+                    focus: true
+                    store: panel.store
+                    settings: panel.settings
+                    onDone: navigator.close()
+                }
+            }
         }
     }
     Component {

@@ -1,0 +1,65 @@
+import QtQuick
+import QtQuick.Controls.Basic as Controls
+import Tabrino.Design
+
+// One archived subscription: icon, name, Restore, and the trash button that
+// deletes it for good.
+Item {
+    id: row
+
+    required property Subscription subscription
+    signal restore()
+    signal remove()
+
+    implicitHeight: 30
+    Accessible.role: Accessible.ListItem
+    Accessible.name: subscription.name
+
+    ServiceIconView {
+        id: icon
+        anchors.left: parent.left
+        anchors.verticalCenter: parent.verticalCenter
+        subscription: row.subscription
+        size: 24
+    }
+    Text {
+        anchors.left: icon.right
+        anchors.leftMargin: 8
+        anchors.right: restoreButton.left
+        anchors.rightMargin: 8
+        anchors.verticalCenter: parent.verticalCenter
+        text: row.subscription.name
+        elide: Text.ElideRight
+        maximumLineCount: 1
+        font.family: Theme.fontFamily
+        font.pixelSize: 13
+        color: Theme.textPrimary
+        Accessible.ignored: true
+    }
+    SettingsButton {
+        id: restoreButton
+        objectName: "restoreButton"
+        anchors.right: deleteButton.left
+        anchors.rightMargin: 6
+        anchors.verticalCenter: parent.verticalCenter
+        text: qsTr("Restore")
+        Accessible.description: row.subscription.name
+        onClicked: row.restore()
+    }
+    IconButton {
+        id: deleteButton
+        objectName: "deleteButton"
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
+        size: 24
+        symbol: "trash"
+        symbolSize: 13
+        hoverEnabled: true
+        text: qsTr("Delete permanently — removes it from lifetime stats")
+        Accessible.description: row.subscription.name
+        onClicked: row.remove()
+        Controls.ToolTip.visible: hovered
+        Controls.ToolTip.delay: 500
+        Controls.ToolTip.text: text
+    }
+}

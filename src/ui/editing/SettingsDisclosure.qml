@@ -1,0 +1,41 @@
+import QtQuick
+import QtQuick.Templates as T
+import Tabrino.Design
+
+// Shows or hides what follows it: a chevron that turns, and its label.
+T.AbstractButton {
+    id: disclosure
+
+    property bool expanded: false
+
+    implicitHeight: 22
+    focusPolicy: Qt.StrongFocus
+    hoverEnabled: true
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+    Accessible.checkable: true
+    Accessible.checked: expanded
+
+    contentItem: Row {
+        spacing: 4
+        SymbolGlyph {
+            anchors.verticalCenter: parent.verticalCenter
+            symbol: "chevron.right"
+            size: 14
+            color: Theme.textTertiary
+            rotation: disclosure.expanded ? 90 : 0
+            Behavior on rotation { PanelSwapAnimation {} }
+        }
+        Text {
+            anchors.verticalCenter: parent.verticalCenter
+            text: disclosure.text
+            font.family: Theme.fontFamily
+            font.pixelSize: 12
+            font.weight: Font.Medium
+            color: disclosure.hovered ? Theme.textPrimary : Qt.rgba(1, 1, 1, 0.7)
+        }
+    }
+    background: Item {
+        FocusRing { target: disclosure; radius: 6 }
+    }
+}

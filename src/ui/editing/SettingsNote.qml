@@ -1,0 +1,17 @@
+import QtQuick
+import Tabrino.Design
+
+// A small explanatory line; `tone` picks tertiary (default), secondary or
+// the warning colour.
+Text {
+    enum Tone { Tertiary, Secondary, Warning }
+    property int tone: SettingsNote.Tone.Tertiary
+
+    wrapMode: Text.Wrap
+    font.family: Theme.fontFamily
+    font.pixelSize: 11
+    color: tone === SettingsNote.Tone.Warning ? Theme.amber
+         : tone === SettingsNote.Tone.Secondary ? Qt.rgba(1, 1, 1, 0.6) : Theme.textTertiary
+    Accessible.role: Accessible.StaticText
+    Accessible.name: text
+}
