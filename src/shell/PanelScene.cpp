@@ -23,7 +23,10 @@ PanelScene::PanelScene(SubscriptionStore& store, AppSettings& settings, QObject*
 
 PanelScene::~PanelScene()
 {
-    // The window's content belongs to the engine's types: window first.
+    // The window's content belongs to the engine's types: window first. A
+    // window being destroyed hides itself; by then it is no PanelWindow.
+    if (m_window)
+        disconnect(m_window.get(), nullptr, this, nullptr);
     m_window.reset();
     m_engine.reset();
 }
@@ -49,9 +52,9 @@ PanelWindow* PanelScene::window()
         return nullptr;
     }
     // A closed panel gives back what the graphics stack holds for it.
-    connect(window.get(), &QWindow::visibleChanged, window.get(), [w = window.get()](bool visible) {
-        if (!visible)
-            w->releaseResources();
+    connect(window.get(), &QWindow::visibleChanged, this, [this](bool visible) {
+        if (!visible && m_window)
+            m_window->releaseResources();
     });
     m_window = std::move(window);
     return m_window.get();

@@ -39,32 +39,9 @@ QHash<int, QByteArray> ArchivedListModel::roleNames() const
 
 void ArchivedListModel::sync()
 {
-    const QList<Subscription*> target = m_store ? m_store->archived() : QList<Subscription*>();
     const int before = count();
-    // Rows that left, last first so the indexes ahead stay valid; then the
-    // target walked from the top, each record moved or inserted into place.
     // A record's address is its identity: the context keeps one per id.
-    for (qsizetype row = m_rows.size() - 1; row >= 0; --row) {
-        if (!target.contains(m_rows.at(row))) {
-            beginRemoveRows({}, int(row), int(row));
-            m_rows.removeAt(row);
-            endRemoveRows();
-        }
-    }
-    for (qsizetype at = 0; at < target.size(); ++at) {
-        if (at < m_rows.size() && m_rows.at(at) == target.at(at))
-            continue;
-        const qsizetype from = m_rows.indexOf(target.at(at), at);
-        if (from < 0) {
-            beginInsertRows({}, int(at), int(at));
-            m_rows.insert(at, target.at(at));
-            endInsertRows();
-        } else {
-            beginMoveRows({}, int(from), int(from), {}, int(at));
-            m_rows.move(from, at);
-            endMoveRows();
-        }
-    }
+    placeRows(m_rows, m_store ? m_store->archived() : QList<Subscription*>(), [](Subscription* row) { return row; });
     if (count() != before)
         Q_EMIT countChanged();
 }

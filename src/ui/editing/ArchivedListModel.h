@@ -2,8 +2,8 @@
 
 #include "model/Subscription.h"
 #include "store/SubscriptionStore.h"
+#include "ui/design/KeyedListModel.h"
 
-#include <QAbstractListModel>
 #include <QList>
 #include <QPointer>
 #include <QtQml/qqmlregistration.h>
@@ -14,7 +14,7 @@ namespace tabrino {
 // first, as the store lists them. A restore or a delete removes its row and
 // an archive made meanwhile inserts one, never a reset, so the other rows
 // keep their delegates while the leaving one animates out.
-class ArchivedListModel : public QAbstractListModel {
+class ArchivedListModel : public tabrino::KeyedListModel {
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(tabrino::SubscriptionStore* store READ store WRITE setStore NOTIFY storeChanged)
@@ -23,7 +23,7 @@ class ArchivedListModel : public QAbstractListModel {
 public:
     enum Role { SubscriptionRole = Qt::UserRole + 1 };
 
-    using QAbstractListModel::QAbstractListModel;
+    using KeyedListModel::KeyedListModel;
 
     SubscriptionStore* store() const { return m_store; }
     void setStore(SubscriptionStore* store);

@@ -6,8 +6,10 @@ import Tabrino.Design
 T.Button {
     id: button
 
-    implicitWidth: label.implicitWidth + 2 * 10
-    implicitHeight: label.implicitHeight + 2 * 5
+    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+    implicitHeight: implicitContentHeight + topPadding + bottomPadding
+    horizontalPadding: 10
+    verticalPadding: 5
     focusPolicy: Qt.StrongFocus
     hoverEnabled: true
     opacity: enabled ? 1 : 0.45
@@ -15,7 +17,6 @@ T.Button {
     Accessible.name: text
 
     contentItem: Text {
-        id: label
         text: button.text
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/panel/KeyedListModel.h"
+#include "ui/design/KeyedListModel.h"
 
 #include <QByteArrayList>
 #include <QList>

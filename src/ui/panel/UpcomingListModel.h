@@ -2,7 +2,7 @@
 
 #include "model/Subscription.h"
 #include "store/SubscriptionStore.h"
-#include "ui/panel/KeyedListModel.h"
+#include "ui/design/KeyedListModel.h"
 
 #include <QList>
 #include <QPointer>
