@@ -54,14 +54,16 @@ FocusScope {
         anchors.margins: 2
         readonly property real segmentWidth: control.segments.length > 0 ? width / control.segments.length : 0
 
-        DropShadow {
-            anchors.fill: pill
-            source: pill
+        // The pill's shadow, drawn analytically (no offscreen pass).
+        RectangularGlow {
+            x: pill.x
+            y: pill.y + 1
+            width: pill.width
+            height: pill.height
             visible: pill.visible
-            radius: 4
-            samples: 9
-            verticalOffset: 1
-            color: Qt.rgba(0, 0, 0, 0.3)
+            glowRadius: 4
+            cornerRadius: pill.radius + glowRadius
+            color: Qt.rgba(0, 0, 0, 0.16)
         }
         Rectangle {
             id: pill

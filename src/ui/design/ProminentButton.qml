@@ -47,18 +47,25 @@ T.Button {
         }
     }
 
-    background: Rectangle {
-        radius: 9
-        gradient: Gradient {
-            GradientStop { position: 0; color: Theme.violet }
-            GradientStop { position: 1; color: Theme.violetDeep }
+    // The shadow is drawn analytically: a blurred copy of the capsule would
+    // cost an offscreen pass and a shader built at run time.
+    background: Item {
+        RectangularGlow {
+            x: 0
+            y: 2
+            width: parent.width
+            height: parent.height
+            glowRadius: 6
+            cornerRadius: 9 + glowRadius
+            color: Qt.rgba(0, 0, 0, 0.13)
         }
-        layer.enabled: true
-        layer.effect: DropShadow {
-            radius: 6
-            samples: 13
-            verticalOffset: 2
-            color: Qt.rgba(0, 0, 0, 0.25)
+        Rectangle {
+            anchors.fill: parent
+            radius: 9
+            gradient: Gradient {
+                GradientStop { position: 0; color: Theme.violet }
+                GradientStop { position: 1; color: Theme.violetDeep }
+            }
         }
     }
 

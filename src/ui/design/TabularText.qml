@@ -5,7 +5,9 @@ import Tabrino.Design
 // A figure whose digits all take the width of the font's widest digit, so
 // amounts line up and do not jitter as they change (Inter's own digits are
 // proportional, and Qt 6.4 cannot switch on its tabular-figures feature).
-// When the figure changes, its digits roll in from below (counting up).
+// With `countsUp`, a changed figure's digits roll in from below. Lists show
+// many figures: a glyph is one Text with bindings, never an animation of
+// its own.
 Row {
     id: figure
 
@@ -14,23 +16,36 @@ Row {
     property int weight: Font.Normal
     property real letterSpacing: 0
     property color color: "white"
+    property bool countsUp: false
     readonly property real digitWidth: {
         let widest = 0
         for (let digit = 0; digit <= 9; ++digit)
             widest = Math.max(widest, metrics.advanceWidth(String(digit)))
         return widest
     }
-    // Digits roll only on a change, not when the figure first appears.
-    property bool rolls: false
+    // 0 as a changed figure's digits start to roll in, 1 once they are in.
+    property real arrival: 1
+    property bool created: false
 
     spacing: letterSpacing
     Accessible.role: Accessible.StaticText
     Accessible.name: text
 
-    Timer {
-        interval: 0
-        running: true
-        onTriggered: figure.rolls = true
+    // Digits roll only on a change, not when the figure first appears.
+    Component.onCompleted: created = true
+    onTextChanged: {
+        if (created && countsUp && !Theme.reduceMotion)
+            roll.restart()
+    }
+
+    NumberAnimation {
+        id: roll
+        target: figure
+        property: "arrival"
+        from: 0
+        to: 1
+        duration: Theme.panelSwapMs
+        easing: Theme.panelSwap
     }
 
     FontMetrics {
@@ -48,6 +63,8 @@ Row {
             readonly property bool isDigit: glyph.modelData >= "0" && glyph.modelData <= "9"
 
             width: glyph.isDigit ? figure.digitWidth : implicitWidth
+            y: glyph.isDigit ? (1 - figure.arrival) * figure.pixelSize * 0.5 : 0
+            opacity: glyph.isDigit ? Math.min(1, 2 * figure.arrival) : 1
             horizontalAlignment: Text.AlignHCenter
             text: glyph.modelData
             color: figure.color
@@ -55,15 +72,6 @@ Row {
             font.pixelSize: figure.pixelSize
             font.weight: figure.weight
             Accessible.ignored: true
-            transform: Translate { id: shift }
-
-            ParallelAnimation {
-                id: roll
-                NumberAnimation { target: shift; property: "y"; from: glyph.font.pixelSize * 0.5; to: 0
-                                  duration: Theme.panelSwapMs; easing: Theme.panelSwap }
-                NumberAnimation { target: glyph; property: "opacity"; from: 0; to: 1; duration: Theme.panelSwapMs / 2 }
-            }
-            Component.onCompleted: if (figure.rolls && glyph.isDigit && !Theme.reduceMotion) roll.start()
         }
     }
 }

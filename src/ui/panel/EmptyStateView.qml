@@ -43,6 +43,7 @@ Column {
         Glow {
             anchors.fill: card
             source: card
+            cached: true
             radius: 10
             samples: 21
             color: Qt.rgba(Theme.heroGlow.r, Theme.heroGlow.g, Theme.heroGlow.b, 0.40)

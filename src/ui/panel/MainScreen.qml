@@ -73,13 +73,24 @@ Column {
             Item { id: listGap; width: 1; height: 6 }
         }
 
-        InsightsView {
+        // Made the first time the tab is chosen and kept from then on: a panel
+        // opened only for the list never builds the charts, and a later switch
+        // only shows them.
+        Loader {
             objectName: "insightsTab"
             visible: main.navigator.tab === PanelNavigator.Insights
+            active: visible || status === Loader.Ready
             width: main.width
-            store: main.store
-            now: main.now
-            maxHeight: Math.min(520, main.availableHeight - main.topPadding - tabs.height - tabGap.height)
+            // qmllint disable unqualified
+            sourceComponent: Component {
+                InsightsView {
+                    width: main.width
+                    store: main.store
+                    now: main.now
+                    maxHeight: Math.min(520, main.availableHeight - main.topPadding - tabs.height - tabGap.height)
+                }
+            }
+            // qmllint enable unqualified
         }
     }
 }

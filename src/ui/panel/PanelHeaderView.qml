@@ -30,6 +30,7 @@ Column {
             Glow {
                 anchors.fill: monthly
                 source: monthly
+                cached: true
                 radius: 14
                 samples: 29
                 color: Qt.rgba(Theme.heroGlow.r, Theme.heroGlow.g, Theme.heroGlow.b, 0.38)
@@ -37,6 +38,7 @@ Column {
             Glow {
                 anchors.fill: monthly
                 source: monthly
+                cached: true
                 radius: 3
                 samples: 7
                 color: Qt.rgba(Theme.heroGlow.r, Theme.heroGlow.g, Theme.heroGlow.b, 0.18)
@@ -45,6 +47,7 @@ Column {
                 id: monthly
                 objectName: "monthlyText"
                 text: presenter.monthlyText
+                countsUp: true
                 pixelSize: 40
                 weight: Font.Bold
                 letterSpacing: -1.2
@@ -66,6 +69,7 @@ Column {
         objectName: "yearlyText"
         topPadding: 6
         text: presenter.yearlyText
+        countsUp: true
         pixelSize: 11
         color: Qt.rgba(1, 1, 1, 0.5)
     }

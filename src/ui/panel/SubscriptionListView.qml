@@ -20,7 +20,7 @@ ListView {
     boundsBehavior: Flickable.StopAtBounds
     keyNavigationEnabled: true
     activeFocusOnTab: false
-    reuseItems: false
+    reuseItems: true
     ScrollBar.vertical: ScrollBar { policy: list.contentHeight > list.height ? ScrollBar.AsNeeded : ScrollBar.AlwaysOff }
     Accessible.role: Accessible.List
     Accessible.name: qsTr("Subscriptions")

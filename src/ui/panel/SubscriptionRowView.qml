@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Templates as T
 import Qt.labs.platform as Platform
@@ -16,7 +17,9 @@ T.AbstractButton {
     required property SubscriptionStore store
     required property date now
     readonly property alias presenter: presenter
-    readonly property alias menu: menu
+    // The context menu, made on first use: a desktop menu per row would
+    // cost every row that scrolls into view.
+    property Platform.Menu menu: null
     signal edit()
 
     implicitHeight: Math.max(32, labels.implicitHeight) + 2 * 7
@@ -38,10 +41,17 @@ T.AbstractButton {
 
     // Under the pointer for a secondary click; from the keyboard, at the row.
     function openMenu(atPointer) {
+        const shown = row.contextMenu()
         if (atPointer)
-            menu.open()
+            shown.open()
         else
-            menu.open(row)
+            shown.open(row)
+    }
+
+    function contextMenu() {
+        if (!row.menu)
+            row.menu = menuComponent.createObject(row)
+        return row.menu
     }
 
     SubscriptionRowPresenter {
@@ -154,27 +164,29 @@ T.AbstractButton {
         }
     }
 
-    Platform.Menu {
-        id: menu
+    Component {
+        id: menuComponent
 
-        Platform.MenuItem {
-            text: qsTr("Edit…")
-            onTriggered: row.edit()
-        }
-        Platform.MenuSeparator {}
-        Platform.MenuItem {
-            text: presenter.trialActionText
-            onTriggered: presenter.toggleTrial()
-        }
-        Platform.MenuItem {
-            visible: presenter.offersCancellationPage
-            text: qsTr("Open Cancellation Page")
-            onTriggered: presenter.openCancellationPage()
-        }
-        Platform.MenuSeparator {}
-        Platform.MenuItem {
-            text: qsTr("Archive")
-            onTriggered: presenter.archive()
+        Platform.Menu {
+            Platform.MenuItem {
+                text: qsTr("Edit…")
+                onTriggered: row.edit()
+            }
+            Platform.MenuSeparator {}
+            Platform.MenuItem {
+                text: presenter.trialActionText
+                onTriggered: presenter.toggleTrial()
+            }
+            Platform.MenuItem {
+                visible: presenter.offersCancellationPage
+                text: qsTr("Open Cancellation Page")
+                onTriggered: presenter.openCancellationPage()
+            }
+            Platform.MenuSeparator {}
+            Platform.MenuItem {
+                text: qsTr("Archive")
+                onTriggered: presenter.archive()
+            }
         }
     }
 }
