@@ -3,6 +3,7 @@
 #include "ui/design/Aurora.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -180,6 +181,15 @@ void PanelWindow::makeKey()
 {
     raise();
     requestActivate();
+}
+
+void PanelWindow::keyPressEvent(QKeyEvent* event)
+{
+    QQuickWindow::keyPressEvent(event);
+    if (event->isAccepted() || event->key() != Qt::Key_Escape || m_windowMode)
+        return;
+    event->accept();
+    hide();
 }
 
 void PanelWindow::activeDidChange()

@@ -67,6 +67,11 @@ public:
     // leave it.
     static QRect placement(const QPoint& anchor, const QSize& size, const QRect& available);
 
+protected:
+    // Escape that no screen took (the main screen has nothing to go back
+    // to) closes the popup, as a click outside it would.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void adoptRoot(QQuickItem* root);
     void layoutContent();

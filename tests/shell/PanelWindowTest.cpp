@@ -135,3 +135,28 @@ TEST_F(PanelWindowTest, focusLossIsIgnoredWhileSuspendedAndInWindowMode)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
     EXPECT_EQ(panel.position(), QPoint(460, 10 + PanelWindow::kGap));
 }
+
+TEST_F(PanelWindowTest, escapeNoScreenTakesClosesThePopupButNotTheWindow)
+{
+    QQmlComponent content(&engine);
+    content.setData("import QtQuick\nItem { implicitHeight: 200; focus: true; property bool takesEscape: false\n"
+                    "Keys.onEscapePressed: event => event.accepted = takesEscape }",
+                    QUrl());
+    ASSERT_TRUE(panel.setContent(content)) << panel.errorString().toStdString();
+    panel.rootItem()->forceActiveFocus();
+
+    panel.openAt({640, 10});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+    panel.rootItem()->setProperty("takesEscape", true);
+    QTest::keyClick(&panel, Qt::Key_Escape);
+    EXPECT_TRUE(panel.isVisible()) << "a screen that goes back takes its Escape";
+    panel.rootItem()->setProperty("takesEscape", false);
+    QTest::keyClick(&panel, Qt::Key_Escape);
+    EXPECT_FALSE(panel.isVisible());
+
+    // Hiding the only window of a desktop without a tray would lose the program.
+    panel.showAsWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+    QTest::keyClick(&panel, Qt::Key_Escape);
+    EXPECT_TRUE(panel.isVisible());
+}

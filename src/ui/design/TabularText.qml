@@ -6,8 +6,7 @@ import Tabrino.Design
 // amounts line up and do not jitter as they change (Inter's own digits are
 // proportional, and Qt 6.4 cannot switch on its tabular-figures feature).
 // With `countsUp`, a changed figure's digits roll in from below. Lists show
-// many figures: a glyph is one Text with bindings, never an animation of
-// its own.
+// many figures: a glyph carries bindings, never an animation of its own.
 Row {
     id: figure
 
@@ -63,7 +62,8 @@ Row {
             readonly property bool isDigit: glyph.modelData >= "0" && glyph.modelData <= "9"
 
             width: glyph.isDigit ? figure.digitWidth : implicitWidth
-            y: glyph.isDigit ? (1 - figure.arrival) * figure.pixelSize * 0.5 : 0
+            // A Row places its children's y itself: the roll shifts the drawing.
+            transform: Translate { y: glyph.isDigit ? (1 - figure.arrival) * figure.pixelSize * 0.5 : 0 }
             opacity: glyph.isDigit ? Math.min(1, 2 * figure.arrival) : 1
             horizontalAlignment: Text.AlignHCenter
             text: glyph.modelData

@@ -1,6 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Dialogs
+import Qt.labs.platform as Platform
 import Tabrino.Design
 import Tabrino.Editing
 
@@ -41,21 +41,25 @@ FocusScope {
         saveDialog.returnFocusTo = button
         exporter.begin(format, view.Window.window)
         saveDialog.open()
+        // The widget dialog takes a proposed name only once it is up.
+        saveDialog.currentFile = exporter.suggestedFile
     }
 
-    FileDialog {
+    // A dialog window of its own over the panel (the desktop's through the
+    // portal where one runs): drawn inside the 360-point panel, a file
+    // dialog has no room for its name field and folder list.
+    Platform.FileDialog {
         id: saveDialog
         property Item returnFocusTo
         objectName: "saveDialog"
         parentWindow: view.Window.window
         title: qsTr("Export")
-        fileMode: FileDialog.SaveFile
+        fileMode: Platform.FileDialog.SaveFile
         nameFilters: exporter.nameFilters
         defaultSuffix: exporter.defaultSuffix
-        currentFolder: exporter.folder
-        selectedFile: exporter.suggestedFile
+        folder: exporter.folder
         onAccepted: {
-            exporter.finish(selectedFile)
+            exporter.finish(file)
             if (returnFocusTo)
                 returnFocusTo.forceActiveFocus()
         }

@@ -1,0 +1,197 @@
+"""A desktop for the real `tabrino` program, driven from outside it.
+
+Stands in for the desktop's tray host (a StatusNotifierWatcher) and its
+notification server on the session bus, starts the program in a fresh data
+folder, presses keys on the X display with xdotool, and reads what the
+program shows through the tray item's D-Bus properties. Run inside a private
+session bus and X server (`dbus-run-session -- xvfb-run -a`).
+Uses Debian's python3-dbus, python3-gi and xdotool."""
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+import dbus
+import dbus.service
+from dbus.mainloop.glib import DBusGMainLoop
+from gi.repository import GLib
+
+WATCHER = "org.kde.StatusNotifierWatcher"
+ITEM = "org.kde.StatusNotifierItem"
+NOTIFICATIONS = "org.freedesktop.Notifications"
+
+DBusGMainLoop(set_as_default=True)
+
+
+def pump(seconds=0.0):
+    """Lets the doubles answer calls for `seconds`."""
+    context = GLib.MainContext.default()
+    end = time.monotonic() + seconds
+    while True:
+        while context.pending():
+            context.iteration(False)
+        if time.monotonic() >= end:
+            return
+        time.sleep(0.01)
+
+
+def wait_for(condition, timeout=10.0, what="the condition"):
+    """Pumps the bus until `condition()` is true; fails after `timeout` s."""
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        pump()
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.05)
+    raise AssertionError(f"timed out waiting for {what}")
+
+
+class Watcher(dbus.service.Object):
+    """The tray host: remembers the items that register."""
+
+    def __init__(self, bus):
+        super().__init__(bus, "/StatusNotifierWatcher")
+        self.items = []
+
+    @dbus.service.method(WATCHER, in_signature="s", sender_keyword="sender")
+    def RegisterStatusNotifierItem(self, service, sender=None):
+        self.items.append(service if service.startswith((":", "org.")) else sender)
+
+    @dbus.service.method(WATCHER, in_signature="s")
+    def RegisterStatusNotifierHost(self, service):
+        pass
+
+    @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="ss", out_signature="v")
+    def Get(self, interface, name):
+        return self.GetAll(interface)[name]
+
+    @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="s", out_signature="a{sv}")
+    def GetAll(self, interface):
+        return {"IsStatusNotifierHostRegistered": True, "ProtocolVersion": dbus.Int32(0),
+                "RegisteredStatusNotifierItems": dbus.Array(self.items, signature="s")}
+
+
+class NotificationServer(dbus.service.Object):
+    """The notification server: records what is shown, and can press an action."""
+
+    def __init__(self, bus):
+        super().__init__(bus, "/org/freedesktop/Notifications")
+        self.shown = []
+        self.next_id = 0
+
+    @dbus.service.method(NOTIFICATIONS, out_signature="as")
+    def GetCapabilities(self):
+        return ["actions", "body", "persistence"]
+
+    @dbus.service.method(NOTIFICATIONS, out_signature="ssss")
+    def GetServerInformation(self):
+        return ("e2e", "Tabrino tests", "1", "1.2")
+
+    @dbus.service.method(NOTIFICATIONS, in_signature="susssasa{sv}i", out_signature="u")
+    def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout):
+        self.next_id += 1
+        self.shown.append({"id": self.next_id, "summary": str(summary), "body": str(body),
+                           "actions": [str(a) for a in actions]})
+        return self.next_id
+
+    @dbus.service.method(NOTIFICATIONS, in_signature="u")
+    def CloseNotification(self, notification_id):
+        self.NotificationClosed(notification_id, 3)
+
+    @dbus.service.signal(NOTIFICATIONS, signature="uu")
+    def NotificationClosed(self, notification_id, reason):
+        pass
+
+    @dbus.service.signal(NOTIFICATIONS, signature="us")
+    def ActionInvoked(self, notification_id, action_key):
+        pass
+
+
+class Desktop:
+    """The session's tray host and notification server, and a home folder."""
+
+    def __init__(self):
+        self.bus = dbus.SessionBus()
+        self._names = [dbus.service.BusName(WATCHER, self.bus), dbus.service.BusName(NOTIFICATIONS, self.bus)]
+        self.watcher = Watcher(self.bus)
+        self.notifications = NotificationServer(self.bus)
+        self.home = tempfile.mkdtemp(prefix="tabrino-e2e-")
+
+    def close(self):
+        for name in self._names:
+            self.bus.release_name(name.get_name())
+        self.watcher.remove_from_connection()
+        self.notifications.remove_from_connection()
+        shutil.rmtree(self.home, ignore_errors=True)
+
+    def path(self, *parts):
+        return os.path.join(self.home, *parts)
+
+
+class Program:
+    """One run of the real program in the desktop's home folder."""
+
+    def __init__(self, desktop, extra_env=None):
+        self.desktop = desktop
+        env = dict(os.environ)
+        env.update({"XDG_DATA_HOME": desktop.path("data"), "XDG_CONFIG_HOME": desktop.path("config"),
+                    "XDG_CACHE_HOME": desktop.path("cache"), "HOME": desktop.home,
+                    "QT_QPA_PLATFORM": "xcb", "XDG_CURRENT_DESKTOP": ""})
+        env.update(extra_env or {})
+        self.env = env
+        seen = len(desktop.watcher.items)
+        with open(desktop.path("program.log"), "a") as log:
+            self.process = subprocess.Popen([os.environ["TABRINO_BINARY"]], env=env, stdout=log, stderr=log)
+        self.service = wait_for(lambda: desktop.watcher.items[seen:] and desktop.watcher.items[-1],
+                                what="the tray item to register")
+
+    def item_property(self, name):
+        item = self.desktop.bus.get_object(self.service, "/StatusNotifierItem")
+        return str(item.Get(ITEM, name, dbus_interface=dbus.PROPERTIES_IFACE))
+
+    def tray_label(self):
+        return self.item_property("XAyatanaLabel")
+
+    def wait_for_label(self, label, timeout=10.0):
+        wait_for(lambda: self.tray_label() == label, timeout, f"the tray to read {label!r}")
+
+    def click_tray(self):
+        item = self.desktop.bus.get_object(self.service, "/StatusNotifierItem")
+        item.Activate(dbus.Int32(640), dbus.Int32(2), dbus_interface=ITEM)
+        return wait_for(panel_window, what="the panel to open")
+
+    def wait_for_exit(self, timeout=10.0):
+        end = time.monotonic() + timeout
+        while self.process.poll() is None and time.monotonic() < end:
+            pump(0.05)
+        if self.process.poll() is None:
+            self.process.kill()
+            raise AssertionError("the program did not quit")
+        return self.process.returncode
+
+    def kill(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+
+def panel_window():
+    """The id of the shown panel window, or None."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Tabrino$"],
+                           capture_output=True, text=True)
+    ids = found.stdout.split()
+    return ids[0] if ids else None
+
+
+def keys(*names, pause=0.25):
+    """Presses keys on the focused window, each like xdotool names it."""
+    for name in names:
+        subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+        pump(pause)
+
+
+def type_text(text, pause=0.4):
+    subprocess.run(["xdotool", "type", "--delay", "40", text], check=True)
+    pump(pause)

@@ -1,0 +1,80 @@
+"""The real program as a person meets it, driven from outside: the tray item
+over D-Bus, keys on the X display."""
+import os
+import subprocess
+import unittest
+
+from desktop import Desktop, Program, keys, panel_window, type_text, wait_for
+
+
+class FirstRun(unittest.TestCase):
+    def setUp(self):
+        self.desktop = Desktop()
+        self.programs = []
+
+    def tearDown(self):
+        for program in self.programs:
+            program.kill()
+        self.desktop.close()
+
+    def start(self):
+        program = Program(self.desktop)
+        self.programs.append(program)
+        return program
+
+    def test_add_from_the_catalog_by_keyboard_quit_and_find_it_again(self):
+        program = self.start()
+        program.wait_for_label("$0/mo")
+
+        program.click_tray()
+        keys("ctrl+n")
+        type_text("netf")
+        keys("Return")  # Netflix's plans
+        keys("Return")  # its first plan picked
+        keys("Return")  # and added
+        program.wait_for_label("$8/mo")
+
+        keys("Escape")
+        wait_for(lambda: panel_window() is None, what="Escape to close the panel")
+
+        # A second launch opens the running program's panel and leaves.
+        second = subprocess.run([os.environ["TABRINO_BINARY"]], env=program.env, timeout=20)
+        self.assertEqual(second.returncode, 0)
+        wait_for(panel_window, what="the running program's panel to open")
+
+        # The gear ends the Tab chain; Ctrl+Q on the settings screen quits.
+        keys("shift+Tab", "space")
+        keys("ctrl+q")
+        self.assertEqual(program.wait_for_exit(), 0)
+
+        again = self.start()
+        again.wait_for_label("$8/mo")
+
+    def test_export_csv_through_the_save_dialog(self):
+        program = self.start()
+        program.click_tray()
+        keys("ctrl+n")
+        type_text("netf")
+        keys("Return", "Return", "Return")
+        program.wait_for_label("$8/mo")
+
+        keys("shift+Tab", "space")  # the settings
+        keys(*["Tab"] * 9)          # down to Export CSV
+        keys("space", pause=1.0)    # the save dialog, proposing "Tabrino Export.csv"
+        chosen = self.desktop.path("chosen.csv")
+        keys("ctrl+a")
+        type_text(chosen)
+        keys("Return", pause=1.0)
+
+        wait_for(lambda: os.path.exists(chosen), what="the export to be written")
+        with open(chosen, encoding="utf-8") as exported:
+            lines = exported.read().split("\n")
+        self.assertEqual(lines[0], "Name,Price,Currency,Billing Cycle,Monthly Cost,Next Billing Date,Category,"
+                                   "Trial,Shared,Share %,Payment Method,Active,Date Added,Notes")
+        self.assertRegex(lines[1], r"^Netflix,7\.99,USD,Monthly,7\.99,\d{4}-\d\d-\d\dT[\d:]+Z,Streaming,"
+                                   r"No,No,,,Yes,\d{4}-\d\d-\d\dT[\d:]+Z,$")
+        self.assertIsNotNone(panel_window(), "the panel stays open under its dialog")
+
+
+if __name__ == "__main__":
+    unittest.main()
