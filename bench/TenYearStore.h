@@ -1,8 +1,8 @@
 #pragma once
 
-// A store of 200 subscriptions that have been billed for ten years, with a
-// snapshot for each of the last 120 months, for the benchmarks of the
-// figures and of the screens that show them.
+// A store of subscriptions (200 unless told) that have been billed for ten
+// years, with a snapshot for each of the last 120 months, for the benchmarks
+// of the figures and of the screens that show them.
 #include "foundation/Clock.h"
 #include "settings/AppSettings.h"
 #include "store/ModelContext.h"
@@ -24,7 +24,7 @@ public:
 };
 
 struct TenYearStore {
-    TenYearStore()
+    explicit TenYearStore(int count = 200)
     {
         const Calendar calendar(QStringLiteral("Europe/Berlin"));
         const QDateTime now = calendar.date({2026, 12, 6, 12, 0}).value();
@@ -34,7 +34,7 @@ struct TenYearStore {
                                                     [calendar] { return calendar; });
         const BillingCycle cycles[] = {BillingCycle::monthly(), BillingCycle::yearly(), BillingCycle::weekly(),
                                        BillingCycle::quarterly(), BillingCycle::custom(1), BillingCycle::custom(14)};
-        for (int i = 0; i < 200; ++i) {
+        for (int i = 0; i < count; ++i) {
             const QDateTime added = calendar.date({2016, 1 + i % 12, 1 + i % 28, 9, 0}).value();
             Clock::setSource([added] { return added; });
             auto* s = new Subscription(QStringLiteral("Service %1").arg(i), *Decimal::fromString("9.99") + Decimal(i),

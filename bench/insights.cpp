@@ -40,7 +40,7 @@ double switchTo(PanelWindow& window, QObject& navigator, int tab)
 
 void switchToInsights(benchmark::State& state)
 {
-    bench::TenYearStore data;
+    bench::TenYearStore data(int(state.range(0)));
     PanelScene scene(*data.store, data.settings);
     PanelWindow* window = scene.window();
     if (!window) {
@@ -69,7 +69,7 @@ void switchToInsights(benchmark::State& state)
 
 }  // namespace
 
-BENCHMARK(switchToInsights)->UseManualTime()->Iterations(30)->Unit(benchmark::kMillisecond);
+BENCHMARK(switchToInsights)->Arg(200)->Arg(1000)->UseManualTime()->Iterations(30)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

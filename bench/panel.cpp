@@ -1,9 +1,10 @@
-// How the panel feels with 200 subscriptions billed for ten years, under the
-// platform it is run on (Xvfb and Mesa's software renderer for the figures
-// in the README): resident memory before the panel was ever opened, the
-// first and a later activation to the first frame, memory once it closed,
-// and the median and worst frames while the list scrolls to its end.
-// Run: dbus-run-session -- xvfb-run -a ./build/bench/bench_panel
+// How the panel feels with 200 subscriptions (or the number given) billed
+// for ten years, under the platform it is run on (Xvfb and Mesa's software
+// renderer for the figures in the README): resident memory before the panel
+// was ever opened, the first and a later activation to the first frame,
+// memory once it closed, and the median and worst frames while the list
+// scrolls to its end.
+// Run: dbus-run-session -- xvfb-run -a ./build/bench/bench_panel [subscriptions]
 #include "TenYearStore.h"
 
 #include "shell/PanelScene.h"
@@ -55,7 +56,8 @@ double showToFirstFrame(PanelScene& scene)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    bench::TenYearStore data;
+    const int count = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 200;
+    bench::TenYearStore data(count);
     std::printf("subscriptions: %lld active\n", static_cast<long long>(data.store->active().size()));
 
     PanelScene scene(*data.store, data.settings);

@@ -1,5 +1,6 @@
 #include "app/TabrinoApp.h"
 #include "platform/AppVersion.h"
+#include "platform/QuitOnSignal.h"
 #include "platform/SingleInstance.h"
 #include "store/DataFileLock.h"
 #include "store/PersistentContainer.h"
@@ -41,6 +42,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(AppVersion::text());
     QApplication::setDesktopFileName(QStringLiteral("app.tabrino.Tabrino"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // Logout and shutdown ask with SIGTERM: quit as from the menu.
+    QuitOnSignal quitOnSignal;
 
     // A second launch opens the running instance's panel and leaves.
     SingleInstance instance;

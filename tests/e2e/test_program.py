@@ -50,6 +50,38 @@ class FirstRun(unittest.TestCase):
         again = self.start()
         again.wait_for_label("$8/mo")
 
+    def test_edit_and_archive_from_the_list(self):
+        program = self.start()
+        program.click_tray()
+        for query in ("spot", "netf"):
+            keys("ctrl+n")
+            type_text(query)
+            keys("Return", "Return", "Return")  # the service's first plan
+        program.wait_for_label("$20/mo")  # $11.99 + $7.99
+
+        # Spotify, added first, charges first: the first row.
+        keys("Tab", "Tab", "Return")  # its edit form, the name field first
+        keys("Tab", "ctrl+a")
+        type_text("20")
+        keys("Return")
+        program.wait_for_label("$28/mo")
+
+        self.reopen(program)
+        keys("Tab", "Tab", "Menu", "Up", "Return")  # the menu's last entry: Archive
+        program.wait_for_label("$8/mo")
+        # The keyboard moved on to the row that took its place: Netflix's menu.
+        keys("Menu", "Up", "Return")
+        program.wait_for_label("$0/mo")
+
+        program.process.terminate()
+        self.assertEqual(program.wait_for_exit(), 0)
+        self.start().wait_for_label("$0/mo")
+
+    def reopen(self, program):
+        keys("Escape")
+        wait_for(lambda: panel_window() is None, what="the panel to close")
+        program.click_tray()
+
     def test_export_csv_through_the_save_dialog(self):
         program = self.start()
         program.click_tray()

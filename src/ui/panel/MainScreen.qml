@@ -63,8 +63,7 @@ Column {
             SubscriptionListView {
                 id: list
                 objectName: "subscriptionList"
-                x: 4
-                width: main.width - 8
+                width: main.width
                 store: main.store
                 now: main.now
                 maxHeight: Math.max(96, Math.min(380, main.availableHeight - main.chromeHeight))

@@ -20,7 +20,7 @@ ListView {
     boundsBehavior: Flickable.StopAtBounds
     keyNavigationEnabled: true
     activeFocusOnTab: false
-    reuseItems: true
+    reuseItems: false
     ScrollBar.vertical: ScrollBar { policy: list.contentHeight > list.height ? ScrollBar.AsNeeded : ScrollBar.AlwaysOff }
     Accessible.role: Accessible.List
     Accessible.name: qsTr("Subscriptions")
@@ -28,12 +28,29 @@ ListView {
     model: UpcomingListModel { id: rows; store: list.store }
 
     // Each row's `subscription` comes from the model's role of that name.
+    // Rows keep 4 points from the list's edges, room for their focus ring
+    // inside the list's clip.
     delegate: SubscriptionRowView {
         id: delegateRow
-        width: ListView.view.width
+        required property int index
+        x: 4
+        width: ListView.view.width - 8
         store: list.store
         now: list.now
         onEdit: list.edit(delegateRow.subscription)
+        // A row that goes (archived from its menu, say) hands the keyboard
+        // to the row that takes its place, so the focus is never lost.
+        ListView.onRemove: if (delegateRow.activeFocus) list.focusRowNear(delegateRow.index)
+    }
+
+    // The row about to go is still at `index`: its neighbour below takes its
+    // place, or, when it was the last, the one above.
+    function focusRowNear(index) {
+        const row = list.itemAtIndex(index + 1) ?? list.itemAtIndex(index - 1)
+        if (row)
+            row.forceActiveFocus()
+        else
+            list.forceActiveFocus()
     }
 
     add: Transition {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace tabrino {
+
+// Ends the event loop when the process is asked to stop (SIGTERM at logout
+// or shutdown, SIGINT, SIGHUP), so the program quits as from its own Quit:
+// pending saves are written and the tray item leaves the host. One per
+// process; the handlers only write to a pipe that the event loop reads.
+class QuitOnSignal : public QObject {
+    Q_OBJECT
+
+public:
+    explicit QuitOnSignal(QObject* parent = nullptr);
+    ~QuitOnSignal() override;
+
+    // False when the pipe or the handlers could not be set up (the signals
+    // then end the process as they would without this object).
+    bool isActive() const { return m_notifier != nullptr; }
+
+private:
+    void onSignal();
+
+    QSocketNotifier* m_notifier = nullptr;
+};
+
+}  // namespace tabrino
