@@ -1,5 +1,6 @@
 """The real program as a person meets it, driven from outside: the tray item
 over D-Bus, keys on the X display."""
+import json
 import os
 import subprocess
 import unittest
@@ -82,7 +83,7 @@ class FirstRun(unittest.TestCase):
         wait_for(lambda: panel_window() is None, what="the panel to close")
         program.click_tray()
 
-    def test_export_csv_through_the_save_dialog(self):
+    def test_export_csv_and_json_through_the_save_dialog(self):
         program = self.start()
         program.click_tray()
         keys("ctrl+n")
@@ -91,22 +92,38 @@ class FirstRun(unittest.TestCase):
         program.wait_for_label("$8/mo")
 
         keys("shift+Tab", "space")  # the settings
-        keys(*["Tab"] * 9)          # down to Export CSV
-        keys("space", pause=1.0)    # the save dialog, proposing "Tabrino Export.csv"
-        chosen = self.desktop.path("chosen.csv")
-        keys("ctrl+a")
-        type_text(chosen)
-        keys("Return", pause=1.0)
+        keys(*["Tab"] * 9, pause=0.1)  # down to Export CSV
+        csv_file = self.save_through_the_dialog("chosen.csv")
+        keys("Tab")  # Export JSON, beside it
+        json_file = self.save_through_the_dialog("chosen.json")
+        self.assertIsNotNone(panel_window(), "the panel stays open under its dialog")
 
-        wait_for(lambda: os.path.exists(chosen), what="the export to be written")
-        with open(chosen, encoding="utf-8") as exported:
+        with open(csv_file, encoding="utf-8") as exported:
             lines = exported.read().split("\n")
         self.assertEqual(lines[0], "Name,Price,Currency,Billing Cycle,Monthly Cost,Next Billing Date,Category,"
                                    "Trial,Shared,Share %,Payment Method,Active,Date Added,Notes")
         self.assertRegex(lines[1], r"^Netflix,7\.99,USD,Monthly,7\.99,\d{4}-\d\d-\d\dT[\d:]+Z,Streaming,"
                                    r"No,No,,,Yes,\d{4}-\d\d-\d\dT[\d:]+Z,$")
-        self.assertIsNotNone(panel_window(), "the panel stays open under its dialog")
+        with open(json_file, encoding="utf-8") as exported:
+            records = json.load(exported)
+        self.assertEqual(len(records), 1)
+        record = records[0]
+        self.assertEqual({key: record[key] for key in ("name", "price", "currency", "billingCycle", "monthlyCost",
+                                                       "category", "isActive", "isTrial", "isShared")},
+                         {"name": "Netflix", "price": "7.99", "currency": "USD", "billingCycle": "Monthly",
+                          "monthlyCost": "7.99", "category": "Streaming", "isActive": True, "isTrial": False,
+                          "isShared": False})
 
+    def save_through_the_dialog(self, name):
+        """Presses the focused export button and answers its dialog with `name`
+        in the home folder, typed over the proposed name."""
+        keys("space", pause=1.0)
+        chosen = self.desktop.path(name)
+        keys("ctrl+a")
+        type_text(chosen)
+        keys("Return", pause=1.0)
+        wait_for(lambda: os.path.exists(chosen), what=f"{name} to be written")
+        return chosen
 
 if __name__ == "__main__":
     unittest.main()
