@@ -36,7 +36,7 @@ def pump(seconds=0.0):
         time.sleep(0.01)
 
 
-def wait_for(condition, timeout=10.0, what="the condition"):
+def wait_for(condition, timeout=20.0, what="the condition"):
     """Pumps the bus until `condition()` is true; fails after `timeout` s."""
     end = time.monotonic() + timeout
     while time.monotonic() < end:
@@ -144,8 +144,9 @@ class Program:
         seen = len(desktop.watcher.items)
         with open(desktop.path("program.log"), "a") as log:
             self.process = subprocess.Popen([os.environ["TABRINO_BINARY"]], env=env, stdout=log, stderr=log)
+        # Generous: a sanitizer build on a busy machine starts slowly.
         self.service = wait_for(lambda: desktop.watcher.items[seen:] and desktop.watcher.items[-1],
-                                what="the tray item to register")
+                                timeout=60, what="the tray item to register")
 
     def item_property(self, name):
         item = self.desktop.bus.get_object(self.service, "/StatusNotifierItem")
@@ -154,7 +155,7 @@ class Program:
     def tray_label(self):
         return self.item_property("XAyatanaLabel")
 
-    def wait_for_label(self, label, timeout=10.0):
+    def wait_for_label(self, label, timeout=20.0):
         wait_for(lambda: self.tray_label() == label, timeout, f"the tray to read {label!r}")
 
     def click_tray(self):
