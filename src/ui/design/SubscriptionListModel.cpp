@@ -1,11 +1,8 @@
-#include "ui/panel/UpcomingListModel.h"
-
-#include "model/Subscription.h"
-#include "store/SubscriptionStore.h"
+#include "ui/design/SubscriptionListModel.h"
 
 namespace tabrino {
 
-void UpcomingListModel::setStore(SubscriptionStore* store)
+void SubscriptionListModel::setStore(SubscriptionStore* store)
 {
     if (m_store == store)
         return;
@@ -13,17 +10,17 @@ void UpcomingListModel::setStore(SubscriptionStore* store)
         disconnect(m_store, nullptr, this, nullptr);
     m_store = store;
     if (store)
-        connect(store, &SubscriptionStore::figuresChanged, this, &UpcomingListModel::sync);
+        watch(*store);
     sync();
     Q_EMIT storeChanged();
 }
 
-int UpcomingListModel::rowCount(const QModelIndex& parent) const
+int SubscriptionListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : count();
 }
 
-QVariant UpcomingListModel::data(const QModelIndex& index, int role) const
+QVariant SubscriptionListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
@@ -40,14 +37,14 @@ QVariant UpcomingListModel::data(const QModelIndex& index, int role) const
     }
 }
 
-QHash<int, QByteArray> UpcomingListModel::roleNames() const
+QHash<int, QByteArray> SubscriptionListModel::roleNames() const
 {
     return {{SubscriptionRole, "subscription"}, {IdRole, "id"}, {Qt::DisplayRole, "display"}};
 }
 
-void UpcomingListModel::sync()
+void SubscriptionListModel::sync()
 {
-    const QList<Subscription*> target = m_store ? m_store->upcoming() : QList<Subscription*>();
+    const QList<Subscription*> target = m_store ? listOf(*m_store) : QList<Subscription*>();
     if (target == m_rows)
         return;
     const int before = count();
