@@ -3,6 +3,7 @@
 // 50 keystrokes (words typed and erased again). A screen program: run it
 // under Xvfb, e.g.
 //   dbus-run-session -- xvfb-run -a ./bench/bench_addsearch
+#include "ShownPanel.h"
 #include "TenYearStore.h"
 
 #include "catalog/BundledServiceCatalog.h"
@@ -80,16 +81,9 @@ void typeInSearch(benchmark::State& state)
     store.refresh();
 
     PanelScene scene(store, settings);
-    PanelWindow* window = scene.window();
-    if (!window) {
-        state.SkipWithError("the panel could not be built");
+    PanelWindow* window = bench::showPanel(scene, state);
+    if (!window)
         return;
-    }
-    window->showAsWindow();
-    if (!QTest::qWaitForWindowExposed(window)) {
-        state.SkipWithError("no display");
-        return;
-    }
     auto* navigator = window->rootItem()->property("navigator").value<QObject*>();
     QMetaObject::invokeMethod(navigator, "openAdd");
     QTest::qWait(500);  // the search stage is shown and its field has the keyboard

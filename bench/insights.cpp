@@ -3,6 +3,7 @@
 // tab, after the first switch (which builds the tab). A screen program: run
 // it under Xvfb, e.g.
 //   dbus-run-session -- xvfb-run -a ./bench/bench_insights
+#include "ShownPanel.h"
 #include "TenYearStore.h"
 
 #include "shell/PanelScene.h"
@@ -42,16 +43,9 @@ void switchToInsights(benchmark::State& state)
 {
     bench::TenYearStore data(int(state.range(0)));
     PanelScene scene(*data.store, data.settings);
-    PanelWindow* window = scene.window();
-    if (!window) {
-        state.SkipWithError("the panel could not be built");
+    PanelWindow* window = bench::showPanel(scene, state);
+    if (!window)
         return;
-    }
-    window->showAsWindow();
-    if (!QTest::qWaitForWindowExposed(window)) {
-        state.SkipWithError("no display");
-        return;
-    }
     auto* navigator = window->rootItem()->property("navigator").value<QObject*>();
     QTest::qWait(300);
     state.counters["first_ms"] = switchTo(*window, *navigator, kInsights) * 1000;
