@@ -10,6 +10,7 @@
 
 #include <QDesktopServices>
 #include <QPointer>
+#include <QSettings>
 
 namespace tabrino {
 
@@ -19,6 +20,10 @@ namespace {
 
 const QString kSubscriptionIDKey = u"subscriptionID"_s;
 const QString kCancellationURLKey = u"cancellationURL"_s;
+// Snoozed trial reminders are kept in the settings store, so a snooze
+// outlives the reconciles and restarts before it comes back.
+const QString kTrialSnoozesGroup = u"trialReminderSnoozes"_s;
+const QString kSnoozedTrialSuffix = u"trialSnoozed"_s;
 
 QString uuidText(const QUuid& id)
 {
@@ -30,6 +35,11 @@ QString amountText(const Subscription& subscription)
 {
     return MoneyFormatter::twoDecimals(subscription.price() * subscription.effectiveShare(),
                                        subscription.currencyCode());
+}
+
+bool isTrialReminder(const QString& requestIdentifier)
+{
+    return requestIdentifier.section(u'.', -1).startsWith(u"trial");
 }
 
 std::optional<QString> textValue(const QVariantMap& userInfo, const QString& key)
@@ -132,12 +142,23 @@ void NotificationService::reconcile(const QList<Subscription*>& subscriptions, c
     // The records are read here and only here; the steps that wait on the
     // centre work from this plan.
     const QDateTime now = Clock::now();
+    const TrialSnoozes snoozes = trialSnoozes();
+    TrialSnoozes stillSnoozed;
     Plan plan{++m_generation, {}};
     for (const Subscription* subscription : subscriptions) {
         if (!subscription || !subscription->isActive() || !subscription->notificationsEnabled())
             continue;
-        plan.requests += requests(*subscription, now, calendar);
+        const QString id = uuidText(subscription->id());
+        const QList<NotificationRequest> planned = requests(*subscription, now, calendar, snoozes);
+        if (snoozes.contains(id) && !planned.isEmpty() &&
+            planned.constLast().identifier.endsWith(kSnoozedTrialSuffix)) {
+            stillSnoozed.insert(id, snoozes.value(id));
+        }
+        plan.requests += planned;
     }
+    // A snooze that came back, or whose trial ended or left, is done with.
+    if (stillSnoozed.size() != snoozes.size())
+        forgetTrialSnoozesExcept(stillSnoozed);
     m_waitingPlan = std::move(plan);
     if (!m_running)
         runNextPlan();
@@ -195,7 +216,8 @@ void NotificationService::addRemaining(const Plan& plan, qsizetype index)
 }
 
 QList<NotificationRequest> NotificationService::requests(const Subscription& subscription, const QDateTime& now,
-                                                         const Calendar& calendar) const
+                                                         const Calendar& calendar,
+                                                         const TrialSnoozes& snoozes) const
 {
     QList<NotificationRequest> result;
     const std::optional<QDateTime> trialEnd = subscription.trialEndDate();
@@ -206,6 +228,11 @@ QList<NotificationRequest> NotificationService::requests(const Subscription& sub
                                              now, calendar, u"trial"_s + QString::number(daysLeft),
                                              trialContent(subscription, daysLeft));
             if (request)
+                result << *request;
+        }
+        const auto comeBack = snoozes.constFind(uuidText(subscription.id()));
+        if (comeBack != snoozes.cend()) {
+            if (const auto request = snoozedTrialRequest(subscription, *comeBack, now, calendar, result))
                 result << *request;
         }
         return result;
@@ -245,6 +272,58 @@ std::optional<NotificationRequest> NotificationService::makeRequest(const Subscr
                                CalendarTrigger(calendar.components(*fireAt), calendar)};
 }
 
+std::optional<NotificationRequest> NotificationService::snoozedTrialRequest(const Subscription& subscription,
+                                                                           const QDateTime& comeBack,
+                                                                           const QDateTime& now,
+                                                                           const Calendar& calendar,
+                                                                           const QList<NotificationRequest>& planned) const
+{
+    // Back at 09:00 on the day the snooze ends, while the trial still runs
+    // then, unless the trial's own reminder already falls on that morning.
+    const DateComponents day = calendar.components(comeBack);
+    const std::optional<QDateTime> fireAt = calendar.date({day.year, day.month, day.day, 9, 0});
+    const std::optional<QDateTime> trialEnd = subscription.trialEndDate();
+    if (!fireAt || !trialEnd || *fireAt >= *trialEnd)
+        return std::nullopt;
+    for (const NotificationRequest& request : planned) {
+        if (request.trigger.fireDate() == fireAt)
+            return std::nullopt;
+    }
+    const int daysLeft = subscription.daysUntilTrialEnd(*fireAt, calendar).value_or(0);
+    return makeRequest(subscription, fireAt, now, calendar, kSnoozedTrialSuffix, trialContent(subscription, daysLeft));
+}
+
+NotificationService::TrialSnoozes NotificationService::trialSnoozes() const
+{
+    QSettings& store = m_settings.defaults();
+    store.beginGroup(kTrialSnoozesGroup);
+    TrialSnoozes snoozes;
+    for (const QString& id : store.childKeys()) {
+        const QDateTime comeBack = QDateTime::fromString(store.value(id).toString(), Qt::ISODateWithMs);
+        if (comeBack.isValid())
+            snoozes.insert(id, comeBack.toUTC());
+    }
+    store.endGroup();
+    return snoozes;
+}
+
+void NotificationService::rememberTrialSnooze(const QString& subscriptionID, const QDateTime& comeBack)
+{
+    m_settings.defaults().setValue(kTrialSnoozesGroup + u'/' + subscriptionID,
+                                   comeBack.toUTC().toString(Qt::ISODateWithMs));
+}
+
+void NotificationService::forgetTrialSnoozesExcept(const TrialSnoozes& kept)
+{
+    QSettings& store = m_settings.defaults();
+    store.beginGroup(kTrialSnoozesGroup);
+    for (const QString& id : store.childKeys()) {
+        if (!kept.contains(id))
+            store.remove(id);
+    }
+    store.endGroup();
+}
+
 NotificationContent NotificationService::renewalContent(const Subscription& subscription,
                                                         const Calendar& calendar) const
 {
@@ -278,9 +357,13 @@ NotificationContent NotificationService::trialContent(const Subscription& subscr
     if (daysLeft >= 2) {
         content.title = subscription.name() + u" trial ends in "_s + QString::number(daysLeft) + u" days"_s;
         content.body = u"Then it's "_s + price + u". Good time to decide."_s;
-    } else {
+    } else if (daysLeft == 1) {
         content.title = subscription.name() + u" trial ends tomorrow"_s;
         content.body = u"It becomes "_s + price + u" unless you cancel today."_s;
+    } else {
+        // Only a snoozed reminder comes back on the day the trial ends.
+        content.title = subscription.name() + u" trial ends today"_s;
+        content.body = u"It becomes "_s + price + u" today unless you cancel."_s;
     }
     content.defaultSound = true;
     content.categoryIdentifier = trialCategoryIdentifier();
@@ -297,10 +380,11 @@ void NotificationService::didReceive(const NotificationResponse& response)
     const std::optional<QString> subscriptionID = textValue(response.userInfo, kSubscriptionIDKey);
     const std::optional<QString> cancellation = textValue(response.userInfo, kCancellationURLKey);
     const QString action = response.actionIdentifier;
+    const bool trial = isTrialReminder(response.requestIdentifier);
     // Acted on in a later turn, outside the centre's own signal handling.
     QMetaObject::invokeMethod(
         this,
-        [this, action, subscriptionID, cancellation] {
+        [this, action, trial, subscriptionID, cancellation] {
             if (action == openCancellationActionIdentifier()) {
                 if (const std::optional<QUrl> url = cancellation ? WebAddress::parse(*cancellation) : std::nullopt;
                     url && m_urlOpener) {
@@ -308,7 +392,14 @@ void NotificationService::didReceive(const NotificationResponse& response)
                 }
             } else if (action == snoozeActionIdentifier()) {
                 const QUuid id = subscriptionID ? QUuid::fromString(*subscriptionID) : QUuid();
-                if (!id.isNull() && m_snoozeHandler)
+                if (id.isNull())
+                    return;
+                // Trial reminders ignore the lead time the store's snooze
+                // shortens, so a snoozed one is asked back by itself; the
+                // store's save then reconciles, which plans it.
+                if (trial)
+                    rememberTrialSnooze(uuidText(id), Clock::now().addDays(1));
+                if (m_snoozeHandler)
                     m_snoozeHandler(id);
             }
             // Anything else (a click on the body, a dismissal) does nothing.

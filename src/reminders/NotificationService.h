@@ -9,6 +9,7 @@
 #include "store/ReminderService.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QUrl>
@@ -89,8 +90,18 @@ private:
 
     void setAuthorizationStatus(AuthorizationStatus status);
 
+    // When each trial's snoozed reminder asks to come back, by subscription id.
+    using TrialSnoozes = QHash<QString, QDateTime>;
+
     QList<NotificationRequest> requests(const Subscription& subscription, const QDateTime& now,
-                                        const Calendar& calendar) const;
+                                        const Calendar& calendar, const TrialSnoozes& snoozes) const;
+    std::optional<NotificationRequest> snoozedTrialRequest(const Subscription& subscription,
+                                                           const QDateTime& comeBack, const QDateTime& now,
+                                                           const Calendar& calendar,
+                                                           const QList<NotificationRequest>& planned) const;
+    TrialSnoozes trialSnoozes() const;
+    void rememberTrialSnooze(const QString& subscriptionID, const QDateTime& comeBack);
+    void forgetTrialSnoozesExcept(const TrialSnoozes& kept);
     std::optional<NotificationRequest> makeRequest(const Subscription& subscription,
                                                    const std::optional<QDateTime>& fireOn, const QDateTime& now,
                                                    const Calendar& calendar, const QString& suffix,

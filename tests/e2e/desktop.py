@@ -108,6 +108,10 @@ class NotificationServer(dbus.service.Object):
     def ActionInvoked(self, notification_id, action_key):
         pass
 
+    def press(self, notification, action_key):
+        """Answers a shown notification as a click on one of its actions does."""
+        self.ActionInvoked(dbus.UInt32(notification["id"]), action_key)
+
 
 class Desktop:
     """The session's tray host and notification server, and a home folder."""

@@ -96,6 +96,70 @@ TEST_F(ReminderPlanningTest, trialsGetThreeAndOneDayRemindersOnly)
     EXPECT_EQ(fireDate(prefix + u".renew"_qs), local(berlin, 2025, 3, 15, 9));
 }
 
+TEST_F(ReminderPlanningTest, aSnoozedTrialReminderComesBackTheNextMorningWhileTheTrialRuns)
+{
+    Subscription* trial = make(BillingCycle::monthly(), local(berlin, 2025, 4, 20, 10), "9.99");
+    trial->setIsTrial(true);
+    trial->setTrialEndDate(local(berlin, 2025, 3, 20, 18));
+    const QString prefix = u"renewal."_qs + idText(*trial);
+    const QString snoozed = prefix + u".trialSnoozed"_qs;
+    // The store saves on a snooze, and a save reconciles.
+    QList<QUuid> handled;
+    service.setSnoozeHandler([&](const QUuid& id) { handled << id; });
+    auto snooze = [&](const QString& suffix) {
+        center.delegate->didReceive({u"SNOOZE_ONE_DAY"_qs, prefix + u'.' + suffix,
+                                     {{u"subscriptionID"_qs, idText(*trial)}}});
+        QTest::qWait(5);
+        return reconcile({trial});
+    };
+
+    at(local(berlin, 2025, 3, 17, 9, 5));
+    EXPECT_EQ(snooze(u"trial3"_qs), QStringList({prefix + u".trial1"_qs, snoozed}));
+    EXPECT_EQ(handled, QList<QUuid>{trial->id()});
+    EXPECT_EQ(fireDate(snoozed), local(berlin, 2025, 3, 18, 9));
+    EXPECT_EQ(center.pending.value(snoozed).content.title, u"Netflix trial ends in 2 days");
+    EXPECT_EQ(center.pending.value(snoozed).content.categoryIdentifier, u"TRIAL_REMINDER");
+
+    // The snooze outlives a restart of the service.
+    {
+        NotificationService restarted{center, settings};
+        QSignalSpy finished(&restarted, &NotificationService::reconcileFinished);
+        restarted.reconcile({trial}, berlin);
+        ASSERT_TRUE(finished.wait(2000));
+        EXPECT_TRUE(center.pending.contains(snoozed));
+    }
+    center.setDelegate(&service);
+
+    // Snoozed again it would meet the last trial reminder: that one stays alone.
+    at(local(berlin, 2025, 3, 18, 9, 5));
+    EXPECT_EQ(snooze(u"trialSnoozed"_qs), QStringList{prefix + u".trial1"_qs});
+
+    // The last reminder comes back on the morning the trial ends at 18:00.
+    at(local(berlin, 2025, 3, 19, 9, 5));
+    EXPECT_EQ(snooze(u"trial1"_qs), QStringList{snoozed});
+    EXPECT_EQ(fireDate(snoozed), local(berlin, 2025, 3, 20, 9));
+    EXPECT_EQ(center.pending.value(snoozed).content.title, u"Netflix trial ends today");
+    EXPECT_EQ(center.pending.value(snoozed).content.body, u"It becomes $9.99/mo today unless you cancel.");
+
+    // Ending the trial drops the snooze for good.
+    trial->setIsTrial(false);
+    EXPECT_EQ(reconcile({trial}), QStringList{prefix + u".renew"_qs});
+    trial->setIsTrial(true);
+    EXPECT_TRUE(reconcile({trial}).isEmpty());
+
+    // A trial that ends before 09:00 is not reminded that morning.
+    trial->setTrialEndDate(local(berlin, 2025, 3, 20, 8));
+    EXPECT_TRUE(snooze(u"trial1"_qs).isEmpty());
+
+    // Snoozing a renewal reminder only reaches the store.
+    Subscription* renewal = make(BillingCycle::monthly(), local(berlin, 2025, 3, 25, 10));
+    center.delegate->didReceive({u"SNOOZE_ONE_DAY"_qs, u"renewal."_qs + idText(*renewal) + u".renew"_qs,
+                                 {{u"subscriptionID"_qs, idText(*renewal)}}});
+    QTest::qWait(5);
+    EXPECT_EQ(handled.size(), 5);
+    EXPECT_EQ(reconcile({renewal}), QStringList{u"renewal."_qs + idText(*renewal) + u".renew"_qs});
+}
+
 TEST_F(ReminderPlanningTest, onlyActiveSubscriptionsWithRemindersOnAreKeptAndStaleOnesGo)
 {
     at(local(berlin, 2025, 3, 1, 12));
