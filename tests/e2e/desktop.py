@@ -5,7 +5,8 @@ notification server on the session bus, starts the program in a fresh data
 folder, presses keys on the X display with xdotool, and reads what the
 program shows through the tray item's D-Bus properties. Run inside a private
 session bus and X server (`dbus-run-session -- xvfb-run -a`).
-Uses Debian's python3-dbus, python3-gi and xdotool."""
+Uses Debian's python3-dbus, python3-gi, xdotool and faketime."""
+import glob
 import os
 import shutil
 import subprocess
@@ -180,6 +181,22 @@ class Program:
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
+
+
+FAKETIME_LIBRARY = next(iter(glob.glob("/usr/lib/*/faketime/libfaketime.so.1")), None)
+
+
+def faked_clock(moment, running=True):
+    """The environment that starts a program with its wall clock at `moment`
+    ("YYYY-MM-DD hh:mm:ss", UTC), running on from there or standing still.
+
+    libfaketime is preloaded, so the binary under test is the one that ships.
+    The monotonic clock stays real: timers and animations keep real time, as
+    they do when a machine resumes on a later day."""
+    # A sanitizer runtime would insist on coming first among preloaded libraries.
+    asan = ":".join(filter(None, [os.environ.get("ASAN_OPTIONS"), "verify_asan_link_order=0"]))
+    return {"LD_PRELOAD": FAKETIME_LIBRARY, "FAKETIME": ("@" if running else "") + moment,
+            "FAKETIME_DONT_FAKE_MONOTONIC": "1", "ASAN_OPTIONS": asan}
 
 
 def panel_window():

@@ -1,18 +1,10 @@
 """Reminders of the real program, delivered to the session's notification
-server on the days they are planned for, and answered from there.
-
-The program reads the wall clock like any other; libfaketime moves it to the
-days that matter (LD_PRELOAD, so the binary under test is the one that
-ships). The monotonic clock stays real: timers and animations keep real
-time, as they do when a machine resumes on a later day."""
-import glob
-import os
+server on the days they are planned for, and answered from there. The
+program's wall clock is moved to the days that matter with libfaketime."""
 import sqlite3
 import unittest
 
-from desktop import Desktop, Program, keys, type_text, wait_for
-
-FAKETIME_LIBRARY = next(iter(glob.glob("/usr/lib/*/faketime/libfaketime.so.1")), None)
+from desktop import FAKETIME_LIBRARY, Desktop, Program, faked_clock, keys, type_text, wait_for
 
 
 @unittest.skipUnless(FAKETIME_LIBRARY, "libfaketime is not installed (scripts/bootstrap installs it)")
@@ -28,10 +20,7 @@ class TrialReminder(unittest.TestCase):
 
     def start_at(self, moment):
         """Starts the program with its wall clock at `moment` (UTC), running on."""
-        # A sanitizer runtime must come first among the preloaded libraries.
-        asan = ":".join(filter(None, [os.environ.get("ASAN_OPTIONS"), "verify_asan_link_order=0"]))
-        program = Program(self.desktop, {"LD_PRELOAD": FAKETIME_LIBRARY, "FAKETIME": "@" + moment,
-                                         "FAKETIME_DONT_FAKE_MONOTONIC": "1", "ASAN_OPTIONS": asan})
+        program = Program(self.desktop, faked_clock(moment))
         self.programs.append(program)
         return program
 
