@@ -2,6 +2,7 @@
 
 #include "settings/AppSettings.h"
 #include "shell/PanelWindow.h"
+#include "shell/RendererChoice.h"
 #include "store/SubscriptionStore.h"
 
 #include <QQmlEngine>
@@ -42,6 +43,7 @@ PanelWindow* PanelScene::window()
 {
     if (m_window)
         return m_window.get();
+    RendererChoice::applyBeforeFirstWindow();
     m_engine = makeEngine();
     auto window = std::make_unique<PanelWindow>(*m_engine);
     if (!window->setContent(QUrl(QStringLiteral("qrc:/qt/qml/Tabrino/Panel/PanelView.qml")),

@@ -71,6 +71,10 @@ bool openSettings(QQuickItem* root, bool archived)
 
 int main(int argc, char** argv)
 {
+    // The pictures show the full design, as drawn with a graphics device, even
+    // on a headless X server; QT_QUICK_BACKEND=software shows the plain one.
+    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND") && !qEnvironmentVariableIsSet("QSG_RHI_BACKEND"))
+        qputenv("QSG_RHI_BACKEND", "opengl");
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3)

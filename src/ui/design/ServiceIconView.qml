@@ -1,5 +1,4 @@
 import QtQuick
-import Qt5Compat.GraphicalEffects
 import Tabrino.Design
 
 // A service's tile: its colour under a top gloss, a soft shadow of the same
@@ -19,14 +18,12 @@ Item {
 
     ServiceIcon { id: presenter }
 
-    // Drawn analytically, with no offscreen pass, as long lists show many.
-    RectangularGlow {
-        x: 0
+    SoftShadow {
         y: 2
         width: tile.width
         height: tile.height
         glowRadius: 4
-        cornerRadius: tile.radius + glowRadius
+        radius: tile.radius
         color: Qt.rgba(presenter.tileColor.r, presenter.tileColor.g, presenter.tileColor.b, 0.25)
     }
     Rectangle {

@@ -4,6 +4,8 @@
 #include "ui/design/SpringEasing.h"
 #include "ui/design/SymbolMap.h"
 
+#include <QQuickWindow>
+
 namespace tabrino {
 
 Theme::Theme(QObject* parent) : QObject(parent), m_reduceMotion(new ReduceMotion(this))
@@ -59,6 +61,12 @@ QEasingCurve Theme::press()
 int Theme::pressMs()
 {
     return SpringEasing::pressMs();
+}
+
+bool Theme::shaderEffects() const
+{
+    // Chosen before the first window is made, and fixed from then on.
+    return QQuickWindow::graphicsApi() != QSGRendererInterface::Software;
 }
 
 bool Theme::reduceMotion() const

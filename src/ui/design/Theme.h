@@ -44,6 +44,9 @@ class Theme : public QObject {
     Q_PROPERTY(int pressMs READ pressMs CONSTANT)
     // The desktop asks for reduced motion: nothing animates.
     Q_PROPERTY(bool reduceMotion READ reduceMotion NOTIFY reduceMotionChanged)
+    // False under Qt Quick's software renderer, which draws no shader effects:
+    // glows and shadows then take their plain forms.
+    Q_PROPERTY(bool shaderEffects READ shaderEffects CONSTANT)
 
 public:
     explicit Theme(QObject* parent = nullptr);
@@ -73,6 +76,7 @@ public:
     static QEasingCurve press();
     static int pressMs();
     bool reduceMotion() const;
+    bool shaderEffects() const;
 
     // The symbol font's ligature for a symbol name ("gearshape"); empty for
     // an unknown name.

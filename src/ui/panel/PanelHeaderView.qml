@@ -1,5 +1,4 @@
 import QtQuick
-import Qt5Compat.GraphicalEffects
 import Tabrino.Design
 import Tabrino.Panel
 
@@ -27,18 +26,14 @@ Column {
         Item {
             implicitWidth: monthly.implicitWidth
             implicitHeight: monthly.implicitHeight
-            Glow {
-                anchors.fill: monthly
+            Halo {
                 source: monthly
-                cached: true
                 radius: 14
                 samples: 29
                 color: Qt.rgba(Theme.heroGlow.r, Theme.heroGlow.g, Theme.heroGlow.b, 0.38)
             }
-            Glow {
-                anchors.fill: monthly
+            Halo {
                 source: monthly
-                cached: true
                 radius: 3
                 samples: 7
                 color: Qt.rgba(Theme.heroGlow.r, Theme.heroGlow.g, Theme.heroGlow.b, 0.18)
