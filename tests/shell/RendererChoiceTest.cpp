@@ -1,10 +1,14 @@
 #include "shell/RendererChoice.h"
+#include "ui/design/Theme.h"
 
 #include <QDir>
 #include <QFile>
+#include <QQuickWindow>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 using namespace tabrino;
 
@@ -45,4 +49,18 @@ TEST(RendererChoiceTest, aGraphicsDeviceIsARenderNodeNotACardNode)
     QFile render(dri.filePath(u"renderD128"_qs));
     ASSERT_TRUE(render.open(QIODevice::WriteOnly));
     EXPECT_TRUE(RendererChoice::hasRenderNode(dri.path()));
+}
+
+TEST(RendererChoiceTest, theSoftwareRendererTurnsTheShaderEffectsOff)
+{
+    EXPECT_TRUE(Theme().shaderEffects());
+    // In a child process: the choice holds for the rest of a process's life.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+            QQuickWindow window;
+            std::exit(Theme().shaderEffects() ? 1 : 0);
+        },
+        testing::ExitedWithCode(0), "");
 }

@@ -1,7 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Templates as T
-import Qt5Compat.GraphicalEffects
 import Tabrino.Design
 
 // Equal-width segments in one row; the selected one sits on a pill, one
@@ -54,15 +53,14 @@ FocusScope {
         anchors.margins: 2
         readonly property real segmentWidth: control.segments.length > 0 ? width / control.segments.length : 0
 
-        // The pill's shadow, drawn analytically (no offscreen pass).
-        RectangularGlow {
+        SoftShadow {
             x: pill.x
             y: pill.y + 1
             width: pill.width
             height: pill.height
             visible: pill.visible
             glowRadius: 4
-            cornerRadius: pill.radius + glowRadius
+            radius: pill.radius
             color: Qt.rgba(0, 0, 0, 0.16)
         }
         Rectangle {

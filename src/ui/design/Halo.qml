@@ -1,9 +1,10 @@
 import QtQuick
-import Qt5Compat.GraphicalEffects
 import Tabrino.Design
 
 // A coloured glow around the drawn pixels of `source`, placed over it. Drawn
-// only where shaders run; the software renderer shows the source plain.
+// only where shaders run; the software renderer shows the source plain. The
+// glow's file is loaded only where it is drawn: loading the effects module
+// opens an OpenGL context, and with it the whole graphics stack.
 Loader {
     id: halo
 
@@ -13,15 +14,8 @@ Loader {
     property color color: "white"
 
     anchors.fill: source
-    active: Theme.shaderEffects
-    // Loaded components reach this file's ids unqualified: binding them to
-    // this scope stops a Loader from making them.
-    // qmllint disable unqualified
-    sourceComponent: Glow {
-        source: halo.source
-        cached: true
-        radius: halo.radius
-        samples: halo.samples
-        color: halo.color
+    Component.onCompleted: {
+        if (Theme.shaderEffects)
+            setSource("HaloGlow.qml", {halo: halo});
     }
 }

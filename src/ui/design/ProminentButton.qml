@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Templates as T
-import Qt5Compat.GraphicalEffects
 import Tabrino.Design
 
 // The main action of a screen: white semibold label, optional leading symbol,
@@ -47,16 +46,13 @@ T.Button {
         }
     }
 
-    // The shadow is drawn analytically: a blurred copy of the capsule would
-    // cost an offscreen pass and a shader built at run time.
     background: Item {
-        RectangularGlow {
-            x: 0
+        SoftShadow {
             y: 2
             width: parent.width
             height: parent.height
             glowRadius: 6
-            cornerRadius: 9 + glowRadius
+            radius: 9
             color: Qt.rgba(0, 0, 0, 0.13)
         }
         Rectangle {

@@ -1,12 +1,15 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
-import Qt5Compat.GraphicalEffects
 import Tabrino.Design
 
 // The soft shadow of a rounded rectangle, laid over the rectangle it falls
 // from (offset it by hand) and spreading `glowRadius` beyond it. Where shaders
 // run, an analytic glow (no offscreen pass, so long lists can show many);
 // under the software renderer, which draws no shader effects, three stacked
-// translucent outlines that fade outwards.
+// faint outlines that fade outwards. The glow's file is loaded only
+// where it is drawn: loading the effects module opens an OpenGL context, and
+// with it the whole graphics stack.
 Item {
     id: shadow
 
@@ -17,14 +20,9 @@ Item {
 
     Loader {
         anchors.fill: parent
-        active: Theme.shaderEffects
-        // Loaded components reach this file's ids unqualified: binding them to
-        // this scope stops a Loader from making them.
-        // qmllint disable unqualified
-        sourceComponent: RectangularGlow {
-            glowRadius: shadow.glowRadius
-            cornerRadius: shadow.radius + shadow.glowRadius
-            color: shadow.color
+        Component.onCompleted: {
+            if (Theme.shaderEffects)
+                setSource("SoftShadowGlow.qml", {shadow: shadow});
         }
     }
     Repeater {
@@ -37,7 +35,7 @@ Item {
             width: shadow.width + 2 * spread
             height: shadow.height + 2 * spread
             radius: shadow.radius + spread
-            color: Qt.rgba(shadow.color.r, shadow.color.g, shadow.color.b, shadow.color.a / 3)
+            color: Qt.rgba(shadow.color.r, shadow.color.g, shadow.color.b, shadow.color.a / 6)
         }
     }
 }

@@ -65,8 +65,9 @@ int Theme::pressMs()
 
 bool Theme::shaderEffects() const
 {
-    // Chosen before the first window is made, and fixed from then on.
-    return QQuickWindow::graphicsApi() != QSGRendererInterface::Software;
+    // Chosen before the first window is made, and fixed from then on. The
+    // graphics API would still name OpenGL: it describes the hardware path.
+    return QQuickWindow::sceneGraphBackend() != u"software";
 }
 
 bool Theme::reduceMotion() const

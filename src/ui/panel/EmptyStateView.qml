@@ -1,5 +1,4 @@
 import QtQuick
-import Qt5Compat.GraphicalEffects
 import Tabrino.Design
 
 // What a person with no active subscription sees: two tilted cards under a
@@ -40,10 +39,8 @@ Column {
             rotation: 6
             color: Qt.rgba(Theme.violetDeep.r, Theme.violetDeep.g, Theme.violetDeep.b, 0.30)
         }
-        Glow {
-            anchors.fill: card
+        Halo {
             source: card
-            cached: true
             radius: 10
             samples: 21
             color: Qt.rgba(Theme.heroGlow.r, Theme.heroGlow.g, Theme.heroGlow.b, 0.40)
