@@ -2,7 +2,8 @@
 
 // A store of subscriptions (200 unless told) that have been billed for ten
 // years, with a snapshot for each of the last 120 months, for the benchmarks
-// of the figures and of the screens that show them.
+// of the figures and of the screens that show them, and for seeding the real
+// program's data folder.
 #include "foundation/Clock.h"
 #include "settings/AppSettings.h"
 #include "store/ModelContext.h"
@@ -23,39 +24,52 @@ public:
     void setSnoozeHandler(SnoozeHandler) override {}
 };
 
+// Inserts `count` subscriptions first added ten years before `now`, next
+// billed within `now`'s month, over six billing cycles, a third of them shared
+// and every twentieth archived, and a snapshot for each of the 120 months up
+// to `now`'s; the records' own creation times are their start dates. Leaves
+// the clock pinned at `now`.
+inline void addTenYears(ModelContext& context, const Calendar& calendar, const QDateTime& now, int count)
+{
+    const DateComponents today = calendar.components(now);
+    const int year = today.year;
+    const int month = today.month;
+    const BillingCycle cycles[] = {BillingCycle::monthly(), BillingCycle::yearly(), BillingCycle::weekly(),
+                                   BillingCycle::quarterly(), BillingCycle::custom(1), BillingCycle::custom(14)};
+    for (int i = 0; i < count; ++i) {
+        const QDateTime added = calendar.date({year - 10, 1 + i % 12, 1 + i % 28, 9, 0}).value();
+        Clock::setSource([added] { return added; });
+        auto* s = new Subscription(QStringLiteral("Service %1").arg(i), *Decimal::fromString("9.99") + Decimal(i),
+                                   QStringLiteral("USD"), cycles[i % 6],
+                                   calendar.date({year, month, 1 + i % 28, 9, 0}).value(),
+                                   SubscriptionCategory::allCases()[i % 10]);
+        if (i % 3 == 0) {
+            s->setIsShared(true);
+            s->setSharePercentage(0.5);
+        }
+        if (i % 20 == 0) {
+            s->setIsActive(false);
+            s->setArchivedDate(calendar.date({year - 2, 6, 1, 9, 0}).value());
+        }
+        context.insert(s);
+    }
+    Clock::setSource([now] { return now; });
+    const QDateTime thisMonth = calendar.date({year, month, 1, 0, 0}).value();
+    for (int back = 0; back < 120; ++back) {
+        const QDateTime start = calendar.adding(CalendarUnit::Month, -back, thisMonth).value();
+        context.insert(new MonthlySnapshot(start, Decimal(1000 + back), 180));
+    }
+}
+
 struct TenYearStore {
     explicit TenYearStore(int count = 200)
     {
         const Calendar calendar(QStringLiteral("Europe/Berlin"));
         const QDateTime now = calendar.date({2026, 12, 6, 12, 0}).value();
-        Clock::setSource([now] { return now; });
         container = PersistentContainer::open(dir.path() + QStringLiteral("/bench.sqlite"), nullptr);
         store = std::make_unique<SubscriptionStore>(container->mainContext(), settings, reminders, nullptr,
                                                     [calendar] { return calendar; });
-        const BillingCycle cycles[] = {BillingCycle::monthly(), BillingCycle::yearly(), BillingCycle::weekly(),
-                                       BillingCycle::quarterly(), BillingCycle::custom(1), BillingCycle::custom(14)};
-        for (int i = 0; i < count; ++i) {
-            const QDateTime added = calendar.date({2016, 1 + i % 12, 1 + i % 28, 9, 0}).value();
-            Clock::setSource([added] { return added; });
-            auto* s = new Subscription(QStringLiteral("Service %1").arg(i), *Decimal::fromString("9.99") + Decimal(i),
-                                       QStringLiteral("USD"), cycles[i % 6],
-                                       calendar.date({2026, 12, 1 + i % 28, 9, 0}).value(),
-                                       SubscriptionCategory::allCases()[i % 10]);
-            if (i % 3 == 0) {
-                s->setIsShared(true);
-                s->setSharePercentage(0.5);
-            }
-            if (i % 20 == 0) {
-                s->setIsActive(false);
-                s->setArchivedDate(calendar.date({2024, 6, 1, 9, 0}).value());
-            }
-            container->mainContext().insert(s);
-        }
-        for (int month = 0; month < 120; ++month) {
-            const QDateTime start = calendar.adding(CalendarUnit::Month, -month, calendar.date({2026, 12, 1, 0, 0}).value()).value();
-            container->mainContext().insert(new MonthlySnapshot(start, Decimal(1000 + month), 180));
-        }
-        Clock::setSource([now] { return now; });
+        addTenYears(container->mainContext(), calendar, now, count);
         container->mainContext().save();
         store->refresh();
     }
