@@ -82,7 +82,10 @@ FocusScope {
             anchors.fill: parent
             Repeater {
                 model: control.segments
-                delegate: T.AbstractButton {
+                // A tab button, so a screen reader says "page tab": Qt 6.4
+                // puts a control's own role over one set here. Not checkable:
+                // the selection alone says which segment is on.
+                delegate: T.TabButton {
                     id: segment
                     required property var modelData
                     required property int index
@@ -91,12 +94,13 @@ FocusScope {
                     width: track.segmentWidth
                     height: track.height
                     focusPolicy: Qt.NoFocus
+                    checkable: false
                     text: segment.modelData.label
                     onClicked: control.choose(segment.index)
-                    Accessible.role: Accessible.PageTab
                     Accessible.name: text
                     Accessible.selectable: true
                     Accessible.selected: isSelected
+                    Accessible.onPressAction: segment.clicked()
 
                     contentItem: Text {
                         text: segment.text

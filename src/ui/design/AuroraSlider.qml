@@ -10,6 +10,20 @@ T.Slider {
     implicitHeight: 22
     snapMode: T.Slider.SnapAlways
     focusPolicy: Qt.StrongFocus
+    // A screen reader's steps move the slider as the arrow keys do, `moved`
+    // included, so whoever keeps the value hears of them.
+    Accessible.onIncreaseAction: slider.step(1)
+    Accessible.onDecreaseAction: slider.step(-1)
+
+    function step(direction) {
+        if (!slider.enabled)
+            return
+        if (direction > 0)
+            slider.increase()
+        else
+            slider.decrease()
+        slider.moved()
+    }
 
     background: Rectangle {
         x: slider.leftPadding

@@ -11,6 +11,18 @@ T.Switch {
     spacing: 8
     focusPolicy: Qt.StrongFocus
     Accessible.name: text
+    // A screen reader's Toggle or Press flips the switch as a click does,
+    // `toggled` included: Qt 6.4 would only set `checked`, and whoever
+    // listens for the user's change would never hear of it.
+    Accessible.onToggleAction: toggle.flip()
+    Accessible.onPressAction: toggle.flip()
+
+    function flip() {
+        if (!toggle.enabled)
+            return
+        toggle.toggle()
+        toggle.toggled()
+    }
 
     indicator: Rectangle {
         x: toggle.width - width

@@ -16,6 +16,8 @@ T.Button {
     focusPolicy: Qt.StrongFocus
     display: T.AbstractButton.IconOnly
     Accessible.name: text
+    // Qt 6.4 gives a screen reader's Press action nothing to run on its own.
+    Accessible.onPressAction: if (button.enabled) button.clicked()
 
     contentItem: SymbolGlyph {
         symbol: button.symbol

@@ -20,6 +20,8 @@ T.Button {
     opacity: enabled ? (down ? 0.75 : 1) : 0.45
     scale: down ? 0.98 : 1
     Accessible.name: text
+    // Qt 6.4 gives a screen reader's Press action nothing to run on its own.
+    Accessible.onPressAction: if (button.enabled) button.clicked()
 
     Behavior on opacity { PressAnimation {} }
     Behavior on scale { PressAnimation {} }

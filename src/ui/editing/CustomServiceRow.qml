@@ -12,6 +12,8 @@ T.AbstractButton {
     focusPolicy: Qt.StrongFocus
     Accessible.role: Accessible.Button
     Accessible.name: text
+    // Qt 6.4 gives a screen reader's Press action nothing to run on its own.
+    Accessible.onPressAction: if (row.enabled) row.clicked()
     Keys.onReturnPressed: row.clicked()
     Keys.onEnterPressed: row.clicked()
     Keys.onUpPressed: row.nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)

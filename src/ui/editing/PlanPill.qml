@@ -4,8 +4,10 @@ import Tabrino.Design
 
 // One plan of a service: its name, and its price per cycle in US dollars;
 // the selected pill carries a check mark and a violet edge. The pills work
-// as a radio group: Up and Down select the neighbouring plan.
-T.AbstractButton {
+// as a radio group: Up and Down select the neighbouring plan. A radio button,
+// so a screen reader says so (Qt 6.4 puts a control's own role over one set
+// here); it is checked exactly when its plan is the selected one.
+T.RadioButton {
     id: pill
 
     required property string name
@@ -20,12 +22,13 @@ T.AbstractButton {
     implicitHeight: 36
     hoverEnabled: true
     focusPolicy: Qt.StrongFocus
-    Accessible.role: Accessible.RadioButton
+    checked: selected
     Accessible.name: accessibilityText
-    Accessible.checkable: true
-    Accessible.checked: selected
     Accessible.selectable: true
     Accessible.selected: selected
+    // Qt 6.4 runs nothing of its own for a screen reader's Press or Toggle.
+    Accessible.onPressAction: pill.clicked()
+    Accessible.onToggleAction: pill.clicked()
 
     background: Rectangle {
         radius: 10

@@ -20,6 +20,8 @@ T.AbstractButton {
     Accessible.role: Accessible.Button
     Accessible.name: accessibilityText
     Accessible.description: subtitle
+    // Qt 6.4 gives a screen reader's Press action nothing to run on its own.
+    Accessible.onPressAction: if (row.enabled) row.clicked()
     Keys.onReturnPressed: row.clicked()
     Keys.onEnterPressed: row.clicked()
     Keys.onDownPressed: row.nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)

@@ -15,6 +15,8 @@ T.AbstractButton {
     Accessible.name: text
     Accessible.checkable: true
     Accessible.checked: expanded
+    // Qt 6.4 gives a screen reader's Press action nothing to run on its own.
+    Accessible.onPressAction: if (disclosure.enabled) disclosure.clicked()
 
     contentItem: Row {
         spacing: 4

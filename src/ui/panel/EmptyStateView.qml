@@ -58,6 +58,8 @@ Column {
         anchors.horizontalCenter: parent.horizontalCenter
         topPadding: 14
         text: qsTr("Track your first subscription")
+        Accessible.role: Accessible.Heading
+        Accessible.name: text
         font.family: Theme.fontFamily
         font.pixelSize: 15
         font.weight: Font.Bold
@@ -68,6 +70,8 @@ Column {
         topPadding: 4
         bottomPadding: 16
         text: qsTr("Takes about 10 seconds.")
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         font.family: Theme.fontFamily
         font.pixelSize: 12
         color: Qt.rgba(1, 1, 1, 0.55)

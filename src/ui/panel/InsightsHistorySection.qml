@@ -151,5 +151,7 @@ Column {
         font.family: Theme.fontFamily
         font.pixelSize: 9
         color: Qt.rgba(1, 1, 1, 0.30)
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
     }
 }

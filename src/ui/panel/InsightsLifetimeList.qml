@@ -27,6 +27,8 @@ Column {
         width: lifetime.width
         wrapMode: Text.Wrap
         text: qsTr("Lifetime totals build up as time passes.")
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         font.family: Theme.fontFamily
         font.pixelSize: 11
         color: Qt.rgba(1, 1, 1, 0.36)

@@ -38,6 +38,8 @@ T.AbstractButton {
     Accessible.role: Accessible.Button
     Accessible.name: presenter.accessibilityText
     Accessible.description: qsTr("Opens details")
+    // Qt 6.4 gives a screen reader's Press action nothing to run on its own.
+    Accessible.onPressAction: if (row.enabled) row.clicked()
 
     // Under the pointer for a secondary click; from the keyboard, at the row.
     function openMenu(atPointer) {
@@ -138,6 +140,8 @@ T.AbstractButton {
                 TabularText {
                     id: price
                     text: presenter.priceText
+                    // The row speaks for its parts.
+                    Accessible.ignored: true
                     pixelSize: 13
                     weight: Font.DemiBold
                     letterSpacing: -0.1
