@@ -30,6 +30,8 @@ ACTION = "org.a11y.atspi.Action"
 COMPONENT = "org.a11y.atspi.Component"
 VALUE = "org.a11y.atspi.Value"
 CALL_TIMEOUT = 10.0
+# What Qt answers for an element that no longer exists.
+GONE = {"org.freedesktop.DBus.Error.UnknownObject", "org.freedesktop.DBus.Error.UnknownMethod"}
 
 # What a program needs to expose its tree at once, without waiting for a
 # screen reader to ask for it.
@@ -233,14 +235,22 @@ class Tree:
         self.a11y = a11y
         self.bus_name = bus_name
 
-    def read(self):
-        """The whole tree as it is now, hidden elements included."""
+    def read(self, attempts=5):
+        """The whole tree as it is now, hidden elements included. A read that
+        meets an element which went away after its parent listed it (a
+        screen being dropped) starts again."""
         def node(name, path):
             current = Node(self, str(name), str(path))
             current.children = [node(child_name, child_path) for child_name, child_path in
                                 self.a11y.call(current.bus_name, current.path, ACCESSIBLE, "GetChildren")]
             return current
-        return node(self.bus_name, ROOT)
+        for attempt in range(attempts):
+            try:
+                return node(self.bus_name, ROOT)
+            except dbus.DBusException as error:
+                if error.get_dbus_name() not in GONE or attempt == attempts - 1:
+                    raise
+                pump(0.1)
 
     def wait_for(self, condition, timeout=15.0, what="the accessibility tree to change"):
         """Reads the tree until `condition(root)` gives a true value without
