@@ -19,7 +19,7 @@ import time
 
 import dbus
 
-from desktop import pump, wait_for
+from desktop import DesktopTest, pump, wait_for
 
 LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 REGISTRY_DAEMON = "/usr/libexec/at-spi2-registryd"
@@ -304,3 +304,22 @@ def unnamed_controls(root):
     """Elements a person acts on whose name is empty or blank, hidden ones
     included."""
     return [node for node in root.walk() if node.role in INTERACTIVE_ROLES and not node.name.strip()]
+
+
+class ScreenReaderDesktopTest(DesktopTest):
+    """A desktop test whose programs are read over one accessibility bus."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.a11y = AccessibilityBus()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.a11y.close()
+
+    def open_panel(self):
+        """Starts the program, opens its panel and returns it with its tree."""
+        program = self.start(PROGRAM_ENV)
+        tree = self.a11y.application(program.process.pid)
+        program.click_tray()
+        return program, tree

@@ -12,6 +12,7 @@ import shutil
 import subprocess
 import tempfile
 import time
+import unittest
 
 import dbus
 import dbus.service
@@ -185,6 +186,25 @@ class Program:
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
+
+
+class DesktopTest(unittest.TestCase):
+    """A test with a desktop of its own; every program it starts is killed at
+    its end if it is still running."""
+
+    def setUp(self):
+        self.desktop = Desktop()
+        self.programs = []
+
+    def tearDown(self):
+        for program in self.programs:
+            program.kill()
+        self.desktop.close()
+
+    def start(self, extra_env=None):
+        program = Program(self.desktop, extra_env)
+        self.programs.append(program)
+        return program
 
 
 FAKETIME_LIBRARY = next(iter(glob.glob("/usr/lib/*/faketime/libfaketime.so.1")), None)

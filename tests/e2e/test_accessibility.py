@@ -6,9 +6,8 @@ import calendar
 import datetime
 import unittest
 
-import atspi
-from atspi import AccessibilityBus, unnamed_controls
-from desktop import Desktop, Program, keys, type_text
+from atspi import ScreenReaderDesktopTest, unnamed_controls
+from desktop import keys, type_text
 
 
 def renews_in_a_month():
@@ -19,30 +18,7 @@ def renews_in_a_month():
     return f"Renews In {(ahead - today).days} days."
 
 
-class ScreenReaderTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.a11y = AccessibilityBus()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.a11y.close()
-
-    def setUp(self):
-        self.desktop = Desktop()
-        self.program = None
-
-    def tearDown(self):
-        if self.program:
-            self.program.kill()
-        self.desktop.close()
-
-    def start(self):
-        """Starts the program, opens its panel and returns its tree."""
-        self.program = Program(self.desktop, atspi.PROGRAM_ENV)
-        tree = self.a11y.application(self.program.process.pid)
-        self.program.click_tray()
-        return tree
+class ScreenReaderTest(ScreenReaderDesktopTest):
 
     def assertAllNamed(self, root, screen):
         self.assertEqual(unnamed_controls(root), [], f"controls without a name on {screen}:\n{root.outline()}")
@@ -56,7 +32,7 @@ class ScreenReaderTest(unittest.TestCase):
             self.assertFalse(on & root.find(role, name).states, f"{name} is not selected")
 
     def test_first_run_the_catalog_search_and_the_plan_picker(self):
-        tree = self.start()
+        self.program, tree = self.open_panel()
 
         # The empty state says what it is and offers the one add button.
         root = tree.wait_for(lambda root: root.find("push button", "Add Subscription") and root)
@@ -113,7 +89,7 @@ class ScreenReaderTest(unittest.TestCase):
         self.assertAllNamed(listed, "the list")
 
     def test_the_form_the_list_insights_and_settings(self):
-        tree = self.start()
+        self.program, tree = self.open_panel()
         tree.press("push button", "Add Subscription")
         tree.wait_for_element("text", "Search services")
         type_text("Gym")

@@ -4,37 +4,11 @@ restart following. The settings' buttons are found by name over AT-SPI,
 since how many Tab presses reach them depends on the screen's state."""
 import unittest
 
-import atspi
-from atspi import AccessibilityBus
-from desktop import Desktop, Program, keys, type_text
+from atspi import ScreenReaderDesktopTest
+from desktop import keys, type_text
 
 
-class ArchivedSubscriptionsTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.a11y = AccessibilityBus()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.a11y.close()
-
-    def setUp(self):
-        self.desktop = Desktop()
-        self.programs = []
-
-    def tearDown(self):
-        for program in self.programs:
-            program.kill()
-        self.desktop.close()
-
-    def start(self):
-        """Starts the program, opens its panel and returns it with its tree."""
-        program = Program(self.desktop, atspi.PROGRAM_ENV)
-        self.programs.append(program)
-        tree = self.a11y.application(program.process.pid)
-        program.click_tray()
-        return program, tree
-
+class ArchivedSubscriptionsTest(ScreenReaderDesktopTest):
     @staticmethod
     def archive(tree, name):
         """Archives a row from its menu, from the keyboard."""
@@ -55,7 +29,7 @@ class ArchivedSubscriptionsTest(unittest.TestCase):
         return [item.name for item in root.find("list", "Lifetime Spend").find_all("list item")]
 
     def test_restore_then_delete_permanently(self):
-        program, tree = self.start()
+        program, tree = self.open_panel()
         for query in ("spot", "netf"):
             keys("ctrl+n")
             type_text(query)
@@ -97,7 +71,7 @@ class ArchivedSubscriptionsTest(unittest.TestCase):
         # Gone for good: not back after a restart.
         program.process.terminate()
         self.assertEqual(program.wait_for_exit(), 0)
-        again, tree = self.start()
+        again, tree = self.open_panel()
         again.wait_for_label("$8/mo")
         self.assertEqual([entry.split(",")[0] for entry in self.lifetime_entries(tree)], ["Netflix"])
         tree.press("push button", "Settings")

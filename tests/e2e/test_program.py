@@ -4,24 +4,10 @@ import os
 import subprocess
 import unittest
 
-from desktop import FAKETIME_LIBRARY, Desktop, Program, faked_clock, keys, panel_window, type_text, wait_for
+from desktop import FAKETIME_LIBRARY, DesktopTest, faked_clock, keys, panel_window, type_text, wait_for
 
 
-class FirstRun(unittest.TestCase):
-    def setUp(self):
-        self.desktop = Desktop()
-        self.programs = []
-
-    def tearDown(self):
-        for program in self.programs:
-            program.kill()
-        self.desktop.close()
-
-    def start(self, extra_env=None):
-        program = Program(self.desktop, extra_env)
-        self.programs.append(program)
-        return program
-
+class FirstRun(DesktopTest):
     def test_add_from_the_catalog_by_keyboard_quit_and_find_it_again(self):
         program = self.start()
         program.wait_for_label("$0/mo")

@@ -4,25 +4,14 @@ program's wall clock is moved to the days that matter with libfaketime."""
 import sqlite3
 import unittest
 
-from desktop import FAKETIME_LIBRARY, Desktop, Program, faked_clock, keys, type_text, wait_for
+from desktop import FAKETIME_LIBRARY, DesktopTest, faked_clock, keys, type_text, wait_for
 
 
 @unittest.skipUnless(FAKETIME_LIBRARY, "libfaketime is not installed (scripts/bootstrap installs it)")
-class TrialReminder(unittest.TestCase):
-    def setUp(self):
-        self.desktop = Desktop()
-        self.programs = []
-
-    def tearDown(self):
-        for program in self.programs:
-            program.kill()
-        self.desktop.close()
-
+class TrialReminder(DesktopTest):
     def start_at(self, moment):
         """Starts the program with its wall clock at `moment` (UTC), running on."""
-        program = Program(self.desktop, faked_clock(moment))
-        self.programs.append(program)
-        return program
+        return self.start(faked_clock(moment))
 
     def stop(self, program):
         program.process.terminate()
