@@ -21,6 +21,10 @@ ListView {
     keyNavigationEnabled: true
     activeFocusOnTab: false
     reuseItems: false
+    // One row is made ahead, not a screenful: those cost the first opening
+    // more than they saved any frame, and one keeps a row that has just been
+    // added there before the list has grown to show it.
+    cacheBuffer: 48
     ScrollBar.vertical: ScrollBar { policy: list.contentHeight > list.height ? ScrollBar.AsNeeded : ScrollBar.AlwaysOff }
     Accessible.role: Accessible.List
     Accessible.name: qsTr("Subscriptions")
