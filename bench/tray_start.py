@@ -31,70 +31,13 @@ import dbus.service
 from dbus.mainloop.glib import DBusGMainLoop
 from gi.repository import GLib
 
-WATCHER = "org.kde.StatusNotifierWatcher"
-ITEM = "org.kde.StatusNotifierItem"
-NOTIFICATIONS = "org.freedesktop.Notifications"
+# The end-to-end tests' stand-ins for the tray host and the notification server.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "tests", "e2e"))
+from desktop import ITEM, NOTIFICATIONS, WATCHER, NotificationServer, Watcher  # noqa: E402
+
 IDLE_SECONDS = 4.0
 OPEN_SECONDS = 2.0
 REOPENINGS = 5
-
-
-class Watcher(dbus.service.Object):
-    """The tray host: notes when and under which name the item registers."""
-
-    def __init__(self, bus):
-        super().__init__(bus, "/StatusNotifierWatcher")
-        self.registered = None  # (time, service)
-
-    @dbus.service.method(WATCHER, in_signature="s", sender_keyword="sender")
-    def RegisterStatusNotifierItem(self, service, sender=None):
-        self.registered = (time.monotonic(), service if service.startswith((":", "org.")) else sender)
-
-    @dbus.service.method(WATCHER, in_signature="s")
-    def RegisterStatusNotifierHost(self, service):
-        pass
-
-    @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="ss", out_signature="v")
-    def Get(self, interface, name):
-        return self.GetAll(interface)[name]
-
-    @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="s", out_signature="a{sv}")
-    def GetAll(self, interface):
-        return {"IsStatusNotifierHostRegistered": True, "ProtocolVersion": dbus.Int32(0),
-                "RegisteredStatusNotifierItems": dbus.Array([], signature="s")}
-
-
-class NotificationServer(dbus.service.Object):
-    """A notification server, so reminders are planned as on a desktop."""
-
-    def __init__(self, bus):
-        super().__init__(bus, "/org/freedesktop/Notifications")
-        self.next_id = 0
-
-    @dbus.service.method(NOTIFICATIONS, out_signature="as")
-    def GetCapabilities(self):
-        return ["actions", "body"]
-
-    @dbus.service.method(NOTIFICATIONS, out_signature="ssss")
-    def GetServerInformation(self):
-        return ("bench", "Tabrino benchmarks", "1", "1.2")
-
-    @dbus.service.method(NOTIFICATIONS, in_signature="susssasa{sv}i", out_signature="u")
-    def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout):
-        self.next_id += 1
-        return self.next_id
-
-    @dbus.service.method(NOTIFICATIONS, in_signature="u")
-    def CloseNotification(self, notification_id):
-        pass
-
-    @dbus.service.signal(NOTIFICATIONS, signature="uu")
-    def NotificationClosed(self, notification_id, reason):
-        pass
-
-    @dbus.service.signal(NOTIFICATIONS, signature="us")
-    def ActionInvoked(self, notification_id, action_key):
-        pass
 
 
 class MapWatch:

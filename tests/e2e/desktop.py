@@ -51,15 +51,17 @@ def wait_for(condition, timeout=20.0, what="the condition"):
 
 
 class Watcher(dbus.service.Object):
-    """The tray host: remembers the items that register."""
+    """The tray host: remembers the items that register, and when the last did."""
 
     def __init__(self, bus):
         super().__init__(bus, "/StatusNotifierWatcher")
         self.items = []
+        self.registered = None  # (monotonic time, service) of the last registration
 
     @dbus.service.method(WATCHER, in_signature="s", sender_keyword="sender")
     def RegisterStatusNotifierItem(self, service, sender=None):
         self.items.append(service if service.startswith((":", "org.")) else sender)
+        self.registered = (time.monotonic(), self.items[-1])
 
     @dbus.service.method(WATCHER, in_signature="s")
     def RegisterStatusNotifierHost(self, service):
