@@ -12,6 +12,8 @@
 #include <QPointer>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace tabrino {
 
 using namespace Qt::StringLiterals;
@@ -149,10 +151,13 @@ void NotificationService::reconcile(const QList<Subscription*>& subscriptions, c
         if (!subscription || !subscription->isActive() || !subscription->notificationsEnabled())
             continue;
         const QString id = uuidText(subscription->id());
-        const QList<NotificationRequest> planned = requests(*subscription, now, calendar, snoozes);
-        if (snoozes.contains(id) && !planned.isEmpty() &&
-            planned.constLast().identifier.endsWith(kSnoozedTrialSuffix)) {
-            stillSnoozed.insert(id, snoozes.value(id));
+        const std::optional<QDateTime> comeBack =
+            snoozes.contains(id) ? std::optional(snoozes.value(id)) : std::nullopt;
+        const QList<NotificationRequest> planned = requests(*subscription, now, calendar, comeBack);
+        if (comeBack && std::any_of(planned.cbegin(), planned.cend(), [](const NotificationRequest& request) {
+                return request.identifier.endsWith(kSnoozedTrialSuffix);
+            })) {
+            stillSnoozed.insert(id, *comeBack);
         }
         plan.requests += planned;
     }
@@ -217,7 +222,7 @@ void NotificationService::addRemaining(const Plan& plan, qsizetype index)
 
 QList<NotificationRequest> NotificationService::requests(const Subscription& subscription, const QDateTime& now,
                                                          const Calendar& calendar,
-                                                         const TrialSnoozes& snoozes) const
+                                                         const std::optional<QDateTime>& snoozedUntil) const
 {
     QList<NotificationRequest> result;
     const std::optional<QDateTime> trialEnd = subscription.trialEndDate();
@@ -230,9 +235,8 @@ QList<NotificationRequest> NotificationService::requests(const Subscription& sub
             if (request)
                 result << *request;
         }
-        const auto comeBack = snoozes.constFind(uuidText(subscription.id()));
-        if (comeBack != snoozes.cend()) {
-            if (const auto request = snoozedTrialRequest(subscription, *comeBack, now, calendar, result))
+        if (snoozedUntil) {
+            if (const auto request = snoozedTrialRequest(subscription, *snoozedUntil, now, calendar, result))
                 result << *request;
         }
         return result;

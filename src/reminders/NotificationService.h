@@ -93,8 +93,9 @@ private:
     // When each trial's snoozed reminder asks to come back, by subscription id.
     using TrialSnoozes = QHash<QString, QDateTime>;
 
+    // `snoozedUntil`: when a snoozed trial reminder of this subscription asks to come back.
     QList<NotificationRequest> requests(const Subscription& subscription, const QDateTime& now,
-                                        const Calendar& calendar, const TrialSnoozes& snoozes) const;
+                                        const Calendar& calendar, const std::optional<QDateTime>& snoozedUntil) const;
     std::optional<NotificationRequest> snoozedTrialRequest(const Subscription& subscription,
                                                            const QDateTime& comeBack, const QDateTime& now,
                                                            const Calendar& calendar,
