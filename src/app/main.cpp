@@ -1,3 +1,4 @@
+#include "app/FinalSave.h"
 #include "app/TabrinoApp.h"
 #include "platform/AppVersion.h"
 #include "platform/QuitOnSignal.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <cstdio>
 
@@ -14,13 +16,18 @@ using namespace tabrino;
 
 namespace {
 
+bool hasDisplay()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != u"offscreen" && platform != u"minimal";
+}
+
 // Tells why the program stops, on standard error and, where there is a
 // display, in a dialog.
 int stop(const QString& message)
 {
     std::fprintf(stderr, "%s\n", qPrintable(message));
-    const QString platform = QGuiApplication::platformName();
-    if (platform != u"offscreen" && platform != u"minimal")
+    if (hasDisplay())
         QMessageBox::critical(nullptr, QStringLiteral("Tabrino"), message);
     return 1;
 }
@@ -30,6 +37,19 @@ int stop(const QString& message)
 int failToStart(const QString& description)
 {
     return stop(QStringLiteral("Couldn't create data store: ") + description);
+}
+
+// Asked when quitting would lose changes that could not be saved. Keeping
+// the program open is the default: the saves go on being tried.
+bool userKeepsProgramOpen(const QString& lossMessage)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tabrino"), lossMessage);
+    QPushButton* keep = box.addButton(QCoreApplication::translate("FinalSave", "Keep Tabrino Open"), QMessageBox::RejectRole);
+    box.addButton(QCoreApplication::translate("FinalSave", "Quit Anyway"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == keep;
 }
 
 }  // namespace
@@ -66,5 +86,11 @@ int main(int argc, char* argv[])
     if (!tabrino.isRunning())
         return failToStart(tabrino.fatalError());
     QObject::connect(&instance, &SingleInstance::showPanelRequested, &tabrino, &TabrinoApp::showPanel);
-    return QApplication::exec();
+    FinalSave finalSave(tabrino.store());
+    for (;;) {
+        const int status = QApplication::exec();
+        if (finalSave.run() || quitOnSignal.wasReceived() || !hasDisplay()
+            || !userKeepsProgramOpen(finalSave.lossMessage()))
+            return status;
+    }
 }

@@ -1,12 +1,10 @@
 #include "catalog/CatalogDocument.h"
 
 #include <rapidjson/error/en.h>
-#include <rapidjson/memorystream.h>
 #include <rapidjson/reader.h>
 
 #include <QSet>
 
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,122 +16,103 @@ namespace tabrino {
 
 namespace {
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool isNumberCharacter(char c)
-{
-    return isDigit(c) || c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E';
-}
-
-// The number tokens of a JSON text in document order, strings skipped. On a
-// text RapidJSON accepts they are exactly the numbers it reports.
-class NumberTokens {
+// The document as RapidJSON reads it, one byte at a time, kept from
+// overflowing RapidJSON's number conversion. With kParseNumbersAsStringsFlag
+// RapidJSON still works out every number as a double and refuses the whole
+// document when one is out of range, 1e400 under a key nobody reads
+// included; no flag turns that off. So RapidJSON is shown at most 20 digits
+// of an integer part and one of an exponent: the number keeps its shape,
+// which RapidJSON alone judges, and cannot overflow. The reader takes every
+// number's own text from the bytes RapidJSON consumed for it.
+//
+// Digits outside strings belong to the number RapidJSON is reading. A string
+// starts at the quote RapidJSON takes outside one and ends where RapidJSON
+// reports it (leaveString()), so escapes are RapidJSON's business alone.
+class CatalogStream {
 public:
-    explicit NumberTokens(std::string_view text)
+    using Ch = char;
+
+    explicit CatalogStream(std::string_view text)
         : m_text(text)
     {
     }
 
-    // The next token and its offset; an empty token at the end.
-    std::string_view next(std::size_t* offset = nullptr)
+    Ch Peek() const { return m_position < m_text.size() ? m_text[m_position] : '\0'; }
+
+    Ch Take()
     {
-        while (m_position < m_text.size()) {
-            const char c = m_text[m_position];
-            if (c == '"') {
-                skipString();
-            } else if (c == '-' || isDigit(c)) {
-                const std::size_t start = m_position;
-                while (m_position < m_text.size() && isNumberCharacter(m_text[m_position]))
-                    ++m_position;
-                if (offset)
-                    *offset = start;
-                return m_text.substr(start, m_position - start);
-            } else {
-                ++m_position;
-            }
-        }
-        return {};
+        const Ch c = Peek();
+        if (c == '\0')
+            return c;
+        ++m_position;
+        follow(c);
+        return c;
     }
 
+    std::size_t Tell() const { return m_position; }
+
+    // The text of the number RapidJSON just finished reading.
+    std::string_view number() const { return m_text.substr(m_numberStart, m_position - m_numberStart); }
+
+    void leaveString() { m_state = State::Outside; }
+
+    // Required by RapidJSON's stream concept; never called on a reading stream.
+    Ch* PutBegin() { return nullptr; }
+    void Put(Ch) {}
+    void Flush() {}
+    std::size_t PutEnd(Ch*) { return 0; }
+
 private:
-    void skipString()
+    enum class State { Outside, String, Integer, Fraction, Exponent };
+
+    static bool isDigit(Ch c) { return c >= '0' && c <= '9'; }
+
+    void follow(Ch c)
     {
-        ++m_position;
-        while (m_position < m_text.size()) {
-            const char c = m_text[m_position++];
-            if (c == '\\')
-                ++m_position;
-            else if (c == '"')
+        switch (m_state) {
+        case State::String:
+            return;
+        case State::Integer:
+        case State::Fraction:
+        case State::Exponent:
+            if (isDigit(c)) {
+                ++m_digits;
+                if ((m_state == State::Integer && m_digits >= 20) || (m_state == State::Exponent && m_digits >= 1))
+                    while (isDigit(Peek()))
+                        ++m_position;
                 return;
+            }
+            if (c == '.' && m_state == State::Integer) {
+                m_state = State::Fraction;
+                return;
+            }
+            if (c == 'e' || c == 'E') {
+                m_state = State::Exponent;
+                m_digits = 0;
+                return;
+            }
+            if (c == '.' || c == '+' || c == '-')
+                return;
+            m_state = State::Outside;
+            [[fallthrough]];
+        case State::Outside:
+            if (c == '"') {
+                m_state = State::String;
+            } else if (c == '-' || isDigit(c)) {
+                m_state = State::Integer;
+                m_numberStart = m_position - 1;
+                m_digits = isDigit(c) ? 1 : 0;
+            }
+            return;
         }
     }
 
     std::string_view m_text;
     std::size_t m_position = 0;
+    std::size_t m_numberStart = 0;
+    int m_digits = 0;
+    State m_state = State::Outside;
 };
-
-// -?(0|[1-9][0-9]*)(.[0-9]+)?([eE][+-]?[0-9]+)?
-bool isJsonNumber(std::string_view token)
-{
-    std::size_t i = 0;
-    const auto digits = [&] {
-        const std::size_t start = i;
-        while (i < token.size() && isDigit(token[i]))
-            ++i;
-        return i - start;
-    };
-    if (i < token.size() && token[i] == '-')
-        ++i;
-    if (i < token.size() && token[i] == '0')
-        ++i;
-    else if (digits() == 0)
-        return false;
-    if (i < token.size() && token[i] == '.') {
-        ++i;
-        if (digits() == 0)
-            return false;
-    }
-    if (i < token.size() && (token[i] == 'e' || token[i] == 'E')) {
-        ++i;
-        if (i < token.size() && (token[i] == '+' || token[i] == '-'))
-            ++i;
-        if (digits() == 0)
-            return false;
-    }
-    return i == token.size();
-}
-
-// RapidJSON works out every number as a double even when it hands over the
-// text, and refuses the whole document when one overflows (1e400 under a
-// key nobody reads, say). Such numbers are replaced by zeros of the same
-// length before parsing; the reader takes every number's text from the
-// original anyway. Exponents and very long integers are the only numbers
-// that can overflow. Returns the text to parse: `original` itself when
-// nothing needed replacing.
-QByteArrayView maskOverflowingNumbers(QByteArrayView original, QByteArray& masked)
-{
-    const std::string_view text(original.data(), std::size_t(original.size()));
-    NumberTokens tokens(text);
-    std::size_t offset = 0;
-    for (std::string_view token = tokens.next(&offset); !token.empty(); token = tokens.next(&offset)) {
-        const bool mayOverflow = token.size() > 300 || token.find_first_of("eE") != std::string_view::npos;
-        // An invalid token stays, for RapidJSON to report where it is.
-        if (!mayOverflow || !isJsonNumber(token))
-            continue;
-        if (masked.isNull())
-            masked = original.toByteArray();
-        // "0.000": the same length (a valid token with an exponent has at
-        // least three characters), and nothing to overflow.
-        char* out = masked.data() + offset;
-        out[0] = '0';
-        out[1] = '.';
-        std::fill(out + 2, out + token.size(), '0');
-    }
-    return masked.isNull() ? original : QByteArrayView(masked);
-}
 
 QString fromUtf8(std::string_view text)
 {
@@ -235,8 +214,8 @@ public:
     // refused rather than followed without bound.
     static constexpr std::size_t kMaximumDepth = 64;
 
-    explicit CatalogReader(std::string_view original)
-        : m_numbers(original)
+    explicit CatalogReader(CatalogStream& stream)
+        : m_stream(stream)
     {
     }
 
@@ -246,20 +225,17 @@ public:
 
     bool Null() { return scalar(Kind::Null, {}); }
     bool Bool(bool) { return scalar(Kind::Bool, {}); }
-    bool RawNumber(const char* text, rapidjson::SizeType length, bool)
-    {
-        std::string_view original = m_numbers.next();
-        // Defensive: the two never disagree on a document that parses.
-        if (original.size() != length)
-            original = std::string_view(text, length);
-        return scalar(Kind::Number, original);
-    }
+    // RapidJSON's text may be cut short (see CatalogStream): the number is
+    // read from the document itself.
+    bool RawNumber(const char*, rapidjson::SizeType, bool) { return scalar(Kind::Number, m_stream.number()); }
     bool String(const char* text, rapidjson::SizeType length, bool)
     {
+        m_stream.leaveString();
         return scalar(Kind::String, std::string_view(text, length));
     }
     bool Key(const char* text, rapidjson::SizeType length, bool)
     {
+        m_stream.leaveString();
         m_key.assign(text, length);
         return true;
     }
@@ -493,7 +469,7 @@ private:
         Slot name, price, cycle;
     };
 
-    NumberTokens m_numbers;
+    CatalogStream& m_stream;
     std::vector<Frame> m_frames;
     std::string m_key;  // the latest key; each value follows its own key
     ServiceSlots m_service;
@@ -525,11 +501,9 @@ CatalogLoadResult CatalogDocument::decode(QByteArrayView utf8)
     if (utf8.contains('\0'))
         return CatalogLoadResult::failure(u"The catalog is not valid JSON: it contains a NUL byte."_s);
 
-    QByteArray masked;
-    const QByteArrayView parsed = maskOverflowingNumbers(utf8, masked);
-    rapidjson::MemoryStream stream(parsed.data(), std::size_t(parsed.size()));
+    CatalogStream stream(std::string_view(utf8.data(), std::size_t(utf8.size())));
     rapidjson::Reader reader;
-    CatalogReader catalog(std::string_view(utf8.data(), std::size_t(utf8.size())));
+    CatalogReader catalog(stream);
     constexpr unsigned flags =
         rapidjson::kParseNumbersAsStringsFlag | rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag;
     const rapidjson::ParseResult result = reader.Parse<flags>(stream, catalog);

@@ -5,6 +5,7 @@
 #include "catalog/CatalogDownload.h"
 #include "catalog/ServiceCatalog.h"
 #include "foundation/Clock.h"
+#include "foundation/Logging.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -125,6 +126,8 @@ void CatalogUpdater::handleDownload()
     CatalogDownload* download = m_download.release();
     download->deleteLater();
     if (download->outcome() == CatalogDownload::Outcome::transferFailed) {
+        qCWarning(lcCatalog).noquote() << "The catalog download from" << m_remoteUrl.toDisplayString()
+                                       << "failed; the catalog in use is kept.";
         finishLater();
         return;
     }
@@ -133,6 +136,10 @@ void CatalogUpdater::handleDownload()
     m_settings.setValue(lastRefreshKey, Clock::now());
     m_settings.sync();
     if (download->outcome() != CatalogDownload::Outcome::response || download->status() != 200) {
+        if (download->outcome() != CatalogDownload::Outcome::response)
+            qCWarning(lcCatalog) << "The downloaded catalog was refused: it is larger than" << maximumBodySize << "bytes.";
+        else if (download->status() != 304)
+            qCWarning(lcCatalog) << "The catalog server answered with HTTP status" << download->status();
         finishLater();
         return;
     }
@@ -140,16 +147,21 @@ void CatalogUpdater::handleDownload()
     const QByteArray body = download->takeBody();
     const CatalogLoadResult decoded = CatalogDocument::decode(body);
     if (!decoded.succeeded() || decoded.services.size() < CachedServiceCatalog::minimumServiceCount) {
+        qCWarning(lcCatalog).noquote() << "The downloaded catalog was refused:"
+                                       << (decoded.succeeded() ? u"it lists too few services."_s : *decoded.error);
         finishLater();
         return;
     }
 
     if (!QDir().mkpath(QFileInfo(m_cachePath).absolutePath())) {
+        qCWarning(lcCatalog).noquote() << "Couldn't make the folder of" << m_cachePath;
         finishLater();
         return;
     }
     QSaveFile file(m_cachePath);
     if (!file.open(QIODevice::WriteOnly) || file.write(body) != body.size() || !file.commit()) {
+        qCWarning(lcCatalog).noquote() << "Couldn't write the downloaded catalog to" << m_cachePath << ":"
+                                       << file.errorString();
         finishLater();
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "catalog/BundledServiceCatalog.h"
 #include "catalog/CachedServiceCatalog.h"
+#include "foundation/Logging.h"
 
 #include <unicode/coll.h>
 #include <unicode/locid.h>
@@ -141,6 +142,8 @@ void ServiceCatalog::load()
     m_loadError = std::move(result.error);
     if (servicesDiffer)
         Q_EMIT servicesChanged();
+    if (errorDiffers && m_loadError)
+        qCWarning(lcCatalog).noquote() << "The catalog could not be loaded:" << *m_loadError;
     if (errorDiffers)
         Q_EMIT loadErrorChanged();
 }

@@ -53,6 +53,7 @@ void QuitOnSignal::onSignal()
     char bytes[16];
     while (::read(pipeEnds[0], bytes, sizeof bytes) > 0) {
     }
+    m_received = true;
     QCoreApplication::quit();
 }
 

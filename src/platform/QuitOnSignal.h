@@ -20,11 +20,15 @@ public:
     // False when the pipe or the handlers could not be set up (the signals
     // then end the process as they would without this object).
     bool isActive() const { return m_notifier != nullptr; }
+    // A stop was asked for: the session is ending, so nobody is there to
+    // answer a question.
+    bool wasReceived() const { return m_received; }
 
 private:
     void onSignal();
 
     QSocketNotifier* m_notifier = nullptr;
+    bool m_received = false;
 };
 
 }  // namespace tabrino

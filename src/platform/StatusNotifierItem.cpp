@@ -1,5 +1,6 @@
 #include "platform/StatusNotifierItem.h"
 
+#include "foundation/Logging.h"
 #include "platform/StatusNotifierItemAdaptor.h"
 
 #include <QCoreApplication>
@@ -72,9 +73,12 @@ bool StatusNotifierItem::publish()
         return true;
     if (!m_bus.isConnected())
         return false;
-    if (!m_bus.registerObject(kObjectPath, this, QDBusConnection::ExportAdaptors))
+    if (!m_bus.registerObject(kObjectPath, this, QDBusConnection::ExportAdaptors)) {
+        qCWarning(lcTray).noquote() << "Couldn't put the tray item on the session bus:" << m_bus.lastError().message();
         return false;
+    }
     if (!m_bus.registerService(m_serviceName)) {
+        qCWarning(lcTray).noquote() << "Couldn't claim" << m_serviceName << "on the session bus:" << m_bus.lastError().message();
         m_bus.unregisterObject(kObjectPath);
         return false;
     }
@@ -103,6 +107,8 @@ void StatusNotifierItem::registerWithWatcher()
         m_registered = !finished->isError();
         if (m_registered)
             Q_EMIT registered();
+        else
+            qCWarning(lcTray).noquote() << "The tray host did not take the item:" << finished->error().message();
     });
 }
 

@@ -1,6 +1,7 @@
 #include "reminders/LinuxNotificationCenter.h"
 
 #include "foundation/Clock.h"
+#include "foundation/Logging.h"
 #include "reminders/NotificationCenterDelegate.h"
 #include "reminders/TimeChangeWatcher.h"
 
@@ -212,9 +213,13 @@ void LinuxNotificationCenter::callServer(const QString& method, const QList<QVar
     call.setArguments(arguments);
     // Never a blocking call: the server may live on this very thread.
     auto* watcher = new QDBusPendingCallWatcher(m_session.asyncCall(call, kCallTimeoutMs), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, done = std::move(done)] {
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, method, done = std::move(done)] {
         watcher->deleteLater();
-        done(watcher->reply());
+        const QDBusMessage reply = watcher->reply();
+        if (reply.type() == QDBusMessage::ErrorMessage)
+            qCWarning(lcReminders).noquote() << "The notification server did not answer" << method << ":"
+                                             << reply.errorName() << reply.errorMessage();
+        done(reply);
     });
 }
 

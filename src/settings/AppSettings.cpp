@@ -1,5 +1,6 @@
 #include "settings/AppSettings.h"
 
+#include "foundation/Logging.h"
 #include "foundation/SystemLocale.h"
 
 #include <QSettings>
@@ -149,6 +150,8 @@ void AppSettings::write(const QString& key, const QVariant& value)
     // Settings change rarely and one by one; writing through at once means a
     // change is on disk even if the process ends before the next event turn.
     m_defaults.sync();
+    if (m_defaults.status() != QSettings::NoError)
+        qCWarning(lcSettings).noquote() << "Couldn't write the setting" << key << "to" << m_defaults.fileName();
 }
 
 void AppSettings::setMenuBarDisplayMode(MenuBarDisplayMode mode)

@@ -1,5 +1,6 @@
 #include "shell/PanelScene.h"
 
+#include "foundation/Logging.h"
 #include "settings/AppSettings.h"
 #include "shell/PanelWindow.h"
 #include "shell/RendererChoice.h"
@@ -9,7 +10,6 @@
 #include <QQmlExtensionPlugin>
 #include <QtPlugin>
 
-#include <cstdio>
 
 Q_IMPORT_QML_PLUGIN(Tabrino_DesignPlugin)
 Q_IMPORT_QML_PLUGIN(Tabrino_EditingPlugin)
@@ -49,7 +49,7 @@ PanelWindow* PanelScene::window()
     if (!window->setContent(QUrl(QStringLiteral("qrc:/qt/qml/Tabrino/Panel/PanelView.qml")),
                             {{QStringLiteral("store"), QVariant::fromValue(&m_store)},
                              {QStringLiteral("settings"), QVariant::fromValue(&m_settings)}})) {
-        std::fprintf(stderr, "Tabrino: the panel could not be built: %s\n", qPrintable(window->errorString()));
+        qCWarning(lcPanel).noquote() << "The panel could not be built:" << window->errorString();
         m_engine.reset();
         return nullptr;
     }

@@ -1,5 +1,6 @@
 #include "store/ModelContext.h"
 
+#include "foundation/Logging.h"
 #include "store/SqliteDatabase.h"
 #include "store/SqliteStatement.h"
 
@@ -13,9 +14,13 @@ ModelContext::~ModelContext() = default;
 
 std::optional<QList<PersistentRecord*>> ModelContext::fetchAll(const RecordSchema& schema)
 {
+    const auto unreadable = [&] {
+        qCWarning(lcStore).noquote() << "Couldn't read" << schema.table << "from the data file:" << m_database.lastError();
+        return std::nullopt;
+    };
     std::unique_ptr<SqliteStatement> query = m_database.prepare(schema.selectSql());
     if (!query)
-        return std::nullopt;
+        return unreadable();
     Table& table = m_tables[&schema];
     QList<PersistentRecord*> result;
     // One key spelt twice (a hand-edited file may differ in letter case)
@@ -24,7 +29,7 @@ std::optional<QList<PersistentRecord*>> ModelContext::fetchAll(const RecordSchem
     for (;;) {
         const SqliteStatement::Step step = query->step();
         if (step == SqliteStatement::Step::Error)
-            return std::nullopt;
+            return unreadable();
         if (step == SqliteStatement::Step::Done)
             break;
         // A damaged row is passed over: it is never loaded, so it is never
@@ -165,23 +170,55 @@ void ModelContext::commitTable(const RecordSchema& schema, Table& table)
 
 bool ModelContext::save()
 {
-    if (!hasChanges())
-        return true;
+    const QString failure = hasChanges() ? writeChanges() : QString();
+    setSaveFailure(failure);
+    return failure.isEmpty();
+}
+
+QString ModelContext::writeChanges()
+{
     if (!m_database.execute(QStringLiteral("BEGIN IMMEDIATE")))
-        return false;
-    for (auto it = m_tables.begin(); it != m_tables.end(); ++it) {
-        if (!writeTable(*it.key(), it.value())) {
-            m_database.execute(QStringLiteral("ROLLBACK"));
-            return false;
-        }
-    }
-    if (!m_database.execute(QStringLiteral("COMMIT"))) {
+        return m_database.lastError();
+    const auto rollBack = [this] {
+        // The reason is read before the rollback replaces it.
+        const QString failure = m_database.lastError();
         m_database.execute(QStringLiteral("ROLLBACK"));
-        return false;
+        return failure;
+    };
+    for (auto it = m_tables.begin(); it != m_tables.end(); ++it) {
+        if (!writeTable(*it.key(), it.value()))
+            return rollBack();
     }
+    if (!m_database.execute(QStringLiteral("COMMIT")))
+        return rollBack();
     for (auto it = m_tables.begin(); it != m_tables.end(); ++it)
         commitTable(*it.key(), it.value());
-    return true;
+    return {};
+}
+
+void ModelContext::setSaveFailure(const QString& failure)
+{
+    if (failure == m_saveFailure)
+        return;
+    if (!failure.isEmpty())
+        qCWarning(lcStore).noquote() << "Couldn't save changes, kept to try again:" << failure;
+    else
+        qCInfo(lcStore) << "Changes kept after a failed save are saved now.";
+    m_saveFailure = failure;
+    Q_EMIT saveFailureChanged();
+}
+
+QList<PersistentRecord*> ModelContext::pendingRecords(const RecordSchema& schema) const
+{
+    const auto table = m_tables.constFind(&schema);
+    if (table == m_tables.cend())
+        return {};
+    QList<PersistentRecord*> result = table->inserted + table->removed;
+    for (PersistentRecord* record : table->stored) {
+        if (record->hasUnsavedChanges() && !result.contains(record))
+            result << record;
+    }
+    return result;
 }
 
 }  // namespace tabrino

@@ -75,6 +75,23 @@ public:
     // Writes every pending change in one transaction. On failure nothing is
     // written, the changes stay pending and the next save retries them.
     bool save();
+    // Why the last save failed while its changes are still pending; empty
+    // once a save succeeds.
+    QString saveFailure() const { return m_saveFailure; }
+
+    // The records of a type with changes not yet written: inserted, edited
+    // or removed.
+    template <typename T>
+    QList<T*> pending() const
+    {
+        QList<T*> result;
+        for (PersistentRecord* record : pendingRecords(schemaOf<T>()))
+            result << static_cast<T*>(record);
+        return result;
+    }
+
+Q_SIGNALS:
+    void saveFailureChanged();
 
 private:
     struct Table {
@@ -89,6 +106,10 @@ private:
     std::optional<QList<PersistentRecord*>> fetchAll(const RecordSchema& schema);
     void insertRecord(const RecordSchema& schema, PersistentRecord* record);
     void removeRecord(const RecordSchema& schema, PersistentRecord* record);
+    QList<PersistentRecord*> pendingRecords(const RecordSchema& schema) const;
+    // Empty when every change was written, else SQLite's reason.
+    QString writeChanges();
+    void setSaveFailure(const QString& failure);
     bool writeTable(const RecordSchema& schema, Table& table);
     void commitTable(const RecordSchema& schema, Table& table);
     PersistentRecord* readRow(const RecordSchema& schema, SqliteStatement& row);
@@ -97,6 +118,7 @@ private:
 
     SqliteDatabase& m_database;
     QHash<const RecordSchema*, Table> m_tables;
+    QString m_saveFailure;
 };
 
 }  // namespace tabrino

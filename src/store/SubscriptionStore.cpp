@@ -39,6 +39,38 @@ SubscriptionStore::SubscriptionStore(ModelContext& context, AppSettings& setting
         if (store)
             store->snooze(id, 1);
     });
+    // Nothing runs while saves succeed; a failed one is tried again until it
+    // goes through (space freed, the disk back), so no change waits for the
+    // next edit or is lost at quit.
+    m_saveRetry.setSingleShot(true);
+    m_saveRetry.setInterval(std::chrono::seconds(30));
+    connect(&m_saveRetry, &QTimer::timeout, this, [this] {
+        save();
+        if (!m_context.saveFailure().isEmpty())
+            m_saveRetry.start();
+    });
+    connect(&m_context, &ModelContext::saveFailureChanged, this, [this] {
+        if (m_context.saveFailure().isEmpty())
+            m_saveRetry.stop();
+        else if (!m_saveRetry.isActive())
+            m_saveRetry.start();
+        Q_EMIT saveFailureChanged();
+    });
+}
+
+QString SubscriptionStore::saveFailure() const
+{
+    return m_context.saveFailure();
+}
+
+QStringList SubscriptionStore::unsavedSubscriptionNames() const
+{
+    QStringList names;
+    for (const Subscription* subscription : m_context.pending<Subscription>())
+        names << subscription->name();
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; });
+    return names;
 }
 
 void SubscriptionStore::refresh()

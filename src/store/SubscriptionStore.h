@@ -11,7 +11,9 @@
 
 #include <QList>
 #include <QObject>
+#include <QTimer>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -46,6 +48,7 @@ class SubscriptionStore : public QObject {
     Q_PROPERTY(QVariantList lifetimeSpend READ lifetimeSpendList NOTIFY figuresChanged)
     Q_PROPERTY(tabrino::Subscription* mostExpensive READ mostExpensive NOTIFY figuresChanged)
     Q_PROPERTY(QVariant averageMonthlyCost READ averageMonthlyCostValue NOTIFY figuresChanged)
+    Q_PROPERTY(QString saveFailure READ saveFailure NOTIFY saveFailureChanged)
 
 public:
     using CalendarSource = std::function<Calendar()>;
@@ -82,6 +85,15 @@ public:
     void captureSnapshot(const Calendar& calendar);
     void snooze(const QUuid& subscriptionID, int days);
 
+    // Why changes could not be saved, while they wait to be; empty when
+    // everything is saved. Until a save succeeds it is tried again every
+    // `saveRetryInterval`, changes or not.
+    QString saveFailure() const;
+    std::chrono::milliseconds saveRetryInterval() const { return m_saveRetry.intervalAsDuration(); }
+    void setSaveRetryInterval(std::chrono::milliseconds interval) { m_saveRetry.setInterval(interval); }
+    // The subscriptions whose changes are not saved yet, by name.
+    QStringList unsavedSubscriptionNames() const;
+
     // Spending figures; sums add amounts of all currencies as plain numbers.
     Decimal monthlyTotal() const;
     std::optional<Decimal> monthOverMonthDelta() const;
@@ -101,6 +113,7 @@ Q_SIGNALS:
     // Any input of the spending figures changed: a list, or an attribute of
     // a listed record. Views re-read the figures they show.
     void figuresChanged();
+    void saveFailureChanged();
 
 private:
     QVariant monthOverMonthDeltaValue() const;
@@ -156,6 +169,7 @@ private:
     bool m_readFailed = false;  // the last refresh could not read the lists
     mutable FigureCache m_figures;
     bool m_figuresSignalPending = false;
+    QTimer m_saveRetry;
 };
 
 }  // namespace tabrino

@@ -33,6 +33,30 @@ CatalogPlan plan(const QString& name, const char* price, const QString& cycle)
     return CatalogPlan{name, dec(price), cycle};
 }
 
+// `json` with `before` and `after` written around every byte of `marks`
+// found outside a string, which JSON allows anywhere between tokens.
+QByteArray respaced(QByteArrayView json, QByteArrayView marks, QByteArrayView before, QByteArrayView after = {})
+{
+    QByteArray out;
+    bool inString = false;
+    bool escaped = false;
+    for (const char c : json) {
+        if (inString) {
+            inString = escaped || c != '"';
+            escaped = !escaped && c == '\\';
+        } else if (c == '"') {
+            inString = true;
+        } else if (marks.contains(c)) {
+            out += before;
+            out += c;
+            out += after;
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
 TEST(CatalogDocument, DecodesFieldsExactlyAndTreatsNullLikeAbsent)
 {
     const QByteArray document = R"([
@@ -64,6 +88,27 @@ TEST(CatalogDocument, DecodesFieldsExactlyAndTreatsNullLikeAbsent)
         EXPECT_FALSE(service.cancellationURL.has_value()) << service.id.toStdString();
         EXPECT_TRUE(service.plans.isEmpty());
     }
+}
+
+// Digits inside strings are text, however number-like, and a number's every
+// digit counts, however many RapidJSON itself needs to see.
+TEST(CatalogDocument, KeepsEveryDigitOfStringsAndPrices)
+{
+    const QByteArray document = R"([{"id": "x1e400", "name": "Tier \"100000000000000000000000001\" 2E+999 \u00e9\\",
+        "category": "news", "brandColor": "123456", "symbol": "s", "aliases": ["-12345678901234567890123e-999"],
+        "plans": [{"name": "Long", "price": 123456789012345678901234567890.25, "cycle": "yearly"},
+                  {"name": "Exponent", "price": 1.5E+2, "cycle": "monthly"},
+                  {"name": "Small", "price": -25e-3, "cycle": "weekly"}]}])";
+    const CatalogLoadResult result = CatalogDocument::decode(document);
+    ASSERT_TRUE(result.succeeded()) << result.error->toStdString();
+    const CatalogService& service = result.services.value(0);
+    EXPECT_EQ(service.id, u"x1e400"_s);
+    EXPECT_EQ(service.name, u"Tier \"100000000000000000000000001\" 2E+999 \u00e9\\"_s);
+    EXPECT_EQ(service.aliases, QStringList{u"-12345678901234567890123e-999"_s});
+    ASSERT_EQ(service.plans.size(), 3);
+    EXPECT_EQ(service.plans[0].price.toString(), u"123456789012345678901234567890.25"_s);
+    EXPECT_EQ(service.plans[1].price, dec("150"));
+    EXPECT_EQ(service.plans[2].price, dec("-0.025"));
 }
 
 TEST(CatalogDocument, OneBadElementRejectsTheWholeDocument)
@@ -131,6 +176,11 @@ TEST(CatalogDocument, NumbersBeyondADoubleCountOnlyWhereTheyAreRead)
                   u"The catalog is not a valid catalog document: service 1, plan 1: \"price\" is a number out of range."_s)
             << price;
     }
+    // Spacing is no part of a number.
+    const CatalogLoadResult respacedResult = CatalogDocument::decode(respaced(ignored, "[]{},:", "\r\n", "\t"));
+    ASSERT_TRUE(respacedResult.succeeded()) << respacedResult.error->toStdString();
+    EXPECT_EQ(respacedResult.services, accepted.services);
+
     // Text that is not a JSON number stays an error wherever it is.
     for (const char* bad : {"1.e400", "1e", "01e400", "1e400e"}) {
         EXPECT_TRUE(CatalogDocument::decode(withPrice("1", (QByteArray(R"("ignored": )") + bad + ", ").constData()))
@@ -138,9 +188,66 @@ TEST(CatalogDocument, NumbersBeyondADoubleCountOnlyWhereTheyAreRead)
                         .startsWith(u"The catalog is not valid JSON"_s))
             << bad;
     }
+    // Error positions count the bytes of the document as sent.
+    const QByteArray unfinished =
+        withPrice("1", (R"("ignored": [1)" + QByteArray(400, '0') + "e400 x], ").constData());
+    EXPECT_EQ(CatalogDocument::decode(unfinished).error,
+              u"The catalog is not valid JSON: Missing a comma or ']' after an array element. (at byte %1)."_s.arg(
+                  unfinished.indexOf(" x]") + 1));
 }
 
 namespace {
+
+QByteArray shippedCatalog()
+{
+    return test::readFile(u":/Services.json"_s);
+}
+
+struct Layout {
+    const char* name;
+    const char* marks;
+    const char* before;
+    const char* after;
+};
+
+class CatalogDocumentLayout : public testing::TestWithParam<Layout> {};
+
+// However a formatter spaces or breaks the lines of the catalog, the same
+// services come out; strings keep their own commas and colons.
+TEST_P(CatalogDocumentLayout, ReadsTheShippedCatalogAlike)
+{
+    const QByteArray original = shippedCatalog();
+    ASSERT_FALSE(original.isEmpty());
+    const CatalogLoadResult expected = CatalogDocument::decode(original);
+    ASSERT_TRUE(expected.succeeded()) << expected.error->toStdString();
+    ASSERT_GT(expected.services.size(), 100);
+
+    const Layout layout = GetParam();
+    const QByteArray document = respaced(original, layout.marks, layout.before, layout.after);
+    ASSERT_NE(document, original);
+    const CatalogLoadResult result = CatalogDocument::decode(document);
+    ASSERT_TRUE(result.succeeded()) << result.error->toStdString();
+    ASSERT_EQ(result.services.size(), expected.services.size());
+    for (qsizetype i = 0; i < expected.services.size(); ++i) {
+        EXPECT_EQ(result.services[i], expected.services[i]) << expected.services[i].id.toStdString();
+        for (qsizetype p = 0; p < expected.services[i].plans.size(); ++p) {
+            EXPECT_EQ(result.services[i].plans[p].price.toString(), expected.services[i].plans[p].price.toString())
+                << expected.services[i].id.toStdString();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Whitespace, CatalogDocumentLayout,
+    testing::Values(Layout{"NewlineBeforeComma", ",", "\n", ""}, Layout{"TabBeforeComma", ",", "\t", ""},
+                    Layout{"ReturnBeforeComma", ",", "\r", ""}, Layout{"CrlfBeforeComma", ",", "\r\n", ""},
+                    Layout{"SpaceBeforeComma", ",", " ", ""}, Layout{"NewlineBeforeColon", ":", "\n", ""},
+                    Layout{"TabBeforeColon", ":", "\t", ""}, Layout{"ReturnBeforeColon", ":", "\r", ""},
+                    Layout{"CrlfBeforeColon", ":", "\r\n", ""}, Layout{"SpaceBeforeColon", ":", " ", ""},
+                    Layout{"WindowsLineEndings", "\n", "\r", ""},
+                    Layout{"AroundEveryToken", "[]{},:", "\r\n\t ", " \t\r\n"},
+                    Layout{"MixedLineBreaks", "\n", "\t", "\r"}),
+    [](const testing::TestParamInfo<Layout>& layout) { return std::string(layout.param.name); });
 
 // Kilobytes of the given line of /proc/self/status.
 qint64 statusKilobytes(QByteArrayView field)

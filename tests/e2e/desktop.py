@@ -6,6 +6,7 @@ folder, presses keys on the X display with xdotool, and reads what the
 program shows through the tray item's D-Bus properties. Run inside a private
 session bus and X server (`dbus-run-session -- xvfb-run -a`).
 Uses Debian's python3-dbus, python3-gi, xdotool and faketime."""
+import datetime
 import glob
 import os
 import shutil
@@ -214,7 +215,8 @@ FAKETIME_LIBRARY = next(iter(glob.glob("/usr/lib/*/faketime/libfaketime.so.1")),
 
 def faked_clock(moment, running=True):
     """The environment that starts a program with its wall clock at `moment`
-    ("YYYY-MM-DD hh:mm:ss", UTC), running on from there or standing still.
+    ("YYYY-MM-DD hh:mm:ss", local time in the zone the tests run in), running
+    on from there or standing still.
 
     libfaketime is preloaded, so the binary under test is the one that ships.
     The monotonic clock stays real: timers and animations keep real time, as
@@ -223,6 +225,13 @@ def faked_clock(moment, running=True):
     asan = ":".join(filter(None, [os.environ.get("ASAN_OPTIONS"), "verify_asan_link_order=0"]))
     return {"LD_PRELOAD": FAKETIME_LIBRARY, "FAKETIME": ("@" if running else "") + moment,
             "FAKETIME_DONT_FAKE_MONOTONIC": "1", "ASAN_OPTIONS": asan}
+
+
+def utc_text(moment):
+    """The local `moment` ("YYYY-MM-DD hh:mm:ss") as the exports write an
+    instant: ISO 8601 in UTC with a Z."""
+    local = datetime.datetime.strptime(moment, "%Y-%m-%d %H:%M:%S").astimezone()
+    return local.astimezone(datetime.timezone.utc).strftime("%Y-%m-%dT%H:%M:%SZ")
 
 
 def panel_window():

@@ -4,7 +4,8 @@ import os
 import subprocess
 import unittest
 
-from desktop import FAKETIME_LIBRARY, DesktopTest, faked_clock, keys, panel_window, type_text, wait_for
+from desktop import (FAKETIME_LIBRARY, DesktopTest, faked_clock, keys, panel_window, type_text, utc_text,
+                     wait_for)
 
 
 class FirstRun(DesktopTest):
@@ -70,8 +71,10 @@ class FirstRun(DesktopTest):
 
     @unittest.skipUnless(FAKETIME_LIBRARY, "libfaketime is not installed (scripts/bootstrap installs it)")
     def test_export_csv_and_json_through_the_save_dialog(self):
-        # A clock standing still makes every date in the files known.
+        # A clock standing still makes every date in the files known; they
+        # are written in UTC whatever the zone.
         program = self.start(faked_clock("2026-12-10 10:00:00", running=False))
+        added, next_charge = utc_text("2026-12-10 10:00:00").encode(), utc_text("2027-01-10 10:00:00").encode()
         program.click_tray()
         keys("ctrl+n")
         type_text("netf")
@@ -89,23 +92,23 @@ class FirstRun(DesktopTest):
             self.assertEqual(exported.read(), (
                 b"Name,Price,Currency,Billing Cycle,Monthly Cost,Next Billing Date,Category,"
                 b"Trial,Shared,Share %,Payment Method,Active,Date Added,Notes\n"
-                b"Netflix,7.99,USD,Monthly,7.99,2027-01-10T10:00:00Z,Streaming,No,No,,,Yes,2026-12-10T10:00:00Z,"))
+                b"Netflix,7.99,USD,Monthly,7.99," + next_charge + b",Streaming,No,No,,,Yes," + added + b","))
         with open(json_file, "rb") as exported:
             self.assertEqual(exported.read(), b"""[
   {
     "billingCycle" : "Monthly",
     "category" : "Streaming",
     "currency" : "USD",
-    "dateAdded" : "2026-12-10T10:00:00Z",
+    "dateAdded" : "%s",
     "isActive" : true,
     "isShared" : false,
     "isTrial" : false,
     "monthlyCost" : "7.99",
     "name" : "Netflix",
-    "nextBillingDate" : "2027-01-10T10:00:00Z",
+    "nextBillingDate" : "%s",
     "price" : "7.99"
   }
-]""")
+]""" % (added, next_charge))
 
     def save_through_the_dialog(self, name):
         """Presses the focused export button and answers its dialog with `name`

@@ -10,7 +10,7 @@ from desktop import FAKETIME_LIBRARY, DesktopTest, faked_clock, keys, type_text,
 @unittest.skipUnless(FAKETIME_LIBRARY, "libfaketime is not installed (scripts/bootstrap installs it)")
 class TrialReminder(DesktopTest):
     def start_at(self, moment):
-        """Starts the program with its wall clock at `moment` (UTC), running on."""
+        """Starts the program with its wall clock at the local `moment`, running on."""
         return self.start(faked_clock(moment))
 
     def stop(self, program):

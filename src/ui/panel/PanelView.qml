@@ -54,6 +54,13 @@ FocusScope {
         id: content
         width: parent.width
 
+        SaveFailureNoticeView {
+            id: saveFailure
+            objectName: "saveFailureNotice"
+            width: parent.width
+            store: panel.store
+        }
+
         // The main screen lives as long as the panel, so its list keeps its
         // place; an overlay is made when it opens and dropped when it closes.
         Item {
@@ -72,7 +79,7 @@ FocusScope {
                 now: clock.now
                 isEmpty: panel.isEmpty
                 topPadding: 12
-                availableHeight: 640 - footer.implicitHeight
+                availableHeight: 640 - footer.implicitHeight - saveFailure.implicitHeight
                 onVisibleChanged: if (visible) panel.swapIn(main)
             }
             Loader {

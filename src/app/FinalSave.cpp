@@ -1,0 +1,36 @@
+#include "app/FinalSave.h"
+
+#include "foundation/Logging.h"
+#include "store/SubscriptionStore.h"
+
+#include <QCoreApplication>
+
+namespace tabrino {
+
+bool FinalSave::run()
+{
+    m_store.save();
+    if (m_store.saveFailure().isEmpty())
+        return true;
+    if (m_store.unsavedSubscriptionNames().isEmpty()) {
+        qCWarning(lcStore) << "This month's spending record is not saved; it is taken again at the next start.";
+        return true;
+    }
+    qCWarning(lcStore).noquote() << lossMessage();
+    return false;
+}
+
+QString FinalSave::lossMessage() const
+{
+    return lossMessage(m_store.unsavedSubscriptionNames(), m_store.saveFailure());
+}
+
+QString FinalSave::lossMessage(const QStringList& names, const QString& reason)
+{
+    return QCoreApplication::translate("FinalSave",
+                                       "Tabrino couldn't save your latest changes to %1: %2. "
+                                       "If you quit now, these changes are lost.")
+        .arg(names.join(QStringLiteral(", ")), reason);
+}
+
+}  // namespace tabrino

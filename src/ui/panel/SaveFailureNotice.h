@@ -1,0 +1,39 @@
+#pragma once
+
+#include "store/SubscriptionStore.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QtQml/qqmlregistration.h>
+
+namespace tabrino {
+
+// The panel's notice that changes could not be saved: shown from a failed
+// save until one succeeds, so a full disk or a failing drive is never
+// silent while the program keeps the changes.
+class SaveFailureNotice : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(tabrino::SubscriptionStore* store READ store WRITE setStore NOTIFY storeChanged)
+    Q_PROPERTY(bool shown READ isShown NOTIFY changed)
+    Q_PROPERTY(QString text READ text NOTIFY changed)
+
+public:
+    using QObject::QObject;
+
+    SubscriptionStore* store() const { return m_store; }
+    void setStore(SubscriptionStore* store);
+
+    bool isShown() const { return m_store && !m_store->saveFailure().isEmpty(); }
+    QString text() const;
+
+Q_SIGNALS:
+    void storeChanged();
+    void changed();
+
+private:
+    QPointer<SubscriptionStore> m_store;
+};
+
+}  // namespace tabrino
