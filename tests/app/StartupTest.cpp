@@ -63,11 +63,14 @@ TEST(Startup, maintainsTheStoreBeforeTheFirstDisplayAndDefersTheRest)
 
     // Before the event loop turns: rolled to the first date on or after today,
     // this month's snapshot taken, the months in between left without one.
+    // Months and days are the user's: the charge keeps its local time of day.
+    const Calendar calendar = Calendar::current();
     ASSERT_EQ(app.store().active().size(), 1);
-    EXPECT_EQ(app.store().active()[0]->nextBillingDate(), test::utc(2026, 12, 20, 9));
+    EXPECT_EQ(app.store().active()[0]->nextBillingDate(),
+              calendar.adding(CalendarUnit::Month, 4, test::utc(2026, 8, 20, 9)));
     app.store().refresh();
     ASSERT_EQ(app.store().snapshots().size(), 2);
-    EXPECT_EQ(app.store().snapshots()[1]->monthStart(), test::utc(2026, 12, 1));
+    EXPECT_EQ(app.store().snapshots()[1]->monthStart(), test::local(calendar, 2026, 12, 1));
     EXPECT_EQ(app.store().snapshots()[1]->monthlyTotal(), Decimal(10));
     EXPECT_EQ(app.catalogUpdater(), nullptr);
     EXPECT_EQ(reconciled.count(), 0);
