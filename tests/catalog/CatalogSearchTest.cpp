@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unicode/locid.h>
+
 using namespace Qt::StringLiterals;
 
 namespace tabrino {
@@ -58,6 +60,20 @@ TEST(FuzzyMatch, OnlyASpaceStartsAWord)
     EXPECT_EQ(score(u"b"_s, u"a-b"_s), 1 + 9);
     EXPECT_EQ(score(u"b"_s, u"a\tb"_s), 1 + 9);
     EXPECT_EQ(score(u"b"_s, u"a\u00A0b"_s), 1 + 9);
+}
+
+// Service names are English or brand names: a Turkish user's "I" and "i"
+// must still find them, so case folds by no language's rules.
+TEST(FuzzyMatch, FoldsCaseAlikeInATurkishLocale)
+{
+    const icu::Locale before = icu::Locale::getDefault();
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Locale::setDefault(icu::Locale("tr", "TR"), status);
+    ASSERT_TRUE(U_SUCCESS(status));
+    EXPECT_EQ(score(u"INSTAGRAM"_s, u"Instagram"_s), score(u"instagram"_s, u"Instagram"_s));
+    EXPECT_EQ(score(u"disney"_s, u"DISNEY+"_s), score(u"disney"_s, u"Disney+"_s));
+    EXPECT_NE(score(u"tidal"_s, u"TIDAL"_s), std::nullopt);
+    icu::Locale::setDefault(before, status);
 }
 
 TEST(FuzzyMatch, ComparesUserPerceivedCharacters)

@@ -152,6 +152,10 @@ class Program:
         env.update({"XDG_DATA_HOME": desktop.path("data"), "XDG_CONFIG_HOME": desktop.path("config"),
                     "XDG_CACHE_HOME": desktop.path("cache"), "HOME": desktop.home,
                     "QT_QPA_PLATFORM": "xcb", "XDG_CURRENT_DESKTOP": ""})
+        # scripts/test-anytime runs every program at its moment; a test that
+        # moves the clock itself says so in `extra_env`.
+        if os.environ.get("TABRINO_TEST_FAKETIME"):
+            env.update(faked_clock(os.environ["TABRINO_TEST_FAKETIME"]))
         env.update(extra_env or {})
         self.env = env
         seen = len(desktop.watcher.items)
