@@ -7,7 +7,12 @@
 
 #include <QDBusPendingCallWatcher>
 #include <QDBusServiceWatcher>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QTimer>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -23,9 +28,13 @@ const QString kInterface = u"org.freedesktop.Notifications"_s;
 const QString kAppName = u"Tabrino"_s;
 const QString kSoundName = u"message-new-instant"_s;
 // The installed desktop entry and its themed icon; servers use them to group
-// and badge our notifications, and ignore names they cannot find.
+// and badge our notifications.
 const QString kDesktopEntry = u"app.tabrino.Tabrino"_s;
 const QString kAppIcon = u"app.tabrino.Tabrino"_s;
+// Where the install puts the icon, under a data folder.
+const QString kInstalledIcon = u"icons/hicolor/scalable/apps/app.tabrino.Tabrino.svg"_s;
+// The icon as the program carries it, for runs that are not installed.
+const QString kBundledIcon = u":/icons/tabrino.svg"_s;
 
 // NotificationClosed reason for "dismissed by the user".
 constexpr uint kDismissedByUser = 2;
@@ -56,6 +65,30 @@ QString escapeMarkup(QString text)
     text.replace(u'<', u"&lt;"_s);
     text.replace(u'>', u"&gt;"_s);
     return text;
+}
+
+// The app_icon to send. Servers look a name up in the icon theme and show a
+// placeholder when it is missing, as it is for a program run from its build
+// tree; then a copy of the icon the program carries, under the cache folder,
+// is named by its file URL instead.
+QString notificationIcon()
+{
+    if (!QStandardPaths::locate(QStandardPaths::GenericDataLocation, kInstalledIcon).isEmpty())
+        return kAppIcon;
+    QFile bundled(kBundledIcon);
+    if (!bundled.open(QIODevice::ReadOnly))
+        return kAppIcon;
+    const QByteArray icon = bundled.readAll();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u"/Tabrino"_s;
+    const QString path = folder + u'/' + kAppIcon + u".svg"_s;
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == icon)
+        return QUrl::fromLocalFile(path).toString();
+    // Written whole or not at all: a server may read it at any moment.
+    QSaveFile copy(path);
+    const bool written = QDir().mkpath(folder) && copy.open(QIODevice::WriteOnly) && copy.write(icon) == icon.size()
+                         && copy.commit();
+    return written ? QUrl::fromLocalFile(path).toString() : kAppIcon;
 }
 
 }  // namespace
@@ -276,7 +309,7 @@ void LinuxNotificationCenter::deliver(const QString& identifier)
         const QString plainBody = withoutControlCharacters(content.body);
         const QString body = capabilities.contains(u"body-markup"_s) ? escapeMarkup(plainBody) : plainBody;
         const QString summary = withoutControlCharacters(content.title);
-        const QList<QVariant> arguments{kAppName, 0u, kAppIcon, summary, body, actions, hints, -1};
+        const QList<QVariant> arguments{kAppName, 0u, notificationIcon(), summary, body, actions, hints, -1};
         callServer(u"Notify"_s, arguments, [this, entry](const QDBusMessage& notifyReply) {
             if (notifyReply.type() == QDBusMessage::ReplyMessage) {
                 const uint id = notifyReply.arguments().value(0).toUInt();

@@ -30,6 +30,14 @@ const QColor kWindowBackground = Aurora::panelBottom();
 // Qt's own limit of a window's size, meaning "no maximum".
 constexpr int kUnboundedSize = (1 << 24) - 1;
 
+// `frame` moved, not resized, to lie inside `available` where it fits.
+QRect clamped(QRect frame, const QRect& available)
+{
+    frame.moveLeft(std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width())));
+    frame.moveTop(std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height())));
+    return frame;
+}
+
 }  // namespace
 
 PanelWindow::PanelWindow(QQmlEngine& engine, QWindow* parent) : QQuickWindow(parent), m_engine(engine)
@@ -101,20 +109,33 @@ void PanelWindow::layoutContent()
         setMinimumSize(QSize(kWidth, height));
         setMaximumSize(QSize(kWidth, height));
     }
-    resize(kWidth, height);
-    // A panel that grows while open must not run off the screen's bottom.
-    if (isVisible() && !m_windowMode && screen()) {
-        const QRect available = screen()->availableGeometry();
-        setY(std::max(available.top(), std::min(y(), available.bottom() + 1 - height)));
+    if (!isVisible() || m_windowMode || !screen()) {
+        resize(kWidth, height);
+        return;
     }
+    // Size and place in one request, so the window manager never shows the
+    // new height at the old place.
+    setGeometry(resized(geometry(), height, m_keptEdge, screen()->availableGeometry()));
 }
 
 QRect PanelWindow::placement(const QPoint& anchor, const QSize& size, const QRect& available)
 {
-    QRect frame(QPoint(anchor.x() - size.width() / 2, anchor.y() + kGap), size);
-    frame.moveLeft(std::max(available.left(), std::min(frame.left(), available.right() + 1 - size.width())));
-    frame.moveTop(std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - size.height())));
-    return frame;
+    return clamped(QRect(QPoint(anchor.x() - size.width() / 2, anchor.y() + kGap), size), available);
+}
+
+PanelWindow::Edge PanelWindow::nearestEdge(const QPoint& anchor, const QRect& frame)
+{
+    return std::abs(anchor.y() - frame.top()) <= std::abs(anchor.y() - frame.bottom()) ? Edge::top : Edge::bottom;
+}
+
+QRect PanelWindow::resized(const QRect& frame, int height, Edge kept, const QRect& available)
+{
+    QRect result = frame;
+    if (kept == Edge::bottom)
+        result.setTop(frame.bottom() + 1 - height);
+    else
+        result.setHeight(height);
+    return clamped(result, available);
 }
 
 void PanelWindow::usePopupStyle()
@@ -137,7 +158,9 @@ void PanelWindow::openAt(const QPoint& anchor)
         target = QGuiApplication::primaryScreen();
     if (target) {
         setScreen(target);
-        setPosition(placement(anchor, size(), target->availableGeometry()).topLeft());
+        const QRect frame = placement(anchor, size(), target->availableGeometry());
+        m_keptEdge = nearestEdge(anchor, frame);
+        setPosition(frame.topLeft());
     }
     m_wasActiveSinceShown = isActive();
     show();

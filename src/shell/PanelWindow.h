@@ -19,7 +19,9 @@ namespace tabrino {
 // clamped to the screen's free area, and closes when it loses the focus it
 // had. With no tray it can instead be an ordinary decorated window. It is 360
 // pixels wide; the content's implicit height (or its height when it sets no
-// implicit one) decides the window's height, up to 640.
+// implicit one) decides the window's height, up to 640. While open, the edge
+// nearest the tray stays where it is and the panel grows or shrinks away
+// from it.
 class PanelWindow : public QQuickWindow {
     Q_OBJECT
     // Read and set by name from the layers below the shell (a save dialog
@@ -31,6 +33,9 @@ public:
     static constexpr int kMaxHeight = 640;
     // Space between the tray item's position and the panel's top edge.
     static constexpr int kGap = 4;
+
+    // The popup's edge nearest the tray: the one that stays put.
+    enum class Edge { top, bottom };
 
     // `engine` creates the content and must outlive the window.
     explicit PanelWindow(QQmlEngine& engine, QWindow* parent = nullptr);
@@ -64,8 +69,13 @@ public:
 
     // The popup's frame for `size` under `anchor`: centred on the anchor's x,
     // its top just below the anchor, moved inside `available` where it would
-    // leave it.
+    // leave it (so above a tray at the bottom).
     static QRect placement(const QPoint& anchor, const QSize& size, const QRect& available);
+    // The edge of `frame` nearest a tray item at `anchor`.
+    static Edge nearestEdge(const QPoint& anchor, const QRect& frame);
+    // `frame` with its height changed to `height`, `kept` where it was, moved
+    // inside `available` where it would leave it.
+    static QRect resized(const QRect& frame, int height, Edge kept, const QRect& available);
 
 protected:
     // Escape that no screen took (the main screen has nothing to go back
@@ -84,6 +94,7 @@ private:
     bool m_windowMode = false;
     bool m_hidesOnDeactivate = true;
     bool m_wasActiveSinceShown = false;
+    Edge m_keptEdge = Edge::top;
     QElapsedTimer m_sinceFocusClose;
 };
 

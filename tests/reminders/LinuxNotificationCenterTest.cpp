@@ -1,3 +1,4 @@
+#include "support/EnvironmentGuard.h"
 #include "support/FakeNotificationServer.h"
 
 #include "foundation/Clock.h"
@@ -10,10 +11,13 @@
 #include "support/TestDates.h"
 
 #include <QDBusConnectionInterface>
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +49,11 @@ protected:
             GTEST_SKIP() << "No session bus; ctest runs this test on a private one.";
         if (bus.interface()->isServiceRegistered(kServerName).value())
             GTEST_SKIP() << "A notification server already runs on this bus; ctest runs this test on a private one.";
+        // Data folders without the installed icon, and a cache folder of the
+        // test's own for the copy of it.
+        qputenv("XDG_DATA_HOME", dir.filePath(u"data"_qs).toUtf8());
+        qputenv("XDG_DATA_DIRS", dir.filePath(u"system"_qs).toUtf8());
+        qputenv("XDG_CACHE_HOME", dir.filePath(u"cache"_qs).toUtf8());
         reopenContainer();
     }
 
@@ -104,6 +113,7 @@ protected:
         return result;
     }
 
+    test::EnvironmentGuard folders{"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CACHE_HOME"};
     QTemporaryDir dir;
     std::unique_ptr<PersistentContainer> container;
     std::shared_ptr<qint64> offset = std::make_shared<qint64>(0);
@@ -154,7 +164,6 @@ TEST_F(LinuxNotificationCenterTest, reminderIsShownAtItsTimeAndItsActionsComeBac
     EXPECT_GE(n.receivedAt, nine);
     EXPECT_EQ(n.appName, u"Tabrino");
     EXPECT_EQ(n.replacesId, 0u);
-    EXPECT_EQ(n.appIcon, u"app.tabrino.Tabrino");
     EXPECT_EQ(n.hints.value(u"desktop-entry"_qs).toString(), u"app.tabrino.Tabrino");
     EXPECT_EQ(n.summary, u"Netflix renews Saturday");
     EXPECT_EQ(n.body, u"$15.49. Still using it?");
@@ -358,6 +367,54 @@ TEST_F(LinuxNotificationCenterTest, textReachesTheServerAsText)
     n = shown(title, u"$1\u001b[31m & more\r\n\tnext\u007f line\u0000 end"_qs, markup);
     EXPECT_EQ(n.summary, u"Netflix renews");
     EXPECT_EQ(n.body, u"$1[31m &amp; more\n\tnext line end");
+}
+
+// Servers look an icon name up in the icon theme and show a placeholder
+// when it is not there, as for a run from the build tree.
+TEST_F(LinuxNotificationCenterTest, theIconGoesByNameWhenInstalledAndElseByAFileOfItsOwn)
+{
+    QFile carried(u":/icons/tabrino.svg"_qs);
+    ASSERT_TRUE(carried.open(QIODevice::ReadOnly)) << "the program carries its icon as a resource";
+    const QByteArray icon = carried.readAll();
+
+    FakeNotificationServer server;
+    auto center = makeCenter();
+    const QDateTime at = test::utc(2030, 1, 1, 12);
+    const auto shownIcon = [&](const QString& identifier) {
+        startClockAt(at.addMSecs(-100));
+        EXPECT_EQ(add(*center, request(identifier, at, utc)), u"");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pending(*center).isEmpty(); }, 2000));
+        const FakeNotificationServer::Notification n = server.received.value(server.received.size() - 1);
+        EXPECT_EQ(n.summary, u"Title "_qs + identifier);
+        EXPECT_EQ(n.hints.value(u"desktop-entry"_qs).toString(), u"app.tabrino.Tabrino");
+        return n.appIcon;
+    };
+    const auto contents = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+
+    // Not installed: a copy in the cache folder, by its file URL; a copy an
+    // older version left is brought up to date.
+    const QString copy = dir.filePath(u"cache/Tabrino/app.tabrino.Tabrino.svg"_qs);
+    EXPECT_EQ(shownIcon(u"uninstalled"_qs), QUrl::fromLocalFile(copy).toString());
+    EXPECT_EQ(contents(copy), icon);
+    {
+        QFile stale(copy);
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        stale.write("<svg/>");
+    }
+    EXPECT_EQ(shownIcon(u"stale"_qs), QUrl::fromLocalFile(copy).toString());
+    EXPECT_EQ(contents(copy), icon);
+
+    // Installed for the user or for everyone: by the name the theme knows.
+    for (const QString& folder : {u"data"_qs, u"system"_qs}) {
+        const QString apps = dir.filePath(folder + u"/icons/hicolor/scalable/apps"_qs);
+        ASSERT_TRUE(QDir().mkpath(apps));
+        ASSERT_TRUE(QFile::copy(u":/icons/tabrino.svg"_qs, apps + u"/app.tabrino.Tabrino.svg"_qs));
+        EXPECT_EQ(shownIcon(u"installed in "_qs + folder), u"app.tabrino.Tabrino") << folder.toStdString();
+        ASSERT_TRUE(QFile::remove(apps + u"/app.tabrino.Tabrino.svg"_qs));
+    }
 }
 
 TEST_F(LinuxNotificationCenterTest, timerWaitsForTheEarliestAndIsSetAgainAfterResume)

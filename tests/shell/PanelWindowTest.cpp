@@ -32,17 +32,73 @@ protected:
 
 TEST_F(PanelWindowTest, placementCentresUnderTheAnchorInsideTheScreen)
 {
-    const QRect screen(0, 30, 1280, 770);
+    const QRect belowTopPanel(0, 30, 1280, 770);
     const QSize size(360, 300);
-    EXPECT_EQ(PanelWindow::placement({640, 40}, size, screen), QRect(QPoint(460, 44), size));
+    EXPECT_EQ(PanelWindow::placement({640, 40}, size, belowTopPanel), QRect(QPoint(460, 44), size));
     // A top panel's item lies above the free area.
-    EXPECT_EQ(PanelWindow::placement({640, 12}, size, screen).top(), 30);
-    EXPECT_EQ(PanelWindow::placement({20, 40}, size, screen).left(), 0);
-    EXPECT_EQ(PanelWindow::placement({1275, 40}, size, screen).right(), 1279);
-    // A bottom panel's item: the panel ends where the free area does.
-    EXPECT_EQ(PanelWindow::placement({640, 790}, size, screen).bottom(), 799);
+    EXPECT_EQ(PanelWindow::placement({640, 12}, size, belowTopPanel).top(), 30);
+    EXPECT_EQ(PanelWindow::placement({20, 40}, size, belowTopPanel).left(), 0);
+    EXPECT_EQ(PanelWindow::placement({1275, 40}, size, belowTopPanel).right(), 1279);
     // A second screen to the right.
     EXPECT_EQ(PanelWindow::placement({1300, 10}, size, QRect(1280, 0, 1920, 1080)).topLeft(), QPoint(1280, 14));
+    // A bottom panel's item lies below the free area: the panel ends where
+    // the free area does.
+    EXPECT_EQ(PanelWindow::placement({640, 785}, size, QRect(0, 0, 1280, 770)), QRect(QPoint(460, 470), size));
+}
+
+TEST_F(PanelWindowTest, resizingKeepsTheEdgeNearestTheTrayInsideTheFreeArea)
+{
+    using Edge = PanelWindow::Edge;
+    EXPECT_EQ(PanelWindow::nearestEdge({640, 12}, QRect(460, 30, 360, 300)), Edge::top);
+    const QRect overBottomTray(460, 470, 360, 300);
+    EXPECT_EQ(PanelWindow::nearestEdge({640, 785}, overBottomTray), Edge::bottom);
+    // A tray at the side: the nearer end of the panel.
+    EXPECT_EQ(PanelWindow::nearestEdge({10, 700}, overBottomTray), Edge::bottom);
+    EXPECT_EQ(PanelWindow::nearestEdge({10, 500}, overBottomTray), Edge::top);
+
+    const QRect available(0, 30, 1280, 770);
+    const QRect frame(460, 300, 360, 200);
+    EXPECT_EQ(PanelWindow::resized(frame, 350, Edge::top, available), QRect(460, 300, 360, 350));
+    EXPECT_EQ(PanelWindow::resized(frame, 350, Edge::bottom, available), QRect(460, 150, 360, 350));
+    EXPECT_EQ(PanelWindow::resized(frame, 120, Edge::bottom, available).bottom(), frame.bottom());
+    // Where the free area ends, the kept edge gives way rather than the panel
+    // leaving the screen.
+    EXPECT_EQ(PanelWindow::resized(frame, 600, Edge::top, available), QRect(460, 200, 360, 600));
+    EXPECT_EQ(PanelWindow::resized(frame, 640, Edge::bottom, available), QRect(460, 30, 360, 640));
+}
+
+TEST_F(PanelWindowTest, openPanelKeepsTheEdgeNearestTheTray)
+{
+    const QRect screen = available();
+    const int bottom = screen.bottom();
+    auto expectFrame = [&](int height, int top) {
+        QCoreApplication::processEvents();
+        EXPECT_EQ(panel.geometry(), QRect(460, top, PanelWindow::kWidth, height)) << "height " << height;
+    };
+
+    // A tray at the bottom: open, grow (the add screen), shrink (back to the
+    // list), grow past the limit; the bottom edge never moves.
+    panel.openAt({640, screen.bottom() - 6});
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    expectFrame(300, bottom - 299);
+    panel.rootItem()->setImplicitHeight(500);
+    expectFrame(500, bottom - 499);
+    panel.rootItem()->setImplicitHeight(120);
+    expectFrame(120, bottom - 119);
+    panel.rootItem()->setImplicitHeight(900);
+    expectFrame(PanelWindow::kMaxHeight, bottom - PanelWindow::kMaxHeight + 1);
+
+    // Reopened from a tray at the top, it keeps its top edge instead.
+    panel.hide();
+    panel.rootItem()->setImplicitHeight(300);
+    panel.openAt({640, screen.top() + 10});
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    const int top = screen.top() + 10 + PanelWindow::kGap;
+    expectFrame(300, top);
+    panel.rootItem()->setImplicitHeight(500);
+    expectFrame(500, top);
+    panel.rootItem()->setImplicitHeight(120);
+    expectFrame(120, top);
 }
 
 TEST_F(PanelWindowTest, contentDecidesTheHeightUpTo640)

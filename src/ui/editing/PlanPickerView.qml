@@ -71,15 +71,11 @@ FocusScope {
                     onClicked: planModel.select(pill.index)
                     Keys.onUpPressed: picker.step(pill.index - 1)
                     Keys.onDownPressed: picker.step(pill.index + 1)
-                    // With nothing selected yet, Return picks this plan
-                    // rather than doing nothing.
-                    Keys.onReturnPressed: event => {
-                        if (planModel.hasSelection) {
-                            event.accepted = false
-                            return
-                        }
-                        planModel.select(pill.index)
-                    }
+                    // Taken here, never left to the picker: under the GNOME
+                    // and GTK platform themes (GNOME, XFCE) a button presses
+                    // itself on Return, which would swallow the key.
+                    Keys.onReturnPressed: picker.returnPressed(pill.index)
+                    Keys.onEnterPressed: picker.returnPressed(pill.index)
                 }
             }
         }
@@ -118,6 +114,15 @@ FocusScope {
             textOpacity: 0.5
             onClicked: picker.customize(planModel.customizedPrefill())
         }
+    }
+
+    // Return on a pill adds the selected plan; with nothing selected yet it
+    // picks that pill's plan rather than doing nothing.
+    function returnPressed(index) {
+        if (planModel.hasSelection)
+            picker.confirm()
+        else
+            planModel.select(index)
     }
 
     // Arrow keys move the selection, and the focus with it, as in a radio group.
