@@ -1,5 +1,7 @@
 #include "platform/ReduceMotion.h"
 
+#include "platform/PortalSettings.h"
+
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QDBusPendingCallWatcher>
@@ -14,21 +16,10 @@ namespace tabrino {
 
 namespace {
 
-const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
-const QString kPortalSettings = QStringLiteral("org.freedesktop.portal.Settings");
 const QString kGnomeGroup = QStringLiteral("org.gnome.desktop.interface");
 const QString kGnomeKey = QStringLiteral("enable-animations");
 const QString kKdeGroup = QStringLiteral("org.kde.kdeglobals.KDE");
 const QString kKdeKey = QStringLiteral("AnimationDurationFactor");
-
-// Older portals wrap the value in one variant more than they should.
-QVariant unwrap(QVariant value)
-{
-    while (value.metaType() == QMetaType::fromType<QDBusVariant>())
-        value = value.value<QDBusVariant>().variant();
-    return value;
-}
 
 std::optional<bool> toBool(const QVariant& value)
 {
@@ -66,7 +57,7 @@ ReduceMotion::ReduceMotion(QObject* parent) : ReduceMotion(Sources::system(), pa
 ReduceMotion::ReduceMotion(Sources sources, QObject* parent) : QObject(parent), m_sources(std::move(sources))
 {
     if (m_sources.bus.isConnected()) {
-        m_sources.bus.connect(QString(), kPortalPath, kPortalSettings, QStringLiteral("SettingChanged"), this,
+        m_sources.bus.connect(QString(), PortalSettings::path, PortalSettings::interface, QStringLiteral("SettingChanged"), this,
                               SLOT(portalSettingChanged(QDBusMessage)));
     }
     refresh();
@@ -94,7 +85,7 @@ void ReduceMotion::refresh()
 
 void ReduceMotion::readPortal(const QString& group, const QString& key)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kPortalSettings,
+    QDBusMessage call = QDBusMessage::createMethodCall(PortalSettings::service, PortalSettings::path, PortalSettings::interface,
                                                        QStringLiteral("Read"));
     call << group << key;
     auto* pending = new QDBusPendingCallWatcher(m_sources.bus.asyncCall(call), this);
@@ -105,7 +96,7 @@ void ReduceMotion::readPortal(const QString& group, const QString& key)
             portalFailed(group);
             return;
         }
-        const QVariant value = unwrap(reply.value().variant());
+        const QVariant value = PortalSettings::unwrap(reply.value().variant());
         if (group == kGnomeGroup)
             setGnomeAnimations(toBool(value));
         else
@@ -120,7 +111,7 @@ void ReduceMotion::portalSettingChanged(const QDBusMessage& message)
         return;
     const QString group = arguments.at(0).toString();
     const QString key = arguments.at(1).toString();
-    const QVariant value = unwrap(arguments.at(2));
+    const QVariant value = PortalSettings::unwrap(arguments.at(2));
     if (group == kGnomeGroup && key == kGnomeKey)
         setGnomeAnimations(toBool(value));
     else if (group == kKdeGroup && key == kKdeKey)

@@ -1,7 +1,9 @@
 #include "shell/TrayController.h"
 
+#include "foundation/Logging.h"
 #include "platform/StatusNotifierItem.h"
-#include "shell/TrayIconRenderer.h"
+#include "platform/WaybarConfig.h"
+#include "platform/XfcePanelSettings.h"
 #include "ui/panel/MenuBarLabel.h"
 
 #include <QApplication>
@@ -9,29 +11,102 @@
 #include <QDBusServiceWatcher>
 #include <QIcon>
 #include <QPixmap>
+#include <QScreen>
 #include <QSystemTrayIcon>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tabrino {
 
+namespace {
+
+using Drawing = StatusNotifierHost::Drawing;
+
+// The usual tray sizes and their doubles for a HiDPI scale of 2; hosts that
+// pick the size closest to their own choose among them.
+const QList<int> kSquareSizes{16, 22, 24, 32, 44, 48, 64};
+
+TrayIconRenderer::Content contentFor(const MenuBarLabel& label, Drawing drawing)
+{
+    TrayIconRenderer::Content content;
+    content.dot = label.showsDot();
+    switch (drawing) {
+    case Drawing::label:
+        // The host draws the amount; the icon may go without the symbol.
+        content.symbol = label.showsIcon();
+        break;
+    case Drawing::wideImage:
+        content.symbol = label.showsIcon();
+        content.shape = TrayIconRenderer::Shape::wide;
+        if (!label.amountText().isEmpty())
+            content.texts = QStringList{label.amountText()};
+        break;
+    case Drawing::squareImage:
+        // The amount when it is shown, else the symbol: an empty square
+        // would leave an item nobody can find.
+        content.symbol = true;
+        content.texts = label.compactAmounts();
+        break;
+    }
+    return content;
+}
+
+// The device pixel ratios of the screens, each once.
+QList<qreal> screenScales()
+{
+    QList<qreal> scales;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            if (!scales.contains(screen->devicePixelRatio()))
+                scales << screen->devicePixelRatio();
+        }
+    }
+    if (scales.isEmpty())
+        scales << 1.0;
+    return scales;
+}
+
+}  // namespace
+
 TrayController::TrayController(MenuBarLabel& label, QObject* parent)
-    : TrayController(label, QDBusConnection::sessionBus(), parent)
+    : TrayController(label, DesktopColorScheme::Sources::system(), parent)
 {
 }
 
 TrayController::TrayController(MenuBarLabel& label, const QDBusConnection& bus, QObject* parent)
-    : QObject(parent), m_label(label), m_bus(bus)
+    : TrayController(label,
+                     [&bus] {
+                         DesktopColorScheme::Sources sources = DesktopColorScheme::Sources::system();
+                         sources.bus = bus;
+                         return sources;
+                     }(),
+                     parent)
 {
+}
+
+TrayController::TrayController(MenuBarLabel& label, DesktopColorScheme::Sources sources, QObject* parent)
+    : QObject(parent), m_label(label), m_bus(sources.bus)
+{
+    m_colorScheme = std::make_unique<DesktopColorScheme>(std::move(sources));
+    connect(m_colorScheme.get(), &DesktopColorScheme::schemeChanged, this, &TrayController::update);
     connect(&m_label, &MenuBarLabel::changed, this, &TrayController::update);
+    // waybar's images follow the screens' scale, which changes with their geometry.
+    if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        const auto follow = [this](QScreen* screen) {
+            connect(screen, &QScreen::geometryChanged, this, &TrayController::update);
+        };
+        for (QScreen* screen : QGuiApplication::screens())
+            follow(screen);
+        connect(application, &QGuiApplication::screenAdded, this, [this, follow](QScreen* screen) {
+            follow(screen);
+            update();
+        });
+        connect(application, &QGuiApplication::screenRemoved, this, &TrayController::update);
+    }
 }
 
 TrayController::~TrayController() = default;
-
-bool TrayController::desktopShowsLabels()
-{
-    // Budgie names GNOME as well ("Budgie:GNOME") but has a tray of its own.
-    const QStringList desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").toLower().split(u':');
-    return (desktops.contains(u"gnome"_qs) || desktops.contains(u"unity"_qs)) && !desktops.contains(u"budgie"_qs);
-}
 
 TrayController::Backend TrayController::start()
 {
@@ -54,8 +129,14 @@ bool TrayController::startStatusNotifierItem()
     connect(item.get(), &StatusNotifierItem::activated, this, &TrayController::activate);
     // Without a menu of its own, a right click opens the panel as well.
     connect(item.get(), &StatusNotifierItem::contextMenuRequested, this, &TrayController::activate);
+    // A restarted tray may be another program, drawing the item differently.
+    connect(item.get(), &StatusNotifierItem::registered, this, &TrayController::detectHost);
     m_item = std::move(item);
-    update();
+    // Looking draws the item for the host found.
+    if (m_hostFixed)
+        update();
+    else
+        detectHost();
     if (m_item->publish())
         return true;
     m_item.reset();
@@ -100,38 +181,125 @@ void TrayController::activate(const QPoint& reported)
     Q_EMIT activated(reported.isNull() ? QCursor::pos() : reported);
 }
 
-void TrayController::setForeground(const QColor& colour)
+void TrayController::detectHost()
 {
-    if (colour == m_foreground)
+    if (m_hostFixed)
         return;
-    m_foreground = colour;
+    const StatusNotifierHost host = StatusNotifierHost::detect(m_bus);
+    if (host == m_host && m_hostDetected) {
+        // The same bar restarted, perhaps for a new configuration.
+        if (host.program == u"waybar")
+            adoptHost(host);
+        return;
+    }
+    m_hostDetected = true;
+    qCInfo(lcTray).noquote() << "Tray host:" << (host.program.isEmpty() ? QStringLiteral("not known") : host.program);
+    adoptHost(host);
+}
+
+void TrayController::setHost(const StatusNotifierHost& host)
+{
+    m_hostFixed = true;
+    adoptHost(host);
+}
+
+void TrayController::adoptHost(const StatusNotifierHost& host)
+{
+    m_host = host;
+    m_waybarSizes.clear();
+    m_waybarDark.reset();
+    if (host.program == u"waybar") {
+        const QStringList folders = WaybarConfig::systemConfigFolders();
+        m_waybarSizes = WaybarConfig::trayIconSizes(host.arguments, folders);
+        m_waybarDark = WaybarConfig::isBarDark(host.arguments, folders);
+    }
+    m_xfcePanel.reset();
+    if (host.program == u"xfce4-panel") {
+        m_xfcePanel = std::make_unique<XfcePanelSettings>(m_bus, host.xfcePluginId,
+                                                          XfcePanelSettings::systemThemeFolders());
+        connect(m_xfcePanel.get(), &XfcePanelSettings::changed, this, &TrayController::update);
+    }
     update();
 }
 
-void TrayController::setHostShowsLabels(bool shows)
+void TrayController::setForeground(const QColor& colour)
 {
-    if (shows == m_hostShowsLabels)
+    if (m_fixedForeground == colour)
         return;
-    m_hostShowsLabels = shows;
+    m_fixedForeground = colour;
     update();
+}
+
+bool TrayController::panelIsDark() const
+{
+    // GNOME Shell's top bar and Unity's panel are dark in light mode too.
+    if (m_host.drawsLabel())
+        return true;
+    if (m_xfcePanel) {
+        if (const std::optional<bool> dark = m_xfcePanel->isPanelDark())
+            return *dark;
+    }
+    // waybar's colours are its style sheet's; its own default is dark.
+    if (m_host.program == u"waybar")
+        return m_waybarDark.value_or(true);
+    // Most panels are dark when nothing says otherwise.
+    return m_colorScheme->scheme() != DesktopColorScheme::Scheme::light;
+}
+
+QColor TrayController::foreground() const
+{
+    if (m_fixedForeground)
+        return *m_fixedForeground;
+    return panelIsDark() ? foregroundOnDark() : foregroundOnLight();
+}
+
+TrayIconRenderer::Content TrayController::iconContent() const
+{
+    return contentFor(m_label, m_host.drawing);
+}
+
+QList<int> TrayController::iconHeights() const
+{
+    // XFCE and waybar take the largest image offered and scale it to their
+    // own size, so where that size is known it is the only one offered.
+    if (m_xfcePanel) {
+        if (const std::optional<int> size = m_xfcePanel->trayIconSize())
+            return {*size};
+        return {22};
+    }
+    if (m_host.drawing == Drawing::wideImage) {
+        const QList<int> sizes = m_waybarSizes.isEmpty() ? QList<int>{16} : m_waybarSizes;
+        QList<int> heights;
+        for (const int size : sizes) {
+            for (const qreal scale : screenScales()) {
+                const int height = int(std::lround(size * scale));
+                if (!heights.contains(height))
+                    heights << height;
+            }
+        }
+        std::sort(heights.begin(), heights.end());
+        return heights;
+    }
+    return kSquareSizes;
 }
 
 void TrayController::update()
 {
     const QString spoken = m_label.accessibilityText();
+    const QColor colour = foreground();
     if (m_item) {
-        const bool symbol = m_label.showsIcon() || !m_hostShowsLabels;
-        m_item->setIcons(TrayIconRenderer::renderSizes(StatusNotifierItem::standardIconSizes(), m_foreground, symbol,
-                                                       m_label.showsDot()));
+        m_item->setIcons(TrayIconRenderer::renderSizes(iconHeights(), colour, iconContent()));
+        // Offered to every host: one that draws it and was not recognised
+        // shows the amount twice, which beats not at all.
         m_item->setLabel(m_label.amountText());
         m_item->setTitle(spoken);
         m_item->setToolTip(spoken, QString());
     }
     if (m_trayIcon) {
-        // XEmbed trays draw no text, so the symbol is always there.
+        // XEmbed trays draw square icons and no text.
         QIcon icon;
-        for (const QImage& image : TrayIconRenderer::renderSizes(StatusNotifierItem::standardIconSizes(),
-                                                                 m_foreground, true, m_label.showsDot()))
+        for (const QImage& image :
+             TrayIconRenderer::renderSizes(kSquareSizes, colour, contentFor(m_label, Drawing::squareImage)))
             icon.addPixmap(QPixmap::fromImage(image));
         m_trayIcon->setIcon(icon);
         m_trayIcon->setToolTip(spoken);

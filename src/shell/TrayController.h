@@ -1,11 +1,17 @@
 #pragma once
 
+#include "platform/DesktopColorScheme.h"
+#include "platform/StatusNotifierHost.h"
+#include "shell/TrayIconRenderer.h"
+
 #include <QColor>
 #include <QDBusConnection>
+#include <QList>
 #include <QObject>
 #include <QPoint>
 
 #include <memory>
+#include <optional>
 
 class QDBusServiceWatcher;
 class QSystemTrayIcon;
@@ -14,14 +20,22 @@ namespace tabrino {
 
 class MenuBarLabel;
 class StatusNotifierItem;
+class XfcePanelSettings;
 
-// Shows the menu-bar label in the desktop's tray. The amount goes to the
-// item's text label, the spoken description to its title and tooltip, and
-// the symbol and renewal dot to its icon. A StatusNotifierItem is used where
-// a watcher runs; an XEmbed tray through QSystemTrayIcon (which needs a
-// QApplication) where only that exists. With neither, `start()` says so and
-// the caller shows the panel as an ordinary window; should a watcher appear
-// later, the item is published then and `backendChanged` reports it.
+// Shows the menu-bar label in the desktop's tray. A StatusNotifierItem is
+// used where a watcher runs; an XEmbed tray through QSystemTrayIcon (which
+// needs a QApplication) where only that exists. With neither, `start()`
+// says so and the caller shows the panel as an ordinary window; should a
+// watcher appear later, the item is published then and `backendChanged`
+// reports it.
+//
+// The spoken description goes to the item's title and tooltip, the amount
+// to its text label. What the image holds depends on the host: one that
+// draws the label gets the symbol and dot alone; waybar keeps a wide image,
+// which then holds the symbol and the amount side by side; every other tray
+// gets a square with the amount alone, as large as it fits ("Icon only"
+// keeps the symbol). The drawing colour follows the panel: light on a dark
+// one, dark on a light one, redrawn when the desktop switches.
 class TrayController : public QObject {
     Q_OBJECT
 
@@ -32,24 +46,32 @@ public:
     // On the session bus.
     explicit TrayController(MenuBarLabel& label, QObject* parent = nullptr);
     TrayController(MenuBarLabel& label, const QDBusConnection& bus, QObject* parent = nullptr);
+    // With the desktop's light or dark setting read from `sources`, whose
+    // bus the item goes on too.
+    TrayController(MenuBarLabel& label, DesktopColorScheme::Sources sources, QObject* parent = nullptr);
     ~TrayController() override;
 
     // Puts the item in the tray; call once.
     Backend start();
     Backend backend() const { return m_backend; }
 
-    // The colour of the symbol and dot; white by default, as the panels of
-    // most desktops are dark.
+    // Draws in `colour` from now on instead of following the panel.
     void setForeground(const QColor& colour);
-    // Whether the host draws the item's text label. Only then may the icon
-    // go without the symbol in the "total only" mode: a host that shows no
-    // label would otherwise show an empty item that nobody can find.
-    void setHostShowsLabels(bool shows);
-    bool hostShowsLabels() const { return m_hostShowsLabels; }
-    // GNOME's AppIndicator host and Unity draw the label; KDE, LXQt and the
-    // XEmbed trays do not, and for the rest it is not known, so only those
-    // two count. Read from XDG_CURRENT_DESKTOP.
-    static bool desktopShowsLabels();
+    QColor foreground() const;
+    // The colours used on dark and light panels.
+    static QColor foregroundOnDark() { return QColor(0xff, 0xff, 0xff); }
+    static QColor foregroundOnLight() { return QColor(0x23, 0x26, 0x29); }
+
+    // The tray's host, found when the item is published and again whenever
+    // it registers anew (a restarted panel may be another program).
+    const StatusNotifierHost& host() const { return m_host; }
+    // Takes `host` as the tray's host from now on, without looking.
+    void setHost(const StatusNotifierHost& host);
+
+    // What the item's image holds and the pixel heights it is offered in,
+    // for the current label, host and panel.
+    TrayIconRenderer::Content iconContent() const;
+    QList<int> iconHeights() const;
 
     StatusNotifierItem* statusNotifierItem() const { return m_item.get(); }
     QSystemTrayIcon* systemTrayIcon() const { return m_trayIcon.get(); }
@@ -65,13 +87,24 @@ private:
     bool startSystemTrayIcon();
     void waitForWatcher();
     void activate(const QPoint& reported);
+    void detectHost();
+    void adoptHost(const StatusNotifierHost& host);
+    bool panelIsDark() const;
     void update();
 
     MenuBarLabel& m_label;
     QDBusConnection m_bus;
     Backend m_backend = Backend::none;
-    QColor m_foreground = Qt::white;
-    bool m_hostShowsLabels = desktopShowsLabels();
+    std::optional<QColor> m_fixedForeground;
+    StatusNotifierHost m_host;
+    bool m_hostFixed = false;
+    bool m_hostDetected = false;
+    // waybar's tray icon sizes from its configuration, empty when unknown,
+    // and whether its style sheet makes the bar dark.
+    QList<int> m_waybarSizes;
+    std::optional<bool> m_waybarDark;
+    std::unique_ptr<DesktopColorScheme> m_colorScheme;
+    std::unique_ptr<XfcePanelSettings> m_xfcePanel;
     std::unique_ptr<StatusNotifierItem> m_item;
     std::unique_ptr<QSystemTrayIcon> m_trayIcon;
     QDBusServiceWatcher* m_watcherWatcher = nullptr;

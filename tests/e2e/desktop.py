@@ -159,6 +159,7 @@ class Program:
         env.update(extra_env or {})
         self.env = env
         seen = len(desktop.watcher.items)
+        self.started = time.monotonic()
         with open(desktop.path("program.log"), "a") as log:
             self.process = subprocess.Popen([os.environ["TABRINO_BINARY"]], env=env, stdout=log, stderr=log)
         # Generous: a sanitizer build on a busy machine starts slowly.
@@ -229,6 +230,16 @@ def faked_clock(moment, running=True):
     asan = ":".join(filter(None, [os.environ.get("ASAN_OPTIONS"), "verify_asan_link_order=0"]))
     return {"LD_PRELOAD": FAKETIME_LIBRARY, "FAKETIME": ("@" if running else "") + moment,
             "FAKETIME_DONT_FAKE_MONOTONIC": "1", "ASAN_OPTIONS": asan}
+
+
+def program_today(program):
+    """The local date `program` sees now: under scripts/test-anytime its clock
+    started at the run's moment when it started, else it is today."""
+    moment = os.environ.get("TABRINO_TEST_FAKETIME")
+    if not moment:
+        return datetime.date.today()
+    started = datetime.datetime.strptime(moment, "%Y-%m-%d %H:%M:%S")
+    return (started + datetime.timedelta(seconds=time.monotonic() - program.started)).date()
 
 
 def utc_text(moment):

@@ -7,12 +7,12 @@ import datetime
 import unittest
 
 from atspi import ScreenReaderDesktopTest, unnamed_controls
-from desktop import keys, type_text
+from desktop import keys, program_today, type_text
 
 
-def renews_in_a_month():
-    """The spoken countdown of a monthly subscription added today."""
-    today = datetime.datetime.now(datetime.timezone.utc).date()
+def renews_in_a_month(program):
+    """The spoken countdown of a monthly subscription `program` added today."""
+    today = program_today(program)
     year, month = today.year + today.month // 12, today.month % 12 + 1
     ahead = datetime.date(year, month, min(today.day, calendar.monthrange(year, month)[1]))
     return f"Renews In {(ahead - today).days} days."
@@ -79,7 +79,7 @@ class ScreenReaderTest(ScreenReaderDesktopTest):
 
         # The list: the row speaks as one element, with its hint.
         listed = tree.wait_for(lambda root: root.find("page tab list", "List, Insights") and root)
-        row = listed.find("push button", f"Netflix, $17.99 per Monthly, Streaming. {renews_in_a_month()}")
+        row = listed.find("push button", f"Netflix, $17.99 per Monthly, Streaming. {renews_in_a_month(self.program)}")
         self.assertEqual(row.description, "Opens details")
         self.assertEqual(row.children, [], "the row's parts are not read one by one")
         self.assertSelectedAmong(listed, "page tab", "List", ["Insights"])
@@ -125,7 +125,7 @@ class ScreenReaderTest(ScreenReaderDesktopTest):
         self.program.wait_for_label("$11/mo")  # 55 % of 20
 
         # Its row opens the form in edit mode with what was saved.
-        tree.press("push button", f"Gym, $11 per Monthly, Other. {renews_in_a_month()}")
+        tree.press("push button", f"Gym, $11 per Monthly, Other. {renews_in_a_month(self.program)}")
         edit = tree.wait_for(lambda root: root.find("heading", "Gym") and root)
         self.assertIn("checked", edit.find("check box", "Split with others").states)
         self.assertEqual(edit.find("slider", "My share").value, 55)

@@ -1,4 +1,6 @@
+#include "PortalDouble.h"
 #include "TrayHostDouble.h"
+#include "XfconfDouble.h"
 
 #include "format/FormatterCache.h"
 #include "shell/PanelWindow.h"
@@ -16,6 +18,7 @@
 #include <QQmlEngine>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -25,6 +28,8 @@
 using namespace tabrino;
 
 namespace {
+
+using Drawing = StatusNotifierHost::Drawing;
 
 int opaquePixels(const QImage& image)
 {
@@ -36,9 +41,31 @@ int opaquePixels(const QImage& image)
     return count;
 }
 
+// The colour of the image's most opaque pixel: what it is drawn in.
+QColor ink(const QImage& image)
+{
+    QRgb strongest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > qAlpha(strongest))
+                strongest = image.pixel(x, y);
+        }
+    }
+    return QColor(qRed(strongest), qGreen(strongest), qBlue(strongest));
+}
+
+StatusNotifierHost hostOf(Drawing drawing, const QString& program, QStringList arguments = {})
+{
+    StatusNotifierHost host;
+    host.drawing = drawing;
+    host.program = program;
+    host.arguments = std::move(arguments);
+    return host;
+}
+
 class TrayTest : public ::testing::Test, protected test::LabelFixture {
 protected:
-    void SetUp() override { tray.setHostShowsLabels(true); }
+    void SetUp() override { tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell"))); }
 
     QString service() const { return tray.statusNotifierItem() ? tray.statusNotifierItem()->serviceName() : QString(); }
 
@@ -70,13 +97,21 @@ protected:
         return result;
     }
 
-    QImage imageAt(int size)
+    QImage imageAt(int height)
     {
         for (const StatusNotifierPixmap& pixmap : pixmaps()) {
-            if (pixmap.width == size)
+            if (pixmap.height == height)
                 return pixmap.toImage();
         }
         return QImage();
+    }
+
+    QList<QSize> sizes()
+    {
+        QList<QSize> result;
+        for (const StatusNotifierPixmap& pixmap : pixmaps())
+            result << QSize(pixmap.width, pixmap.height);
+        return result;
     }
 
     int opaquePixelsAt(int size) { return opaquePixels(imageAt(size)); }
@@ -84,7 +119,8 @@ protected:
     FormatterCache usEnglish{QStringLiteral("en_US")};
     MenuBarLabel label{*store, settings, usEnglish};
     std::unique_ptr<test::TrayHostDouble> host = std::make_unique<test::TrayHostDouble>();
-    TrayController tray{label};
+    // Files of the machine's own desktop never decide a colour here.
+    TrayController tray{label, DesktopColorScheme::Sources{QDBusConnection::sessionBus(), QString(), QString()}};
 };
 
 }  // namespace
@@ -108,14 +144,10 @@ TEST_F(TrayTest, registersTheItemAndExposesTheLabel)
     EXPECT_EQ(text("XAyatanaLabelGuide"), u"$13/mo");
     EXPECT_EQ(toolTip().title, u"Tabrino. Monthly total $13/mo.");
 
-    const StatusNotifierPixmaps icons = pixmaps();
-    QList<int> sizes;
-    for (const StatusNotifierPixmap& icon : icons) {
-        sizes << icon.width;
-        EXPECT_EQ(icon.height, icon.width);
+    // The usual tray sizes and their doubles for a scale of 2, all square.
+    EXPECT_EQ(sizes(), (QList<QSize>{{16, 16}, {22, 22}, {24, 24}, {32, 32}, {44, 44}, {48, 48}, {64, 64}}));
+    for (const StatusNotifierPixmap& icon : pixmaps())
         EXPECT_EQ(icon.bytes.size(), icon.width * icon.height * 4);
-    }
-    EXPECT_EQ(sizes, (QList<int>{16, 22, 24, 32, 48}));
     // The card covers a good part of the square.
     EXPECT_GT(opaquePixelsAt(22), 22 * 22 / 5);
 }
@@ -135,11 +167,17 @@ TEST_F(TrayTest, followsTheLabelWithOneSignalPerRealChange)
     settings.setMenuBarDisplayMode(MenuBarDisplayMode::total);
     EXPECT_EQ(host->takeSignals(service()), (QStringList{u"NewIcon()"_qs, u"XAyatanaNewLabel($13/mo,$13/mo)"_qs}));
     EXPECT_EQ(opaquePixelsAt(22), 0);
-    // ...and with one that does not, the card stays so the item can be found.
-    tray.setHostShowsLabels(false);
+    // ...and with one that does not, the amount moves into the image.
+    tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
+    EXPECT_EQ(host->takeSignals(service()), QStringList{u"NewIcon()"_qs});
+    EXPECT_GT(opaquePixelsAt(22), 0);
+    EXPECT_NE(imageAt(22), cardOnly);
+    tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell")));
+    EXPECT_EQ(host->takeSignals(service()), QStringList{u"NewIcon()"_qs});
+
+    settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconAndTotal);
     EXPECT_EQ(host->takeSignals(service()), QStringList{u"NewIcon()"_qs});
     EXPECT_EQ(imageAt(22), cardOnly);
-
     settings.setDefaultCurrencyCode(QStringLiteral("EUR"));
     EXPECT_EQ(host->takeSignals(service()),
               (QStringList{u"XAyatanaNewLabel(€13/mo,€13/mo)"_qs, u"NewTitle()"_qs, u"NewToolTip()"_qs}));
@@ -243,19 +281,99 @@ TEST_F(TrayTest, activationTogglesThePanelUnderTheItem)
     EXPECT_EQ(panel.position(), QPoint(screen.left(), 3 + PanelWindow::kGap));
 }
 
-TEST(TrayControllerDesktop, onlyDesktopsKnownToDrawLabelsCount)
+TEST_F(TrayTest, squareTraysShowTheAmountInTheImageAndTheSymbolOnlyWhenAskedTo)
 {
-    const QByteArray before = qgetenv("XDG_CURRENT_DESKTOP");
-    const auto showsLabels = [](const char* desktop) {
-        qputenv("XDG_CURRENT_DESKTOP", desktop);
-        return TrayController::desktopShowsLabels();
-    };
-    EXPECT_TRUE(showsLabels("GNOME"));
-    EXPECT_TRUE(showsLabels("ubuntu:GNOME"));
-    EXPECT_TRUE(showsLabels("Unity"));
-    EXPECT_FALSE(showsLabels("Budgie:GNOME"));
-    EXPECT_FALSE(showsLabels("KDE"));
-    EXPECT_FALSE(showsLabels("XFCE"));
-    EXPECT_FALSE(showsLabels(""));
-    qputenv("XDG_CURRENT_DESKTOP", before);
+    add("12.99", 20);
+    tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
+    startAndWaitForRegistration();
+    // The label stays on offer, for a host that draws it after all.
+    EXPECT_EQ(text("XAyatanaLabel"), u"$13/mo");
+    EXPECT_EQ(text("Title"), u"Tabrino. Monthly total $13/mo.");
+    for (const QSize& size : sizes())
+        EXPECT_EQ(size.width(), size.height());
+    const QImage amount = imageAt(22);
+
+    settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconOnly);
+    EXPECT_EQ(host->takeSignals(service()), (QStringList{u"NewIcon()"_qs, u"XAyatanaNewLabel(,)"_qs}));
+    const QImage card = imageAt(22);
+    EXPECT_NE(card, amount);
+    EXPECT_GT(opaquePixels(card), 22 * 22 / 5);
+
+    // "Total only" looks as "Icon and total" does: the square holds no more.
+    settings.setMenuBarDisplayMode(MenuBarDisplayMode::total);
+    EXPECT_EQ(imageAt(22), amount);
+
+    add("7", 2);
+    EXPECT_GT(qAlpha(imageAt(22).pixel(TrayIconRenderer::cornerDotCentre(22).toPoint())), 200);
+}
+
+TEST_F(TrayTest, waybarGetsOneWideImageAtItsBarHeight)
+{
+    QTemporaryFile config;
+    ASSERT_TRUE(config.open());
+    config.write(R"({ "modules-right": ["tray"], "tray": { "icon-size": 18 } })");
+    config.close();
+    add("12.99", 20);
+    tray.setHost(hostOf(Drawing::wideImage, QStringLiteral("waybar"), {u"waybar"_qs, u"-c"_qs, config.fileName()}));
+    startAndWaitForRegistration();
+
+    // waybar takes the largest image and scales it to the bar: one height.
+    ASSERT_EQ(sizes().size(), 1);
+    const QSize both = sizes().first();
+    EXPECT_EQ(both.height(), 18);
+    EXPECT_GT(both.width(), 3 * 18);
+
+    settings.setMenuBarDisplayMode(MenuBarDisplayMode::total);
+    const QSize total = sizes().first();
+    EXPECT_EQ(total.height(), 18);
+    EXPECT_LT(total.width(), both.width());
+    EXPECT_GT(total.width(), 2 * 18);
+
+    settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconOnly);
+    EXPECT_EQ(sizes(), QList<QSize>{QSize(18, 18)});
+}
+
+TEST_F(TrayTest, drawsDarkOnALightPanelAndFollowsTheDesktopsSwitch)
+{
+    const QString appearance = QStringLiteral("org.freedesktop.appearance");
+    test::PortalDouble portal({{appearance + u" color-scheme"_qs, 2u}});
+    add("12.99", 20);
+    tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
+    startAndWaitForRegistration();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ink(imageAt(22)) == TrayController::foregroundOnLight(); }, 5000));
+    host->takeSignals(service());
+
+    portal.change(appearance, QStringLiteral("color-scheme"), 1u);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ink(imageAt(22)) == TrayController::foregroundOnDark(); }, 5000));
+    EXPECT_EQ(host->takeSignals(service()), QStringList{u"NewIcon()"_qs});
+
+    // GNOME Shell's top bar stays dark whatever the desktop prefers.
+    portal.change(appearance, QStringLiteral("color-scheme"), 2u);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ink(imageAt(22)) == TrayController::foregroundOnLight(); }, 5000));
+    tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell")));
+    EXPECT_EQ(ink(imageAt(22)), TrayController::foregroundOnDark());
+}
+
+TEST_F(TrayTest, xfcesTrayGetsItsOwnSizeAndItsPanelsColour)
+{
+    test::XfconfDouble xfconf({{u"/panels/panel-1/plugin-ids"_qs, QVariantList{1, 6}},
+                               {u"/panels/panel-1/size"_qs, 26u},
+                               {u"/panels/dark-mode"_qs, true},
+                               {u"/plugins/plugin-6"_qs, u"systray"_qs}},
+                              {{u"/Net/ThemeName"_qs, u"Adwaita"_qs}});
+    add("12.99", 20);
+    StatusNotifierHost xfce = hostOf(Drawing::squareImage, QStringLiteral("xfce4-panel"));
+    xfce.xfcePluginId = 6;
+    tray.setHost(xfce);
+    startAndWaitForRegistration();
+    // The plugin's default size on a 26-pixel panel, and Adwaita's dark variant.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sizes() == QList<QSize>{QSize(22, 22)}; }, 5000));
+    EXPECT_EQ(ink(imageAt(22)), TrayController::foregroundOnDark());
+
+    // A theme GTK cannot find falls back to light Adwaita, dark mode or not.
+    xfconf.change(u"xsettings"_qs, u"/Net/ThemeName"_qs, u"Missing"_qs);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ink(imageAt(22)) == TrayController::foregroundOnLight(); }, 5000));
+
+    xfconf.change(u"xfce4-panel"_qs, u"/plugins/plugin-6/icon-size"_qs, 16u);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sizes() == QList<QSize>{QSize(16, 16)}; }, 5000));
 }

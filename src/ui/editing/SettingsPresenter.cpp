@@ -2,9 +2,11 @@
 
 #include "platform/AppVersion.h"
 #include "platform/LoginItem.h"
+#include "platform/StatusNotifierItem.h"
 #include "ui/editing/EditingChoices.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
 #include <QEvent>
 
 #include <algorithm>
@@ -142,6 +144,28 @@ void SettingsPresenter::chooseYearlyLead(int index)
     const QList<int> days = EditingChoices::leadDays();
     if (m_settings && inRange(index, days.size()))
         m_settings->setYearlyLeadDays(days.at(index));
+}
+
+QString SettingsPresenter::trayNote() const
+{
+    if (!m_lookedForTray) {
+        m_lookedForTray = true;
+        // Without a tray the panel is a window of its own: nothing to explain.
+        const QDBusConnection bus = QDBusConnection::sessionBus();
+        if (StatusNotifierItem::isWatcherPresent(bus))
+            m_trayHost = StatusNotifierHost::detect(bus);
+    }
+    if (!m_trayHost || m_trayHost->drawing != StatusNotifierHost::Drawing::squareImage)
+        return QString();
+    return tr("This desktop's tray shows each item as a small square: the total appears alone in it, "
+              "shortened to fit, and in full in its tooltip.");
+}
+
+void SettingsPresenter::setTrayHost(const StatusNotifierHost& host)
+{
+    m_lookedForTray = true;
+    m_trayHost = host;
+    Q_EMIT trayHostChanged();
 }
 
 void SettingsPresenter::setLaunchAtLogin(bool on)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/StatusNotifierHost.h"
 #include "settings/AppSettings.h"
 #include "store/SubscriptionStore.h"
 
@@ -9,6 +10,8 @@
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
+#include <optional>
+
 namespace tabrino {
 
 class LoginItem;
@@ -16,8 +19,9 @@ class LoginItem;
 // The settings screen's rules: the pickers' choices and which one the
 // stored value selects (none for a value outside the list, which is kept
 // until the user picks), launch at login with its failure text, the
-// archived section's title and disclosure, the version and quitting. Only a
-// user's choice writes a setting; reading the screen writes nothing.
+// archived section's title and disclosure, what this desktop's tray can
+// show, the version and quitting. Only a user's choice writes a setting;
+// reading the screen writes nothing.
 class SettingsPresenter : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -29,6 +33,9 @@ class SettingsPresenter : public QObject {
     Q_PROPERTY(int currencyIndex READ currencyIndex NOTIFY selectionChanged)
     Q_PROPERTY(QVariantList displayModeChoices READ displayModeChoices CONSTANT)
     Q_PROPERTY(int displayModeIndex READ displayModeIndex NOTIFY selectionChanged)
+    // What the desktop's tray makes of the display modes, where it cannot
+    // show each as named; empty where it can.
+    Q_PROPERTY(QString trayNote READ trayNote NOTIFY trayHostChanged)
     Q_PROPERTY(QVariantList leadChoices READ leadChoices CONSTANT)
     Q_PROPERTY(int defaultLeadIndex READ defaultLeadIndex NOTIFY selectionChanged)
     Q_PROPERTY(int yearlyLeadIndex READ yearlyLeadIndex NOTIFY selectionChanged)
@@ -74,6 +81,10 @@ public:
     Q_INVOKABLE void chooseDefaultLead(int index);
     Q_INVOKABLE void chooseYearlyLead(int index);
 
+    QString trayNote() const;
+    // Takes `host` as the tray's instead of looking on the session bus.
+    void setTrayHost(const StatusNotifierHost& host);
+
     bool launchAtLogin() const { return m_launchAtLogin; }
     QString launchAtLoginError() const { return m_launchAtLoginError; }
     // Registers or removes the login item. On failure the toggle shows the
@@ -99,6 +110,7 @@ Q_SIGNALS:
     void launchAtLoginChanged();
     void archivedChanged();
     void showingArchivedChanged();
+    void trayHostChanged();
 
 private:
     LoginItem& m_loginItem;
@@ -107,6 +119,9 @@ private:
     bool m_launchAtLogin = false;
     QString m_launchAtLoginError;
     bool m_showingArchived = false;
+    // Looked for on the session bus when first needed; empty without a tray.
+    mutable bool m_lookedForTray = false;
+    mutable std::optional<StatusNotifierHost> m_trayHost;
 };
 
 }  // namespace tabrino

@@ -152,6 +152,12 @@ FocusScope {
                     selectedIndex: presenter.displayModeIndex
                     onChosen: index => presenter.chooseDisplayMode(index)
                 }
+                SettingsNote {
+                    objectName: "trayNote"
+                    width: parent.width
+                    visible: presenter.trayNote.length > 0
+                    text: presenter.trayNote
+                }
                 SettingsToggle {
                     objectName: "indicatorToggle"
                     width: parent.width

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 namespace tabrino {
 
@@ -10,14 +11,16 @@ class FormatterCache;
 class SubscriptionStore;
 
 // What the tray item shows for the current figures and settings: whether the
-// card icon is drawn, the amount text, whether the renewal dot is drawn, and
-// the spoken description of the whole item. Re-evaluated whenever the store's
-// figures or one of the three settings it reads change; `changed()` fires only
-// when one of the four values is different afterwards.
+// card icon is drawn, the amount text (and its shorter forms, for trays that
+// can only show it inside a small image), whether the renewal dot is drawn,
+// and the spoken description of the whole item. Re-evaluated whenever the
+// store's figures or one of the three settings it reads change; `changed()`
+// fires only when one of the values is different afterwards.
 class MenuBarLabel : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool showsIcon READ showsIcon NOTIFY changed)
     Q_PROPERTY(QString amountText READ amountText NOTIFY changed)
+    Q_PROPERTY(QStringList compactAmounts READ compactAmounts NOTIFY changed)
     Q_PROPERTY(bool showsDot READ showsDot NOTIFY changed)
     Q_PROPERTY(QString accessibilityText READ accessibilityText NOTIFY changed)
 
@@ -30,6 +33,10 @@ public:
     bool showsIcon() const { return m_showsIcon; }
     // "$13/mo", or empty when the display mode hides the amount.
     QString amountText() const { return m_amountText; }
+    // The amount alone in ever shorter forms, each written by the locale:
+    // "$1,234", "1,234", "$1.2K", "1.2K", "$1K", "1K" (a form equal to an
+    // earlier one is left out); empty when the display mode hides the amount.
+    QStringList compactAmounts() const { return m_compactAmounts; }
     bool showsDot() const { return m_showsDot; }
     // "Tabrino. Monthly total $13/mo." plus " A subscription renews within 3
     // days." when one does, in every display mode.
@@ -47,6 +54,7 @@ private:
 
     bool m_showsIcon = false;
     QString m_amountText;
+    QStringList m_compactAmounts;
     bool m_showsDot = false;
     QString m_accessibilityText;
 };

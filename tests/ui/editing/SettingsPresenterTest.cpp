@@ -203,3 +203,21 @@ TEST_F(SettingsPresenterTest, showsTheBuildsVersionAndQuitsThroughTheApplication
     EXPECT_EQ(catcher.count, 1);
     qApp->removeEventFilter(&catcher);
 }
+
+TEST_F(SettingsPresenterTest, saysWhatASquareOnlyTrayMakesOfTheDisplayModes)
+{
+    const auto presenter = open();
+    QSignalSpy changed(presenter.get(), &SettingsPresenter::trayHostChanged);
+    StatusNotifierHost host;
+    host.drawing = StatusNotifierHost::Drawing::squareImage;
+    presenter->setTrayHost(host);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_TRUE(presenter->trayNote().contains(u"small square"));
+
+    // Trays that show the symbol and the amount side by side need no word.
+    for (const auto drawing : {StatusNotifierHost::Drawing::label, StatusNotifierHost::Drawing::wideImage}) {
+        host.drawing = drawing;
+        presenter->setTrayHost(host);
+        EXPECT_EQ(presenter->trayNote(), u"");
+    }
+}

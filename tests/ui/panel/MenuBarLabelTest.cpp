@@ -98,3 +98,25 @@ TEST_F(MenuBarLabelTest, followsEveryInputAndSignalsOnlyRealChanges)
     EXPECT_EQ(label.amountText(), u"€0/mo");
     EXPECT_EQ(changed.count(), 3);
 }
+
+TEST_F(MenuBarLabelTest, compactAmountsShortenInTheLocalesOwnWay)
+{
+    add("1234.50", 20);
+    MenuBarLabel label(*store, settings, usEnglish);
+    EXPECT_EQ(label.compactAmounts(), (QStringList{u"$1,235"_qs, u"1,235"_qs, u"$1.2K"_qs, u"1.2K"_qs, u"$1K"_qs, u"1K"_qs}));
+
+    FormatterCache german(QStringLiteral("de_DE"));
+    settings.setDefaultCurrencyCode(QStringLiteral("EUR"));
+    MenuBarLabel germanLabel(*store, settings, german);
+    // German does not shorten thousands, but drops their separator.
+    EXPECT_EQ(germanLabel.compactAmounts(),
+              (QStringList{u"1.235\u00a0€"_qs, u"1.235"_qs, u"1235\u00a0€"_qs, u"1235"_qs}));
+
+    // Forms equal to an earlier one are left out; none in "Icon only".
+    store->archive(store->active().first());
+    add("9.99", 20);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(label.compactAmounts(), (QStringList{u"€10"_qs, u"10"_qs}));
+    settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconOnly);
+    EXPECT_TRUE(label.compactAmounts().isEmpty());
+}

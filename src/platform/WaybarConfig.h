@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+
+namespace tabrino {
+
+// What waybar's own files say about its tray: the icon size of each bar
+// that has one, read from the configuration waybar reads (the file after
+// -c/--config on its command line, else the first of waybar/config.jsonc
+// and waybar/config in the configuration folders), and whether the bar is
+// dark, from its style sheet (after -s/--style, else waybar/style.css).
+// waybar scales an item's image to the icon size, so an image drawn at it
+// stays sharp; its bar takes its colours from that style sheet, not from
+// the desktop's light or dark setting.
+class WaybarConfig {
+public:
+    WaybarConfig() = delete;
+
+    // The configuration folders waybar searches, in its order:
+    // $XDG_CONFIG_HOME, ~/.config, then each of $XDG_CONFIG_DIRS.
+    static QStringList systemConfigFolders();
+
+    // Sizes from the configuration `arguments` (waybar's command line)
+    // point at; empty when no configuration with a tray is found.
+    static QList<int> trayIconSizes(const QStringList& arguments, const QStringList& configFolders);
+    // Sizes in one configuration's text (JSON with comments; one bar or a
+    // list of bars). A tray without "icon-size" is waybar's default, 16.
+    static QList<int> trayIconSizesIn(const QByteArray& text);
+
+    // Whether the bar's background in the style sheet is dark; empty when
+    // no style sheet is found or it sets no opaque enough background.
+    static std::optional<bool> isBarDark(const QStringList& arguments, const QStringList& configFolders);
+    // The same for one style sheet's text: the last window#waybar rule's
+    // background, through @define-color names.
+    static std::optional<bool> isBarDarkIn(const QByteArray& css);
+};
+
+}  // namespace tabrino
