@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <csignal>
 #include <cstdio>
 
 using namespace tabrino;
@@ -64,6 +65,9 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     // Logout and shutdown ask with SIGTERM: quit as from the menu.
     QuitOnSignal quitOnSignal;
+    // A write past the file-size limit fails like one on a full disk, which
+    // the store reports and retries, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     // A second launch opens the running instance's panel and leaves.
     SingleInstance instance;
