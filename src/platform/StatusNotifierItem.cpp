@@ -2,6 +2,7 @@
 
 #include "foundation/Logging.h"
 #include "platform/StatusNotifierItemAdaptor.h"
+#include "platform/StatusNotifierMenu.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
@@ -52,6 +53,7 @@ StatusNotifierItem::StatusNotifierItem(const QDBusConnection& bus, QObject* pare
     registerDBusTypes();
     m_toolTip.title = m_title;
     new StatusNotifierItemAdaptor(this);
+    m_menu = new StatusNotifierMenu(this);
 }
 
 StatusNotifierItem::~StatusNotifierItem()
@@ -59,6 +61,7 @@ StatusNotifierItem::~StatusNotifierItem()
     if (!m_published)
         return;
     m_bus.unregisterObject(kObjectPath);
+    m_bus.unregisterObject(StatusNotifierMenu::kObjectPath);
     m_bus.unregisterService(m_serviceName);
 }
 
@@ -77,9 +80,18 @@ bool StatusNotifierItem::publish()
         qCWarning(lcTray).noquote() << "Couldn't put the tray item on the session bus:" << m_bus.lastError().message();
         return false;
     }
+    // Exported on every host, so that a switch to GNOME Shell needs only
+    // the Menu property to change.
+    if (!m_bus.registerObject(StatusNotifierMenu::kObjectPath, m_menu, QDBusConnection::ExportAllContents)) {
+        qCWarning(lcTray).noquote() << "Couldn't put the tray item's menu on the session bus:"
+                                    << m_bus.lastError().message();
+        m_bus.unregisterObject(kObjectPath);
+        return false;
+    }
     if (!m_bus.registerService(m_serviceName)) {
         qCWarning(lcTray).noquote() << "Couldn't claim" << m_serviceName << "on the session bus:" << m_bus.lastError().message();
         m_bus.unregisterObject(kObjectPath);
+        m_bus.unregisterObject(StatusNotifierMenu::kObjectPath);
         return false;
     }
     m_published = true;
@@ -110,6 +122,34 @@ void StatusNotifierItem::registerWithWatcher()
         else
             qCWarning(lcTray).noquote() << "The tray host did not take the item:" << finished->error().message();
     });
+}
+
+void StatusNotifierItem::setHost(const StatusNotifierHost& host)
+{
+    const bool forGnomeShell = host.program == u"gnome-shell";
+    if (forGnomeShell == m_forGnomeShell)
+        return;
+    m_forGnomeShell = forGnomeShell;
+    announceMenuPath();
+}
+
+QString StatusNotifierItem::menuPath() const
+{
+    return m_forGnomeShell ? StatusNotifierMenu::kObjectPath : kNoMenuPath;
+}
+
+void StatusNotifierItem::announceMenuPath()
+{
+    // The host is found once the watcher has taken the item, and a new host
+    // may have read the properties by then; the extension reads Menu again
+    // on this signal.
+    if (!m_published)
+        return;
+    QDBusMessage changed = QDBusMessage::createSignal(kObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                      QStringLiteral("PropertiesChanged"));
+    changed << kInterface << QVariantMap{{QStringLiteral("Menu"), QVariant::fromValue(QDBusObjectPath(menuPath()))}}
+            << QStringList();
+    m_bus.send(changed);
 }
 
 void StatusNotifierItem::setTitle(const QString& title)

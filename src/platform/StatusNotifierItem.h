@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/StatusNotifierHost.h"
 #include "platform/StatusNotifierPixmap.h"
 #include "platform/StatusNotifierToolTip.h"
 
@@ -14,6 +15,8 @@ class QDBusServiceWatcher;
 
 namespace tabrino {
 
+class StatusNotifierMenu;
+
 // The application's tray item as an org.kde.StatusNotifierItem on D-Bus,
 // with the Ayatana label extension for hosts that draw a text beside the
 // icon. `publish()` claims the service name org.kde.StatusNotifierItem-<pid>-<n>
@@ -21,6 +24,13 @@ namespace tabrino {
 // StatusNotifierWatcher, again whenever a watcher (re)appears on the bus.
 // Every setter announces a real change with the matching New* signal and
 // stays silent otherwise.
+//
+// GNOME Shell's AppIndicator extension needs its own treatment: it shows an
+// item only once it has a menu, so the item offers an empty one there, and
+// after the first Activate that succeeds it passes on double clicks alone,
+// so there every Activate is answered as cancelled (the one failure it
+// neither logs nor remembers). Other hosts get no menu and a plain answer:
+// Plasma, for one, opens the context menu when Activate fails.
 class StatusNotifierItem : public QObject {
     Q_OBJECT
 
@@ -29,6 +39,11 @@ public:
     static inline const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
     static inline const QString kInterface = QStringLiteral("org.kde.StatusNotifierItem");
     static inline const QString kObjectPath = QStringLiteral("/StatusNotifierItem");
+    // The Menu path hosts know as "the item has no menu of its own".
+    static inline const QString kNoMenuPath = QStringLiteral("/NO_DBUSMENU");
+    // The error GLib's D-Bus code maps to G_IO_ERROR_CANCELLED.
+    static inline const QString kCancelledError =
+        QStringLiteral("org.gtk.GDBus.UnmappedGError.Quark._g_2dio_2derror_2dquark.Code19");
 
     // On the session bus.
     explicit StatusNotifierItem(QObject* parent = nullptr);
@@ -68,6 +83,14 @@ public:
     // hosts can keep the width steady) is the label itself.
     void setLabel(const QString& label);
 
+    // The tray's host, which decides the menu and the answer to Activate.
+    void setHost(const StatusNotifierHost& host);
+    bool isForGnomeShell() const { return m_forGnomeShell; }
+    // The Menu property: the empty menu on GNOME Shell, none elsewhere.
+    QString menuPath() const;
+    // Whether Activate is answered with kCancelledError after its work.
+    bool answersActivateAsCancelled() const { return m_forGnomeShell; }
+
     // The sizes `setIcon` offers.
     static QList<int> standardIconSizes() { return {16, 22, 24, 32, 48}; }
 
@@ -88,9 +111,12 @@ Q_SIGNALS:
 
 private:
     void registerWithWatcher();
+    void announceMenuPath();
 
     QDBusConnection m_bus;
     QString m_serviceName;
+    StatusNotifierMenu* m_menu = nullptr;
+    bool m_forGnomeShell = false;
     QDBusServiceWatcher* m_watcherWatcher = nullptr;
     bool m_published = false;
     bool m_registered = false;

@@ -45,6 +45,11 @@ StatusNotifierToolTip StatusNotifierItemAdaptor::toolTip() const
     return m_item->toolTip();
 }
 
+QDBusObjectPath StatusNotifierItemAdaptor::menu() const
+{
+    return QDBusObjectPath(m_item->menuPath());
+}
+
 QString StatusNotifierItemAdaptor::label() const
 {
     return m_item->label();
@@ -55,14 +60,25 @@ QString StatusNotifierItemAdaptor::labelGuide() const
     return m_item->labelGuide();
 }
 
-void StatusNotifierItemAdaptor::Activate(int x, int y)
+void StatusNotifierItemAdaptor::Activate(int x, int y, const QDBusMessage& message)
 {
     Q_EMIT m_item->activated(QPoint(x, y));
+    if (!m_item->answersActivateAsCancelled())
+        return;
+    // The panel has toggled all the same; "cancelled" keeps GNOME Shell
+    // calling Activate on every single click.
+    message.setDelayedReply(true);
+    m_item->bus().send(message.createErrorReply(StatusNotifierItem::kCancelledError,
+                                                QStringLiteral("Handled by the application")));
 }
 
 void StatusNotifierItemAdaptor::SecondaryActivate(int x, int y)
 {
-    Q_EMIT m_item->secondaryActivated(QPoint(x, y));
+    // GNOME Shell sends a middle click here, and has no other use for it.
+    if (m_item->isForGnomeShell())
+        Q_EMIT m_item->activated(QPoint(x, y));
+    else
+        Q_EMIT m_item->secondaryActivated(QPoint(x, y));
 }
 
 void StatusNotifierItemAdaptor::ContextMenu(int x, int y)

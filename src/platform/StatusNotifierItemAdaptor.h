@@ -4,6 +4,7 @@
 #include "platform/StatusNotifierToolTip.h"
 
 #include <QDBusAbstractAdaptor>
+#include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QString>
 
@@ -48,13 +49,13 @@ public:
     StatusNotifierPixmaps noPixmaps() const { return {}; }
     StatusNotifierToolTip toolTip() const;
     bool itemIsMenu() const { return false; }
-    // Hosts know this path as "the item has no menu of its own".
-    QDBusObjectPath menu() const { return QDBusObjectPath(QStringLiteral("/NO_DBUSMENU")); }
+    QDBusObjectPath menu() const;
     QString label() const;
     QString labelGuide() const;
 
 public Q_SLOTS:
-    void Activate(int x, int y);
+    // The message lets the answer be an error where the host needs one.
+    void Activate(int x, int y, const QDBusMessage& message);
     void SecondaryActivate(int x, int y);
     void ContextMenu(int x, int y);
     void Scroll(int delta, const QString& orientation);

@@ -126,6 +126,7 @@ bool TrayController::startStatusNotifierItem()
     if (!StatusNotifierItem::isWatcherPresent(m_bus))
         return false;
     auto item = std::make_unique<StatusNotifierItem>(m_bus);
+    item->setHost(m_host);
     connect(item.get(), &StatusNotifierItem::activated, this, &TrayController::activate);
     // Without a menu of its own, a right click opens the panel as well.
     connect(item.get(), &StatusNotifierItem::contextMenuRequested, this, &TrayController::activate);
@@ -206,6 +207,8 @@ void TrayController::setHost(const StatusNotifierHost& host)
 void TrayController::adoptHost(const StatusNotifierHost& host)
 {
     m_host = host;
+    if (m_item)
+        m_item->setHost(host);
     m_waybarSizes.clear();
     m_waybarDark.reset();
     if (host.program == u"waybar") {

@@ -1,6 +1,8 @@
 #include "TrayHostDouble.h"
 
+#include <QDBusArgument>
 #include <QDBusConnectionInterface>
+#include <QDBusObjectPath>
 #include <QDBusPendingCall>
 #include <QDBusVariant>
 #include <QTest>
@@ -80,12 +82,47 @@ bool TrayHostDouble::callItem(const QString& service, const QString& method, con
     return awaitReply(call, m_connection);
 }
 
+QDBusMessage TrayHostDouble::callItemForAnswer(const QString& service, const QString& method,
+                                               const QVariantList& arguments)
+{
+    return callObject(service, kItemPath, kItemInterface, method, arguments);
+}
+
+QDBusMessage TrayHostDouble::callObject(const QString& service, const QString& path, const QString& interface,
+                                        const QString& method, const QVariantList& arguments)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
+    call.setArguments(arguments);
+    QDBusMessage answer;
+    awaitReply(call, m_connection, &answer);
+    return answer;
+}
+
 void TrayHostDouble::watchItem(const QString& service)
 {
     for (const char* member : {"NewTitle", "NewIcon", "NewToolTip", "NewStatus", "XAyatanaNewLabel"}) {
         m_connection.connect(service, kItemPath, kItemInterface, QString::fromLatin1(member), this,
                              SLOT(itemSignal(QDBusMessage)));
     }
+    m_connection.connect(service, kItemPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                         QStringLiteral("PropertiesChanged"), this, SLOT(itemPropertiesChanged(QDBusMessage)));
+}
+
+void TrayHostDouble::itemPropertiesChanged(const QDBusMessage& message)
+{
+    // (s a{sv} as): only the changed values are of interest.
+    if (message.arguments().size() < 2)
+        return;
+    QVariantMap changed;
+    message.arguments().at(1).value<QDBusArgument>() >> changed;
+    QStringList entries;
+    for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
+        const QVariant value = it.value();
+        const QString text = value.metaType() == QMetaType::fromType<QDBusObjectPath>() ? value.value<QDBusObjectPath>().path()
+                                                                  : value.toString();
+        entries << it.key() + u'=' + text;
+    }
+    m_signals << message.member() + u'(' + entries.join(u',') + u')';
 }
 
 void TrayHostDouble::itemSignal(const QDBusMessage& message)

@@ -37,8 +37,15 @@ public:
     QVariant itemProperty(const QString& service, const QString& name);
     // Calls `method` of the item and waits for its answer.
     bool callItem(const QString& service, const QString& method, const QVariantList& arguments);
-    // Starts recording the item's signals, as "NewTitle()" or
-    // "XAyatanaNewLabel($13/mo,$13/mo)".
+    // The same, giving the answer itself: a reply, an error, or an invalid
+    // message when none came.
+    QDBusMessage callItemForAnswer(const QString& service, const QString& method, const QVariantList& arguments);
+    // Calls `method` of any object of the item's process, as a host reads
+    // the item's menu.
+    QDBusMessage callObject(const QString& service, const QString& path, const QString& interface,
+                            const QString& method, const QVariantList& arguments);
+    // Starts recording the item's signals, as "NewTitle()",
+    // "XAyatanaNewLabel($13/mo,$13/mo)" or "PropertiesChanged(Menu=/MenuBar)".
     void watchItem(const QString& service);
     // The signals recorded since the last call, once every signal the item
     // sent so far has arrived.
@@ -50,6 +57,7 @@ public Q_SLOTS:
 
 private Q_SLOTS:
     void itemSignal(const QDBusMessage& message);
+    void itemPropertiesChanged(const QDBusMessage& message);
 
 private:
     QString m_name;

@@ -5,6 +5,7 @@
 #include "format/FormatterCache.h"
 #include "shell/PanelWindow.h"
 #include "platform/StatusNotifierItem.h"
+#include "platform/StatusNotifierMenu.h"
 #include "platform/StatusNotifierPixmap.h"
 #include "platform/StatusNotifierToolTip.h"
 #include "shell/TrayController.h"
@@ -116,6 +117,22 @@ protected:
 
     int opaquePixelsAt(int size) { return opaquePixels(imageAt(size)); }
 
+    QString menuPath() { return host->itemProperty(service(), QStringLiteral("Menu")).value<QDBusObjectPath>().path(); }
+
+    // Clicks the item as a host does; the answer, which GNOME Shell needs
+    // to be an error.
+    QDBusMessage click(const char* method, int x, int y)
+    {
+        return host->callItemForAnswer(service(), QString::fromLatin1(method), {x, y});
+    }
+
+    QDBusMessage callMenu(const char* method, const QVariantList& arguments,
+                          const QString& interface = QStringLiteral("com.canonical.dbusmenu"))
+    {
+        return host->callObject(service(), QStringLiteral("/MenuBar"), interface, QString::fromLatin1(method),
+                                arguments);
+    }
+
     FormatterCache usEnglish{QStringLiteral("en_US")};
     MenuBarLabel label{*store, settings, usEnglish};
     std::unique_ptr<test::TrayHostDouble> host = std::make_unique<test::TrayHostDouble>();
@@ -169,11 +186,11 @@ TEST_F(TrayTest, followsTheLabelWithOneSignalPerRealChange)
     EXPECT_EQ(opaquePixelsAt(22), 0);
     // ...and with one that does not, the amount moves into the image.
     tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
-    EXPECT_EQ(host->takeSignals(service()), QStringList{u"NewIcon()"_qs});
+    EXPECT_EQ(host->takeSignals(service()), (QStringList{u"PropertiesChanged(Menu=/NO_DBUSMENU)"_qs, u"NewIcon()"_qs}));
     EXPECT_GT(opaquePixelsAt(22), 0);
     EXPECT_NE(imageAt(22), cardOnly);
     tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell")));
-    EXPECT_EQ(host->takeSignals(service()), QStringList{u"NewIcon()"_qs});
+    EXPECT_EQ(host->takeSignals(service()), (QStringList{u"PropertiesChanged(Menu=/MenuBar)"_qs, u"NewIcon()"_qs}));
 
     settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconAndTotal);
     EXPECT_EQ(host->takeSignals(service()), QStringList{u"NewIcon()"_qs});
@@ -251,23 +268,28 @@ TEST_F(TrayTest, activationTogglesThePanelUnderTheItem)
     QObject::connect(&tray, &TrayController::activated, &panel, &PanelWindow::toggleAt);
     startAndWaitForRegistration();
 
+    // GNOME Shell's answer to Activate is an error, the panel toggling all the same.
+    const auto activate = [this](int x, int y) {
+        const QDBusMessage answer = click("Activate", x, y);
+        return answer.type() == QDBusMessage::ErrorMessage && answer.errorName() == StatusNotifierItem::kCancelledError;
+    };
     QSignalSpy frames(&panel, &QQuickWindow::frameSwapped);
     QElapsedTimer timer;
     timer.start();
-    ASSERT_TRUE(host->callItem(service(), QStringLiteral("Activate"), {640, 10}));
+    ASSERT_TRUE(activate(640, 10));
     ASSERT_TRUE(frames.count() > 0 || frames.wait(5000));
     std::cout << "[ measure  ] Activate to first panel frame: " << timer.nsecsElapsed() / 1000 << " us\n";
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
     EXPECT_EQ(panel.geometry(), QRect(460, 10 + PanelWindow::kGap, 360, 300));
 
-    ASSERT_TRUE(host->callItem(service(), QStringLiteral("Activate"), {640, 10}));
+    ASSERT_TRUE(activate(640, 10));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !panel.isVisible(); }, 2000));
 
     // Near the bottom right corner the panel stays on the screen.
     const QRect screen = panel.screen()->availableGeometry();
     const qsizetype framesBefore = frames.count();
     timer.restart();
-    ASSERT_TRUE(host->callItem(service(), QStringLiteral("Activate"), {screen.right() - 4, screen.bottom() - 4}));
+    ASSERT_TRUE(activate(screen.right() - 4, screen.bottom() - 4));
     ASSERT_TRUE(QTest::qWaitFor([&] { return frames.count() > framesBefore; }, 5000));
     std::cout << "[ measure  ] Activate to frame, reopening: " << timer.nsecsElapsed() / 1000 << " us\n";
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
@@ -279,6 +301,135 @@ TEST_F(TrayTest, activationTogglesThePanelUnderTheItem)
     ASSERT_TRUE(host->callItem(service(), QStringLiteral("ContextMenu"), {3, 3}));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
     EXPECT_EQ(panel.position(), QPoint(screen.left(), 3 + PanelWindow::kGap));
+}
+
+// GNOME Shell's AppIndicator extension shows an item only with a menu, and
+// after one Activate that succeeds it passes on double clicks alone.
+TEST_F(TrayTest, onGnomeShellEveryClickActivatesAndIsAnsweredAsCancelled)
+{
+    startAndWaitForRegistration();
+    QSignalSpy activated(&tray, &TrayController::activated);
+
+    for (int click = 1; click <= 3; ++click) {
+        const QDBusMessage answer = this->click("Activate", 640, 10);
+        EXPECT_EQ(answer.type(), QDBusMessage::ErrorMessage) << click;
+        EXPECT_EQ(answer.errorName(), u"org.gtk.GDBus.UnmappedGError.Quark._g_2dio_2derror_2dquark.Code19") << click;
+        ASSERT_EQ(activated.count(), click);
+        EXPECT_EQ(activated.last().first().toPoint(), QPoint(640, 10));
+    }
+
+    // A middle click toggles too, and succeeds: the extension makes no
+    // single-click decision on it.
+    EXPECT_EQ(click("SecondaryActivate", 700, 12).type(), QDBusMessage::ReplyMessage);
+    ASSERT_EQ(activated.count(), 4);
+    EXPECT_EQ(activated.last().first().toPoint(), QPoint(700, 12));
+    // Right clicks are left as they were.
+    EXPECT_EQ(click("ContextMenu", 3, 3).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(activated.count(), 5);
+}
+
+TEST_F(TrayTest, onGnomeShellTheItemHasAMenuWithNothingInIt)
+{
+    startAndWaitForRegistration();
+    EXPECT_EQ(menuPath(), u"/MenuBar");
+    EXPECT_EQ(host->itemProperty(service(), QStringLiteral("ItemIsMenu")), QVariant(false));
+
+    // The extension's first questions, as it asks them.
+    const QDBusMessage properties = callMenu("GetAll", {u"com.canonical.dbusmenu"_qs},
+                                             QStringLiteral("org.freedesktop.DBus.Properties"));
+    ASSERT_EQ(properties.type(), QDBusMessage::ReplyMessage) << properties.errorMessage().toStdString();
+    QVariantMap values;
+    properties.arguments().first().value<QDBusArgument>() >> values;
+    EXPECT_EQ(values.value(u"Version"_qs), QVariant(3u));
+    EXPECT_EQ(values.value(u"TextDirection"_qs), QVariant(u"ltr"_qs));
+    EXPECT_EQ(values.value(u"Status"_qs), QVariant(u"normal"_qs));
+    EXPECT_EQ(values.value(u"IconThemePath"_qs).toStringList(), QStringList());
+    EXPECT_TRUE(values.contains(u"IconThemePath"_qs));
+
+    const QDBusMessage layout = callMenu("GetLayout", {0, -1, QStringList{u"type"_qs, u"children-display"_qs}});
+    ASSERT_EQ(layout.type(), QDBusMessage::ReplyMessage) << layout.errorMessage().toStdString();
+    EXPECT_EQ(layout.signature(), u"u(ia{sv}av)");
+    ASSERT_EQ(layout.arguments().size(), 2);
+    DBusMenuLayout root;
+    root.id = -1;
+    layout.arguments().at(1).value<QDBusArgument>() >> root;
+    EXPECT_EQ(root.id, 0);
+    EXPECT_EQ(root.properties, (QVariantMap{{u"children-display"_qs, u"submenu"_qs}}));
+    EXPECT_TRUE(root.children.isEmpty());
+    // Only the properties asked for.
+    const QDBusMessage typeOnly = callMenu("GetLayout", {0, -1, QStringList{u"type"_qs}});
+    ASSERT_EQ(typeOnly.arguments().size(), 2);
+    DBusMenuLayout bare;
+    typeOnly.arguments().at(1).value<QDBusArgument>() >> bare;
+    EXPECT_TRUE(bare.properties.isEmpty());
+
+    const QDBusMessage aboutToShow = callMenu("AboutToShow", {0});
+    ASSERT_EQ(aboutToShow.type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(aboutToShow.arguments(), QVariantList{false});
+    const QDBusMessage aboutToShowGroup = callMenu("AboutToShowGroup", {QVariant::fromValue(QList<int>{0, 4})});
+    ASSERT_EQ(aboutToShowGroup.type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(aboutToShowGroup.signature(), u"aiai");
+    EXPECT_EQ(qdbus_cast<QList<int>>(aboutToShowGroup.arguments().at(1)), QList<int>{4});
+
+    const QDBusMessage group = callMenu("GetGroupProperties", {QVariant::fromValue(QList<int>{0, 7}), QStringList()});
+    ASSERT_EQ(group.type(), QDBusMessage::ReplyMessage);
+    QList<DBusMenuItemProperties> items;
+    group.arguments().first().value<QDBusArgument>() >> items;
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_EQ(items.first().id, 0);
+
+    EXPECT_EQ(callMenu("GetProperty", {0, u"children-display"_qs}).arguments().first().value<QDBusVariant>().variant(),
+              QVariant(u"submenu"_qs));
+    EXPECT_EQ(callMenu("GetProperty", {9, u"label"_qs}).type(), QDBusMessage::ErrorMessage);
+    EXPECT_EQ(callMenu("GetLayout", {9, -1, QStringList()}).type(), QDBusMessage::ErrorMessage);
+    EXPECT_EQ(callMenu("Event", {0, u"opened"_qs, QVariant::fromValue(QDBusVariant(0)), 0u}).type(),
+              QDBusMessage::ReplyMessage);
+}
+
+TEST_F(TrayTest, elsewhereTheItemHasNoMenuAndActivateSucceeds)
+{
+    tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
+    startAndWaitForRegistration();
+    QSignalSpy activated(&tray, &TrayController::activated);
+    EXPECT_EQ(menuPath(), u"/NO_DBUSMENU");
+
+    // Plasma would take a failed Activate as a call for the context menu.
+    for (int click = 1; click <= 2; ++click) {
+        const QDBusMessage answer = this->click("Activate", 640, 10);
+        EXPECT_EQ(answer.type(), QDBusMessage::ReplyMessage) << answer.errorName().toStdString();
+        EXPECT_EQ(activated.count(), click);
+    }
+    EXPECT_EQ(click("SecondaryActivate", 640, 10).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(activated.count(), 2);
+
+    // An unrecognised host is treated the same.
+    tray.setHost(StatusNotifierHost{});
+    EXPECT_EQ(menuPath(), u"/NO_DBUSMENU");
+    EXPECT_EQ(click("Activate", 640, 10).type(), QDBusMessage::ReplyMessage);
+}
+
+TEST_F(TrayTest, theMenuAndTheAnswerFollowTheHost)
+{
+    tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
+    startAndWaitForRegistration();
+    host->takeSignals(service());
+
+    // A new host may have read the properties already: it is told.
+    tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell")));
+    EXPECT_TRUE(host->takeSignals(service()).contains(u"PropertiesChanged(Menu=/MenuBar)"_qs));
+    EXPECT_EQ(menuPath(), u"/MenuBar");
+    EXPECT_EQ(click("Activate", 1, 1).errorName(), StatusNotifierItem::kCancelledError);
+
+    tray.setHost(StatusNotifierHost{});
+    EXPECT_TRUE(host->takeSignals(service()).contains(u"PropertiesChanged(Menu=/NO_DBUSMENU)"_qs));
+    EXPECT_EQ(menuPath(), u"/NO_DBUSMENU");
+    EXPECT_EQ(click("Activate", 1, 1).type(), QDBusMessage::ReplyMessage);
+
+    // Another GNOME Shell after this one changes nothing, and says nothing.
+    tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell")));
+    host->takeSignals(service());
+    tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell"), {u"gnome-shell"_qs, u"--replace"_qs}));
+    EXPECT_FALSE(host->takeSignals(service()).contains(u"PropertiesChanged(Menu=/MenuBar)"_qs));
 }
 
 TEST_F(TrayTest, squareTraysShowTheAmountInTheImageAndTheSymbolOnlyWhenAskedTo)

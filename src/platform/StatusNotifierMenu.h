@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QDBusArgument>
+#include <QDBusContext>
+#include <QDBusVariant>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <QVariantMap>
+
+namespace tabrino {
+
+// One entry of a com.canonical.dbusmenu layout: (ia{sv}av).
+struct DBusMenuLayout {
+    int id = 0;
+    QVariantMap properties;
+    QVariantList children;
+};
+
+// An entry's properties, (ia{sv}).
+struct DBusMenuItemProperties {
+    int id = 0;
+    QVariantMap properties;
+};
+
+// The names of an entry's removed properties, (ias).
+struct DBusMenuItemPropertyNames {
+    int id = 0;
+    QStringList names;
+};
+
+// A click or hover the host reports, (isvu).
+struct DBusMenuEvent {
+    int id = 0;
+    QString eventId;
+    QDBusVariant data;
+    uint timestamp = 0;
+};
+
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuLayout& layout);
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuLayout& layout);
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItemProperties& item);
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemProperties& item);
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItemPropertyNames& item);
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemPropertyNames& item);
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuEvent& event);
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuEvent& event);
+
+// A com.canonical.dbusmenu menu with nothing in it but its root. GNOME
+// Shell's AppIndicator extension shows an item only once it has a menu
+// path; an empty menu lets it show ours while every click still reaches
+// Activate, which opens the panel.
+class StatusNotifierMenu : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "com.canonical.dbusmenu")
+    Q_PROPERTY(uint Version READ version)
+    Q_PROPERTY(QString TextDirection READ textDirection)
+    Q_PROPERTY(QString Status READ status)
+    Q_PROPERTY(QStringList IconThemePath READ iconThemePath)
+
+public:
+    static inline const QString kObjectPath = QStringLiteral("/MenuBar");
+
+    explicit StatusNotifierMenu(QObject* parent = nullptr);
+
+    uint version() const { return 3; }
+    QString textDirection() const { return QStringLiteral("ltr"); }
+    QString status() const { return QStringLiteral("normal"); }
+    QStringList iconThemePath() const { return {}; }
+
+    // The root's properties: its children open as a submenu.
+    static QVariantMap rootProperties();
+
+public Q_SLOTS:
+    uint GetLayout(int parentId, int recursionDepth, const QStringList& propertyNames, tabrino::DBusMenuLayout& layout);
+    QList<tabrino::DBusMenuItemProperties> GetGroupProperties(const QList<int>& ids, const QStringList& propertyNames);
+    QDBusVariant GetProperty(int id, const QString& name);
+    void Event(int id, const QString& eventId, const QDBusVariant& data, uint timestamp);
+    QList<int> EventGroup(const QList<tabrino::DBusMenuEvent>& events);
+    bool AboutToShow(int id);
+    QList<int> AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors);
+
+Q_SIGNALS:
+    void LayoutUpdated(uint revision, int parent);
+    void ItemsPropertiesUpdated(const QList<tabrino::DBusMenuItemProperties>& updatedProperties,
+                                const QList<tabrino::DBusMenuItemPropertyNames>& removedProperties);
+
+private:
+    void refuseUnknown(int id);
+};
+
+}  // namespace tabrino
+
+Q_DECLARE_METATYPE(tabrino::DBusMenuLayout)
+Q_DECLARE_METATYPE(tabrino::DBusMenuItemProperties)
+Q_DECLARE_METATYPE(tabrino::DBusMenuItemPropertyNames)
+Q_DECLARE_METATYPE(tabrino::DBusMenuEvent)
