@@ -13,7 +13,9 @@
 #include "store/SubscriptionStore.h"
 #include "ui/panel/MenuBarLabel.h"
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QEvent>
 #include <QNetworkAccessManager>
 
 namespace tabrino {
@@ -87,7 +89,13 @@ void TabrinoApp::showScene()
 
     m_panel = std::make_unique<PanelScene>(*m_store, m_settings);
     connect(m_tray.get(), &TrayController::activated, m_panel.get(), &PanelScene::toggleAt);
+    connect(m_tray.get(), &TrayController::openRequested, m_panel.get(), &PanelScene::openAt);
     connect(m_tray.get(), &TrayController::backendChanged, m_panel.get(), &PanelScene::hideWindowMode);
+    // The normal way out, as the settings screen's Quit takes: main's final
+    // save still runs. Posted, since the menu's D-Bus call is still being answered.
+    connect(m_tray.get(), &TrayController::quitRequested, this, [] {
+        QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::Quit));
+    });
     // With no tray at all, the panel is an ordinary window so the program is never invisible.
     if (backend == TrayController::Backend::none)
         m_panel->showAsWindow();

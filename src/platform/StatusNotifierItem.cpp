@@ -54,6 +54,9 @@ StatusNotifierItem::StatusNotifierItem(const QDBusConnection& bus, QObject* pare
     m_toolTip.title = m_title;
     new StatusNotifierItemAdaptor(this);
     m_menu = new StatusNotifierMenu(this);
+    m_menu->setHasEntries(!m_forGnomeShell);
+    connect(m_menu, &StatusNotifierMenu::openRequested, this, &StatusNotifierItem::openRequested);
+    connect(m_menu, &StatusNotifierMenu::quitRequested, this, &StatusNotifierItem::quitRequested);
 }
 
 StatusNotifierItem::~StatusNotifierItem()
@@ -80,8 +83,8 @@ bool StatusNotifierItem::publish()
         qCWarning(lcTray).noquote() << "Couldn't put the tray item on the session bus:" << m_bus.lastError().message();
         return false;
     }
-    // Exported on every host, so that a switch to GNOME Shell needs only
-    // the Menu property to change.
+    // Exported on every host, so that a switch to or from GNOME Shell
+    // needs only the menu's entries to change.
     if (!m_bus.registerObject(StatusNotifierMenu::kObjectPath, m_menu, QDBusConnection::ExportAllContents)) {
         qCWarning(lcTray).noquote() << "Couldn't put the tray item's menu on the session bus:"
                                     << m_bus.lastError().message();
@@ -130,26 +133,13 @@ void StatusNotifierItem::setHost(const StatusNotifierHost& host)
     if (forGnomeShell == m_forGnomeShell)
         return;
     m_forGnomeShell = forGnomeShell;
-    announceMenuPath();
+    // A host that read the menu already reads it again on LayoutUpdated.
+    m_menu->setHasEntries(!m_forGnomeShell);
 }
 
 QString StatusNotifierItem::menuPath() const
 {
-    return m_forGnomeShell ? StatusNotifierMenu::kObjectPath : kNoMenuPath;
-}
-
-void StatusNotifierItem::announceMenuPath()
-{
-    // The host is found once the watcher has taken the item, and a new host
-    // may have read the properties by then; the extension reads Menu again
-    // on this signal.
-    if (!m_published)
-        return;
-    QDBusMessage changed = QDBusMessage::createSignal(kObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                      QStringLiteral("PropertiesChanged"));
-    changed << kInterface << QVariantMap{{QStringLiteral("Menu"), QVariant::fromValue(QDBusObjectPath(menuPath()))}}
-            << QStringList();
-    m_bus.send(changed);
+    return StatusNotifierMenu::kObjectPath;
 }
 
 void StatusNotifierItem::setTitle(const QString& title)

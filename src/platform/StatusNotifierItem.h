@@ -25,12 +25,14 @@ class StatusNotifierMenu;
 // Every setter announces a real change with the matching New* signal and
 // stays silent otherwise.
 //
-// GNOME Shell's AppIndicator extension needs its own treatment: it shows an
-// item only once it has a menu, so the item offers an empty one there, and
+// The item's menu (/MenuBar) offers "Open Tabrino" and "Quit Tabrino" for
+// the right click. GNOME Shell's AppIndicator extension needs its own
+// treatment: it opens a menu with entries on a left click, so there the
+// menu is empty (it shows an item only once it has a menu at all), and
 // after the first Activate that succeeds it passes on double clicks alone,
 // so there every Activate is answered as cancelled (the one failure it
-// neither logs nor remembers). Other hosts get no menu and a plain answer:
-// Plasma, for one, opens the context menu when Activate fails.
+// neither logs nor remembers). Other hosts get a plain answer: Plasma, for
+// one, opens the context menu when Activate fails.
 class StatusNotifierItem : public QObject {
     Q_OBJECT
 
@@ -39,8 +41,6 @@ public:
     static inline const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
     static inline const QString kInterface = QStringLiteral("org.kde.StatusNotifierItem");
     static inline const QString kObjectPath = QStringLiteral("/StatusNotifierItem");
-    // The Menu path hosts know as "the item has no menu of its own".
-    static inline const QString kNoMenuPath = QStringLiteral("/NO_DBUSMENU");
     // The error GLib's D-Bus code maps to G_IO_ERROR_CANCELLED.
     static inline const QString kCancelledError =
         QStringLiteral("org.gtk.GDBus.UnmappedGError.Quark._g_2dio_2derror_2dquark.Code19");
@@ -83,11 +83,13 @@ public:
     // hosts can keep the width steady) is the label itself.
     void setLabel(const QString& label);
 
-    // The tray's host, which decides the menu and the answer to Activate.
+    // The tray's host, which decides the menu's entries and the answer to
+    // Activate.
     void setHost(const StatusNotifierHost& host);
     bool isForGnomeShell() const { return m_forGnomeShell; }
-    // The Menu property: the empty menu on GNOME Shell, none elsewhere.
+    // The Menu property, the same on every host; only the entries differ.
     QString menuPath() const;
+    StatusNotifierMenu* menu() const { return m_menu; }
     // Whether Activate is answered with kCancelledError after its work.
     bool answersActivateAsCancelled() const { return m_forGnomeShell; }
 
@@ -99,6 +101,9 @@ Q_SIGNALS:
     void activated(QPoint position);
     void secondaryActivated(QPoint position);
     void contextMenuRequested(QPoint position);
+    // "Open Tabrino" or "Quit Tabrino" was chosen in the menu.
+    void openRequested();
+    void quitRequested();
     // The watcher accepted a registration (after publish or a watcher restart).
     void registered();
 
@@ -111,7 +116,6 @@ Q_SIGNALS:
 
 private:
     void registerWithWatcher();
-    void announceMenuPath();
 
     QDBusConnection m_bus;
     QString m_serviceName;

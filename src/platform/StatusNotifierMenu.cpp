@@ -111,62 +111,138 @@ QVariantMap StatusNotifierMenu::rootProperties()
     return {{QStringLiteral("children-display"), QStringLiteral("submenu")}};
 }
 
+void StatusNotifierMenu::setHasEntries(bool hasEntries)
+{
+    if (hasEntries == m_hasEntries)
+        return;
+    m_hasEntries = hasEntries;
+    // Hosts cache the layout and read it again only for a newer revision.
+    ++m_revision;
+    Q_EMIT LayoutUpdated(m_revision, 0);
+}
+
+bool StatusNotifierMenu::exists(int id) const
+{
+    return id == 0 || (m_hasEntries && (id == kOpenId || id == kSeparatorId || id == kQuitId));
+}
+
+QVariantMap StatusNotifierMenu::propertiesOf(int id) const
+{
+    const auto entry = [](const QString& type, const QString& label) {
+        QVariantMap properties{{QStringLiteral("type"), type},
+                               {QStringLiteral("enabled"), true},
+                               {QStringLiteral("visible"), true}};
+        if (!label.isEmpty())
+            properties.insert(QStringLiteral("label"), label);
+        return properties;
+    };
+    switch (id) {
+    case 0:
+        return rootProperties();
+    case kOpenId:
+        return entry(QStringLiteral("standard"), tr("Open Tabrino"));
+    case kSeparatorId:
+        return entry(QStringLiteral("separator"), QString());
+    case kQuitId:
+        return entry(QStringLiteral("standard"), tr("Quit Tabrino"));
+    default:
+        return {};
+    }
+}
+
+DBusMenuLayout StatusNotifierMenu::layoutOf(int id, int depth, const QStringList& propertyNames) const
+{
+    DBusMenuLayout layout;
+    layout.id = id;
+    layout.properties = selected(propertiesOf(id), propertyNames);
+    // A depth of 0 asks for the entry alone; the entries have no children.
+    if (id == 0 && depth != 0 && m_hasEntries) {
+        for (const int child : {kOpenId, kSeparatorId, kQuitId})
+            layout.children << QVariant::fromValue(layoutOf(child, depth - 1, propertyNames));
+    }
+    return layout;
+}
+
 void StatusNotifierMenu::refuseUnknown(int id)
 {
     if (calledFromDBus())
         sendErrorReply(QDBusError::InvalidArgs, QStringLiteral("The menu has no entry %1").arg(id));
 }
 
-uint StatusNotifierMenu::GetLayout(int parentId, int, const QStringList& propertyNames, DBusMenuLayout& layout)
+uint StatusNotifierMenu::GetLayout(int parentId, int recursionDepth, const QStringList& propertyNames,
+                                   DBusMenuLayout& layout)
 {
-    if (parentId != 0) {
+    if (!exists(parentId)) {
         refuseUnknown(parentId);
-        return 0;
+        return m_revision;
     }
-    layout.id = 0;
-    layout.properties = selected(rootProperties(), propertyNames);
-    layout.children.clear();
-    // The layout never changes, so its first revision is its last.
-    return 1;
+    layout = layoutOf(parentId, recursionDepth, propertyNames);
+    return m_revision;
 }
 
 QList<DBusMenuItemProperties> StatusNotifierMenu::GetGroupProperties(const QList<int>& ids,
                                                                      const QStringList& propertyNames)
 {
-    // Entries that do not exist are left out, as the protocol asks.
+    // Entries that do not exist are left out, as the protocol asks; no ids
+    // at all asks for every entry.
+    QList<int> wanted = ids;
+    if (wanted.isEmpty())
+        wanted = m_hasEntries ? QList<int>{0, kOpenId, kSeparatorId, kQuitId} : QList<int>{0};
     QList<DBusMenuItemProperties> result;
-    if (ids.isEmpty() || ids.contains(0))
-        result << DBusMenuItemProperties{0, selected(rootProperties(), propertyNames)};
+    for (const int id : wanted) {
+        if (exists(id))
+            result << DBusMenuItemProperties{id, selected(propertiesOf(id), propertyNames)};
+    }
     return result;
 }
 
 QDBusVariant StatusNotifierMenu::GetProperty(int id, const QString& name)
 {
-    const QVariantMap properties = rootProperties();
-    if (id != 0 || !properties.contains(name)) {
+    const QVariantMap properties = propertiesOf(id);
+    if (!exists(id) || !properties.contains(name)) {
         refuseUnknown(id);
         return QDBusVariant(QString());
     }
     return QDBusVariant(properties.value(name));
 }
 
-void StatusNotifierMenu::Event(int, const QString&, const QDBusVariant&, uint)
+void StatusNotifierMenu::click(int id, const QString& eventId)
 {
-    // The root is the only entry, and opening it shows nothing.
+    // Hovers, openings and closings call for nothing.
+    if (eventId != u"clicked" || !m_hasEntries)
+        return;
+    if (id == kOpenId)
+        Q_EMIT openRequested();
+    else if (id == kQuitId)
+        Q_EMIT quitRequested();
+}
+
+void StatusNotifierMenu::Event(int id, const QString& eventId, const QDBusVariant&, uint)
+{
+    if (!exists(id)) {
+        refuseUnknown(id);
+        return;
+    }
+    click(id, eventId);
 }
 
 QList<int> StatusNotifierMenu::EventGroup(const QList<DBusMenuEvent>& events)
 {
     QList<int> unknown;
     for (const DBusMenuEvent& event : events) {
-        if (event.id != 0)
+        if (exists(event.id))
+            click(event.id, event.eventId);
+        else
             unknown << event.id;
     }
     return unknown;
 }
 
-bool StatusNotifierMenu::AboutToShow(int)
+bool StatusNotifierMenu::AboutToShow(int id)
 {
+    if (!exists(id))
+        refuseUnknown(id);
+    // The entries never change on being shown.
     return false;
 }
 
@@ -174,7 +250,7 @@ QList<int> StatusNotifierMenu::AboutToShowGroup(const QList<int>& ids, QList<int
 {
     idErrors.clear();
     for (const int id : ids) {
-        if (id != 0)
+        if (!exists(id))
             idErrors << id;
     }
     return {};

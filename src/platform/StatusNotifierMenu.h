@@ -48,10 +48,11 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemPrope
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuEvent& event);
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuEvent& event);
 
-// A com.canonical.dbusmenu menu with nothing in it but its root. GNOME
-// Shell's AppIndicator extension shows an item only once it has a menu
-// path; an empty menu lets it show ours while every click still reaches
-// Activate, which opens the panel.
+// The item's com.canonical.dbusmenu menu: "Open Tabrino", a separator and
+// "Quit Tabrino" under the root, or nothing but the root. GNOME Shell's
+// AppIndicator extension shows an item only once it has a menu path, and
+// opens a menu with entries on a left click instead of calling Activate;
+// an empty menu lets it show ours while every click still reaches Activate.
 class StatusNotifierMenu : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "com.canonical.dbusmenu")
@@ -62,6 +63,10 @@ class StatusNotifierMenu : public QObject, protected QDBusContext {
 
 public:
     static inline const QString kObjectPath = QStringLiteral("/MenuBar");
+    // The entries' ids; the separator between them is 2.
+    static constexpr int kOpenId = 1;
+    static constexpr int kSeparatorId = 2;
+    static constexpr int kQuitId = 3;
 
     explicit StatusNotifierMenu(QObject* parent = nullptr);
 
@@ -72,6 +77,12 @@ public:
 
     // The root's properties: its children open as a submenu.
     static QVariantMap rootProperties();
+
+    // Whether the entries are shown; a change is announced with a new
+    // layout revision.
+    void setHasEntries(bool hasEntries);
+    bool hasEntries() const { return m_hasEntries; }
+    uint revision() const { return m_revision; }
 
 public Q_SLOTS:
     uint GetLayout(int parentId, int recursionDepth, const QStringList& propertyNames, tabrino::DBusMenuLayout& layout);
@@ -86,9 +97,19 @@ Q_SIGNALS:
     void LayoutUpdated(uint revision, int parent);
     void ItemsPropertiesUpdated(const QList<tabrino::DBusMenuItemProperties>& updatedProperties,
                                 const QList<tabrino::DBusMenuItemPropertyNames>& removedProperties);
+    // An entry was clicked.
+    void openRequested();
+    void quitRequested();
 
 private:
+    bool exists(int id) const;
+    QVariantMap propertiesOf(int id) const;
+    DBusMenuLayout layoutOf(int id, int depth, const QStringList& propertyNames) const;
     void refuseUnknown(int id);
+    void click(int id, const QString& eventId);
+
+    bool m_hasEntries = true;
+    uint m_revision = 1;
 };
 
 }  // namespace tabrino

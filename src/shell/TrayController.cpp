@@ -128,8 +128,11 @@ bool TrayController::startStatusNotifierItem()
     auto item = std::make_unique<StatusNotifierItem>(m_bus);
     item->setHost(m_host);
     connect(item.get(), &StatusNotifierItem::activated, this, &TrayController::activate);
-    // Without a menu of its own, a right click opens the panel as well.
+    // Hosts that call ContextMenu show no menu of the item's (GNOME Shell,
+    // where it is empty), so a right click opens the panel there.
     connect(item.get(), &StatusNotifierItem::contextMenuRequested, this, &TrayController::activate);
+    connect(item.get(), &StatusNotifierItem::openRequested, this, [this] { Q_EMIT openRequested(QCursor::pos()); });
+    connect(item.get(), &StatusNotifierItem::quitRequested, this, &TrayController::quitRequested);
     // A restarted tray may be another program, drawing the item differently.
     connect(item.get(), &StatusNotifierItem::registered, this, &TrayController::detectHost);
     m_item = std::move(item);

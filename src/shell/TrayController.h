@@ -80,6 +80,11 @@ Q_SIGNALS:
     // The item was clicked; the position is where the host says it is, or
     // the pointer's when the host gives none.
     void activated(QPoint position);
+    // "Open Tabrino" was chosen in the item's menu: the panel opens (or
+    // stays open) where the pointer is, as the menu gives no position.
+    void openRequested(QPoint position);
+    // "Quit Tabrino" was chosen in the item's menu.
+    void quitRequested();
     void backendChanged(tabrino::TrayController::Backend backend);
 
 private:

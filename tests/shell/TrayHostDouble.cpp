@@ -106,6 +106,8 @@ void TrayHostDouble::watchItem(const QString& service)
     }
     m_connection.connect(service, kItemPath, QStringLiteral("org.freedesktop.DBus.Properties"),
                          QStringLiteral("PropertiesChanged"), this, SLOT(itemPropertiesChanged(QDBusMessage)));
+    m_connection.connect(service, QStringLiteral("/MenuBar"), QStringLiteral("com.canonical.dbusmenu"),
+                         QStringLiteral("LayoutUpdated"), this, SLOT(itemSignal(QDBusMessage)));
 }
 
 void TrayHostDouble::itemPropertiesChanged(const QDBusMessage& message)

@@ -45,7 +45,8 @@ public:
     QDBusMessage callObject(const QString& service, const QString& path, const QString& interface,
                             const QString& method, const QVariantList& arguments);
     // Starts recording the item's signals, as "NewTitle()",
-    // "XAyatanaNewLabel($13/mo,$13/mo)" or "PropertiesChanged(Menu=/MenuBar)".
+    // "XAyatanaNewLabel($13/mo,$13/mo)", "PropertiesChanged(Menu=/MenuBar)"
+    // or its menu's "LayoutUpdated(2,0)".
     void watchItem(const QString& service);
     // The signals recorded since the last call, once every signal the item
     // sent so far has arrived.

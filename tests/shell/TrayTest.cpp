@@ -14,6 +14,7 @@
 #include "ui/panel/MenuBarLabel.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QQmlComponent>
 #include <QQmlEngine>
@@ -133,6 +134,48 @@ protected:
                                 arguments);
     }
 
+    // The menu's layout from the root down, and its revision.
+    DBusMenuLayout menuLayout(uint* revision = nullptr, int depth = -1)
+    {
+        const QDBusMessage answer = callMenu("GetLayout", {0, depth, QStringList()});
+        DBusMenuLayout root;
+        root.id = -1;
+        EXPECT_EQ(answer.signature(), u"u(ia{sv}av)") << answer.errorMessage().toStdString();
+        if (answer.arguments().size() != 2)
+            return root;
+        if (revision)
+            *revision = answer.arguments().at(0).toUInt();
+        answer.arguments().at(1).value<QDBusArgument>() >> root;
+        return root;
+    }
+
+    // The entries under the root, each read from its own variant, which
+    // must hold a (ia{sv}av) as dbusmenu hosts expect.
+    QList<DBusMenuLayout> menuEntries(uint* revision = nullptr)
+    {
+        QList<DBusMenuLayout> entries;
+        for (const QVariant& child : menuLayout(revision).children) {
+            const QDBusArgument argument = child.value<QDBusArgument>();
+            EXPECT_EQ(argument.currentSignature(), u"(ia{sv}av)");
+            DBusMenuLayout entry;
+            argument >> entry;
+            entries << entry;
+        }
+        return entries;
+    }
+
+    QString layoutUpdated()
+    {
+        uint revision = 0;
+        menuLayout(&revision);
+        return QStringLiteral("LayoutUpdated(%1,0)").arg(revision);
+    }
+
+    QDBusMessage menuEvent(int id, const QString& eventId)
+    {
+        return callMenu("Event", {id, eventId, QVariant::fromValue(QDBusVariant(0)), 0u});
+    }
+
     FormatterCache usEnglish{QStringLiteral("en_US")};
     MenuBarLabel label{*store, settings, usEnglish};
     std::unique_ptr<test::TrayHostDouble> host = std::make_unique<test::TrayHostDouble>();
@@ -186,11 +229,11 @@ TEST_F(TrayTest, followsTheLabelWithOneSignalPerRealChange)
     EXPECT_EQ(opaquePixelsAt(22), 0);
     // ...and with one that does not, the amount moves into the image.
     tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
-    EXPECT_EQ(host->takeSignals(service()), (QStringList{u"PropertiesChanged(Menu=/NO_DBUSMENU)"_qs, u"NewIcon()"_qs}));
+    EXPECT_EQ(host->takeSignals(service()), (QStringList{layoutUpdated(), u"NewIcon()"_qs}));
     EXPECT_GT(opaquePixelsAt(22), 0);
     EXPECT_NE(imageAt(22), cardOnly);
     tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell")));
-    EXPECT_EQ(host->takeSignals(service()), (QStringList{u"PropertiesChanged(Menu=/MenuBar)"_qs, u"NewIcon()"_qs}));
+    EXPECT_EQ(host->takeSignals(service()), (QStringList{layoutUpdated(), u"NewIcon()"_qs}));
 
     settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconAndTotal);
     EXPECT_EQ(host->takeSignals(service()), QStringList{u"NewIcon()"_qs});
@@ -386,12 +429,89 @@ TEST_F(TrayTest, onGnomeShellTheItemHasAMenuWithNothingInIt)
               QDBusMessage::ReplyMessage);
 }
 
-TEST_F(TrayTest, elsewhereTheItemHasNoMenuAndActivateSucceeds)
+// On GNOME Shell a menu with entries would open on a left click instead
+// of Activate, so nothing may reach its menu there.
+TEST_F(TrayTest, onGnomeShellTheMenuStaysEmptyAndItsEntriesDoNothing)
+{
+    startAndWaitForRegistration();
+    QSignalSpy activated(&tray, &TrayController::activated);
+    QSignalSpy quit(&tray, &TrayController::quitRequested);
+    EXPECT_TRUE(menuLayout().children.isEmpty());
+
+    // A host that remembered the entries from elsewhere gets nothing for them.
+    EXPECT_EQ(menuEvent(1, u"clicked"_qs).type(), QDBusMessage::ErrorMessage);
+    EXPECT_EQ(menuEvent(3, u"clicked"_qs).type(), QDBusMessage::ErrorMessage);
+    const QDBusMessage group = callMenu(
+        "EventGroup",
+        {QVariant::fromValue(QList<DBusMenuEvent>{{1, u"clicked"_qs, QDBusVariant(0), 0}, {3, u"clicked"_qs, QDBusVariant(0), 0}})});
+    ASSERT_EQ(group.type(), QDBusMessage::ReplyMessage) << group.errorMessage().toStdString();
+    EXPECT_EQ(qdbus_cast<QList<int>>(group.arguments().first()), (QList<int>{1, 3}));
+    EXPECT_EQ(callMenu("GetProperty", {1, u"label"_qs}).type(), QDBusMessage::ErrorMessage);
+    QList<DBusMenuItemProperties> items;
+    callMenu("GetGroupProperties", {QVariant::fromValue(QList<int>()), QStringList()}).arguments().first().value<QDBusArgument>() >> items;
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_EQ(items.first().id, 0);
+    EXPECT_EQ(activated.count(), 0);
+    EXPECT_EQ(quit.count(), 0);
+
+    // Another GNOME Shell after this one changes nothing, and says nothing.
+    host->takeSignals(service());
+    tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell"), {u"gnome-shell"_qs, u"--replace"_qs}));
+    EXPECT_TRUE(host->takeSignals(service()).filter(u"LayoutUpdated"_qs).isEmpty());
+    EXPECT_TRUE(menuLayout().children.isEmpty());
+}
+
+TEST_F(TrayTest, elsewhereTheMenuOffersOpenAndQuitAndActivateSucceeds)
 {
     tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
     startAndWaitForRegistration();
     QSignalSpy activated(&tray, &TrayController::activated);
-    EXPECT_EQ(menuPath(), u"/NO_DBUSMENU");
+    EXPECT_EQ(menuPath(), u"/MenuBar");
+    // A menu of the item's own would replace the click's Activate.
+    EXPECT_EQ(host->itemProperty(service(), QStringLiteral("ItemIsMenu")), QVariant(false));
+
+    const QList<DBusMenuLayout> entries = menuEntries();
+    ASSERT_EQ(entries.size(), 3);
+    EXPECT_EQ(entries.at(0).id, 1);
+    EXPECT_EQ(entries.at(0).properties, (QVariantMap{{u"label"_qs, u"Open Tabrino"_qs},
+                                                     {u"type"_qs, u"standard"_qs},
+                                                     {u"enabled"_qs, true},
+                                                     {u"visible"_qs, true}}));
+    EXPECT_EQ(entries.at(1).id, 2);
+    EXPECT_EQ(entries.at(1).properties.value(u"type"_qs), QVariant(u"separator"_qs));
+    EXPECT_FALSE(entries.at(1).properties.contains(u"label"_qs));
+    EXPECT_EQ(entries.at(1).properties.value(u"visible"_qs), QVariant(true));
+    EXPECT_EQ(entries.at(2).id, 3);
+    EXPECT_EQ(entries.at(2).properties.value(u"label"_qs), QVariant(u"Quit Tabrino"_qs));
+    EXPECT_EQ(entries.at(2).properties.value(u"enabled"_qs), QVariant(true));
+    for (const DBusMenuLayout& entry : entries)
+        EXPECT_TRUE(entry.children.isEmpty()) << entry.id;
+    EXPECT_EQ(menuLayout().properties, (QVariantMap{{u"children-display"_qs, u"submenu"_qs}}));
+
+    // The other ways hosts read the same entries.
+    EXPECT_TRUE(menuLayout(nullptr, 0).children.isEmpty());
+    const QDBusMessage quitEntry = callMenu("GetLayout", {3, -1, QStringList{u"label"_qs}});
+    ASSERT_EQ(quitEntry.type(), QDBusMessage::ReplyMessage) << quitEntry.errorMessage().toStdString();
+    DBusMenuLayout quitLayout;
+    quitEntry.arguments().at(1).value<QDBusArgument>() >> quitLayout;
+    EXPECT_EQ(quitLayout.id, 3);
+    EXPECT_EQ(quitLayout.properties, (QVariantMap{{u"label"_qs, u"Quit Tabrino"_qs}}));
+    EXPECT_EQ(callMenu("GetProperty", {1, u"label"_qs}).arguments().first().value<QDBusVariant>().variant(),
+              QVariant(u"Open Tabrino"_qs));
+    QList<DBusMenuItemProperties> items;
+    callMenu("GetGroupProperties", {QVariant::fromValue(QList<int>{3, 9, 1}), QStringList{u"type"_qs}})
+            .arguments()
+            .first()
+            .value<QDBusArgument>()
+        >> items;
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items.at(0).id, 3);
+    EXPECT_EQ(items.at(1).id, 1);
+    EXPECT_EQ(items.at(1).properties, (QVariantMap{{u"type"_qs, u"standard"_qs}}));
+    const QDBusMessage aboutToShowGroup = callMenu("AboutToShowGroup", {QVariant::fromValue(QList<int>{0, 1, 2, 3, 4})});
+    ASSERT_EQ(aboutToShowGroup.type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(qdbus_cast<QList<int>>(aboutToShowGroup.arguments().at(1)), QList<int>{4});
+    EXPECT_EQ(callMenu("GetLayout", {4, -1, QStringList()}).type(), QDBusMessage::ErrorMessage);
 
     // Plasma would take a failed Activate as a call for the context menu.
     for (int click = 1; click <= 2; ++click) {
@@ -404,8 +524,52 @@ TEST_F(TrayTest, elsewhereTheItemHasNoMenuAndActivateSucceeds)
 
     // An unrecognised host is treated the same.
     tray.setHost(StatusNotifierHost{});
-    EXPECT_EQ(menuPath(), u"/NO_DBUSMENU");
+    EXPECT_EQ(menuPath(), u"/MenuBar");
+    EXPECT_EQ(menuEntries().size(), 3);
     EXPECT_EQ(click("Activate", 640, 10).type(), QDBusMessage::ReplyMessage);
+}
+
+TEST_F(TrayTest, theMenuEntriesOpenThePanelAndAskToQuit)
+{
+    tray.setHost(StatusNotifierHost{});
+    startAndWaitForRegistration();
+    QSignalSpy activated(&tray, &TrayController::activated);
+    QSignalSpy opened(&tray, &TrayController::openRequested);
+    QSignalSpy quit(&tray, &TrayController::quitRequested);
+
+    // Hovers, openings and the separator call for nothing.
+    EXPECT_EQ(menuEvent(1, u"hovered"_qs).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(menuEvent(0, u"opened"_qs).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(menuEvent(2, u"clicked"_qs).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(menuEvent(3, u"closed"_qs).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(opened.count(), 0);
+    EXPECT_EQ(quit.count(), 0);
+
+    // "Open Tabrino" opens (never closes, as a click would) at the pointer:
+    // the menu gives no position.
+    const QDBusMessage open = menuEvent(1, u"clicked"_qs);
+    EXPECT_EQ(open.type(), QDBusMessage::ReplyMessage) << open.errorMessage().toStdString();
+    ASSERT_EQ(opened.count(), 1);
+    EXPECT_EQ(opened.last().first().toPoint(), QCursor::pos());
+    EXPECT_EQ(quit.count(), 0);
+
+    EXPECT_EQ(menuEvent(3, u"clicked"_qs).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(quit.count(), 1);
+    EXPECT_EQ(opened.count(), 1);
+
+    EXPECT_EQ(menuEvent(9, u"clicked"_qs).type(), QDBusMessage::ErrorMessage);
+
+    // Hosts that batch their events: the known ones are acted on, the rest named.
+    const QDBusMessage group = callMenu("EventGroup", {QVariant::fromValue(QList<DBusMenuEvent>{
+                                                          {3, u"clicked"_qs, QDBusVariant(0), 0},
+                                                          {7, u"clicked"_qs, QDBusVariant(0), 0},
+                                                          {1, u"clicked"_qs, QDBusVariant(0), 0},
+                                                      })});
+    ASSERT_EQ(group.type(), QDBusMessage::ReplyMessage) << group.errorMessage().toStdString();
+    EXPECT_EQ(qdbus_cast<QList<int>>(group.arguments().first()), QList<int>{7});
+    EXPECT_EQ(quit.count(), 2);
+    EXPECT_EQ(opened.count(), 2);
+    EXPECT_EQ(activated.count(), 0);
 }
 
 TEST_F(TrayTest, theMenuAndTheAnswerFollowTheHost)
@@ -413,23 +577,30 @@ TEST_F(TrayTest, theMenuAndTheAnswerFollowTheHost)
     tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
     startAndWaitForRegistration();
     host->takeSignals(service());
+    uint revision = 0;
+    EXPECT_EQ(menuEntries(&revision).size(), 3);
 
-    // A new host may have read the properties already: it is told.
+    // A new host may have read the layout already: it is told, with a
+    // newer revision.
     tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell")));
-    EXPECT_TRUE(host->takeSignals(service()).contains(u"PropertiesChanged(Menu=/MenuBar)"_qs));
+    EXPECT_TRUE(host->takeSignals(service()).contains(QStringLiteral("LayoutUpdated(%1,0)").arg(revision + 1)));
+    uint gnomeRevision = 0;
+    EXPECT_TRUE(menuEntries(&gnomeRevision).isEmpty());
+    EXPECT_EQ(gnomeRevision, revision + 1);
     EXPECT_EQ(menuPath(), u"/MenuBar");
     EXPECT_EQ(click("Activate", 1, 1).errorName(), StatusNotifierItem::kCancelledError);
 
     tray.setHost(StatusNotifierHost{});
-    EXPECT_TRUE(host->takeSignals(service()).contains(u"PropertiesChanged(Menu=/NO_DBUSMENU)"_qs));
-    EXPECT_EQ(menuPath(), u"/NO_DBUSMENU");
+    EXPECT_TRUE(host->takeSignals(service()).contains(QStringLiteral("LayoutUpdated(%1,0)").arg(revision + 2)));
+    uint laterRevision = 0;
+    EXPECT_EQ(menuEntries(&laterRevision).size(), 3);
+    EXPECT_EQ(laterRevision, revision + 2);
+    EXPECT_EQ(menuPath(), u"/MenuBar");
     EXPECT_EQ(click("Activate", 1, 1).type(), QDBusMessage::ReplyMessage);
 
-    // Another GNOME Shell after this one changes nothing, and says nothing.
-    tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell")));
-    host->takeSignals(service());
-    tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell"), {u"gnome-shell"_qs, u"--replace"_qs}));
-    EXPECT_FALSE(host->takeSignals(service()).contains(u"PropertiesChanged(Menu=/MenuBar)"_qs));
+    // Between two hosts that are not GNOME Shell the entries stay, unannounced.
+    tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
+    EXPECT_TRUE(host->takeSignals(service()).filter(u"LayoutUpdated"_qs).isEmpty());
 }
 
 TEST_F(TrayTest, squareTraysShowTheAmountInTheImageAndTheSymbolOnlyWhenAskedTo)
