@@ -1,6 +1,7 @@
 #include "app/FinalSave.h"
 
 #include "foundation/Logging.h"
+#include "store/ModelContext.h"
 #include "store/SubscriptionStore.h"
 
 #include <QCoreApplication>
@@ -9,8 +10,10 @@ namespace tabrino {
 
 bool FinalSave::run()
 {
-    m_store.save();
-    if (m_store.saveFailure().isEmpty())
+    // Only the write: the lists, the snapshot and the reminders need no
+    // refresh on the way out.
+    ModelContext& context = m_store.context();
+    if (!context.hasChanges() || context.save())
         return true;
     if (m_store.unsavedSubscriptionNames().isEmpty()) {
         qCWarning(lcStore) << "This month's spending record is not saved; it is taken again at the next start.";

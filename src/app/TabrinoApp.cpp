@@ -4,6 +4,7 @@
 #include "catalog/CachedServiceCatalog.h"
 #include "catalog/CatalogUpdater.h"
 #include "catalog/ServiceCatalog.h"
+#include "platform/QuitOnSignal.h"
 #include "reminders/LinuxNotificationCenter.h"
 #include "reminders/NotificationService.h"
 #include "settings/AppSettings.h"
@@ -13,9 +14,7 @@
 #include "store/SubscriptionStore.h"
 #include "ui/panel/MenuBarLabel.h"
 
-#include <QCoreApplication>
 #include <QCursor>
-#include <QEvent>
 #include <QNetworkAccessManager>
 
 namespace tabrino {
@@ -91,11 +90,8 @@ void TabrinoApp::showScene()
     connect(m_tray.get(), &TrayController::activated, m_panel.get(), &PanelScene::toggleAt);
     connect(m_tray.get(), &TrayController::openRequested, m_panel.get(), &PanelScene::openAt);
     connect(m_tray.get(), &TrayController::backendChanged, m_panel.get(), &PanelScene::hideWindowMode);
-    // The normal way out, as the settings screen's Quit takes: main's final
-    // save still runs. Posted, since the menu's D-Bus call is still being answered.
-    connect(m_tray.get(), &TrayController::quitRequested, this, [] {
-        QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::Quit));
-    });
+    // The program's own way out, so main's final save still runs.
+    connect(m_tray.get(), &TrayController::quitRequested, this, &requestQuit);
     // With no tray at all, the panel is an ordinary window so the program is never invisible.
     if (backend == TrayController::Backend::none)
         m_panel->showAsWindow();

@@ -1,5 +1,6 @@
 #include "platform/DesktopColorScheme.h"
 
+#include "platform/IniFile.h"
 #include "platform/PortalSettings.h"
 
 #include <QColor>
@@ -20,27 +21,6 @@ const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
 const QString kColorScheme = QStringLiteral("color-scheme");
 const QString kGnomeInterface = QStringLiteral("org.gnome.desktop.interface");
 const QString kGtkTheme = QStringLiteral("gtk-theme");
-
-// The value of `key` in `[group]` of an INI-style file; empty when absent.
-QString iniValue(const QString& path, QStringView group, QStringView key)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    bool inGroup = false;
-    QString value;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.startsWith(u'[')) {
-            inGroup = QStringView(line).sliced(1).chopped(1) == group && line.endsWith(u']');
-            continue;
-        }
-        const qsizetype equals = line.indexOf(u'=');
-        if (inGroup && equals > 0 && QStringView(line).first(equals).trimmed() == key)
-            value = line.mid(equals + 1).trimmed();
-    }
-    return value;
-}
 
 }  // namespace
 
@@ -135,7 +115,7 @@ void DesktopColorScheme::readFiles()
 
 std::optional<bool> DesktopColorScheme::kdeWindowIsDark(const QString& kdeglobals)
 {
-    const QStringList parts = iniValue(kdeglobals, u"Colors:Window", u"BackgroundNormal").split(u',');
+    const QStringList parts = IniFile::value(kdeglobals, u"Colors:Window", u"BackgroundNormal").split(u',');
     if (parts.size() < 3)
         return std::nullopt;
     bool okRed = false;
@@ -150,10 +130,10 @@ std::optional<bool> DesktopColorScheme::kdeWindowIsDark(const QString& kdeglobal
 
 std::optional<bool> DesktopColorScheme::gtkSettingsAreDark(const QString& settingsIni)
 {
-    const QString prefersDark = iniValue(settingsIni, u"Settings", u"gtk-application-prefer-dark-theme");
+    const QString prefersDark = IniFile::value(settingsIni, u"Settings", u"gtk-application-prefer-dark-theme");
     if (prefersDark == u"1" || prefersDark.compare(u"true", Qt::CaseInsensitive) == 0)
         return true;
-    const QString theme = iniValue(settingsIni, u"Settings", u"gtk-theme-name");
+    const QString theme = IniFile::value(settingsIni, u"Settings", u"gtk-theme-name");
     if (theme.isEmpty())
         return std::nullopt;
     return theme.contains(u"dark", Qt::CaseInsensitive);

@@ -1,6 +1,7 @@
 #include "platform/QuitOnSignal.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -22,6 +23,12 @@ void writeToPipe(int signal)
 }
 
 }  // namespace
+
+void requestQuit()
+{
+    if (QCoreApplication* application = QCoreApplication::instance())
+        QCoreApplication::postEvent(application, new QEvent(QEvent::Quit));
+}
 
 QuitOnSignal::QuitOnSignal(QObject* parent) : QObject(parent)
 {

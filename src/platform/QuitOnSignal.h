@@ -10,6 +10,11 @@ namespace tabrino {
 // or shutdown, SIGINT, SIGHUP), so the program quits as from its own Quit:
 // pending saves are written and the tray item leaves the host. One per
 // process; the handlers only write to a pipe that the event loop reads.
+// Quits as the program's own Quit does (the settings screen, the tray menu):
+// posted, because the click, key or D-Bus call that asked is still being
+// handled by what the quit tears down.
+void requestQuit();
+
 class QuitOnSignal : public QObject {
     Q_OBJECT
 

@@ -1,5 +1,6 @@
 #include "platform/ReduceMotion.h"
 
+#include "platform/IniFile.h"
 #include "platform/PortalSettings.h"
 
 #include <QDBusMessage>
@@ -145,22 +146,7 @@ void ReduceMotion::readKdeGlobals()
     if (QFile::exists(path) && !m_fileWatcher->files().contains(path))
         m_fileWatcher->addPath(path);
 
-    QFile file(path);
-    std::optional<double> factor;
-    if (file.open(QIODevice::ReadOnly)) {
-        bool inKdeGroup = false;
-        while (!file.atEnd()) {
-            const QString line = QString::fromUtf8(file.readLine()).trimmed();
-            if (line.startsWith(u'[')) {
-                inKdeGroup = line == u"[KDE]";
-                continue;
-            }
-            const qsizetype equals = line.indexOf(u'=');
-            if (inKdeGroup && equals > 0 && QStringView(line).first(equals).trimmed() == kKdeKey)
-                factor = toFactor(line.mid(equals + 1));
-        }
-    }
-    setKdeFactor(factor);
+    setKdeFactor(toFactor(IniFile::value(path, u"KDE", kKdeKey)));
 }
 
 void ReduceMotion::askGsettings()

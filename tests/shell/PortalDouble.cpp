@@ -1,5 +1,7 @@
 #include "PortalDouble.h"
 
+#include "platform/PortalSettings.h"
+
 #include <QDBusMessage>
 
 namespace tabrino::test {
@@ -7,28 +9,26 @@ namespace tabrino::test {
 namespace {
 
 const QString kConnection = QStringLiteral("portal-double");
-const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
-const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
 
 }  // namespace
 
 PortalDouble::PortalDouble(QHash<QString, QVariant> values)
     : m_values(std::move(values)), m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, kConnection))
 {
-    m_connection.registerObject(kPath, this, QDBusConnection::ExportScriptableSlots);
-    m_connection.registerService(kService);
+    m_connection.registerObject(PortalSettings::path, this, QDBusConnection::ExportScriptableSlots);
+    m_connection.registerService(PortalSettings::service);
 }
 
 PortalDouble::~PortalDouble()
 {
-    m_connection.unregisterService(kService);
+    m_connection.unregisterService(PortalSettings::service);
     QDBusConnection::disconnectFromBus(kConnection);
 }
 
 void PortalDouble::change(const QString& group, const QString& key, const QVariant& value)
 {
     m_values[group + u' ' + key] = value;
-    QDBusMessage signal = QDBusMessage::createSignal(kPath, QStringLiteral("org.freedesktop.portal.Settings"),
+    QDBusMessage signal = QDBusMessage::createSignal(PortalSettings::path, PortalSettings::interface,
                                                      QStringLiteral("SettingChanged"));
     signal << group << key << QVariant::fromValue(QDBusVariant(value));
     m_connection.send(signal);

@@ -2,12 +2,11 @@
 
 #include "platform/AppVersion.h"
 #include "platform/LoginItem.h"
+#include "platform/QuitOnSignal.h"
 #include "platform/StatusNotifierItem.h"
 #include "ui/editing/EditingChoices.h"
 
-#include <QCoreApplication>
 #include <QDBusConnection>
-#include <QEvent>
 
 #include <algorithm>
 
@@ -212,10 +211,7 @@ QString SettingsPresenter::versionText()
 
 void SettingsPresenter::quit()
 {
-    // Posted rather than quit() at once: the key press or click that asked
-    // is still being handled, inside the screen that the quit tears down.
-    if (QCoreApplication* application = QCoreApplication::instance())
-        QCoreApplication::postEvent(application, new QEvent(QEvent::Quit));
+    requestQuit();
 }
 
 }  // namespace tabrino
