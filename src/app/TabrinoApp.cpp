@@ -16,6 +16,7 @@
 
 #include <QCursor>
 #include <QNetworkAccessManager>
+#include <QNetworkProxyFactory>
 
 namespace tabrino {
 
@@ -32,6 +33,8 @@ TabrinoApp::TabrinoApp(const QString& databasePath, QObject* parent)
     QMetaObject::invokeMethod(
         this,
         [this] {
+            // The desktop's proxy settings (http_proxy, https_proxy, no_proxy).
+            QNetworkProxyFactory::setUseSystemConfiguration(true);
             m_network = std::make_unique<QNetworkAccessManager>();
             m_catalogUpdater = std::make_unique<CatalogUpdater>(
                 m_settings.defaults(), [this] { return m_settings.catalogAutoUpdate(); }, ServiceCatalog::shared(),

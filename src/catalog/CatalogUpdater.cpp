@@ -78,9 +78,8 @@ void CatalogUpdater::refreshIfDue(bool force)
     options.maximumBodySize = maximumBodySize;
     options.inactivityTimeout = m_transferTimeout;
     options.deadline = m_transferDeadline;
-    options.proxy = m_network.proxy();
     options.isAllowed = [this](const QUrl& url) { return isAllowedUrl(url); };
-    m_download = std::make_unique<CatalogDownload>(m_remoteUrl, std::move(options));
+    m_download = std::make_unique<CatalogDownload>(m_network, m_remoteUrl, std::move(options));
     connect(m_download.get(), &CatalogDownload::finished, this, &CatalogUpdater::handleDownload);
     m_download->start();
 }

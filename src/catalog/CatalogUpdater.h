@@ -42,8 +42,8 @@ public:
 
     // `settings` holds lastRefreshKey and entityTagKey; `autoUpdateEnabled`
     // is asked at every refresh; `catalog` is reloaded after a new cache file
-    // has been written to `cachePath`; the transfer goes through `network`'s
-    // proxy.
+    // has been written to `cachePath`; the transfer goes through `network`,
+    // which must outlive the updater.
     CatalogUpdater(QSettings& settings, std::function<bool()> autoUpdateEnabled, ServiceCatalog& catalog,
                    QString cachePath, QUrl remoteUrl, QNetworkAccessManager& network, QObject* parent = nullptr);
     ~CatalogUpdater() override;

@@ -255,8 +255,8 @@ TEST_F(CatalogUpdaterTest, OversizedBodyIsAbortedAndNeverWritten)
     EXPECT_EQ(requestCount(), 2);
 }
 
-// Nothing about the user: no language, no browser-like agent, nothing but
-// what fetching the file needs and the conditional-request header.
+// Nothing about the user: a language and agent the same for everyone, nothing
+// but what fetching the file needs and the conditional-request header.
 TEST_F(CatalogUpdaterTest, RequestCarriesNothingAboutTheUser)
 {
     settings.setValue(CatalogUpdater::entityTagKey, u"\"v1\""_s);
@@ -267,8 +267,10 @@ TEST_F(CatalogUpdaterTest, RequestCarriesNothingAboutTheUser)
     const LocalHttpServer::Request& request = server.requests()[0];
     QList<QByteArray> names = request.headers.keys();
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, QList<QByteArray>({"accept-encoding", "connection", "host", "if-none-match", "user-agent"}))
+    EXPECT_EQ(names, QList<QByteArray>({"accept-encoding", "accept-language", "connection", "host", "if-none-match",
+                                        "user-agent"}))
         << request.head.toStdString();
+    EXPECT_EQ(request.headers.value("accept-language"), "en");
     EXPECT_EQ(request.headers.value("user-agent"), "Tabrino/1.0");
     EXPECT_EQ(request.headers.value("accept-encoding"), "identity");
     EXPECT_EQ(request.headers.value("host"), "127.0.0.1:" + QByteArray::number(server.url().port()));
@@ -336,8 +338,10 @@ TEST_F(CatalogUpdaterTest, FollowsRedirectsToAllowedAddressesAndReadsChunkedBodi
     EXPECT_FALSE(lastRefresh().isValid());
 
     // Nor an endless chain.
-    moved.headers = {{"Location", "/catalog/services.json"}};
+    moved.headers = {{"Location", "/loop"}};
     server.setResponse("/catalog/services.json", moved);
+    moved.headers = {{"Location", "/catalog/services.json"}};
+    server.setResponse("/loop", moved);
     ASSERT_TRUE(refresh());
     EXPECT_EQ(requestCount(), 3 + 1 + CatalogDownload::maximumRedirects);
     EXPECT_FALSE(lastRefresh().isValid());
