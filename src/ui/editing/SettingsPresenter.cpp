@@ -156,6 +156,9 @@ QString SettingsPresenter::trayNote() const
     }
     if (!m_trayHost || m_trayHost->drawing != StatusNotifierHost::Drawing::squareImage)
         return QString();
+    if (m_trayHost->program == u"plasmashell")
+        return tr("Plasma's tray shows each item as a small square. "
+                  "To see the total in full, add the \"Tabrino\" widget to the panel.");
     return tr("This desktop's tray shows each item as a small square: the total appears alone in it, "
               "shortened to fit, and in full in its tooltip.");
 }

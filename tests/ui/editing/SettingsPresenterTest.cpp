@@ -213,6 +213,11 @@ TEST_F(SettingsPresenterTest, saysWhatASquareOnlyTrayMakesOfTheDisplayModes)
     presenter->setTrayHost(host);
     EXPECT_EQ(changed.count(), 1);
     EXPECT_TRUE(presenter->trayNote().contains(u"small square"));
+    EXPECT_FALSE(presenter->trayNote().contains(u"widget"));
+    // Plasma can show the total in full, in our own panel widget.
+    host.program = QStringLiteral("plasmashell");
+    presenter->setTrayHost(host);
+    EXPECT_TRUE(presenter->trayNote().contains(u"add the \"Tabrino\" widget to the panel"));
 
     // Trays that show the symbol and the amount side by side need no word.
     for (const auto drawing : {StatusNotifierHost::Drawing::label, StatusNotifierHost::Drawing::wideImage}) {
