@@ -1,6 +1,7 @@
 #include "app/FinalSave.h"
 #include "app/TabrinoApp.h"
 #include "platform/AppVersion.h"
+#include "platform/DisplayServerChoice.h"
 #include "platform/QuitOnSignal.h"
 #include "platform/SingleInstance.h"
 #include "store/DataFileLock.h"
@@ -57,7 +58,11 @@ bool userKeepsProgramOpen(const QString& lossMessage)
 
 int main(int argc, char* argv[])
 {
+    // Qt reads its platform when the application object is made.
+    const bool platformChosen = DisplayServerChoice::apply();
     QApplication app(argc, argv);
+    if (platformChosen)
+        DisplayServerChoice::forget();
     QApplication::setOrganizationName(QStringLiteral("Tabrino"));
     QApplication::setApplicationName(QStringLiteral("Tabrino"));
     QApplication::setApplicationVersion(AppVersion::text());

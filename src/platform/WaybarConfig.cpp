@@ -59,16 +59,28 @@ QByteArray withoutComments(const QByteArray& text)
     return out;
 }
 
-void collectBar(const QJsonObject& bar, QList<int>& sizes)
+using TrayPlace = WaybarConfig::TrayPlace;
+
+// Calls `visit` with each bar of a configuration and the name and group of
+// each of its trays, in the configuration's order.
+template<typename Visit>
+void forEachTray(const QByteArray& text, Visit visit)
 {
-    for (const char* side : {"modules-left", "modules-center", "modules-right"}) {
-        for (const QJsonValue& module : bar.value(QLatin1String(side)).toArray()) {
-            const QString name = module.toString();
-            if (name != u"tray" && !name.startsWith(u"tray#"))
-                continue;
-            const int size = bar.value(name).toObject().value(QStringLiteral("icon-size")).toInt(kDefaultIconSize);
-            if (size > 0 && !sizes.contains(size))
-                sizes << size;
+    const QJsonDocument document = QJsonDocument::fromJson(withoutComments(text));
+    QJsonArray bars = document.array();
+    if (document.isObject())
+        bars = QJsonArray{document.object()};
+    const std::pair<const char*, TrayPlace::Group> groups[] = {{"modules-left", TrayPlace::Group::start},
+                                                               {"modules-center", TrayPlace::Group::center},
+                                                               {"modules-right", TrayPlace::Group::end}};
+    for (const QJsonValue& value : bars) {
+        const QJsonObject bar = value.toObject();
+        for (const auto& [key, group] : groups) {
+            for (const QJsonValue& module : bar.value(QLatin1String(key)).toArray()) {
+                const QString name = module.toString();
+                if (name == u"tray" || name.startsWith(u"tray#"))
+                    visit(bar, name, group);
+            }
         }
     }
 }
@@ -119,6 +131,11 @@ QColor cssColour(const QString& text)
     return QColor::fromString(text);
 }
 
+QByteArray configText(const QStringList& arguments, const QStringList& configFolders)
+{
+    return readSmall(fileFor(arguments, u"-c", u"--config", configFolders, {"/waybar/config.jsonc", "/waybar/config"}));
+}
+
 }  // namespace
 
 QStringList WaybarConfig::systemConfigFolders()
@@ -133,20 +150,56 @@ QStringList WaybarConfig::systemConfigFolders()
 
 QList<int> WaybarConfig::trayIconSizes(const QStringList& arguments, const QStringList& configFolders)
 {
-    const QString path = fileFor(arguments, u"-c", u"--config", configFolders, {"/waybar/config.jsonc", "/waybar/config"});
-    const QByteArray text = readSmall(path);
+    const QByteArray text = configText(arguments, configFolders);
     return text.isEmpty() ? QList<int>() : trayIconSizesIn(text);
 }
 
 QList<int> WaybarConfig::trayIconSizesIn(const QByteArray& text)
 {
-    const QJsonDocument document = QJsonDocument::fromJson(withoutComments(text));
     QList<int> sizes;
-    if (document.isObject())
-        collectBar(document.object(), sizes);
-    for (const QJsonValue& bar : document.array())
-        collectBar(bar.toObject(), sizes);
+    forEachTray(text, [&sizes](const QJsonObject& bar, const QString& name, TrayPlace::Group) {
+        const int size = bar.value(name).toObject().value(QStringLiteral("icon-size")).toInt(kDefaultIconSize);
+        if (size > 0 && !sizes.contains(size))
+            sizes << size;
+    });
     return sizes;
+}
+
+std::optional<WaybarConfig::TrayPlace> WaybarConfig::trayPlace(const QStringList& arguments,
+                                                              const QStringList& configFolders)
+{
+    const QByteArray text = configText(arguments, configFolders);
+    return text.isEmpty() ? std::nullopt : trayPlaceIn(text);
+}
+
+std::optional<WaybarConfig::TrayPlace> WaybarConfig::trayPlaceIn(const QByteArray& text)
+{
+    static const QHash<QString, Qt::Edge> edges{{QStringLiteral("top"), Qt::TopEdge},
+                                                {QStringLiteral("bottom"), Qt::BottomEdge},
+                                                {QStringLiteral("left"), Qt::LeftEdge},
+                                                {QStringLiteral("right"), Qt::RightEdge}};
+    std::optional<TrayPlace> place;
+    forEachTray(text, [&place](const QJsonObject& bar, const QString&, TrayPlace::Group group) {
+        if (!place)
+            place = TrayPlace{edges.value(bar.value(u"position").toString(), Qt::TopEdge), group};
+    });
+    return place;
+}
+
+QPoint WaybarConfig::TrayPlace::anchorOn(const QRect& screen) const
+{
+    const bool horizontal = edge == Qt::TopEdge || edge == Qt::BottomEdge;
+    // Along the bar: its start, middle or end.
+    const int along = group == Group::start    ? (horizontal ? screen.left() : screen.top())
+                      : group == Group::center ? (horizontal ? screen.center().x() : screen.center().y())
+                                               : (horizontal ? screen.right() : screen.bottom());
+    switch (edge) {
+    case Qt::TopEdge: return {along, screen.top()};
+    case Qt::BottomEdge: return {along, screen.bottom()};
+    case Qt::LeftEdge: return {screen.left(), along};
+    case Qt::RightEdge: return {screen.right(), along};
+    }
+    return screen.topRight();
 }
 
 std::optional<bool> WaybarConfig::isBarDark(const QStringList& arguments, const QStringList& configFolders)

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPoint>
+#include <QRect>
 #include <QStringList>
 
 #include <optional>
@@ -9,7 +11,7 @@
 namespace tabrino {
 
 // What waybar's own files say about its tray: the icon size of each bar
-// that has one, read from the configuration waybar reads (the file after
+// that has one and where the first one puts it, read from the configuration waybar reads (the file after
 // -c/--config on its command line, else the first of waybar/config.jsonc
 // and waybar/config in the configuration folders), and whether the bar is
 // dark, from its style sheet (after -s/--style, else waybar/style.css).
@@ -30,6 +32,28 @@ public:
     // Sizes in one configuration's text (JSON with comments; one bar or a
     // list of bars). A tray without "icon-size" is waybar's default, 16.
     static QList<int> trayIconSizesIn(const QByteArray& text);
+
+    // Where a bar puts its tray: the screen edge the bar lies along and the
+    // group of its modules that holds the tray. waybar tells a clicked item
+    // where it was clicked within the item only, so this is all there is to
+    // know where the tray is on the screen.
+    struct TrayPlace {
+        // modules-left (the top of a bar at a side), modules-center, modules-right.
+        enum class Group { start, center, end };
+        Qt::Edge edge = Qt::TopEdge;
+        Group group = Group::end;
+
+        // The point on `screen`'s border next to the tray: a corner for the
+        // groups at the bar's ends, the middle of the edge for the centre one.
+        QPoint anchorOn(const QRect& screen) const;
+        friend bool operator==(const TrayPlace&, const TrayPlace&) = default;
+    };
+    // The place of the first bar's tray in the configuration `arguments`
+    // point at; empty when none is found.
+    static std::optional<TrayPlace> trayPlace(const QStringList& arguments, const QStringList& configFolders);
+    // The same in one configuration's text. A bar without "position" is at
+    // the top, waybar's default.
+    static std::optional<TrayPlace> trayPlaceIn(const QByteArray& text);
 
     // Whether the bar's background in the style sheet is dark; empty when
     // no style sheet is found or it sets no opaque enough background.

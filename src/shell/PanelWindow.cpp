@@ -1,5 +1,8 @@
 #include "shell/PanelWindow.h"
 
+#include "foundation/Logging.h"
+#include "platform/SwayIpc.h"
+#include "platform/X11SkipTaskbar.h"
 #include "ui/design/Aurora.h"
 
 #include <QGuiApplication>
@@ -10,6 +13,7 @@
 #include <QQuickItem>
 #include <QScreen>
 #include <QSurfaceFormat>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -30,6 +34,18 @@ const QColor kWindowBackground = Aurora::panelBottom();
 // Qt's own limit of a window's size, meaning "no maximum".
 constexpr int kUnboundedSize = (1 << 24) - 1;
 
+// The popup's title, by which sway's commands find it among our windows.
+const QString kTitle = QStringLiteral("Tabrino");
+// sway knows the popup once its first frame arrives, which may be a moment
+// after Qt has sent it: the move is tried again meanwhile.
+constexpr int kSwayMoveTries = 10;
+constexpr int kSwayRetryMs = 20;
+
+QString swayCriteria()
+{
+    return QStringLiteral("[pid=%1 title=\"^%2$\"]").arg(QCoreApplication::applicationPid()).arg(kTitle);
+}
+
 // `frame` moved, not resized, to lie inside `available` where it fits.
 QRect clamped(QRect frame, const QRect& available)
 {
@@ -45,7 +61,17 @@ PanelWindow::PanelWindow(QQmlEngine& engine, QWindow* parent) : QQuickWindow(par
     QSurfaceFormat surface = format();
     surface.setAlphaBufferSize(8);
     setFormat(surface);
-    setTitle(QStringLiteral("Tabrino"));
+    setTitle(kTitle);
+    if (const QString socket = SwayIpc::availableSocket(); !socket.isEmpty()) {
+        m_sway = std::make_unique<SwayIpc>(socket);
+        // Applied when the window maps, so it never shows tiled or framed.
+        // Quoted, or sway would run what follows the first comma at once.
+        const QString rule =
+            u"for_window "_qs + swayCriteria() + u" \"floating enable, border none, sticky enable\""_qs;
+        QString error;
+        if (!m_sway->runCommand(rule, &error))
+            qCWarning(lcTray).noquote() << "sway refused the panel's window rule:" << error;
+    }
     usePopupStyle();
     resize(kWidth, 1);
     connect(this, &QWindow::activeChanged, this, &PanelWindow::activeDidChange);
@@ -113,6 +139,14 @@ void PanelWindow::layoutContent()
         resize(kWidth, height);
         return;
     }
+    if (m_sway) {
+        const QPoint before = m_swayFrame.topLeft();
+        m_swayFrame = resized(m_swayFrame, height, m_keptEdge, availableFor(*screen()));
+        resize(kWidth, height);
+        if (m_swayFrame.topLeft() != before)
+            moveThroughSway(kSwayMoveTries);
+        return;
+    }
     // Size and place in one request, so the window manager never shows the
     // new height at the old place.
     setGeometry(resized(geometry(), height, m_keptEdge, screen()->availableGeometry()));
@@ -158,13 +192,43 @@ void PanelWindow::openAt(const QPoint& anchor)
         target = QGuiApplication::primaryScreen();
     if (target) {
         setScreen(target);
-        const QRect frame = placement(anchor, size(), target->availableGeometry());
+        const QRect frame = placement(anchor, size(), availableFor(*target));
         m_keptEdge = nearestEdge(anchor, frame);
         setPosition(frame.topLeft());
+        m_swayFrame = frame;
     }
     m_wasActiveSinceShown = isActive();
+    X11SkipTaskbar::apply(*this);
     show();
     makeKey();
+    if (m_sway && target)
+        connect(this, &QQuickWindow::frameSwapped, this, [this] { moveThroughSway(kSwayMoveTries); },
+                Qt::SingleShotConnection);
+}
+
+QRect PanelWindow::availableFor(QScreen& screen) const
+{
+    if (!m_sway)
+        return screen.availableGeometry();
+    // Qt does not know the bars' space on Wayland; sway does. The gap keeps
+    // the popup off the bar and the screen's sides.
+    const QRect area = m_sway->workspaceArea(screen.geometry()).value_or(screen.availableGeometry());
+    return area.adjusted(kGap, kGap, -kGap, -kGap);
+}
+
+void PanelWindow::moveThroughSway(int triesLeft)
+{
+    if (!isVisible() || m_windowMode)
+        return;
+    const QPoint at = m_swayFrame.topLeft();
+    QString error;
+    if (m_sway->runCommand(swayCriteria() + u" move absolute position %1 %2"_qs.arg(at.x()).arg(at.y()), &error))
+        return;
+    if (triesLeft > 1) {
+        QTimer::singleShot(kSwayRetryMs, this, [this, triesLeft] { moveThroughSway(triesLeft - 1); });
+        return;
+    }
+    qCWarning(lcTray).noquote() << "sway did not move the panel:" << error;
 }
 
 void PanelWindow::toggleAt(const QPoint& anchor)

@@ -9,10 +9,14 @@
 #include <QUrl>
 #include <QVariantMap>
 
+#include <memory>
+
 class QQmlComponent;
 class QQmlEngine;
 
 namespace tabrino {
+
+class SwayIpc;
 
 // The window that holds the panel's QML content. As a popup it is frameless,
 // translucent and kept out of the task bar, opens under the tray item,
@@ -21,7 +25,9 @@ namespace tabrino {
 // pixels wide; the content's implicit height (or its height when it sets no
 // implicit one) decides the window's height, up to 640. While open, the edge
 // nearest the tray stays where it is and the panel grows or shrinks away
-// from it.
+// from it. Under sway, which ignores a client's positions, sway's IPC makes
+// the popup a borderless, sticky floating window and moves it to its place,
+// kGap inside the area the bars leave.
 class PanelWindow : public QQuickWindow {
     Q_OBJECT
     // Read and set by name from the layers below the shell (a save dialog
@@ -87,6 +93,8 @@ private:
     void layoutContent();
     void activeDidChange();
     void usePopupStyle();
+    QRect availableFor(QScreen& screen) const;
+    void moveThroughSway(int triesLeft);
 
     QQmlEngine& m_engine;
     QPointer<QQuickItem> m_root;
@@ -96,6 +104,10 @@ private:
     bool m_wasActiveSinceShown = false;
     Edge m_keptEdge = Edge::top;
     QElapsedTimer m_sinceFocusClose;
+    // Set when sway's IPC places the popup; Qt's idea of the window's
+    // position means nothing then, so its frame is kept here.
+    std::unique_ptr<SwayIpc> m_sway;
+    QRect m_swayFrame;
 };
 
 }  // namespace tabrino

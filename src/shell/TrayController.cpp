@@ -2,7 +2,6 @@
 
 #include "foundation/Logging.h"
 #include "platform/StatusNotifierItem.h"
-#include "platform/WaybarConfig.h"
 #include "platform/XfcePanelSettings.h"
 #include "ui/panel/MenuBarLabel.h"
 
@@ -131,7 +130,8 @@ bool TrayController::startStatusNotifierItem()
     // Hosts that call ContextMenu show no menu of the item's (GNOME Shell,
     // where it is empty), so a right click opens the panel there.
     connect(item.get(), &StatusNotifierItem::contextMenuRequested, this, &TrayController::activate);
-    connect(item.get(), &StatusNotifierItem::openRequested, this, [this] { Q_EMIT openRequested(QCursor::pos()); });
+    connect(item.get(), &StatusNotifierItem::openRequested, this,
+            [this] { Q_EMIT openRequested(anchorFor(QPoint())); });
     connect(item.get(), &StatusNotifierItem::quitRequested, this, &TrayController::quitRequested);
     // A restarted tray may be another program, drawing the item differently.
     connect(item.get(), &StatusNotifierItem::registered, this, &TrayController::detectHost);
@@ -181,8 +181,21 @@ void TrayController::waitForWatcher()
 
 void TrayController::activate(const QPoint& reported)
 {
+    Q_EMIT activated(anchorFor(reported));
+}
+
+QPoint TrayController::anchorFor(const QPoint& reported) const
+{
+    // waybar reports the click within the item, which says nothing of where
+    // the item is; its configuration tells the edge and end of the screen.
+    if (m_host.program == u"waybar") {
+        QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        return m_waybarTray && screen ? m_waybarTray->anchorOn(screen->geometry()) : QCursor::pos();
+    }
     // Hosts that cannot tell where the item is (Wayland ones) send 0,0.
-    Q_EMIT activated(reported.isNull() ? QCursor::pos() : reported);
+    return reported.isNull() ? QCursor::pos() : reported;
 }
 
 void TrayController::detectHost()
@@ -214,10 +227,12 @@ void TrayController::adoptHost(const StatusNotifierHost& host)
         m_item->setHost(host);
     m_waybarSizes.clear();
     m_waybarDark.reset();
+    m_waybarTray.reset();
     if (host.program == u"waybar") {
         const QStringList folders = WaybarConfig::systemConfigFolders();
         m_waybarSizes = WaybarConfig::trayIconSizes(host.arguments, folders);
         m_waybarDark = WaybarConfig::isBarDark(host.arguments, folders);
+        m_waybarTray = WaybarConfig::trayPlace(host.arguments, folders);
     }
     m_xfcePanel.reset();
     if (host.program == u"xfce4-panel") {
@@ -248,8 +263,13 @@ bool TrayController::panelIsDark() const
     // waybar's colours are its style sheet's; its own default is dark.
     if (m_host.program == u"waybar")
         return m_waybarDark.value_or(true);
-    // Most panels are dark when nothing says otherwise.
-    return m_colorScheme->scheme() != DesktopColorScheme::Scheme::light;
+    const DesktopColorScheme::Scheme scheme = m_colorScheme->scheme();
+    // Plasma's default theme, Breeze, has a light panel; an account that never
+    // chose colours has none written down.
+    if (scheme == DesktopColorScheme::Scheme::unknown && m_host.program == u"plasmashell")
+        return false;
+    // Most other panels are dark when nothing says otherwise.
+    return scheme != DesktopColorScheme::Scheme::light;
 }
 
 QColor TrayController::foreground() const
@@ -299,7 +319,13 @@ void TrayController::update()
         // shows the amount twice, which beats not at all.
         m_item->setLabel(m_label.amountText());
         m_item->setTitle(spoken);
-        m_item->setToolTip(spoken, QString());
+        // Plasma's data engine hands our panel widget the tooltip but not
+        // the label, so there a shown total is the tooltip's title, over the
+        // description; Plasma's tray shows both.
+        if (m_host.program == u"plasmashell" && !m_label.amountText().isEmpty())
+            m_item->setToolTip(m_label.amountText(), spoken);
+        else
+            m_item->setToolTip(spoken, QString());
     }
     if (m_trayIcon) {
         // XEmbed trays draw square icons and no text.

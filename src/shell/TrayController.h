@@ -2,6 +2,7 @@
 
 #include "platform/DesktopColorScheme.h"
 #include "platform/StatusNotifierHost.h"
+#include "platform/WaybarConfig.h"
 #include "shell/TrayIconRenderer.h"
 
 #include <QColor>
@@ -30,12 +31,14 @@ class XfcePanelSettings;
 // reports it.
 //
 // The spoken description goes to the item's title and tooltip, the amount
-// to its text label. What the image holds depends on the host: one that
-// draws the label gets the symbol and dot alone; waybar keeps a wide image,
-// which then holds the symbol and the amount side by side; every other tray
-// gets a square with the amount alone, as large as it fits ("Icon only"
-// keeps the symbol). The drawing colour follows the panel: light on a dark
-// one, dark on a light one, redrawn when the desktop switches.
+// to its text label (and, on Plasma, to the tooltip's title for our panel
+// widget, the description then below it). What the image holds depends on
+// the host: one that draws the label gets the symbol and dot alone; waybar
+// keeps a wide image, which then holds the symbol and the amount side by
+// side; every other tray gets a square with the amount alone, as large as
+// it fits ("Icon only" keeps the symbol). The drawing colour follows the
+// panel: light on a dark one, dark on a light one, redrawn when the desktop
+// switches.
 class TrayController : public QObject {
     Q_OBJECT
 
@@ -77,11 +80,13 @@ public:
     QSystemTrayIcon* systemTrayIcon() const { return m_trayIcon.get(); }
 
 Q_SIGNALS:
-    // The item was clicked; the position is where the host says it is, or
+    // The item was clicked; the position is where the host says it is, the
+    // screen's edge next to waybar's tray (waybar says nothing usable), or
     // the pointer's when the host gives none.
     void activated(QPoint position);
     // "Open Tabrino" was chosen in the item's menu: the panel opens (or
-    // stays open) where the pointer is, as the menu gives no position.
+    // stays open) by waybar's tray, else where the pointer is, as the menu
+    // gives no position.
     void openRequested(QPoint position);
     // "Quit Tabrino" was chosen in the item's menu.
     void quitRequested();
@@ -92,6 +97,7 @@ private:
     bool startSystemTrayIcon();
     void waitForWatcher();
     void activate(const QPoint& reported);
+    QPoint anchorFor(const QPoint& reported) const;
     void detectHost();
     void adoptHost(const StatusNotifierHost& host);
     bool panelIsDark() const;
@@ -104,9 +110,10 @@ private:
     StatusNotifierHost m_host;
     bool m_hostFixed = false;
     bool m_hostDetected = false;
-    // waybar's tray icon sizes from its configuration, empty when unknown,
-    // and whether its style sheet makes the bar dark.
+    // waybar's tray icon sizes and the tray's place from its configuration,
+    // empty when unknown, and whether its style sheet makes the bar dark.
     QList<int> m_waybarSizes;
+    std::optional<WaybarConfig::TrayPlace> m_waybarTray;
     std::optional<bool> m_waybarDark;
     std::unique_ptr<DesktopColorScheme> m_colorScheme;
     std::unique_ptr<XfcePanelSettings> m_xfcePanel;

@@ -7,6 +7,11 @@
 #include <QTest>
 #include <QWindow>
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 using namespace tabrino;
@@ -27,6 +32,43 @@ protected:
     QQmlEngine engine;
     PanelWindow panel{engine};
 };
+
+xcb_connection_t* x11()
+{
+    return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+}
+
+xcb_atom_t atom(const char* name)
+{
+    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(x11(), 0, uint16_t(std::strlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(x11(), cookie, nullptr);
+    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return result;
+}
+
+// The states in the window's _NET_WM_STATE, as task bars read them.
+QSet<xcb_atom_t> netWmState(QWindow& window)
+{
+    const xcb_get_property_cookie_t cookie = xcb_get_property(x11(), 0, xcb_window_t(window.winId()),
+                                                              atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 0, 32);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(x11(), cookie, nullptr);
+    QSet<xcb_atom_t> states;
+    if (reply) {
+        const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+        for (int i = 0; i < xcb_get_property_value_length(reply) / 4; ++i)
+            states.insert(atoms[i]);
+    }
+    std::free(reply);
+    return states;
+}
+
+// What a window manager does to a withdrawn window (KWin does).
+void dropNetWmState(QWindow& window)
+{
+    xcb_delete_property(x11(), xcb_window_t(window.winId()), atom("_NET_WM_STATE"));
+    xcb_flush(x11());
+}
 
 }  // namespace
 
@@ -158,6 +200,21 @@ TEST_F(PanelWindowTest, popupIsFramelessAndClosesWhenItLosesFocus)
     // A later click opens it again.
     panel.toggleAt({640, 10});
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&panel));
+}
+
+TEST_F(PanelWindowTest, popupStaysOutOfTaskBarsEachTimeItOpensButTheWindowDoesNot)
+{
+    const QSet<xcb_atom_t> skip{atom("_NET_WM_STATE_SKIP_TASKBAR"), atom("_NET_WM_STATE_SKIP_PAGER")};
+    for (int opening = 1; opening <= 2; ++opening) {
+        panel.openAt({640, 10});
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+        EXPECT_TRUE(netWmState(panel).contains(skip)) << opening;
+        panel.hide();
+        dropNetWmState(panel);
+    }
+    panel.showAsWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    EXPECT_FALSE(netWmState(panel).intersects(skip));
 }
 
 TEST_F(PanelWindowTest, focusLossIsIgnoredWhileSuspendedAndInWindowMode)

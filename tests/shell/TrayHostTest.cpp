@@ -150,6 +150,33 @@ TEST(WaybarConfigTest, readsTheTraySizeOfEachBar)
               QList<int>{16});
 }
 
+TEST(WaybarConfigTest, placesTheTrayByTheFirstBarThatHoldsOne)
+{
+    using Place = WaybarConfig::TrayPlace;
+    using Group = Place::Group;
+    // waybar's default: a bar at the top, the tray at its right.
+    EXPECT_EQ(WaybarConfig::trayPlaceIn(R"({"modules-right": ["clock", "tray"],})"),
+              (Place{Qt::TopEdge, Group::end}));
+    EXPECT_EQ(WaybarConfig::trayPlaceIn(R"([
+        {"position": "top", "modules-left": ["clock"]},
+        {"position": "bottom", "modules-center": ["tray#1"]},
+        {"position": "left", "modules-left": ["tray"]}
+    ])"),
+              (Place{Qt::BottomEdge, Group::center}));
+    EXPECT_EQ(WaybarConfig::trayPlaceIn(R"({"position": "left", "modules-right": ["tray"]})"),
+              (Place{Qt::LeftEdge, Group::end}));
+    EXPECT_EQ(WaybarConfig::trayPlaceIn(R"({"modules-left": ["clock"]})"), std::nullopt);
+    EXPECT_EQ(WaybarConfig::trayPlaceIn("not json"), std::nullopt);
+
+    // The point of the screen's border beside the tray.
+    const QRect screen(1280, 0, 1920, 1080);
+    EXPECT_EQ((Place{Qt::TopEdge, Group::end}).anchorOn(screen), QPoint(3199, 0));
+    EXPECT_EQ((Place{Qt::BottomEdge, Group::start}).anchorOn(screen), QPoint(1280, 1079));
+    EXPECT_EQ((Place{Qt::BottomEdge, Group::center}).anchorOn(screen), QPoint(2239, 1079));
+    EXPECT_EQ((Place{Qt::RightEdge, Group::end}).anchorOn(screen), QPoint(3199, 1079));
+    EXPECT_EQ((Place{Qt::LeftEdge, Group::start}).anchorOn(screen), QPoint(1280, 0));
+}
+
 TEST(WaybarConfigTest, knowsADarkBarByItsStyleSheet)
 {
     // waybar's own default style, and one made light later in the sheet.

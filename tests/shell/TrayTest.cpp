@@ -19,6 +19,7 @@
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryFile>
 #include <QTest>
@@ -229,11 +230,11 @@ TEST_F(TrayTest, followsTheLabelWithOneSignalPerRealChange)
     EXPECT_EQ(opaquePixelsAt(22), 0);
     // ...and with one that does not, the amount moves into the image.
     tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
-    EXPECT_EQ(host->takeSignals(service()), (QStringList{layoutUpdated(), u"NewIcon()"_qs}));
+    EXPECT_EQ(host->takeSignals(service()), (QStringList{layoutUpdated(), u"NewIcon()"_qs, u"NewToolTip()"_qs}));
     EXPECT_GT(opaquePixelsAt(22), 0);
     EXPECT_NE(imageAt(22), cardOnly);
     tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell")));
-    EXPECT_EQ(host->takeSignals(service()), (QStringList{layoutUpdated(), u"NewIcon()"_qs}));
+    EXPECT_EQ(host->takeSignals(service()), (QStringList{layoutUpdated(), u"NewIcon()"_qs, u"NewToolTip()"_qs}));
 
     settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconAndTotal);
     EXPECT_EQ(host->takeSignals(service()), QStringList{u"NewIcon()"_qs});
@@ -616,7 +617,8 @@ TEST_F(TrayTest, squareTraysShowTheAmountInTheImageAndTheSymbolOnlyWhenAskedTo)
     const QImage amount = imageAt(22);
 
     settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconOnly);
-    EXPECT_EQ(host->takeSignals(service()), (QStringList{u"NewIcon()"_qs, u"XAyatanaNewLabel(,)"_qs}));
+    EXPECT_EQ(host->takeSignals(service()),
+              (QStringList{u"NewIcon()"_qs, u"XAyatanaNewLabel(,)"_qs, u"NewToolTip()"_qs}));
     const QImage card = imageAt(22);
     EXPECT_NE(card, amount);
     EXPECT_GT(opaquePixels(card), 22 * 22 / 5);
@@ -627,6 +629,27 @@ TEST_F(TrayTest, squareTraysShowTheAmountInTheImageAndTheSymbolOnlyWhenAskedTo)
 
     add("7", 2);
     EXPECT_GT(qAlpha(imageAt(22).pixel(TrayIconRenderer::cornerDotCentre(22).toPoint())), 200);
+}
+
+TEST_F(TrayTest, onPlasmaTheTooltipTitleIsTheShownTotalForThePanelWidget)
+{
+    add("12.99", 20);
+    tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
+    startAndWaitForRegistration();
+    EXPECT_EQ(toolTip().title, u"$13/mo");
+    EXPECT_EQ(toolTip().description, u"Tabrino. Monthly total $13/mo.");
+    EXPECT_EQ(text("Title"), u"Tabrino. Monthly total $13/mo.");
+
+    // "Icon only": the description alone, as the widget then shows no total.
+    settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconOnly);
+    EXPECT_EQ(toolTip().title, u"Tabrino. Monthly total $13/mo.");
+    EXPECT_EQ(toolTip().description, u"");
+
+    // Other square trays keep the description as the title.
+    settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconAndTotal);
+    tray.setHost(StatusNotifierHost{});
+    EXPECT_EQ(toolTip().title, u"Tabrino. Monthly total $13/mo.");
+    EXPECT_EQ(toolTip().description, u"");
 }
 
 TEST_F(TrayTest, waybarGetsOneWideImageAtItsBarHeight)
@@ -653,6 +676,41 @@ TEST_F(TrayTest, waybarGetsOneWideImageAtItsBarHeight)
 
     settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconOnly);
     EXPECT_EQ(sizes(), QList<QSize>{QSize(18, 18)});
+}
+
+// waybar reports the click within the item; the item's place on the screen
+// comes from the bar's configuration instead.
+TEST_F(TrayTest, onWaybarThePanelOpensAtTheScreensEdgeByTheTray)
+{
+    QTemporaryFile config;
+    ASSERT_TRUE(config.open());
+    config.write(R"({ "position": "bottom", "modules-left": ["tray"] })");
+    config.close();
+    tray.setHost(hostOf(Drawing::wideImage, QStringLiteral("waybar"), {u"waybar"_qs, u"-c"_qs, config.fileName()}));
+    startAndWaitForRegistration();
+    QSignalSpy activated(&tray, &TrayController::activated);
+
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCursor::setPos(screen.center());
+    EXPECT_EQ(click("Activate", 9, 17).type(), QDBusMessage::ReplyMessage);
+    ASSERT_EQ(activated.count(), 1);
+    EXPECT_EQ(activated.last().first().toPoint(), screen.bottomLeft());
+
+    // Without a configuration to read, the pointer is the best guess.
+    tray.setHost(hostOf(Drawing::wideImage, QStringLiteral("waybar"), {u"waybar"_qs, u"-c"_qs, u"/nonexistent"_qs}));
+    click("Activate", 9, 17);
+    ASSERT_EQ(activated.count(), 2);
+    EXPECT_EQ(activated.last().first().toPoint(), QCursor::pos());
+}
+
+TEST_F(TrayTest, withNoColoursChosenOnlyPlasmasPanelIsLight)
+{
+    add("12.99", 20);
+    tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
+    startAndWaitForRegistration();
+    EXPECT_EQ(ink(imageAt(22)), TrayController::foregroundOnLight());
+    tray.setHost(StatusNotifierHost{});
+    EXPECT_EQ(ink(imageAt(22)), TrayController::foregroundOnDark());
 }
 
 TEST_F(TrayTest, drawsDarkOnALightPanelAndFollowsTheDesktopsSwitch)
