@@ -117,13 +117,13 @@ class AccessibilityBus:
             self.bus = None
         for process in (self._registry, self._launcher):
             if process is not None:
-                _stop_group(process)
+                stop_group(process)
         self._registry = self._launcher = None
         self._log.close()
         shutil.rmtree(self._folder, ignore_errors=True)
 
 
-def _stop_group(process):
+def stop_group(process):
     """Ends `process` and whatever else its process group holds."""
     group = process.pid
     for sig in (signal.SIGTERM, signal.SIGKILL):
