@@ -6,15 +6,9 @@ import time
 
 import dbus
 
-SERVICE = "org.gnome.Mutter.RemoteDesktop"
-BUTTON_LEFT = 0x110  # BTN_LEFT in linux/input-event-codes.h
+import input_codes
 
-# Linux key codes (linux/input-event-codes.h) of the keys the tests press,
-# named as xdotool names them.
-KEY_CODES = {"Escape": 1, "Tab": 15, "Return": 28, "ctrl": 29, "shift": 42, "space": 57, "Up": 103,
-             "Down": 108, "Left": 105, "Right": 106}
-for row, first in (("1234567890", 2), ("qwertyuiop", 16), ("asdfghjkl", 30), ("zxcvbnm", 44)):
-    KEY_CODES.update({key: first + offset for offset, key in enumerate(row)})
+SERVICE = "org.gnome.Mutter.RemoteDesktop"
 
 
 class RemoteDesktop:
@@ -38,14 +32,9 @@ class RemoteDesktop:
     def click(self, x, y):
         self.move(x, y)
         for pressed in (True, False):
-            self.session.NotifyPointerButton(BUTTON_LEFT, pressed)
+            self.session.NotifyPointerButton(input_codes.BUTTON_LEFT, pressed)
             time.sleep(0.05)
 
     def key(self, name):
         """Presses `name`, with its modifiers ("ctrl+n")."""
-        *modifiers, key = name.split("+")
-        codes = [KEY_CODES[part] for part in modifiers] + [KEY_CODES[key]]
-        for code in codes:
-            self.session.NotifyKeyboardKeycode(dbus.UInt32(code), True)
-        for code in reversed(codes):
-            self.session.NotifyKeyboardKeycode(dbus.UInt32(code), False)
+        input_codes.press(name, lambda code, pressed: self.session.NotifyKeyboardKeycode(dbus.UInt32(code), pressed))

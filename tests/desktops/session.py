@@ -42,12 +42,6 @@ class Rect:
     def centre(self):
         return (self.x + self.width // 2, self.y + self.height // 2)
 
-    def distance(self, other):
-        """Pixels between the nearest edges of the two; 0 when they touch or overlap."""
-        dx = max(other.x - self.right, self.x - other.right, 0)
-        dy = max(other.y - self.bottom, self.y - other.bottom, 0)
-        return max(dx, dy)
-
     def __repr__(self):
         return f"Rect({self.x}, {self.y}, {self.width}x{self.height})"
 
@@ -229,6 +223,14 @@ class Session:
     def panel_focused(self, program):
         raise NotImplementedError
 
+    def panel_in_task_bar(self, program):
+        """Whether the desktop lists the panel among its windows, as a task bar does."""
+        raise NotImplementedError
+
+    def work_area(self):
+        """The part of the screen the shell leaves to windows, its bars' space taken away."""
+        raise NotImplementedError
+
     def wait_for_panel(self, program, shown=True, timeout=20):
         """The panel's frame once it is shown and has stopped moving (a window
         manager may place it after it maps), or None once it is hidden."""
@@ -299,6 +301,15 @@ class X11Session(Session):
         window = self.panel_window(program)
         active = subprocess.run(["xdotool", "getactivewindow"], env=self.env, capture_output=True, text=True)
         return window is not None and active.stdout.strip() == window
+
+    def panel_in_task_bar(self, program):
+        # What X11 task bars, and KWin's for Xwayland windows, go by.
+        states = self.run(["xprop", "-id", self.panel_window(program), "_NET_WM_STATE"]).decode()
+        return "_NET_WM_STATE_SKIP_TASKBAR" not in states
+
+    def work_area(self):
+        values = self.run(["xprop", "-root", "_NET_WORKAREA"]).decode().split("=", 1)[1].split(",")
+        return Rect(*values[:4])
 
     def click(self, x, y):
         self.xdotool("mousemove", str(x), str(y), "click", "1")

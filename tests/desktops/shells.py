@@ -5,6 +5,7 @@ import json
 import os
 import shutil
 import subprocess
+import threading
 import time
 
 import dbus
@@ -12,6 +13,7 @@ from PIL import Image
 
 from desktop import wait_for
 from session import NOBODY, Rect, Session, X11Session
+from fake_input import FakeInput
 from remote_desktop import RemoteDesktop
 from virtual_pointer import VirtualPointer
 
@@ -99,6 +101,13 @@ class Sway(Session):
         window = self._window(program)
         return bool(window and window.get("focused"))
 
+    def panel_in_task_bar(self, program):
+        return False  # waybar here shows the tray alone
+
+    def work_area(self):
+        workspace = next(space for space in json.loads(self.swaymsg("-t", "get_workspaces")) if space["focused"])
+        return Rect(**{key: workspace["rect"][key] for key in ("x", "y", "width", "height")})
+
     def stop(self):
         if getattr(self, "pointer", None):
             self.pointer.close()
@@ -147,43 +156,30 @@ class GnomeX11(X11Session):
         return Rect(self.width * 2 // 3, 0, self.width // 3, self.bar_depth)
 
 
-class GnomeWayland(X11Session):
-    """GNOME Shell 43 on Wayland, headless, with the AppIndicator extension.
-    The panel is an X11 window on its Xwayland, so the window is found and
-    its focus read there; input goes through Mutter's RemoteDesktop API and
-    pictures come from GNOME Shell (gnome-screenshot)."""
+class XwaylandSession(X11Session):
+    """A Wayland shell in which the program runs through Xwayland, as it does
+    where the shell offers no way for a window to place itself: the panel is
+    an X11 window, found and its focus read there with xdotool, while pointer
+    and keys go through the compositor's own way in (`open_input()`) and
+    pictures come from the shell."""
 
-    name = "gnome-wayland"
-    desktop_env = {"XDG_CURRENT_DESKTOP": "GNOME", "XDG_SESSION_DESKTOP": "gnome", "XDG_SESSION_TYPE": "wayland",
-                   "LIBGL_ALWAYS_SOFTWARE": "1", "WAYLAND_DISPLAY": "wayland-tabrino"}
-    bar_depth = 32
+    input = None
 
-    def start_shell(self):
-        self.input = None
-        shell = start_gnome(self, ["--headless", "--wayland", "--wayland-display", self.env["WAYLAND_DISPLAY"],
-                                   "--virtual-monitor", f"{self.width}x{self.height}"])
-        display, authority = wait_for(lambda: xwayland(shell.pid), timeout=30, what="Xwayland to start")
-        self.env.update(DISPLAY=display, XAUTHORITY=authority)
-        self.wait_for_steady_bar()
+    def use_xwayland_of(self, compositor):
+        self.env.update(wait_for(lambda: xwayland(compositor.pid), timeout=30, what="Xwayland to start"))
+
+    def open_input(self):
+        raise NotImplementedError
 
     def input_ready(self):
         if self.input is None:
-            self.input = RemoteDesktop(self.bus, self.height)
+            self.input = self.open_input()
         return self.input
 
     def stop(self):
-        if getattr(self, "input", None):
+        if self.input:
             self.input.close()
         super().stop()
-
-    def bar_area(self):
-        return GnomeX11.bar_area(self)
-
-    def screenshot(self):
-        path = os.path.join(self.folder, "shot.png")
-        self.run(["gnome-screenshot", "-f", path])
-        with Image.open(path) as image:
-            return image.convert("RGB")
 
     def click(self, x, y):
         self.input_ready().click(x, y)
@@ -200,9 +196,38 @@ class GnomeWayland(X11Session):
         self.keys(*text)
 
 
+class GnomeWayland(XwaylandSession):
+    """GNOME Shell 43 on Wayland, headless, with the AppIndicator extension;
+    input through Mutter's RemoteDesktop API, pictures from gnome-screenshot."""
+
+    name = "gnome-wayland"
+    desktop_env = {"XDG_CURRENT_DESKTOP": "GNOME", "XDG_SESSION_DESKTOP": "gnome", "XDG_SESSION_TYPE": "wayland",
+                   "LIBGL_ALWAYS_SOFTWARE": "1", "WAYLAND_DISPLAY": "wayland-tabrino"}
+    bar_depth = 32
+
+    def start_shell(self):
+        shell = start_gnome(self, ["--headless", "--wayland", "--wayland-display", self.env["WAYLAND_DISPLAY"],
+                                   "--virtual-monitor", f"{self.width}x{self.height}"])
+        self.use_xwayland_of(shell)
+        self.wait_for_steady_bar()
+
+    def open_input(self):
+        return RemoteDesktop(self.bus, self.height)
+
+    def bar_area(self):
+        return GnomeX11.bar_area(self)
+
+    def screenshot(self):
+        path = os.path.join(self.folder, "shot.png")
+        self.run(["gnome-screenshot", "-f", path])
+        with Image.open(path) as image:
+            return image.convert("RGB")
+
+
 def xwayland(shell_pid):
-    """The X display and authority file of the Xwayland that the shell with
-    `shell_pid` started, or None."""
+    """The X display of the Xwayland that the shell with `shell_pid` started,
+    with the environment that reaches it (GNOME Shell gives it an authority
+    file, KWin none), or None."""
     for entry in os.listdir("/proc"):
         try:
             with open(f"/proc/{entry}/stat") as stat:
@@ -211,9 +236,11 @@ def xwayland(shell_pid):
                 arguments = cmdline.read().decode().split("\0")
         except (OSError, ValueError, IndexError):
             continue
-        if parent == shell_pid and os.path.basename(arguments[0]) == "Xwayland" and "-auth" in arguments:
-            display = next(argument for argument in arguments if argument.startswith(":"))
-            return display, arguments[arguments.index("-auth") + 1]
+        if parent == shell_pid and os.path.basename(arguments[0]) == "Xwayland":
+            env = {"DISPLAY": next(argument for argument in arguments if argument.startswith(":"))}
+            if "-auth" in arguments:
+                env["XAUTHORITY"] = arguments[arguments.index("-auth") + 1]
+            return env
     return None
 
 
@@ -255,21 +282,79 @@ def start_gnome(session, arguments):
     return shell
 
 
-class PlasmaX11(X11Session):
-    """KDE Plasma 5.27 on X11: kwin_x11 and plasmashell, whose default panel
-    runs along the bottom edge with the system tray near its right end."""
+class Plasma:
+    """What the sessions of KDE Plasma 5.27 share: kded5 and plasmashell, whose
+    default panel runs along the bottom edge with the system tray near its
+    right end. Mixed into a `Session` that starts KWin first."""
 
-    name = "plasma-x11"
-    desktop_env = {"XDG_CURRENT_DESKTOP": "KDE", "KDE_FULL_SESSION": "true", "KDE_SESSION_VERSION": "5",
-                   "DESKTOP_SESSION": "plasma", "XDG_SESSION_TYPE": "x11", "LIBGL_ALWAYS_SOFTWARE": "1"}
+    plasma_env = {"XDG_CURRENT_DESKTOP": "KDE", "KDE_FULL_SESSION": "true", "KDE_SESSION_VERSION": "5",
+                  "LIBGL_ALWAYS_SOFTWARE": "1"}
     bar_edge = "bottom"
     bar_depth = 44
 
-    def start_shell(self):
-        self.start_display(["+extension", "GLX"])
+    def start_plasma(self, env=None):
         self.share_environment()
-        self.spawn(["kwin_x11"])
-        self.spawn(["kded5"])
-        self.spawn(["plasmashell"])
+        self.spawn(["kded5"], env)
+        self.spawn(["plasmashell"], env)
         wait_for(self.host_registered, timeout=120, what="plasmashell's system tray to register as the tray host")
         self.wait_for_steady_bar()
+
+
+class PlasmaX11(Plasma, X11Session):
+    """KDE Plasma 5.27 on X11, with kwin_x11."""
+
+    name = "plasma-x11"
+    desktop_env = {**Plasma.plasma_env, "DESKTOP_SESSION": "plasma", "XDG_SESSION_TYPE": "x11"}
+
+    def start_shell(self):
+        self.start_display(["+extension", "GLX"])
+        self.spawn(["kwin_x11"])
+        self.start_plasma()
+
+
+class PlasmaWayland(Plasma, XwaylandSession):
+    """KDE Plasma 5.27 on Wayland, with kwin_wayland on a virtual output and
+    its Xwayland; input through KWin's fake input protocol, pictures from its
+    ScreenShot2 D-Bus API."""
+
+    name = "plasma-wayland"
+    desktop_env = {**Plasma.plasma_env, "DESKTOP_SESSION": "plasmawayland", "XDG_SESSION_TYPE": "wayland",
+                   "WAYLAND_DISPLAY": "wayland-tabrino"}
+
+    def start_shell(self):
+        # The file capability Debian gives kwin_wayland is not allowed in a
+        # container, so a plain copy runs instead; KWin knows itself by the
+        # name's ending.
+        kwin = os.path.join(self._folder("kwin", 0o755), "kwin_wayland")
+        shutil.copy(shutil.which("kwin_wayland"), kwin)
+        compositor = self.spawn(
+            [kwin, "--virtual", "--width", str(self.width), "--height", str(self.height), "--xwayland",
+             "--socket", self.env["WAYLAND_DISPLAY"]],
+            env={"KWIN_WAYLAND_NO_PERMISSION_CHECKS": "1", "KWIN_SCREENSHOT_NO_PERMISSION_CHECKS": "1"})
+        self.use_xwayland_of(compositor)
+        # Plasma's own processes are Wayland clients, as in its session;
+        # the program is left to choose.
+        self.start_plasma({"QT_QPA_PLATFORM": "wayland"})
+
+    def open_input(self):
+        return FakeInput(self.runtime, self.env["WAYLAND_DISPLAY"])
+
+    def screenshot(self):
+        # KWin writes the pixels into the pipe as it answers: read them meanwhile.
+        read, write = os.pipe()
+        pixels = []
+        def receive():
+            with os.fdopen(read, "rb") as pipe:
+                pixels.append(pipe.read())
+        reader = threading.Thread(target=receive)
+        reader.start()
+        try:
+            shot = self.bus.call_blocking("org.kde.KWin", "/org/kde/KWin/ScreenShot2", "org.kde.KWin.ScreenShot2",
+                                          "CaptureActiveScreen", "a{sv}h",
+                                          ({"native-resolution": True}, dbus.types.UnixFd(write)), timeout=20)
+        finally:
+            os.close(write)
+            reader.join()
+        width, height, stride = (int(shot[key]) for key in ("width", "height", "stride"))
+        # 32-bit QImage pixels, blue first in memory.
+        return Image.frombuffer("RGBA", (width, height), pixels[0], "raw", "BGRA", stride, 1).convert("RGB")

@@ -4,8 +4,8 @@ import unittest
 from checks import shell_test
 from shells import GnomeWayland
 
-GnomeWaylandTest = shell_test(GnomeWayland, ["gnome-shell", "Xwayland", "gsettings", "gnome-screenshot", "xdotool"],
-                              in_every_suite=False)
+GnomeWaylandTest = shell_test(GnomeWayland, ["gnome-shell", "Xwayland", "gsettings", "gnome-screenshot", "xdotool",
+                                             "xprop"], in_every_suite=False)
 
 if __name__ == "__main__":
     unittest.main()

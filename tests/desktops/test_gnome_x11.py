@@ -4,7 +4,8 @@ import unittest
 from checks import shell_test
 from shells import GnomeX11
 
-GnomeX11Test = shell_test(GnomeX11, ["Xvfb", "gnome-shell", "gsettings", "xdotool", "import"], in_every_suite=False)
+GnomeX11Test = shell_test(GnomeX11, ["Xvfb", "gnome-shell", "gsettings", "xdotool", "xprop", "import"],
+                          in_every_suite=False)
 
 if __name__ == "__main__":
     unittest.main()

@@ -4,7 +4,7 @@ import unittest
 from checks import shell_test
 from shells import PlasmaX11
 
-PlasmaX11Test = shell_test(PlasmaX11, ["Xvfb", "kwin_x11", "kded5", "plasmashell", "xdotool", "import"],
+PlasmaX11Test = shell_test(PlasmaX11, ["Xvfb", "kwin_x11", "kded5", "plasmashell", "xdotool", "xprop", "import"],
                            in_every_suite=False)
 
 if __name__ == "__main__":

@@ -4,7 +4,7 @@ import unittest
 from checks import shell_test
 from shells import Xfce
 
-XfceTest = shell_test(Xfce, ["Xvfb", "xfwm4", "xfce4-panel", "xfsettingsd", "xdotool", "import"])
+XfceTest = shell_test(Xfce, ["Xvfb", "xfwm4", "xfce4-panel", "xfsettingsd", "xdotool", "xprop", "import"])
 
 if __name__ == "__main__":
     unittest.main()
