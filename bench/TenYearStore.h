@@ -42,7 +42,7 @@ inline void addTenYears(ModelContext& context, const Calendar& calendar, const Q
         auto* s = new Subscription(QStringLiteral("Service %1").arg(i), *Decimal::fromString("9.99") + Decimal(i),
                                    QStringLiteral("USD"), cycles[i % 6],
                                    calendar.date({year, month, 1 + i % 28, 9, 0}).value(),
-                                   SubscriptionCategory::allCases()[i % 10]);
+                                   SubscriptionCategory::values()[i % 10]);
         if (i % 3 == 0) {
             s->setIsShared(true);
             s->setSharePercentage(0.5);

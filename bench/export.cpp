@@ -27,7 +27,7 @@ struct Library {
             const Decimal price = Decimal(499 + i % 9000) / Decimal(100);
             auto s = std::make_unique<Subscription>(u"Service "_s + QString::number(i), price, u"USD"_s, cycles[i % 5],
                                                     base.addDays(i % 365),
-                                                    SubscriptionCategory::allCases()[std::size_t(i % 10)]);
+                                                    SubscriptionCategory::values()[std::size_t(i % 10)]);
             s->setDateAdded(base.addDays(-(i % 1000)));
             if (i % 3 == 0) {
                 s->setIsShared(true);

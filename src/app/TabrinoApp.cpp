@@ -12,7 +12,7 @@
 #include "shell/TrayController.h"
 #include "store/PersistentContainer.h"
 #include "store/SubscriptionStore.h"
-#include "ui/panel/MenuBarLabel.h"
+#include "ui/panel/TrayLabel.h"
 
 #include <QCursor>
 #include <QNetworkAccessManager>
@@ -37,7 +37,7 @@ TabrinoApp::TabrinoApp(const QString& databasePath, QObject* parent)
             QNetworkProxyFactory::setUseSystemConfiguration(true);
             m_network = std::make_unique<QNetworkAccessManager>();
             m_catalogUpdater = std::make_unique<CatalogUpdater>(
-                m_settings.defaults(), [this] { return m_settings.catalogAutoUpdate(); }, ServiceCatalog::shared(),
+                m_settings.store(), [this] { return m_settings.catalogAutoUpdate(); }, ServiceCatalog::shared(),
                 CachedServiceCatalog::defaultCachePath(), CatalogUpdater::defaultRemoteUrl(), *m_network);
             m_catalogUpdater->refreshIfDue(false);
         },
@@ -85,7 +85,7 @@ void TabrinoApp::showScene()
 {
     // The tray item first: it is what the user sees. The panel's scene is
     // made on the first click.
-    m_label = std::make_unique<MenuBarLabel>(*m_store, m_settings);
+    m_label = std::make_unique<TrayLabel>(*m_store, m_settings);
     m_tray = std::make_unique<TrayController>(*m_label);
     const TrayController::Backend backend = m_tray->start();
 
@@ -96,13 +96,13 @@ void TabrinoApp::showScene()
     // The program's own way out, so main's final save still runs.
     connect(m_tray.get(), &TrayController::quitRequested, this, &requestQuit);
     // With no tray at all, the panel is an ordinary window so the program is never invisible.
-    if (backend == TrayController::Backend::none)
+    if (backend == TrayController::Backend::None)
         m_panel->showAsWindow();
 }
 
 void TabrinoApp::showPanel()
 {
-    if (m_tray->backend() == TrayController::Backend::none)
+    if (m_tray->backend() == TrayController::Backend::None)
         m_panel->showAsWindow();
     else
         m_panel->openAt(QCursor::pos());

@@ -13,7 +13,7 @@ class AppSettings;
 class CatalogUpdater;
 class DayChangeTimer;
 class LinuxNotificationCenter;
-class MenuBarLabel;
+class TrayLabel;
 class NotificationService;
 class PanelScene;
 class PersistentContainer;
@@ -63,7 +63,7 @@ private:
     std::unique_ptr<NotificationService> m_notifications;
     std::unique_ptr<SubscriptionStore> m_store;
     std::unique_ptr<DayChangeTimer> m_dayChanges;
-    std::unique_ptr<MenuBarLabel> m_label;
+    std::unique_ptr<TrayLabel> m_label;
     std::unique_ptr<PanelScene> m_panel;
     std::unique_ptr<TrayController> m_tray;
 };

@@ -76,7 +76,7 @@ int main(int argc, char* argv[])
 
     // A second launch opens the running instance's panel and leaves.
     SingleInstance instance;
-    if (instance.claim() == SingleInstance::Role::secondary)
+    if (instance.claim() == SingleInstance::Role::Secondary)
         return 0;
 
     // Another session of this account (another seat, a remote login) may run
@@ -85,10 +85,10 @@ int main(int argc, char* argv[])
     DataFileLock dataLock(databasePath);
     QString lockError;
     switch (dataLock.acquire(&lockError)) {
-    case DataFileLock::Result::acquired: break;
-    case DataFileLock::Result::heldElsewhere:
+    case DataFileLock::Result::Acquired: break;
+    case DataFileLock::Result::HeldElsewhere:
         return stop(QStringLiteral("Tabrino is already running for this account."));
-    case DataFileLock::Result::failed: return failToStart(lockError);
+    case DataFileLock::Result::Failed: return failToStart(lockError);
     }
 
     TabrinoApp tabrino(databasePath);

@@ -405,7 +405,7 @@ private:
         service.category = requiredString(m_service.category, "category", where, error);
         if (!error && !CatalogDocument::categories().contains(service.category))
             fail(error, where + u": \"category\" has the unknown value \""_s + service.category + u"\"."_s);
-        service.cancellationURL = optionalString(m_service.cancellationURL, "cancellationURL", where, error);
+        service.cancellationUrl = optionalString(m_service.cancellationUrl, "cancellationURL", where, error);
         service.brandColor = requiredString(m_service.brandColor, "brandColor", where, error);
         service.symbol = requiredString(m_service.symbol, "symbol", where, error);
         if (m_plans.kind == Kind::Absent)
@@ -443,7 +443,7 @@ private:
         if (key == "category")
             return &m_service.category;
         if (key == "cancellationURL")
-            return &m_service.cancellationURL;
+            return &m_service.cancellationUrl;
         if (key == "brandColor")
             return &m_service.brandColor;
         if (key == "symbol")
@@ -463,7 +463,7 @@ private:
     }
 
     struct ServiceSlots {
-        Slot id, name, category, cancellationURL, brandColor, symbol;
+        Slot id, name, category, cancellationUrl, brandColor, symbol;
     };
     struct PlanSlots {
         Slot name, price, cycle;

@@ -22,7 +22,7 @@ public:
 
     static CatalogLoadResult decode(QByteArrayView utf8);
 
-    // The category raw values a service may carry, in their canonical order.
+    // The category names a service may carry, in their canonical order.
     static const QStringList& categories();
 };
 

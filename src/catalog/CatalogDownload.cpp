@@ -32,7 +32,7 @@ CatalogDownload::CatalogDownload(QNetworkAccessManager& network, QUrl url, Optio
     , m_options(std::move(options))
 {
     m_deadline.setSingleShot(true);
-    connect(&m_deadline, &QTimer::timeout, this, [this] { finish(Outcome::transferFailed); });
+    connect(&m_deadline, &QTimer::timeout, this, [this] { finish(Outcome::TransferFailed); });
 }
 
 QByteArray CatalogDownload::userAgent()
@@ -60,7 +60,7 @@ void CatalogDownload::start()
 void CatalogDownload::request(const QUrl& url)
 {
     if (!url.isValid() || url.host().isEmpty() || !m_options.isAllowed || !m_options.isAllowed(url)) {
-        finish(Outcome::transferFailed);
+        finish(Outcome::TransferFailed);
         return;
     }
     m_url = url;
@@ -94,7 +94,7 @@ bool CatalogDownload::followRedirect()
     m_body.clear();
     // https never hands over to plain http.
     if (++m_redirects > maximumRedirects || (isHttps(m_url) && !isHttps(next)))
-        finish(Outcome::transferFailed);
+        finish(Outcome::TransferFailed);
     else
         request(next);
     return true;
@@ -104,13 +104,13 @@ void CatalogDownload::checkDeclaredLength()
 {
     const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && length.toLongLong() > m_options.maximumBodySize)
-        finish(Outcome::tooLarge);
+        finish(Outcome::TooLarge);
 }
 
 void CatalogDownload::readBody()
 {
     if (m_body.size() + m_reply->bytesAvailable() > m_options.maximumBodySize) {
-        finish(Outcome::tooLarge);
+        finish(Outcome::TooLarge);
         return;
     }
     m_body += m_reply->readAll();
@@ -127,7 +127,7 @@ void CatalogDownload::replyFinished()
     const QNetworkReply::NetworkError error = m_reply->error();
     // An interim status as the last word is a broken exchange, not an answer.
     if (status.toInt() < 200 || (error != QNetworkReply::NoError && !isStatusError(error))) {
-        finish(Outcome::transferFailed);
+        finish(Outcome::TransferFailed);
         return;
     }
     if (followRedirect())
@@ -135,7 +135,7 @@ void CatalogDownload::replyFinished()
     m_status = status.toInt();
     for (const auto& [name, value] : m_reply->rawHeaderPairs())
         m_headers.insert(name.toLower(), value);
-    finish(Outcome::response);
+    finish(Outcome::Response);
 }
 
 void CatalogDownload::finish(Outcome outcome)
@@ -144,7 +144,7 @@ void CatalogDownload::finish(Outcome outcome)
         return;
     m_finished = true;
     m_outcome = outcome;
-    if (outcome != Outcome::response)
+    if (outcome != Outcome::Response)
         m_body.clear();
     m_deadline.stop();
     if (m_reply) {

@@ -42,9 +42,9 @@ public:
     };
 
     enum class Outcome {
-        response,        // an HTTP response arrived whole
-        tooLarge,        // an HTTP response whose body passed the cap: not kept
-        transferFailed,  // no response: connection, TLS, time-out, protocol
+        Response,        // an HTTP response arrived whole
+        TooLarge,        // an HTTP response whose body passed the cap: not kept
+        TransferFailed,  // no response: connection, TLS, time-out, protocol
     };
 
     // `network` must outlive the download.
@@ -83,7 +83,7 @@ private:
     int m_status = 0;
     QHash<QByteArray, QByteArray> m_headers;  // names in lower case
     QByteArray m_body;
-    Outcome m_outcome = Outcome::transferFailed;
+    Outcome m_outcome = Outcome::TransferFailed;
 };
 
 }  // namespace tabrino

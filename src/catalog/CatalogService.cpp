@@ -19,7 +19,7 @@ std::optional<CatalogPlan> CatalogService::defaultPlan() const
 size_t qHash(const CatalogService& service, size_t seed)
 {
     seed = qHashMulti(seed, service.id, service.name, service.category, service.brandColor, service.symbol);
-    seed = qHashMulti(seed, service.cancellationURL.has_value(), service.cancellationURL.value_or(QString()));
+    seed = qHashMulti(seed, service.cancellationUrl.has_value(), service.cancellationUrl.value_or(QString()));
     seed = qHashMulti(seed, service.aliases.has_value(), service.aliases.value_or(QStringList()));
     return qHashRange(service.plans.cbegin(), service.plans.cend(), seed);
 }

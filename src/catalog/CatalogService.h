@@ -15,8 +15,8 @@ namespace tabrino {
 struct CatalogService {
     QString id;                              // unique within a catalog, e.g. "youtube-premium"
     QString name;                            // display name and main search text
-    QString category;                        // one of the ten category raw values
-    std::optional<QString> cancellationURL;  // text of the cancellation page address
+    QString category;                        // one of the ten category names
+    std::optional<QString> cancellationUrl;  // text of the cancellation page address
     QString brandColor;                      // "RRGGBB", optionally with a leading "#"
     QString symbol;                          // symbol name of the icon
     QList<CatalogPlan> plans;                // in the order they are offered

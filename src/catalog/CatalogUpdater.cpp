@@ -124,7 +124,7 @@ void CatalogUpdater::handleDownload()
     // finished() comes from the download's own event: it goes once that ends.
     CatalogDownload* download = m_download.release();
     download->deleteLater();
-    if (download->outcome() == CatalogDownload::Outcome::transferFailed) {
+    if (download->outcome() == CatalogDownload::Outcome::TransferFailed) {
         qCWarning(lcCatalog).noquote() << "The catalog download from" << m_remoteUrl.toDisplayString()
                                        << "failed; the catalog in use is kept.";
         finishLater();
@@ -134,8 +134,8 @@ void CatalogUpdater::handleDownload()
     // the next starts do not fetch it again), but only a whole 200 is read.
     m_settings.setValue(lastRefreshKey, Clock::now());
     m_settings.sync();
-    if (download->outcome() != CatalogDownload::Outcome::response || download->status() != 200) {
-        if (download->outcome() != CatalogDownload::Outcome::response)
+    if (download->outcome() != CatalogDownload::Outcome::Response || download->status() != 200) {
+        if (download->outcome() != CatalogDownload::Outcome::Response)
             qCWarning(lcCatalog) << "The downloaded catalog was refused: it is larger than" << maximumBodySize << "bytes.";
         else if (download->status() != 304)
             qCWarning(lcCatalog) << "The catalog server answered with HTTP status" << download->status();

@@ -84,7 +84,7 @@ ServiceCatalog& ServiceCatalog::shared()
     return *instance;
 }
 
-const QStringList& ServiceCatalog::popularIDs()
+const QStringList& ServiceCatalog::popularIds()
 {
     static const QStringList ids = {u"netflix"_s,      u"spotify"_s,      u"youtube-premium"_s,     u"icloud-plus"_s,
                                     u"chatgpt-plus"_s, u"claude-pro"_s,   u"amazon-prime"_s,        u"disney-plus"_s,
@@ -92,10 +92,10 @@ const QStringList& ServiceCatalog::popularIDs()
     return ids;
 }
 
-std::optional<CatalogService> ServiceCatalog::byID(const QString& id) const
+std::optional<CatalogService> ServiceCatalog::byId(const QString& id) const
 {
-    const auto found = m_indexByID.constFind(id);
-    if (found == m_indexByID.cend())
+    const auto found = m_indexById.constFind(id);
+    if (found == m_indexById.cend())
         return std::nullopt;
     return m_services[*found];
 }
@@ -103,9 +103,9 @@ std::optional<CatalogService> ServiceCatalog::byID(const QString& id) const
 QList<CatalogService> ServiceCatalog::popular() const
 {
     QList<CatalogService> result;
-    for (const QString& id : popularIDs()) {
-        const auto found = m_indexByID.constFind(id);
-        if (found != m_indexByID.cend())
+    for (const QString& id : popularIds()) {
+        const auto found = m_indexById.constFind(id);
+        if (found != m_indexById.cend())
             result.append(m_services[*found]);
     }
     return result;
@@ -137,7 +137,7 @@ void ServiceCatalog::load()
     const bool servicesDiffer = services != m_services;
     const bool errorDiffers = result.error != m_loadError;
     m_services = std::move(services);
-    m_indexByID = std::move(index);
+    m_indexById = std::move(index);
     m_searchEntries = std::move(entries);
     m_loadError = std::move(result.error);
     if (servicesDiffer)

@@ -33,7 +33,7 @@ public:
     static ServiceCatalog& shared();
 
     // The ids search offers for an empty query, in this order.
-    static const QStringList& popularIDs();
+    static const QStringList& popularIds();
 
     // Sorted by name (locale-aware, ignoring case, stable); empty before a
     // successful load and after a failed one.
@@ -41,9 +41,9 @@ public:
     std::optional<QString> loadError() const { return m_loadError; }
     QString loadErrorText() const { return m_loadError.value_or(QString()); }
 
-    std::optional<CatalogService> byID(const QString& id) const;
+    std::optional<CatalogService> byId(const QString& id) const;
 
-    // The popular services this catalog holds, in popularIDs() order.
+    // The popular services this catalog holds, in popularIds() order.
     QList<CatalogService> popular() const;
 
     // Replaces services, the id index and the load error from the provider.
@@ -70,7 +70,7 @@ private:
 
     std::shared_ptr<const ServiceCatalogProviding> m_provider;
     QList<CatalogService> m_services;
-    QHash<QString, qsizetype> m_indexByID;
+    QHash<QString, qsizetype> m_indexById;
     std::vector<SearchEntry> m_searchEntries;
     std::optional<QString> m_loadError;
 };

@@ -4,20 +4,20 @@
 
 namespace tabrino {
 
-BillingCycle BillingCycle::fromStored(const QString& rawValue, qint64 customDays)
+BillingCycle BillingCycle::fromStored(const QString& name, qint64 customDays)
 {
-    if (rawValue == u"weekly")
+    if (name == u"weekly")
         return weekly();
-    if (rawValue == u"quarterly")
+    if (name == u"quarterly")
         return quarterly();
-    if (rawValue == u"yearly")
+    if (name == u"yearly")
         return yearly();
-    if (rawValue == u"custom")
+    if (name == u"custom")
         return custom(std::clamp<qint64>(customDays, 1, kMaxCustomDays));
     return monthly();
 }
 
-QString BillingCycle::rawValue() const
+QString BillingCycle::toString() const
 {
     switch (m_kind) {
     case Kind::Custom: return QStringLiteral("custom");

@@ -31,12 +31,12 @@ public:
     // From the stored pair; never fails. Unknown text (even "Monthly") reads
     // as monthly; a custom day count below 1 reads as 1, above the maximum as
     // the maximum.
-    static BillingCycle fromStored(const QString& rawValue, qint64 customDays);
+    static BillingCycle fromStored(const QString& name, qint64 customDays);
 
     Kind kind() const { return m_kind; }
     qint64 customDays() const { return m_days; }  // 0 for named cycles
 
-    QString rawValue() const;
+    QString toString() const;
     QString shortLabel() const;    // "wk", "mo", "qtr", "yr", "10d"
     QString displayName() const;   // "Weekly" ... "Every 10 days"
     CalendarStep calendarStep() const;

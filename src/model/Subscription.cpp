@@ -19,18 +19,18 @@ std::optional<QDateTime> inUtc(const std::optional<QDateTime>& value)
 
 Subscription::Subscription(const QString& name, const Decimal& price, const QString& currencyCode,
                            const BillingCycle& billingCycle, const QDateTime& nextBillingDate,
-                           SubscriptionCategory category, const std::optional<QString>& serviceID,
+                           SubscriptionCategory category, const std::optional<QString>& serviceId,
                            QObject* parent)
     : PersistentRecord(parent),
       m_id(QUuid::createUuid()),
       m_name(name),
-      m_serviceID(serviceID),
+      m_serviceId(serviceId),
       m_price(price),
       m_currencyCode(currencyCode),
-      m_billingCycleRaw(billingCycle.rawValue()),
+      m_billingCycleRaw(billingCycle.toString()),
       m_customCycleDays(billingCycle.customDays()),
       m_nextBillingDate(nextBillingDate.toUTC()),
-      m_categoryRaw(category.rawValue()),
+      m_categoryRaw(category.toString()),
       m_dateAdded(Clock::now())
 {
 }
@@ -41,7 +41,7 @@ Subscription::Subscription(const QUuid& id, QObject* parent)
 }
 
 void Subscription::setName(const QString& value) { assign(this, m_name, value, &Subscription::nameChanged); }
-void Subscription::setServiceID(const std::optional<QString>& value) { assign(this, m_serviceID, value, &Subscription::serviceIDChanged); }
+void Subscription::setServiceId(const std::optional<QString>& value) { assign(this, m_serviceId, value, &Subscription::serviceIdChanged); }
 void Subscription::setPrice(const Decimal& value) { assign(this, m_price, value, &Subscription::priceChanged); }
 void Subscription::setCurrencyCode(const QString& value) { assign(this, m_currencyCode, value, &Subscription::currencyCodeChanged); }
 void Subscription::setBillingCycleRaw(const QString& value) { assign(this, m_billingCycleRaw, value, &Subscription::billingCycleRawChanged); }
@@ -56,7 +56,7 @@ void Subscription::setNotes(const std::optional<QString>& value) { assign(this, 
 void Subscription::setPaymentMethod(const std::optional<QString>& value) { assign(this, m_paymentMethod, value, &Subscription::paymentMethodChanged); }
 void Subscription::setBrandColorHex(const std::optional<QString>& value) { assign(this, m_brandColorHex, value, &Subscription::brandColorHexChanged); }
 void Subscription::setSymbolName(const std::optional<QString>& value) { assign(this, m_symbolName, value, &Subscription::symbolNameChanged); }
-void Subscription::setCancellationURLString(const std::optional<QString>& value) { assign(this, m_cancellationURLString, value, &Subscription::cancellationURLStringChanged); }
+void Subscription::setCancellationUrlString(const std::optional<QString>& value) { assign(this, m_cancellationUrlString, value, &Subscription::cancellationUrlStringChanged); }
 void Subscription::setDateAdded(const QDateTime& value) { assign(this, m_dateAdded, value.toUTC(), &Subscription::dateAddedChanged); }
 void Subscription::setStartDate(const std::optional<QDateTime>& value) { assign(this, m_startDate, inUtc(value), &Subscription::startDateChanged); }
 void Subscription::setIsActive(bool value) { assign(this, m_isActive, value, &Subscription::isActiveChanged); }
@@ -64,8 +64,8 @@ void Subscription::setArchivedDate(const std::optional<QDateTime>& value) { assi
 void Subscription::setNotificationsEnabled(bool value) { assign(this, m_notificationsEnabled, value, &Subscription::notificationsEnabledChanged); }
 void Subscription::setNotificationLeadDays(const std::optional<int>& value) { assign(this, m_notificationLeadDays, value, &Subscription::notificationLeadDaysChanged); }
 
-QVariant Subscription::serviceIDValue() const { return optionalToVariant(m_serviceID); }
-void Subscription::setServiceIDValue(const QVariant& value) { setServiceID(variantToOptional<QString>(value)); }
+QVariant Subscription::serviceIdValue() const { return optionalToVariant(m_serviceId); }
+void Subscription::setServiceIdValue(const QVariant& value) { setServiceId(variantToOptional<QString>(value)); }
 QVariant Subscription::trialEndDateValue() const { return optionalToVariant(m_trialEndDate); }
 void Subscription::setTrialEndDateValue(const QVariant& value) { setTrialEndDate(variantToOptional<QDateTime>(value)); }
 QVariant Subscription::sharePercentageValue() const { return optionalToVariant(m_sharePercentage); }
@@ -78,8 +78,8 @@ QVariant Subscription::brandColorHexValue() const { return optionalToVariant(m_b
 void Subscription::setBrandColorHexValue(const QVariant& value) { setBrandColorHex(variantToOptional<QString>(value)); }
 QVariant Subscription::symbolNameValue() const { return optionalToVariant(m_symbolName); }
 void Subscription::setSymbolNameValue(const QVariant& value) { setSymbolName(variantToOptional<QString>(value)); }
-QVariant Subscription::cancellationURLStringValue() const { return optionalToVariant(m_cancellationURLString); }
-void Subscription::setCancellationURLStringValue(const QVariant& value) { setCancellationURLString(variantToOptional<QString>(value)); }
+QVariant Subscription::cancellationUrlStringValue() const { return optionalToVariant(m_cancellationUrlString); }
+void Subscription::setCancellationUrlStringValue(const QVariant& value) { setCancellationUrlString(variantToOptional<QString>(value)); }
 QVariant Subscription::startDateValue() const { return optionalToVariant(m_startDate); }
 void Subscription::setStartDateValue(const QVariant& value) { setStartDate(variantToOptional<QDateTime>(value)); }
 QVariant Subscription::archivedDateValue() const { return optionalToVariant(m_archivedDate); }
@@ -94,20 +94,20 @@ BillingCycle Subscription::billingCycle() const
 
 void Subscription::setBillingCycle(const BillingCycle& cycle)
 {
-    setBillingCycleRaw(cycle.rawValue());
+    setBillingCycleRaw(cycle.toString());
     setCustomCycleDays(cycle.customDays());
 }
 
 SubscriptionCategory Subscription::category() const
 {
-    return SubscriptionCategory::fromRawValue(m_categoryRaw).value_or(SubscriptionCategory::Other);
+    return SubscriptionCategory::fromString(m_categoryRaw).value_or(SubscriptionCategory::Other);
 }
 
-std::optional<QUrl> Subscription::cancellationURL() const
+std::optional<QUrl> Subscription::cancellationUrl() const
 {
-    if (!m_cancellationURLString || m_cancellationURLString->isEmpty())
+    if (!m_cancellationUrlString || m_cancellationUrlString->isEmpty())
         return std::nullopt;
-    const QUrl url(*m_cancellationURLString, QUrl::StrictMode);
+    const QUrl url(*m_cancellationUrlString, QUrl::StrictMode);
     return url.isValid() ? std::optional(url) : std::nullopt;
 }
 

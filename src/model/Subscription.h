@@ -22,7 +22,7 @@ class Subscription : public PersistentRecord {
     Q_OBJECT
     Q_PROPERTY(QUuid id READ id CONSTANT)
     Q_PROPERTY(QString name READ name WRITE setName NOTIFY nameChanged)
-    Q_PROPERTY(QVariant serviceID READ serviceIDValue WRITE setServiceIDValue NOTIFY serviceIDChanged)
+    Q_PROPERTY(QVariant serviceId READ serviceIdValue WRITE setServiceIdValue NOTIFY serviceIdChanged)
     Q_PROPERTY(tabrino::Decimal price READ price WRITE setPrice NOTIFY priceChanged)
     Q_PROPERTY(QString currencyCode READ currencyCode WRITE setCurrencyCode NOTIFY currencyCodeChanged)
     Q_PROPERTY(QString billingCycleRaw READ billingCycleRaw WRITE setBillingCycleRaw NOTIFY billingCycleRawChanged)
@@ -37,7 +37,7 @@ class Subscription : public PersistentRecord {
     Q_PROPERTY(QVariant paymentMethod READ paymentMethodValue WRITE setPaymentMethodValue NOTIFY paymentMethodChanged)
     Q_PROPERTY(QVariant brandColorHex READ brandColorHexValue WRITE setBrandColorHexValue NOTIFY brandColorHexChanged)
     Q_PROPERTY(QVariant symbolName READ symbolNameValue WRITE setSymbolNameValue NOTIFY symbolNameChanged)
-    Q_PROPERTY(QVariant cancellationURLString READ cancellationURLStringValue WRITE setCancellationURLStringValue NOTIFY cancellationURLStringChanged)
+    Q_PROPERTY(QVariant cancellationUrlString READ cancellationUrlStringValue WRITE setCancellationUrlStringValue NOTIFY cancellationUrlStringChanged)
     Q_PROPERTY(QDateTime dateAdded READ dateAdded WRITE setDateAdded NOTIFY dateAddedChanged)
     Q_PROPERTY(QVariant startDate READ startDateValue WRITE setStartDateValue NOTIFY startDateChanged)
     Q_PROPERTY(bool isActive READ isActive WRITE setIsActive NOTIFY isActiveChanged)
@@ -53,7 +53,7 @@ public:
     // active, reminders on, everything else off or absent.
     Subscription(const QString& name, const Decimal& price, const QString& currencyCode,
                  const BillingCycle& billingCycle, const QDateTime& nextBillingDate,
-                 SubscriptionCategory category, const std::optional<QString>& serviceID = std::nullopt,
+                 SubscriptionCategory category, const std::optional<QString>& serviceId = std::nullopt,
                  QObject* parent = nullptr);
     // An empty record with the given id, filled attribute by attribute when
     // read back from storage.
@@ -61,7 +61,7 @@ public:
 
     QUuid id() const { return m_id; }
     QString name() const { return m_name; }
-    std::optional<QString> serviceID() const { return m_serviceID; }
+    std::optional<QString> serviceId() const { return m_serviceId; }
     Decimal price() const { return m_price; }
     QString currencyCode() const { return m_currencyCode; }
     QString billingCycleRaw() const { return m_billingCycleRaw; }
@@ -76,7 +76,7 @@ public:
     std::optional<QString> paymentMethod() const { return m_paymentMethod; }
     std::optional<QString> brandColorHex() const { return m_brandColorHex; }
     std::optional<QString> symbolName() const { return m_symbolName; }
-    std::optional<QString> cancellationURLString() const { return m_cancellationURLString; }
+    std::optional<QString> cancellationUrlString() const { return m_cancellationUrlString; }
     QDateTime dateAdded() const { return m_dateAdded; }
     std::optional<QDateTime> startDate() const { return m_startDate; }
     bool isActive() const { return m_isActive; }
@@ -85,7 +85,7 @@ public:
     std::optional<int> notificationLeadDays() const { return m_notificationLeadDays; }
 
     void setName(const QString& value);
-    void setServiceID(const std::optional<QString>& value);
+    void setServiceId(const std::optional<QString>& value);
     void setPrice(const Decimal& value);
     void setCurrencyCode(const QString& value);
     void setBillingCycleRaw(const QString& value);
@@ -100,7 +100,7 @@ public:
     void setPaymentMethod(const std::optional<QString>& value);
     void setBrandColorHex(const std::optional<QString>& value);
     void setSymbolName(const std::optional<QString>& value);
-    void setCancellationURLString(const std::optional<QString>& value);
+    void setCancellationUrlString(const std::optional<QString>& value);
     void setDateAdded(const QDateTime& value);
     void setStartDate(const std::optional<QDateTime>& value);
     void setIsActive(bool value);
@@ -112,7 +112,7 @@ public:
     BillingCycle billingCycle() const;
     void setBillingCycle(const BillingCycle& cycle);  // writes both stored attributes
     SubscriptionCategory category() const;             // unknown text reads as other
-    std::optional<QUrl> cancellationURL() const;
+    std::optional<QUrl> cancellationUrl() const;
 
     // The user's part of each charge: 1 unless shared with a stored share,
     // which is clamped to 0...1.
@@ -137,7 +137,7 @@ public:
 
 Q_SIGNALS:
     void nameChanged();
-    void serviceIDChanged();
+    void serviceIdChanged();
     void priceChanged();
     void currencyCodeChanged();
     void billingCycleRawChanged();
@@ -152,7 +152,7 @@ Q_SIGNALS:
     void paymentMethodChanged();
     void brandColorHexChanged();
     void symbolNameChanged();
-    void cancellationURLStringChanged();
+    void cancellationUrlStringChanged();
     void dateAddedChanged();
     void startDateChanged();
     void isActiveChanged();
@@ -161,8 +161,8 @@ Q_SIGNALS:
     void notificationLeadDaysChanged();
 
 private:
-    QVariant serviceIDValue() const;
-    void setServiceIDValue(const QVariant& value);
+    QVariant serviceIdValue() const;
+    void setServiceIdValue(const QVariant& value);
     QVariant trialEndDateValue() const;
     void setTrialEndDateValue(const QVariant& value);
     QVariant sharePercentageValue() const;
@@ -175,8 +175,8 @@ private:
     void setBrandColorHexValue(const QVariant& value);
     QVariant symbolNameValue() const;
     void setSymbolNameValue(const QVariant& value);
-    QVariant cancellationURLStringValue() const;
-    void setCancellationURLStringValue(const QVariant& value);
+    QVariant cancellationUrlStringValue() const;
+    void setCancellationUrlStringValue(const QVariant& value);
     QVariant startDateValue() const;
     void setStartDateValue(const QVariant& value);
     QVariant archivedDateValue() const;
@@ -186,7 +186,7 @@ private:
 
     QUuid m_id;
     QString m_name;
-    std::optional<QString> m_serviceID;
+    std::optional<QString> m_serviceId;
     Decimal m_price;
     QString m_currencyCode;
     QString m_billingCycleRaw = QStringLiteral("monthly");
@@ -201,7 +201,7 @@ private:
     std::optional<QString> m_paymentMethod;
     std::optional<QString> m_brandColorHex;
     std::optional<QString> m_symbolName;
-    std::optional<QString> m_cancellationURLString;
+    std::optional<QString> m_cancellationUrlString;
     QDateTime m_dateAdded;
     std::optional<QDateTime> m_startDate;
     bool m_isActive = true;

@@ -4,7 +4,7 @@ namespace tabrino {
 
 namespace {
 struct CategoryTexts {
-    const char16_t* rawValue;
+    const char16_t* name;
     const char16_t* displayName;
     const char16_t* symbolName;
 };
@@ -24,25 +24,25 @@ constexpr std::array<CategoryTexts, 10> kTexts{{
 }};
 }  // namespace
 
-const std::array<SubscriptionCategory, 10>& SubscriptionCategory::allCases()
+const std::array<SubscriptionCategory, 10>& SubscriptionCategory::values()
 {
-    static constexpr std::array<SubscriptionCategory, 10> cases{
+    static constexpr std::array<SubscriptionCategory, 10> all{
         Streaming, Software, Music, Cloud, Fitness, News, Gaming, Finance, Food, Other};
-    return cases;
+    return all;
 }
 
-std::optional<SubscriptionCategory> SubscriptionCategory::fromRawValue(QStringView rawValue)
+std::optional<SubscriptionCategory> SubscriptionCategory::fromString(QStringView name)
 {
-    for (SubscriptionCategory category : allCases()) {
-        if (rawValue == QStringView(kTexts[category.m_value].rawValue))
+    for (SubscriptionCategory category : values()) {
+        if (name == QStringView(kTexts[category.m_value].name))
             return category;
     }
     return std::nullopt;
 }
 
-QString SubscriptionCategory::rawValue() const
+QString SubscriptionCategory::toString() const
 {
-    return QString::fromUtf16(kTexts[m_value].rawValue);
+    return QString::fromUtf16(kTexts[m_value].name);
 }
 
 QString SubscriptionCategory::displayName() const

@@ -8,20 +8,20 @@
 
 namespace tabrino {
 
-// What kind of service a subscription is. Stored as its raw value text.
+// What kind of service a subscription is. Stored as its name (toString).
 class SubscriptionCategory {
 public:
     enum Value { Streaming, Software, Music, Cloud, Fitness, News, Gaming, Finance, Food, Other };
 
     constexpr SubscriptionCategory(Value value) : m_value(value) {}  // NOLINT(google-explicit-constructor)
 
-    // Exact, case-sensitive match of a raw value; absent for anything else.
-    static std::optional<SubscriptionCategory> fromRawValue(QStringView rawValue);
-    static const std::array<SubscriptionCategory, 10>& allCases();
+    // Exact, case-sensitive match of a name; absent for anything else.
+    static std::optional<SubscriptionCategory> fromString(QStringView name);
+    static const std::array<SubscriptionCategory, 10>& values();
 
     Value value() const { return m_value; }
-    QString rawValue() const;
-    QString id() const { return rawValue(); }
+    QString toString() const;
+    QString id() const { return toString(); }
     QString displayName() const;
     QString symbolName() const;
 

@@ -141,17 +141,17 @@ std::optional<bool> DesktopColorScheme::gtkSettingsAreDark(const QString& settin
 
 void DesktopColorScheme::decide()
 {
-    Scheme scheme = Scheme::unknown;
+    Scheme scheme = Scheme::Unknown;
     if (m_portalScheme == 1u)
-        scheme = Scheme::dark;
+        scheme = Scheme::Dark;
     else if (m_portalScheme == 2u)
-        scheme = Scheme::light;
+        scheme = Scheme::Light;
     else if (m_portalGtkThemeDark)
-        scheme = Scheme::dark;
+        scheme = Scheme::Dark;
     else if (m_kdeDark)
-        scheme = *m_kdeDark ? Scheme::dark : Scheme::light;
+        scheme = *m_kdeDark ? Scheme::Dark : Scheme::Light;
     else if (m_gtkDark)
-        scheme = *m_gtkDark ? Scheme::dark : Scheme::light;
+        scheme = *m_gtkDark ? Scheme::Dark : Scheme::Light;
     if (scheme == m_scheme)
         return;
     m_scheme = scheme;

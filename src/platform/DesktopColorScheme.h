@@ -21,7 +21,7 @@ class DesktopColorScheme : public QObject {
     Q_OBJECT
 
 public:
-    enum class Scheme { unknown, light, dark };
+    enum class Scheme { Unknown, Light, Dark };
     Q_ENUM(Scheme)
 
     struct Sources {
@@ -69,7 +69,7 @@ private:
     std::optional<bool> m_portalGtkThemeDark;
     std::optional<bool> m_kdeDark;
     std::optional<bool> m_gtkDark;
-    Scheme m_scheme = Scheme::unknown;
+    Scheme m_scheme = Scheme::Unknown;
 };
 
 }  // namespace tabrino

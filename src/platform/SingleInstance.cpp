@@ -52,7 +52,7 @@ SingleInstance::Role SingleInstance::claimOnBus()
     m_bus.registerObject(kObjectPath, this, QDBusConnection::ExportScriptableSlots);
     if (m_bus.registerService(kServiceName)) {
         m_ownsBusName = true;
-        return Role::primary;
+        return Role::Primary;
     }
     m_bus.unregisterObject(kObjectPath);
     // Refused without an owner (a bus policy, say): the bus cannot tell who
@@ -64,7 +64,7 @@ SingleInstance::Role SingleInstance::claimOnBus()
     // Whether or not the owner answers in time, it is alive and holds the
     // name: a second tray item would only confuse.
     m_bus.call(call, QDBus::Block, kTimeoutMs);
-    return Role::secondary;
+    return Role::Secondary;
 }
 
 SingleInstance::Role SingleInstance::claimLocally()
@@ -93,7 +93,7 @@ SingleInstance::Role SingleInstance::claimLocally()
             }
         });
         m_server->listen(socketPath);
-        return Role::primary;
+        return Role::Primary;
     }
     m_lock.reset();
     // The holder may have taken the lock a moment ago and not be listening
@@ -112,7 +112,7 @@ SingleInstance::Role SingleInstance::claimLocally()
         socket.waitForBytesWritten(kTimeoutMs);
         socket.disconnectFromServer();
     }
-    return Role::secondary;
+    return Role::Secondary;
 }
 
 void SingleInstance::ShowPanel()

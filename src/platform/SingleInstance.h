@@ -21,7 +21,7 @@ class SingleInstance : public QObject {
     Q_CLASSINFO("D-Bus Interface", "app.tabrino.Tabrino")
 
 public:
-    enum class Role { primary, secondary };
+    enum class Role { Primary, Secondary };
     Q_ENUM(Role)
 
     static inline const QString kServiceName = QStringLiteral("app.tabrino.Tabrino");

@@ -50,21 +50,21 @@ std::optional<StatusNotifierHost> recognise(const StatusNotifierHost::Process& p
     const QString program = process.arguments.isEmpty() ? process.name : QFileInfo(process.arguments.first()).fileName();
     const auto named = [&](QStringView name) { return process.name == name || program == name; };
     if (named(u"gnome-shell"))
-        return host(Drawing::label, QStringLiteral("gnome-shell"));
+        return host(Drawing::Label, QStringLiteral("gnome-shell"));
     // Unity's and MATE's indicator services, which the Ayatana label comes from.
     if (program.contains(u"indicator-application"))
-        return host(Drawing::label, program);
+        return host(Drawing::Label, program);
     if (named(u"waybar"))
-        return host(Drawing::wideImage, QStringLiteral("waybar"));
+        return host(Drawing::WideImage, QStringLiteral("waybar"));
     if (named(u"plasmashell") || named(u"kded5") || named(u"kded6"))
-        return host(Drawing::squareImage, QStringLiteral("plasmashell"));
+        return host(Drawing::SquareImage, QStringLiteral("plasmashell"));
 
     // xfce4-panel runs the tray plugin in a wrapper it names after the plugin.
     static const QRegularExpression xfceWrapper(QStringLiteral("^panel-(\\d+)-systray$"));
     const QRegularExpressionMatch wrapper = xfceWrapper.match(process.name);
     const bool xfce = wrapper.hasMatch() || named(u"xfce4-panel") || process.arguments.join(u' ').contains(u"xfce4/panel");
     if (xfce) {
-        StatusNotifierHost result = host(Drawing::squareImage, QStringLiteral("xfce4-panel"));
+        StatusNotifierHost result = host(Drawing::SquareImage, QStringLiteral("xfce4-panel"));
         if (wrapper.hasMatch())
             result.xfcePluginId = wrapper.captured(1).toInt();
         return result;
@@ -103,7 +103,7 @@ StatusNotifierHost StatusNotifierHost::classify(const QList<Process>& processes,
     const QStringList desktops = currentDesktop.toLower().split(u':');
     StatusNotifierHost host;
     if ((desktops.contains(u"gnome"_qs) || desktops.contains(u"unity"_qs)) && !desktops.contains(u"budgie"_qs))
-        host.drawing = Drawing::label;
+        host.drawing = Drawing::Label;
     return host;
 }
 

@@ -16,12 +16,12 @@ struct StatusNotifierHost {
     enum class Drawing {
         // Draws the XAyatanaLabel text beside a square icon: GNOME Shell's
         // AppIndicator extension, the Ayatana and Unity indicator services.
-        label,
+        Label,
         // Scales the image to the bar's height and keeps its width: waybar.
-        wideImage,
+        WideImage,
         // Scales the image into a square and draws no label: Plasma, XFCE's
         // status tray, and every host not known to do better.
-        squareImage,
+        SquareImage,
     };
 
     // One process seen behind a tray name.
@@ -30,7 +30,7 @@ struct StatusNotifierHost {
         QStringList arguments;  // /proc/<pid>/cmdline
     };
 
-    Drawing drawing = Drawing::squareImage;
+    Drawing drawing = Drawing::SquareImage;
     // "gnome-shell", "waybar", "xfce4-panel", "plasmashell"; empty when the
     // host was not recognised.
     QString program;
@@ -40,7 +40,7 @@ struct StatusNotifierHost {
     // called "panel-<id>-systray". -1 elsewhere.
     int xfcePluginId = -1;
 
-    bool drawsLabel() const { return drawing == Drawing::label; }
+    bool drawsLabel() const { return drawing == Drawing::Label; }
 
     // Asks the bus daemon who owns the watcher and host names; a few quick
     // calls that never wait on the host itself.

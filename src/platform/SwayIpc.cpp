@@ -154,7 +154,7 @@ std::optional<QByteArray> SwayIpc::request(Type type, const QByteArray& payload,
 
 bool SwayIpc::runCommand(const QString& command, QString* error) const
 {
-    const std::optional<QByteArray> reply = request(Type::runCommand, command.toUtf8(), error);
+    const std::optional<QByteArray> reply = request(Type::RunCommand, command.toUtf8(), error);
     if (!reply)
         return false;
     const QJsonArray results = QJsonDocument::fromJson(*reply).array();
@@ -176,7 +176,7 @@ bool SwayIpc::runCommand(const QString& command, QString* error) const
 
 std::optional<QRect> SwayIpc::workspaceArea(const QRect& screen) const
 {
-    const std::optional<QByteArray> reply = request(Type::getWorkspaces, {});
+    const std::optional<QByteArray> reply = request(Type::GetWorkspaces, {});
     if (!reply)
         return std::nullopt;
     std::optional<QRect> focused;

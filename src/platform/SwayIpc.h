@@ -15,7 +15,7 @@ namespace tabrino {
 // costs a moment, never the program.
 class SwayIpc {
 public:
-    enum class Type : quint32 { runCommand = 0, getWorkspaces = 1 };
+    enum class Type : quint32 { RunCommand = 0, GetWorkspaces = 1 };
 
     struct Message {
         quint32 type = 0;

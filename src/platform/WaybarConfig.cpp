@@ -70,9 +70,9 @@ void forEachTray(const QByteArray& text, Visit visit)
     QJsonArray bars = document.array();
     if (document.isObject())
         bars = QJsonArray{document.object()};
-    const std::pair<const char*, TrayPlace::Group> groups[] = {{"modules-left", TrayPlace::Group::start},
-                                                               {"modules-center", TrayPlace::Group::center},
-                                                               {"modules-right", TrayPlace::Group::end}};
+    const std::pair<const char*, TrayPlace::Group> groups[] = {{"modules-left", TrayPlace::Group::Start},
+                                                               {"modules-center", TrayPlace::Group::Center},
+                                                               {"modules-right", TrayPlace::Group::End}};
     for (const QJsonValue& value : bars) {
         const QJsonObject bar = value.toObject();
         for (const auto& [key, group] : groups) {
@@ -190,8 +190,8 @@ QPoint WaybarConfig::TrayPlace::anchorOn(const QRect& screen) const
 {
     const bool horizontal = edge == Qt::TopEdge || edge == Qt::BottomEdge;
     // Along the bar: its start, middle or end.
-    const int along = group == Group::start    ? (horizontal ? screen.left() : screen.top())
-                      : group == Group::center ? (horizontal ? screen.center().x() : screen.center().y())
+    const int along = group == Group::Start    ? (horizontal ? screen.left() : screen.top())
+                      : group == Group::Center ? (horizontal ? screen.center().x() : screen.center().y())
                                                : (horizontal ? screen.right() : screen.bottom());
     switch (edge) {
     case Qt::TopEdge: return {along, screen.top()};

@@ -39,9 +39,9 @@ public:
     // know where the tray is on the screen.
     struct TrayPlace {
         // modules-left (the top of a bar at a side), modules-center, modules-right.
-        enum class Group { start, center, end };
+        enum class Group { Start, Center, End };
         Qt::Edge edge = Qt::TopEdge;
-        Group group = Group::end;
+        Group group = Group::End;
 
         // The point on `screen`'s border next to the tray: a corner for the
         // groups at the bar's ends, the middle of the edge for the centre one.

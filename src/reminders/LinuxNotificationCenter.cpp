@@ -36,8 +36,6 @@ const QString kInstalledIcon = u"icons/hicolor/scalable/apps/app.tabrino.Tabrino
 // The icon as the program carries it, for runs that are not installed.
 const QString kBundledIcon = u":/icons/tabrino.svg"_s;
 
-// NotificationClosed reason for "dismissed by the user".
-constexpr uint kDismissedByUser = 2;
 // Server ids remembered for answers; older ones are forgotten first. Servers
 // that keep a history may never report a notification closed.
 constexpr int kMaxRemembered = 256;
@@ -117,8 +115,10 @@ LinuxNotificationCenter::LinuxNotificationCenter(SqliteDatabase& database, const
     if (m_session.isConnected()) {
         m_session.connect(kService, kPath, kInterface, u"ActionInvoked"_s, this,
                           SLOT(onActionInvoked(uint, QString)));
+        // Whatever the reason (expired, dismissed, closed by a call), the
+        // server has forgotten the notification, so its id is forgotten too.
         m_session.connect(kService, kPath, kInterface, u"NotificationClosed"_s, this,
-                          SLOT(onNotificationClosed(uint, uint)));
+                          SLOT(onNotificationClosed(uint)));
         auto* serverWatcher =
             new QDBusServiceWatcher(kService, m_session, QDBusServiceWatcher::WatchForRegistration, this);
         connect(serverWatcher, &QDBusServiceWatcher::serviceRegistered, this,
@@ -134,27 +134,15 @@ void LinuxNotificationCenter::setDelegate(NotificationCenterDelegate* delegate)
     m_delegate = delegate;
 }
 
-void LinuxNotificationCenter::authorizationStatus(StatusCallback done)
+void LinuxNotificationCenter::capabilities(CapabilitiesCallback done)
 {
-    // Whoever answers on the notification interface shows what we send.
-    callServer(u"GetCapabilities"_s, {}, [done = std::move(done)](const QDBusMessage& reply) {
-        if (done) {
-            done(reply.type() == QDBusMessage::ReplyMessage ? AuthorizationStatus::authorized
-                                                            : AuthorizationStatus::denied);
-        }
-    });
-}
-
-void LinuxNotificationCenter::requestAuthorization(AuthorizationOptions, AuthorizationCallback done)
-{
-    // There is nobody to ask: a server that answers is the permission.
     callServer(u"GetCapabilities"_s, {}, [done = std::move(done)](const QDBusMessage& reply) {
         if (!done)
             return;
         if (reply.type() == QDBusMessage::ReplyMessage)
-            done(true, {});
+            done(reply.arguments().value(0).toStringList());
         else
-            done(false, reply.errorName().isEmpty() ? u"No notification server answered."_s : reply.errorName());
+            done(std::nullopt);
     });
 }
 
@@ -218,8 +206,8 @@ void LinuxNotificationCenter::removeAllPending()
 void LinuxNotificationCenter::deliverMissed()
 {
     for (Pending& entry : m_pending) {
-        if (entry.state == State::awaitingServer)
-            entry.state = State::scheduled;
+        if (entry.state == State::AwaitingServer)
+            entry.state = State::Scheduled;
     }
     deliverDue();
 }
@@ -261,7 +249,7 @@ void LinuxNotificationCenter::deliverDue()
     const QDateTime now = Clock::now();
     QList<const Pending*> due;
     for (const Pending& entry : std::as_const(m_pending)) {
-        if (entry.state == State::scheduled && entry.fireAt <= now)
+        if (entry.state == State::Scheduled && entry.fireAt <= now)
             due << &entry;
     }
     std::sort(due.begin(), due.end(), [](const Pending* a, const Pending* b) { return a->fireAt < b->fireAt; });
@@ -278,20 +266,12 @@ void LinuxNotificationCenter::deliver(const QString& identifier)
     auto found = m_pending.find(identifier);
     if (found == m_pending.end())
         return;
-    found->state = State::delivering;
-    // A copy: the delegate and the replies may change the pending set.
+    found->state = State::Delivering;
+    // A copy: the replies may change the pending set.
     const Pending entry = *found;
 
-    const PresentationOptions options = m_delegate
-        ? m_delegate->willPresent(entry.request)
-        : PresentationOptions(PresentationOption::banner | PresentationOption::list | PresentationOption::sound);
-    if (!(options & (PresentationOption::banner | PresentationOption::list))) {
-        // Fired but asked not to be shown: done with it all the same.
-        deliveryFinished(identifier, entry.serial, {});
-        return;
-    }
     // Asked every time: the server may have been replaced since the last one.
-    callServer(u"GetCapabilities"_s, {}, [this, entry, options](const QDBusMessage& reply) {
+    callServer(u"GetCapabilities"_s, {}, [this, entry](const QDBusMessage& reply) {
         if (reply.type() != QDBusMessage::ReplyMessage) {
             deliveryFinished(entry.request.identifier, entry.serial, reply);
             return;
@@ -302,7 +282,7 @@ void LinuxNotificationCenter::deliver(const QString& identifier)
         for (const NotificationAction& action : m_categories.value(content.categoryIdentifier).actions)
             actions << action.identifier << action.title;
         QVariantMap hints{{u"desktop-entry"_s, kDesktopEntry}};
-        if (content.defaultSound && options.testFlag(PresentationOption::sound))
+        if (content.playsSound)
             hints.insert(u"sound-name"_s, kSoundName);
         else
             hints.insert(u"suppress-sound"_s, true);
@@ -313,7 +293,7 @@ void LinuxNotificationCenter::deliver(const QString& identifier)
         callServer(u"Notify"_s, arguments, [this, entry](const QDBusMessage& notifyReply) {
             if (notifyReply.type() == QDBusMessage::ReplyMessage) {
                 const uint id = notifyReply.arguments().value(0).toUInt();
-                m_shown.insert(id, Shown{entry.request.identifier, entry.request.content.userInfo, false, ++m_shownOrder});
+                m_shown.insert(id, Shown{entry.request.identifier, entry.request.content.userInfo, ++m_shownOrder});
                 if (m_shown.size() > kMaxRemembered) {
                     auto oldest = std::min_element(m_shown.begin(), m_shown.end(), [](const Shown& a, const Shown& b) {
                         return a.order < b.order;
@@ -334,7 +314,7 @@ void LinuxNotificationCenter::deliveryFinished(const QString& identifier, quint6
         return;
     if (reply.type() == QDBusMessage::ErrorMessage) {
         // Kept, and tried again when a server appears or at the next start.
-        found->state = State::awaitingServer;
+        found->state = State::AwaitingServer;
         return;
     }
     m_store.remove({identifier});
@@ -345,7 +325,7 @@ void LinuxNotificationCenter::arm()
 {
     QDateTime next;
     for (const Pending& entry : std::as_const(m_pending)) {
-        if (entry.state == State::scheduled && (!next.isValid() || entry.fireAt < next))
+        if (entry.state == State::Scheduled && (!next.isValid() || entry.fireAt < next))
             next = entry.fireAt;
     }
     if (!next.isValid()) {
@@ -365,25 +345,15 @@ void LinuxNotificationCenter::onServerRegistered()
 void LinuxNotificationCenter::onActionInvoked(uint id, const QString& actionKey)
 {
     // The signal reaches every client of the server; only our ids count.
-    auto found = m_shown.find(id);
-    if (found == m_shown.end())
+    const auto found = m_shown.constFind(id);
+    if (found == m_shown.cend() || !m_delegate)
         return;
-    found->answered = true;
-    const NotificationResponse response{actionKey, found->requestIdentifier, found->userInfo};
-    if (m_delegate)
-        m_delegate->didReceive(response);
+    m_delegate->actionInvoked({actionKey, found->requestIdentifier, found->userInfo});
 }
 
-void LinuxNotificationCenter::onNotificationClosed(uint id, uint reason)
+void LinuxNotificationCenter::onNotificationClosed(uint id)
 {
-    auto found = m_shown.find(id);
-    if (found == m_shown.end())
-        return;
-    const Shown shown = *found;
-    m_shown.erase(found);
-    // Servers close a notification after an action too; that is no dismissal.
-    if (reason == kDismissedByUser && !shown.answered && m_delegate)
-        m_delegate->didReceive({NotificationResponse::dismissActionIdentifier(), shown.requestIdentifier, shown.userInfo});
+    m_shown.remove(id);
 }
 
 }  // namespace tabrino

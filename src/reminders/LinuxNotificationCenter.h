@@ -23,8 +23,8 @@ class TimeChangeWatcher;
 // application's database; one precise single-shot timer waits for the
 // earliest of them (no timer when nothing is pending); a request that fires
 // is shown through org.freedesktop.Notifications on the session bus, and the
-// server's ActionInvoked / NotificationClosed signals come back to the
-// delegate. Permission means that a notification server answers.
+// server's ActionInvoked signals come back to the delegate, and its
+// NotificationClosed signals tell which shown notifications are gone.
 //
 // Timers run on the monotonic clock, which stands still during sleep and
 // ignores changes of the wall clock, so the timer is set again after a
@@ -52,8 +52,7 @@ public:
     ~LinuxNotificationCenter() override;
 
     void setDelegate(NotificationCenterDelegate* delegate) override;
-    void authorizationStatus(StatusCallback done) override;
-    void requestAuthorization(AuthorizationOptions options, AuthorizationCallback done) override;
+    void capabilities(CapabilitiesCallback done) override;
     void setCategories(const QList<NotificationCategory>& categories) override;
     // Refused when the trigger names no valid date, when that date is not in
     // the future, or when the request cannot be stored.
@@ -76,26 +75,26 @@ Q_SIGNALS:
     // Emitted after a resume, a clock change or a time-zone change, once the
     // timer was set again; figures that depend on "now" may want a refresh.
     void timeChanged();
-    // A notification server started on the bus: permission is granted from
-    // now on, so reminders dropped while there was none can be planned again.
+    // A notification server started on the bus: notifications can be shown
+    // from now on, so reminders dropped while there was none can be planned
+    // again.
     void serverAppeared();
 
 private Q_SLOTS:
     void onActionInvoked(uint id, const QString& actionKey);
-    void onNotificationClosed(uint id, uint reason);
+    void onNotificationClosed(uint id);
 
 private:
-    enum class State { scheduled, delivering, awaitingServer };
+    enum class State { Scheduled, Delivering, AwaitingServer };
     struct Pending {
         NotificationRequest request;
         QDateTime fireAt;
         quint64 serial = 0;  // tells a replaced request from the one being shown
-        State state = State::scheduled;
+        State state = State::Scheduled;
     };
     struct Shown {
         QString requestIdentifier;
         QVariantMap userInfo;
-        bool answered = false;
         quint64 order = 0;
     };
 

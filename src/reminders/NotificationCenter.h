@@ -1,7 +1,5 @@
 #pragma once
 
-#include "reminders/AuthorizationOption.h"
-#include "reminders/AuthorizationStatus.h"
 #include "reminders/NotificationCategory.h"
 #include "reminders/NotificationRequest.h"
 
@@ -10,20 +8,21 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace tabrino {
 
 class NotificationCenterDelegate;
 
-// The desktop's local notifications: permission, categories of actions, and
-// requests that fire at a calendar time. Everything runs on the main thread;
-// the callbacks of the asynchronous calls run on a later turn of the event
-// loop, never inside the call.
+// The desktop's local notifications: the server's capabilities, categories
+// of actions, and requests that fire at a calendar time. Everything runs on
+// the main thread; the callbacks of the asynchronous calls run on a later
+// turn of the event loop, never inside the call.
 class NotificationCenter {
 public:
-    using StatusCallback = std::function<void(AuthorizationStatus status)>;
-    // `error` is empty when the request itself went through.
-    using AuthorizationCallback = std::function<void(bool granted, const QString& error)>;
+    // What GetCapabilities answered ("actions", "body-markup", ...); none
+    // when no notification server answers.
+    using CapabilitiesCallback = std::function<void(const std::optional<QStringList>& capabilities)>;
     // `error` is empty on success.
     using AddCallback = std::function<void(const QString& error)>;
     using PendingCallback = std::function<void(const QList<NotificationRequest>& pending)>;
@@ -33,8 +32,7 @@ public:
     // Not owned; may be null.
     virtual void setDelegate(NotificationCenterDelegate* delegate) = 0;
 
-    virtual void authorizationStatus(StatusCallback done) = 0;
-    virtual void requestAuthorization(AuthorizationOptions options, AuthorizationCallback done) = 0;
+    virtual void capabilities(CapabilitiesCallback done) = 0;
 
     // Replaces every category registered before.
     virtual void setCategories(const QList<NotificationCategory>& categories) = 0;

@@ -1,20 +1,16 @@
 #pragma once
 
-#include "reminders/NotificationRequest.h"
-#include "reminders/NotificationResponse.h"
-#include "reminders/PresentationOption.h"
+#include "reminders/InvokedAction.h"
 
 namespace tabrino {
 
-// Receives a centre's notifications as they fire and the user's answers to
-// them. Called on the main thread.
+// Hears the user's answers to a centre's notifications. Called on the main
+// thread.
 class NotificationCenterDelegate {
 public:
     virtual ~NotificationCenterDelegate() = default;
 
-    // How to show `request`, which is firing now.
-    virtual PresentationOptions willPresent(const NotificationRequest& request) = 0;
-    virtual void didReceive(const NotificationResponse& response) = 0;
+    virtual void actionInvoked(const InvokedAction& action) = 0;
 };
 
 }  // namespace tabrino

@@ -6,11 +6,11 @@
 namespace tabrino {
 
 // What a notification says. `userInfo` holds text values only; it comes back
-// with the user's response.
+// with every action the user invokes on it.
 struct NotificationContent {
     QString title;
     QString body;
-    bool defaultSound = false;
+    bool playsSound = false;  // the desktop's "message-new-instant" sound, else silence
     QString categoryIdentifier;
     QVariantMap userInfo;
 

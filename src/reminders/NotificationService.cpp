@@ -20,8 +20,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kSubscriptionIDKey = u"subscriptionID"_s;
-const QString kCancellationURLKey = u"cancellationURL"_s;
+const QString kSubscriptionIdKey = u"subscriptionID"_s;
+const QString kCancellationUrlKey = u"cancellationURL"_s;
 // Snoozed trial reminders are kept in the settings store, so a snooze
 // outlives the reconciles and restarts before it comes back.
 const QString kTrialSnoozesGroup = u"trialReminderSnoozes"_s;
@@ -90,44 +90,28 @@ void NotificationService::setUrlOpener(UrlOpener opener)
     m_urlOpener = std::move(opener);
 }
 
-void NotificationService::setAuthorizationStatus(AuthorizationStatus status)
+void NotificationService::setServerPresence(ServerPresence presence)
 {
-    if (status == m_authorizationStatus)
+    if (presence == m_serverPresence)
         return;
-    m_authorizationStatus = status;
-    Q_EMIT authorizationStatusChanged();
+    m_serverPresence = presence;
+    Q_EMIT serverPresenceChanged();
 }
 
-void NotificationService::refreshAuthorizationStatus()
+void NotificationService::refreshServerPresence()
 {
-    refreshAuthorizationStatus(std::function<void()>());
+    refreshServerPresence(std::function<void()>());
 }
 
-void NotificationService::refreshAuthorizationStatus(std::function<void()> done)
+void NotificationService::refreshServerPresence(std::function<void()> done)
 {
     QPointer self(this);
-    m_center.authorizationStatus([self, done = std::move(done)](AuthorizationStatus status) {
+    m_center.capabilities([self, done = std::move(done)](const std::optional<QStringList>& capabilities) {
         if (!self)
             return;
-        self->setAuthorizationStatus(status);
+        self->setServerPresence(capabilities ? ServerPresence::Present : ServerPresence::Absent);
         if (done)
             done();
-    });
-}
-
-void NotificationService::requestAuthorization(std::function<void(bool granted)> done)
-{
-    QPointer self(this);
-    const AuthorizationOptions options =
-        AuthorizationOption::alert | AuthorizationOption::sound | AuthorizationOption::badge;
-    m_center.requestAuthorization(options, [self, done = std::move(done)](bool granted, const QString& error) {
-        if (!self)
-            return;
-        const bool answer = granted && error.isEmpty();
-        self->refreshAuthorizationStatus([done, answer] {
-            if (done)
-                done(answer);
-        });
     });
 }
 
@@ -136,7 +120,7 @@ void NotificationService::requestNotificationsIfFirst()
     if (m_settings.notificationsRequested())
         return;
     m_settings.setNotificationsRequested(true);
-    requestAuthorization();
+    refreshServerPresence();
 }
 
 void NotificationService::reconcile(const QList<Subscription*>& subscriptions, const Calendar& calendar)
@@ -181,14 +165,13 @@ void NotificationService::runNextPlan()
     m_running = true;
 
     QPointer self(this);
-    refreshAuthorizationStatus([self, plan] {
+    refreshServerPresence([self, plan] {
         if (!self)
             return;
         if (self->isSuperseded(plan))
             return self->runNextPlan();
-        const AuthorizationStatus status = self->m_authorizationStatus;
-        if (status != AuthorizationStatus::authorized && status != AuthorizationStatus::provisional) {
-            // Not allowed to notify: nothing of ours, nor anything else, stays.
+        if (self->m_serverPresence != ServerPresence::Present) {
+            // Nobody to show them: nothing of ours, nor anything else, stays.
             self->m_center.removeAllPending();
             return self->runNextPlan();
         }
@@ -269,8 +252,8 @@ std::optional<NotificationRequest> NotificationService::makeRequest(const Subscr
 
     const QString id = uuidText(subscription.id());
     content.userInfo = {
-        {kSubscriptionIDKey, id},
-        {kCancellationURLKey, subscription.cancellationURLString().value_or(u""_s)},
+        {kSubscriptionIdKey, id},
+        {kCancellationUrlKey, subscription.cancellationUrlString().value_or(u""_s)},
     };
     return NotificationRequest{identifierPrefix() + id + u'.' + suffix, std::move(content),
                                CalendarTrigger(calendar.components(*fireAt), calendar)};
@@ -299,7 +282,7 @@ std::optional<NotificationRequest> NotificationService::snoozedTrialRequest(cons
 
 NotificationService::TrialSnoozes NotificationService::trialSnoozes() const
 {
-    QSettings& store = m_settings.defaults();
+    QSettings& store = m_settings.store();
     store.beginGroup(kTrialSnoozesGroup);
     TrialSnoozes snoozes;
     for (const QString& id : store.childKeys()) {
@@ -311,15 +294,15 @@ NotificationService::TrialSnoozes NotificationService::trialSnoozes() const
     return snoozes;
 }
 
-void NotificationService::rememberTrialSnooze(const QString& subscriptionID, const QDateTime& comeBack)
+void NotificationService::rememberTrialSnooze(const QString& subscriptionId, const QDateTime& comeBack)
 {
-    m_settings.defaults().setValue(kTrialSnoozesGroup + u'/' + subscriptionID,
+    m_settings.store().setValue(kTrialSnoozesGroup + u'/' + subscriptionId,
                                    comeBack.toUTC().toString(Qt::ISODateWithMs));
 }
 
 void NotificationService::forgetTrialSnoozesExcept(const TrialSnoozes& kept)
 {
-    QSettings& store = m_settings.defaults();
+    QSettings& store = m_settings.store();
     store.beginGroup(kTrialSnoozesGroup);
     for (const QString& id : store.childKeys()) {
         if (!kept.contains(id))
@@ -349,7 +332,7 @@ NotificationContent NotificationService::renewalContent(const Subscription& subs
         content.body = amount + u". Still using it?"_s;
         break;
     }
-    content.defaultSound = true;
+    content.playsSound = true;
     content.categoryIdentifier = renewalCategoryIdentifier();
     return content;
 }
@@ -369,33 +352,28 @@ NotificationContent NotificationService::trialContent(const Subscription& subscr
         content.title = subscription.name() + u" trial ends today"_s;
         content.body = u"It becomes "_s + price + u" today unless you cancel."_s;
     }
-    content.defaultSound = true;
+    content.playsSound = true;
     content.categoryIdentifier = trialCategoryIdentifier();
     return content;
 }
 
-PresentationOptions NotificationService::willPresent(const NotificationRequest&)
+void NotificationService::actionInvoked(const InvokedAction& invoked)
 {
-    return PresentationOption::banner | PresentationOption::sound;
-}
-
-void NotificationService::didReceive(const NotificationResponse& response)
-{
-    const std::optional<QString> subscriptionID = textValue(response.userInfo, kSubscriptionIDKey);
-    const std::optional<QString> cancellation = textValue(response.userInfo, kCancellationURLKey);
-    const QString action = response.actionIdentifier;
-    const bool trial = isTrialReminder(response.requestIdentifier);
+    const std::optional<QString> subscriptionId = textValue(invoked.userInfo, kSubscriptionIdKey);
+    const std::optional<QString> cancellation = textValue(invoked.userInfo, kCancellationUrlKey);
+    const QString action = invoked.actionKey;
+    const bool trial = isTrialReminder(invoked.requestIdentifier);
     // Acted on in a later turn, outside the centre's own signal handling.
     QMetaObject::invokeMethod(
         this,
-        [this, action, trial, subscriptionID, cancellation] {
+        [this, action, trial, subscriptionId, cancellation] {
             if (action == openCancellationActionIdentifier()) {
                 if (const std::optional<QUrl> url = cancellation ? WebAddress::parse(*cancellation) : std::nullopt;
                     url && m_urlOpener) {
                     m_urlOpener(*url);
                 }
             } else if (action == snoozeActionIdentifier()) {
-                const QUuid id = subscriptionID ? QUuid::fromString(*subscriptionID) : QUuid();
+                const QUuid id = subscriptionId ? QUuid::fromString(*subscriptionId) : QUuid();
                 if (id.isNull())
                     return;
                 // Trial reminders ignore the lead time the store's snooze
@@ -406,7 +384,7 @@ void NotificationService::didReceive(const NotificationResponse& response)
                 if (m_snoozeHandler)
                     m_snoozeHandler(id);
             }
-            // Anything else (a click on the body, a dismissal) does nothing.
+            // Anything else (a click on the body) does nothing.
         },
         Qt::QueuedConnection);
 }

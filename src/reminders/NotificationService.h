@@ -1,11 +1,11 @@
 #pragma once
 
 #include "foundation/Calendar.h"
-#include "reminders/AuthorizationStatus.h"
 #include "reminders/NotificationCategory.h"
 #include "reminders/NotificationCenterDelegate.h"
 #include "reminders/NotificationContent.h"
 #include "reminders/NotificationRequest.h"
+#include "reminders/ServerPresence.h"
 #include "store/ReminderService.h"
 
 #include <QDateTime>
@@ -23,10 +23,10 @@ class AppSettings;
 class NotificationCenter;
 class Subscription;
 
-// Everything about reminders: the permission, the two categories of
-// notification and their actions, the planner that keeps the pending
-// reminders in step with the subscriptions, the texts, and what the user's
-// answers do. The centre's delegate.
+// Everything about reminders: whether a notification server is there, the
+// two categories of notification and their actions, the planner that keeps
+// the pending reminders in step with the subscriptions, the texts, and what
+// the user's actions do. The centre's delegate.
 //
 // Reconciliation plans synchronously from the records it is given (they are
 // read nowhere else), then talks to the centre asynchronously. Runs never
@@ -36,7 +36,7 @@ class Subscription;
 // answers in.
 class NotificationService : public QObject, public ReminderService, public NotificationCenterDelegate {
     Q_OBJECT
-    Q_PROPERTY(tabrino::AuthorizationStatus authorizationStatus READ authorizationStatus NOTIFY authorizationStatusChanged)
+    Q_PROPERTY(tabrino::ServerPresence serverPresence READ serverPresence NOTIFY serverPresenceChanged)
 
 public:
     using UrlOpener = std::function<void(const QUrl& url)>;
@@ -52,7 +52,7 @@ public:
     NotificationService(NotificationCenter& center, AppSettings& settings, QObject* parent = nullptr);
     ~NotificationService() override;
 
-    AuthorizationStatus authorizationStatus() const { return m_authorizationStatus; }
+    ServerPresence serverPresence() const { return m_serverPresence; }
     NotificationCenter& center() const { return m_center; }
 
     const SnoozeHandler& snoozeHandler() const { return m_snoozeHandler; }
@@ -60,25 +60,24 @@ public:
     // How cancellation pages are opened; the desktop's handler by default.
     void setUrlOpener(UrlOpener opener);
 
-    Q_INVOKABLE void refreshAuthorizationStatus();
-    void refreshAuthorizationStatus(std::function<void()> done);
-    // Asks for permission, then refreshes the status; `done` gets whether it
-    // was granted (false when the request failed).
-    void requestAuthorization(std::function<void(bool granted)> done = {});
-    // Asks once in the life of the settings: the first call sets
-    // notificationsRequested and starts the request without waiting for it.
+    // Asks the server for its capabilities; no answer means no server.
+    Q_INVOKABLE void refreshServerPresence();
+    void refreshServerPresence(std::function<void()> done);
+    // Once in the life of the settings: the first call sets
+    // notificationsRequested and looks for a notification server without
+    // waiting for the answer. There is no permission to ask for here; a
+    // server that answers shows what it is sent.
     Q_INVOKABLE void requestNotificationsIfFirst() override;
 
     void reconcile(const QList<Subscription*>& subscriptions, const Calendar& calendar) override;
 
-    PresentationOptions willPresent(const NotificationRequest& request) override;
-    void didReceive(const NotificationResponse& response) override;
+    void actionInvoked(const InvokedAction& action) override;
 
     // The categories registered at creation.
     static QList<NotificationCategory> categories();
 
 Q_SIGNALS:
-    void authorizationStatusChanged();
+    void serverPresenceChanged();
     // A reconciliation ran to its end and no newer one is waiting.
     void reconcileFinished();
 
@@ -88,7 +87,7 @@ private:
         QList<NotificationRequest> requests;
     };
 
-    void setAuthorizationStatus(AuthorizationStatus status);
+    void setServerPresence(ServerPresence presence);
 
     // When each trial's snoozed reminder asks to come back, by subscription id.
     using TrialSnoozes = QHash<QString, QDateTime>;
@@ -101,7 +100,7 @@ private:
                                                            const Calendar& calendar,
                                                            const QList<NotificationRequest>& planned) const;
     TrialSnoozes trialSnoozes() const;
-    void rememberTrialSnooze(const QString& subscriptionID, const QDateTime& comeBack);
+    void rememberTrialSnooze(const QString& subscriptionId, const QDateTime& comeBack);
     void forgetTrialSnoozesExcept(const TrialSnoozes& kept);
     std::optional<NotificationRequest> makeRequest(const Subscription& subscription,
                                                    const std::optional<QDateTime>& fireOn, const QDateTime& now,
@@ -116,7 +115,7 @@ private:
 
     NotificationCenter& m_center;
     AppSettings& m_settings;
-    AuthorizationStatus m_authorizationStatus = AuthorizationStatus::notDetermined;
+    ServerPresence m_serverPresence = ServerPresence::Unknown;
     SnoozeHandler m_snoozeHandler;
     UrlOpener m_urlOpener;
     quint64 m_generation = 0;

@@ -72,7 +72,7 @@ QList<NotificationRequest> PendingNotificationStore::loadAll()
         request.identifier = query->text(0);
         request.content.title = query->text(1);
         request.content.body = query->text(2);
-        request.content.defaultSound = query->integer(3) != 0;
+        request.content.playsSound = query->integer(3) != 0;
         request.content.categoryIdentifier = query->text(4);
         request.content.userInfo = *userInfo;
         const DateComponents components{
@@ -99,7 +99,7 @@ bool PendingNotificationStore::save(const NotificationRequest& request)
     bool ok = insert->bind(1, request.identifier, ColumnType::Text)
            && insert->bind(2, content.title.isNull() ? u""_s : content.title, ColumnType::Text)
            && insert->bind(3, content.body.isNull() ? u""_s : content.body, ColumnType::Text)
-           && insert->bind(4, content.defaultSound, ColumnType::Boolean)
+           && insert->bind(4, content.playsSound, ColumnType::Boolean)
            && insert->bind(5, content.categoryIdentifier.isNull() ? u""_s : content.categoryIdentifier,
                            ColumnType::Text)
            && insert->bind(6, userInfoText(content.userInfo), ColumnType::Text)

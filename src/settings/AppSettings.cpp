@@ -11,7 +11,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kMenuBarDisplayMode = u"menuBarDisplayMode"_s;
+const QString kTrayDisplayMode = u"trayDisplayMode"_s;
+// Where releases before the tray naming kept the same choice.
+const QString kOldTrayDisplayMode = u"menuBarDisplayMode"_s;
 const QString kDefaultCurrencyCode = u"defaultCurrencyCode"_s;
 const QString kDefaultLeadDays = u"defaultLeadDays"_s;
 const QString kYearlyLeadDays = u"yearlyLeadDays"_s;
@@ -91,27 +93,35 @@ AppSettings& AppSettings::shared()
     return *instance;
 }
 
-AppSettings::AppSettings(QSettings& defaults, QObject* parent)
+AppSettings::AppSettings(QSettings& store, QObject* parent)
     : QObject(parent)
-    , m_defaults(defaults)
+    , m_store(store)
     , m_registered{
-          {kMenuBarDisplayMode, rawValue(MenuBarDisplayMode::iconAndTotal)},
+          {kTrayDisplayMode, toString(TrayDisplayMode::IconAndTotal)},
           {kDefaultLeadDays, 3},
           {kYearlyLeadDays, 14},
           {kShowsRenewalIndicator, true},
           {kCatalogAutoUpdate, true},
       }
 {
-    // Any stored text that is not exactly a raw value, even one differing only
-    // by a space, reads as the plain total rather than the registered default.
-    const QVariant mode = storedOrRegistered(kMenuBarDisplayMode);
-    m_menuBarDisplayMode = isText(mode)
-        ? menuBarDisplayModeFromRawValue(mode.toString()).value_or(MenuBarDisplayMode::total)
-        : MenuBarDisplayMode::total;
+    // Moved as it is, valid or not, so it reads exactly as it did before.
+    if (!m_store.contains(kTrayDisplayMode) && m_store.contains(kOldTrayDisplayMode)) {
+        const QVariant old = m_store.value(kOldTrayDisplayMode);
+        m_store.remove(kOldTrayDisplayMode);
+        write(kTrayDisplayMode, old);
+    }
+
+    // Any stored text that is not exactly a mode's name, even one differing
+    // only by a space, reads as the plain total rather than the registered
+    // default.
+    const QVariant mode = storedOrRegistered(kTrayDisplayMode);
+    m_trayDisplayMode = isText(mode)
+        ? trayDisplayModeFromString(mode.toString()).value_or(TrayDisplayMode::Total)
+        : TrayDisplayMode::Total;
 
     // The locale's currency is only a fallback: it follows the locale until
     // the user picks a code, so it is never stored.
-    const QVariant code = m_defaults.value(kDefaultCurrencyCode);
+    const QVariant code = m_store.value(kDefaultCurrencyCode);
     m_defaultCurrencyCode = isText(code) && !code.toString().isEmpty() ? code.toString()
                                                                        : SystemLocale::currencyCode();
 
@@ -124,54 +134,54 @@ AppSettings::AppSettings(QSettings& defaults, QObject* parent)
 
 QVariant AppSettings::storedOrRegistered(const QString& key) const
 {
-    if (m_defaults.contains(key))
-        return m_defaults.value(key);
+    if (m_store.contains(key))
+        return m_store.value(key);
     return m_registered.value(key);
 }
 
 int AppSettings::readInt(const QString& key) const
 {
     // A damaged stored value reads as if the user had never set one.
-    if (const auto stored = toInt(m_defaults.value(key)))
+    if (const auto stored = toInt(m_store.value(key)))
         return *stored;
     return toInt(m_registered.value(key)).value_or(0);
 }
 
 bool AppSettings::readBool(const QString& key) const
 {
-    if (const auto stored = toBool(m_defaults.value(key)))
+    if (const auto stored = toBool(m_store.value(key)))
         return *stored;
     return toBool(m_registered.value(key)).value_or(false);
 }
 
 void AppSettings::write(const QString& key, const QVariant& value)
 {
-    m_defaults.setValue(key, value);
+    m_store.setValue(key, value);
     // Settings change rarely and one by one; writing through at once means a
     // change is on disk even if the process ends before the next event turn.
-    m_defaults.sync();
-    if (m_defaults.status() != QSettings::NoError)
-        qCWarning(lcSettings).noquote() << "Couldn't write the setting" << key << "to" << m_defaults.fileName();
+    m_store.sync();
+    if (m_store.status() != QSettings::NoError)
+        qCWarning(lcSettings).noquote() << "Couldn't write the setting" << key << "to" << m_store.fileName();
 }
 
-void AppSettings::setMenuBarDisplayMode(MenuBarDisplayMode mode)
+void AppSettings::setTrayDisplayMode(TrayDisplayMode mode)
 {
-    if (mode == m_menuBarDisplayMode)
+    if (mode == m_trayDisplayMode)
         return;
-    m_menuBarDisplayMode = mode;
-    write(kMenuBarDisplayMode, rawValue(mode));
-    Q_EMIT menuBarDisplayModeChanged();
+    m_trayDisplayMode = mode;
+    write(kTrayDisplayMode, toString(mode));
+    Q_EMIT trayDisplayModeChanged();
 }
 
-QString AppSettings::menuBarDisplayModeRawValue() const
+QString AppSettings::trayDisplayModeName() const
 {
-    return rawValue(m_menuBarDisplayMode);
+    return toString(m_trayDisplayMode);
 }
 
-void AppSettings::setMenuBarDisplayModeRawValue(const QString& raw)
+void AppSettings::setTrayDisplayModeName(const QString& name)
 {
-    if (const auto mode = menuBarDisplayModeFromRawValue(raw))
-        setMenuBarDisplayMode(*mode);
+    if (const auto mode = trayDisplayModeFromString(name))
+        setTrayDisplayMode(*mode);
 }
 
 void AppSettings::setDefaultCurrencyCode(const QString& code)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/MenuBarDisplayMode.h"
+#include "settings/TrayDisplayMode.h"
 
 #include <QHash>
 #include <QObject>
@@ -17,9 +17,9 @@ namespace tabrino {
 // every user who did not choose a value of their own.
 class AppSettings : public QObject {
     Q_OBJECT
-    Q_PROPERTY(tabrino::MenuBarDisplayMode menuBarDisplayMode READ menuBarDisplayMode WRITE setMenuBarDisplayMode NOTIFY menuBarDisplayModeChanged)
-    // The same setting as its raw value, for QML.
-    Q_PROPERTY(QString menuBarDisplayModeRawValue READ menuBarDisplayModeRawValue WRITE setMenuBarDisplayModeRawValue NOTIFY menuBarDisplayModeChanged)
+    Q_PROPERTY(tabrino::TrayDisplayMode trayDisplayMode READ trayDisplayMode WRITE setTrayDisplayMode NOTIFY trayDisplayModeChanged)
+    // The same setting as its stored text, for QML.
+    Q_PROPERTY(QString trayDisplayModeName READ trayDisplayModeName WRITE setTrayDisplayModeName NOTIFY trayDisplayModeChanged)
     Q_PROPERTY(QString defaultCurrencyCode READ defaultCurrencyCode WRITE setDefaultCurrencyCode NOTIFY defaultCurrencyCodeChanged)
     Q_PROPERTY(int defaultLeadDays READ defaultLeadDays WRITE setDefaultLeadDays NOTIFY defaultLeadDaysChanged)
     Q_PROPERTY(int yearlyLeadDays READ yearlyLeadDays WRITE setYearlyLeadDays NOTIFY yearlyLeadDaysChanged)
@@ -33,16 +33,16 @@ public:
     static AppSettings& shared();
 
     // Reads every value from `defaults`, which must outlive this object.
-    explicit AppSettings(QSettings& defaults, QObject* parent = nullptr);
+    explicit AppSettings(QSettings& store, QObject* parent = nullptr);
 
     // The underlying store; other owners keep their own keys in it.
-    QSettings& defaults() const { return m_defaults; }
+    QSettings& store() const { return m_store; }
 
-    MenuBarDisplayMode menuBarDisplayMode() const { return m_menuBarDisplayMode; }
-    void setMenuBarDisplayMode(MenuBarDisplayMode mode);
-    QString menuBarDisplayModeRawValue() const;
-    // An unknown raw value is ignored.
-    void setMenuBarDisplayModeRawValue(const QString& raw);
+    TrayDisplayMode trayDisplayMode() const { return m_trayDisplayMode; }
+    void setTrayDisplayMode(TrayDisplayMode mode);
+    QString trayDisplayModeName() const;
+    // An unknown name is ignored.
+    void setTrayDisplayModeName(const QString& name);
 
     QString defaultCurrencyCode() const { return m_defaultCurrencyCode; }
     void setDefaultCurrencyCode(const QString& code);
@@ -63,7 +63,7 @@ public:
     void setCatalogAutoUpdate(bool enabled);
 
 Q_SIGNALS:
-    void menuBarDisplayModeChanged();
+    void trayDisplayModeChanged();
     void defaultCurrencyCodeChanged();
     void defaultLeadDaysChanged();
     void yearlyLeadDaysChanged();
@@ -78,10 +78,10 @@ private:
     bool readBool(const QString& key) const;
     void write(const QString& key, const QVariant& value);
 
-    QSettings& m_defaults;
+    QSettings& m_store;
     QHash<QString, QVariant> m_registered;
 
-    MenuBarDisplayMode m_menuBarDisplayMode = MenuBarDisplayMode::iconAndTotal;
+    TrayDisplayMode m_trayDisplayMode = TrayDisplayMode::IconAndTotal;
     QString m_defaultCurrencyCode;
     int m_defaultLeadDays = 3;
     int m_yearlyLeadDays = 14;

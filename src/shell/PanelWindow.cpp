@@ -159,13 +159,13 @@ QRect PanelWindow::placement(const QPoint& anchor, const QSize& size, const QRec
 
 PanelWindow::Edge PanelWindow::nearestEdge(const QPoint& anchor, const QRect& frame)
 {
-    return std::abs(anchor.y() - frame.top()) <= std::abs(anchor.y() - frame.bottom()) ? Edge::top : Edge::bottom;
+    return std::abs(anchor.y() - frame.top()) <= std::abs(anchor.y() - frame.bottom()) ? Edge::Top : Edge::Bottom;
 }
 
 QRect PanelWindow::resized(const QRect& frame, int height, Edge kept, const QRect& available)
 {
     QRect result = frame;
-    if (kept == Edge::bottom)
+    if (kept == Edge::Bottom)
         result.setTop(frame.bottom() + 1 - height);
     else
         result.setHeight(height);
@@ -200,7 +200,7 @@ void PanelWindow::openAt(const QPoint& anchor)
     m_wasActiveSinceShown = isActive();
     X11SkipTaskbar::apply(*this);
     show();
-    makeKey();
+    activate();
     if (m_sway && target)
         connect(this, &QQuickWindow::frameSwapped, this, [this] { moveThroughSway(kSwayMoveTries); },
                 Qt::SingleShotConnection);
@@ -261,10 +261,10 @@ void PanelWindow::showAsWindow()
         }
     }
     show();
-    makeKey();
+    activate();
 }
 
-void PanelWindow::makeKey()
+void PanelWindow::activate()
 {
     raise();
     requestActivate();

@@ -41,7 +41,7 @@ public:
     static constexpr int kGap = 4;
 
     // The popup's edge nearest the tray: the one that stays put.
-    enum class Edge { top, bottom };
+    enum class Edge { Top, Bottom };
 
     // `engine` creates the content and must outlive the window.
     explicit PanelWindow(QQmlEngine& engine, QWindow* parent = nullptr);
@@ -65,8 +65,9 @@ public:
     // for desktops without a tray; it stays open without focus.
     void showAsWindow();
     bool isWindowMode() const { return m_windowMode; }
-    // Gives the panel the keyboard focus.
-    void makeKey();
+    // Raises the panel and asks the window manager to activate it, which
+    // gives it the keyboard focus.
+    void activate();
 
     // Whether losing the focus closes the popup (while a dialog of the
     // panel's is open, say, it should not).
@@ -102,7 +103,7 @@ private:
     bool m_windowMode = false;
     bool m_hidesOnDeactivate = true;
     bool m_wasActiveSinceShown = false;
-    Edge m_keptEdge = Edge::top;
+    Edge m_keptEdge = Edge::Top;
     QElapsedTimer m_sinceFocusClose;
     // Set when sway's IPC places the popup; Qt's idea of the window's
     // position means nothing then, so its frame is kept here.

@@ -3,7 +3,7 @@
 #include "foundation/Logging.h"
 #include "platform/StatusNotifierItem.h"
 #include "platform/XfcePanelSettings.h"
-#include "ui/panel/MenuBarLabel.h"
+#include "ui/panel/TrayLabel.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -26,22 +26,22 @@ using Drawing = StatusNotifierHost::Drawing;
 // pick the size closest to their own choose among them.
 const QList<int> kSquareSizes{16, 22, 24, 32, 44, 48, 64};
 
-TrayIconRenderer::Content contentFor(const MenuBarLabel& label, Drawing drawing)
+TrayIconRenderer::Content contentFor(const TrayLabel& label, Drawing drawing)
 {
     TrayIconRenderer::Content content;
     content.dot = label.showsDot();
     switch (drawing) {
-    case Drawing::label:
+    case Drawing::Label:
         // The host draws the amount; the icon may go without the symbol.
         content.symbol = label.showsIcon();
         break;
-    case Drawing::wideImage:
+    case Drawing::WideImage:
         content.symbol = label.showsIcon();
-        content.shape = TrayIconRenderer::Shape::wide;
+        content.shape = TrayIconRenderer::Shape::Wide;
         if (!label.amountText().isEmpty())
             content.texts = QStringList{label.amountText()};
         break;
-    case Drawing::squareImage:
+    case Drawing::SquareImage:
         // The amount when it is shown, else the symbol: an empty square
         // would leave an item nobody can find.
         content.symbol = true;
@@ -68,12 +68,12 @@ QList<qreal> screenScales()
 
 }  // namespace
 
-TrayController::TrayController(MenuBarLabel& label, QObject* parent)
+TrayController::TrayController(TrayLabel& label, QObject* parent)
     : TrayController(label, DesktopColorScheme::Sources::system(), parent)
 {
 }
 
-TrayController::TrayController(MenuBarLabel& label, const QDBusConnection& bus, QObject* parent)
+TrayController::TrayController(TrayLabel& label, const QDBusConnection& bus, QObject* parent)
     : TrayController(label,
                      [&bus] {
                          DesktopColorScheme::Sources sources = DesktopColorScheme::Sources::system();
@@ -84,12 +84,12 @@ TrayController::TrayController(MenuBarLabel& label, const QDBusConnection& bus, 
 {
 }
 
-TrayController::TrayController(MenuBarLabel& label, DesktopColorScheme::Sources sources, QObject* parent)
+TrayController::TrayController(TrayLabel& label, DesktopColorScheme::Sources sources, QObject* parent)
     : QObject(parent), m_label(label), m_bus(sources.bus)
 {
     m_colorScheme = std::make_unique<DesktopColorScheme>(std::move(sources));
     connect(m_colorScheme.get(), &DesktopColorScheme::schemeChanged, this, &TrayController::update);
-    connect(&m_label, &MenuBarLabel::changed, this, &TrayController::update);
+    connect(&m_label, &TrayLabel::changed, this, &TrayController::update);
     // waybar's images follow the screens' scale, which changes with their geometry.
     if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         const auto follow = [this](QScreen* screen) {
@@ -109,12 +109,12 @@ TrayController::~TrayController() = default;
 
 TrayController::Backend TrayController::start()
 {
-    if (m_backend != Backend::none)
+    if (m_backend != Backend::None)
         return m_backend;
     if (startStatusNotifierItem())
-        m_backend = Backend::statusNotifierItem;
+        m_backend = Backend::StatusNotifierItem;
     else if (startSystemTrayIcon())
-        m_backend = Backend::systemTrayIcon;
+        m_backend = Backend::SystemTrayIcon;
     else
         waitForWatcher();
     return m_backend;
@@ -170,11 +170,11 @@ void TrayController::waitForWatcher()
     m_watcherWatcher = new QDBusServiceWatcher(StatusNotifierItem::kWatcherService, m_bus,
                                                QDBusServiceWatcher::WatchForRegistration, this);
     connect(m_watcherWatcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
-        if (m_backend != Backend::none || !startStatusNotifierItem())
+        if (m_backend != Backend::None || !startStatusNotifierItem())
             return;
         m_watcherWatcher->deleteLater();
         m_watcherWatcher = nullptr;
-        m_backend = Backend::statusNotifierItem;
+        m_backend = Backend::StatusNotifierItem;
         Q_EMIT backendChanged(m_backend);
     });
 }
@@ -266,10 +266,10 @@ bool TrayController::panelIsDark() const
     const DesktopColorScheme::Scheme scheme = m_colorScheme->scheme();
     // Plasma's default theme, Breeze, has a light panel; an account that never
     // chose colours has none written down.
-    if (scheme == DesktopColorScheme::Scheme::unknown && m_host.program == u"plasmashell")
+    if (scheme == DesktopColorScheme::Scheme::Unknown && m_host.program == u"plasmashell")
         return false;
     // Most other panels are dark when nothing says otherwise.
-    return scheme != DesktopColorScheme::Scheme::light;
+    return scheme != DesktopColorScheme::Scheme::Light;
 }
 
 QColor TrayController::foreground() const
@@ -293,7 +293,7 @@ QList<int> TrayController::iconHeights() const
             return {*size};
         return {22};
     }
-    if (m_host.drawing == Drawing::wideImage) {
+    if (m_host.drawing == Drawing::WideImage) {
         const QList<int> sizes = m_waybarSizes.isEmpty() ? QList<int>{16} : m_waybarSizes;
         QList<int> heights;
         for (const int size : sizes) {
@@ -331,7 +331,7 @@ void TrayController::update()
         // XEmbed trays draw square icons and no text.
         QIcon icon;
         for (const QImage& image :
-             TrayIconRenderer::renderSizes(kSquareSizes, colour, contentFor(m_label, Drawing::squareImage)))
+             TrayIconRenderer::renderSizes(kSquareSizes, colour, contentFor(m_label, Drawing::SquareImage)))
             icon.addPixmap(QPixmap::fromImage(image));
         m_trayIcon->setIcon(icon);
         m_trayIcon->setToolTip(spoken);

@@ -19,7 +19,7 @@ class QSystemTrayIcon;
 
 namespace tabrino {
 
-class MenuBarLabel;
+class TrayLabel;
 class StatusNotifierItem;
 class XfcePanelSettings;
 
@@ -43,15 +43,15 @@ class TrayController : public QObject {
     Q_OBJECT
 
 public:
-    enum class Backend { none, statusNotifierItem, systemTrayIcon };
+    enum class Backend { None, StatusNotifierItem, SystemTrayIcon };
     Q_ENUM(Backend)
 
     // On the session bus.
-    explicit TrayController(MenuBarLabel& label, QObject* parent = nullptr);
-    TrayController(MenuBarLabel& label, const QDBusConnection& bus, QObject* parent = nullptr);
+    explicit TrayController(TrayLabel& label, QObject* parent = nullptr);
+    TrayController(TrayLabel& label, const QDBusConnection& bus, QObject* parent = nullptr);
     // With the desktop's light or dark setting read from `sources`, whose
     // bus the item goes on too.
-    TrayController(MenuBarLabel& label, DesktopColorScheme::Sources sources, QObject* parent = nullptr);
+    TrayController(TrayLabel& label, DesktopColorScheme::Sources sources, QObject* parent = nullptr);
     ~TrayController() override;
 
     // Puts the item in the tray; call once.
@@ -103,9 +103,9 @@ private:
     bool panelIsDark() const;
     void update();
 
-    MenuBarLabel& m_label;
+    TrayLabel& m_label;
     QDBusConnection m_bus;
-    Backend m_backend = Backend::none;
+    Backend m_backend = Backend::None;
     std::optional<QColor> m_fixedForeground;
     StatusNotifierHost m_host;
     bool m_hostFixed = false;

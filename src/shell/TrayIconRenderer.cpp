@@ -243,7 +243,7 @@ QString TrayIconRenderer::squareText(int size, const QStringList& texts, bool do
 
 QImage TrayIconRenderer::render(int height, const QColor& foreground, const Content& content)
 {
-    if (content.shape == Shape::wide && !content.texts.isEmpty() && !content.texts.first().isEmpty())
+    if (content.shape == Shape::Wide && !content.texts.isEmpty() && !content.texts.first().isEmpty())
         return renderWide(height, foreground, content);
     return renderSquare(height, foreground, content);
 }

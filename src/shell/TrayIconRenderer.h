@@ -19,7 +19,7 @@ class TrayIconRenderer {
 public:
     TrayIconRenderer() = delete;
 
-    enum class Shape { square, wide };
+    enum class Shape { Square, Wide };
 
     struct Content {
         bool symbol = true;
@@ -29,7 +29,7 @@ public:
         // image the first. Empty: no amount.
         QStringList texts;
         // Wide images are as wide as the symbol and text need.
-        Shape shape = Shape::square;
+        Shape shape = Shape::Square;
 
         friend bool operator==(const Content&, const Content&) = default;
     };

@@ -19,7 +19,7 @@ public:
     SubscriptionCategory category = SubscriptionCategory::Other;
     Decimal total;
 
-    QString id() const { return category.rawValue(); }
+    QString id() const { return category.toString(); }
     QString displayName() const { return category.displayName(); }
     QString symbolName() const { return category.symbolName(); }
     friend bool operator==(const CategorySlice&, const CategorySlice&) = default;

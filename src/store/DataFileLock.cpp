@@ -33,14 +33,14 @@ DataFileLock::Result DataFileLock::acquire(QString* error)
     if (!error)
         error = &ignored;
     if (m_descriptor >= 0)
-        return Result::acquired;
+        return Result::Acquired;
     if (!makePrivateFolder(QFileInfo(m_lockPath).absolutePath(), error))
-        return Result::failed;
+        return Result::Failed;
     const int descriptor =
         ::open(QFile::encodeName(m_lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (descriptor < 0) {
         *error = u"Cannot open the lock file "_qs + m_lockPath + u": "_qs + QString::fromLocal8Bit(std::strerror(errno));
-        return Result::failed;
+        return Result::Failed;
     }
     // flock, not fcntl: its lock belongs to this open file, so a second
     // DataFileLock in the same process is refused as well.
@@ -48,12 +48,12 @@ DataFileLock::Result DataFileLock::acquire(QString* error)
         const int reason = errno;
         ::close(descriptor);
         if (reason == EWOULDBLOCK)
-            return Result::heldElsewhere;
+            return Result::HeldElsewhere;
         *error = u"Cannot lock "_qs + m_lockPath + u": "_qs + QString::fromLocal8Bit(std::strerror(reason));
-        return Result::failed;
+        return Result::Failed;
     }
     m_descriptor = descriptor;
-    return Result::acquired;
+    return Result::Acquired;
 }
 
 }  // namespace tabrino

@@ -11,7 +11,7 @@ namespace tabrino {
 // process ends, however it ends. The data file itself is never touched.
 class DataFileLock {
 public:
-    enum class Result { acquired, heldElsewhere, failed };
+    enum class Result { Acquired, HeldElsewhere, Failed };
 
     explicit DataFileLock(const QString& databasePath);
     ~DataFileLock();

@@ -15,15 +15,15 @@ class Subscription;
 // change, and a way back in when the user snoozes a reminder.
 class ReminderService {
 public:
-    using SnoozeHandler = std::function<void(const QUuid& subscriptionID)>;
+    using SnoozeHandler = std::function<void(const QUuid& subscriptionId)>;
 
     virtual ~ReminderService() = default;
     // Replaces the pending reminders by the set these subscriptions call for.
     virtual void reconcile(const QList<Subscription*>& subscriptions, const Calendar& calendar) = 0;
     virtual void setSnoozeHandler(SnoozeHandler handler) = 0;
-    // Asks the user, once in the life of the settings, for permission to
-    // show reminders; the screens call it after each subscription they add.
-    // A planner that shows nothing has nothing to ask.
+    // Once in the life of the settings, looks for what shows reminders (a
+    // notification server); the screens call it after each subscription
+    // they add. A planner that shows nothing has nothing to look for.
     virtual void requestNotificationsIfFirst() {}
 };
 

@@ -244,10 +244,10 @@ void SubscriptionStore::captureSnapshot(const Calendar& calendar)
     m_context.save();
 }
 
-void SubscriptionStore::snooze(const QUuid& subscriptionID, int days)
+void SubscriptionStore::snooze(const QUuid& subscriptionId, int days)
 {
     const auto found = std::find_if(m_active.begin(), m_active.end(),
-                                    [&](const Subscription* s) { return s->id() == subscriptionID; });
+                                    [&](const Subscription* s) { return s->id() == subscriptionId; });
     if (found == m_active.end())
         return;
     Subscription* subscription = *found;
@@ -347,7 +347,7 @@ QList<CategorySlice> SubscriptionStore::spendByCategory() const
 QList<CategorySlice> SubscriptionStore::computeSpendByCategory() const
 {
     QList<CategorySlice> slices;
-    for (SubscriptionCategory category : SubscriptionCategory::allCases()) {
+    for (SubscriptionCategory category : SubscriptionCategory::values()) {
         Decimal total;
         for (const Subscription* subscription : m_active) {
             if (subscription->category() == category)

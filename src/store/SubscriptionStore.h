@@ -83,7 +83,7 @@ public:
     // the day changes while the program runs.
     void performLaunchMaintenance();
     void captureSnapshot(const Calendar& calendar);
-    void snooze(const QUuid& subscriptionID, int days);
+    void snooze(const QUuid& subscriptionId, int days);
 
     // Why changes could not be saved, while they wait to be; empty when
     // everything is saved. Until a save succeeds it is tried again every

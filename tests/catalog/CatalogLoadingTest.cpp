@@ -76,7 +76,7 @@ TEST(CatalogDocument, DecodesFieldsExactlyAndTreatsNullLikeAbsent)
     const CatalogService& netflix = result.services[0];
     EXPECT_EQ(netflix.id, u"netflix"_s);
     EXPECT_EQ(netflix.category, u"streaming"_s);
-    EXPECT_EQ(netflix.cancellationURL, u"https://www.netflix.com/cancelplan"_s);
+    EXPECT_EQ(netflix.cancellationUrl, u"https://www.netflix.com/cancelplan"_s);
     EXPECT_EQ(netflix.aliases, QStringList({u"nflx"_s, u"Netflix Premium"_s}));
     ASSERT_EQ(netflix.plans.size(), 2);
     EXPECT_EQ(netflix.plans[0], plan(u"Standard"_s, "15.49", u"monthly"_s));
@@ -85,7 +85,7 @@ TEST(CatalogDocument, DecodesFieldsExactlyAndTreatsNullLikeAbsent)
 
     for (const CatalogService& service : {result.services[1], result.services[2]}) {
         EXPECT_FALSE(service.aliases.has_value()) << service.id.toStdString();
-        EXPECT_FALSE(service.cancellationURL.has_value()) << service.id.toStdString();
+        EXPECT_FALSE(service.cancellationUrl.has_value()) << service.id.toStdString();
         EXPECT_TRUE(service.plans.isEmpty());
     }
 }
@@ -386,7 +386,7 @@ TEST(BundledServiceCatalog, ReadsTheResourceOrReportsItMissing)
 
     // Every popular id is expected in the shipped data.
     ServiceCatalog catalog(std::make_shared<BundledServiceCatalog>(u"Services"_s));
-    EXPECT_EQ(catalog.popular().size(), ServiceCatalog::popularIDs().size());
+    EXPECT_EQ(catalog.popular().size(), ServiceCatalog::popularIds().size());
 
     QTemporaryDir dir;
     EXPECT_EQ(BundledServiceCatalog(u"Services"_s, dir.path()).loadServices().error,
@@ -410,21 +410,21 @@ TEST(ServiceCatalog, SortsByNameIgnoringCaseAndKeepsDocumentOrderOnTies)
     for (const CatalogService& service : catalog.services())
         ids.append(service.id);
     EXPECT_EQ(ids, QStringList({u"adobe"_s, u"amazon"_s, u"apple"_s, u"foo-2"_s, u"foo-1"_s}));
-    EXPECT_EQ(catalog.byID(u"amazon"_s)->name, u"Amazon"_s);
-    EXPECT_FALSE(catalog.byID(u"Amazon"_s).has_value());
+    EXPECT_EQ(catalog.byId(u"amazon"_s)->name, u"Amazon"_s);
+    EXPECT_FALSE(catalog.byId(u"Amazon"_s).has_value());
 }
 
 TEST(ServiceCatalog, PopularFollowsTheFixedOrderAndSkipsMissingIds)
 {
     QList<CatalogService> services;
-    for (const QString& id : ServiceCatalog::popularIDs()) {
+    for (const QString& id : ServiceCatalog::popularIds()) {
         if (id != u"claude-pro"_s)
             services.append(makeService(id, u"Name of "_s + id));
     }
     services.append(makeService(u"zzz"_s, u"AAA first by name"_s));
     const ServiceCatalog catalog(std::make_shared<FixedCatalogProvider>(CatalogLoadResult::success(services)));
 
-    QStringList expected = ServiceCatalog::popularIDs();
+    QStringList expected = ServiceCatalog::popularIds();
     expected.removeOne(u"claude-pro"_s);
     QStringList popular;
     for (const CatalogService& service : catalog.popular())
@@ -445,7 +445,7 @@ TEST(ServiceCatalog, AFailedLoadEmptiesTheCatalogAndKeepsTheError)
     provider->result = CatalogLoadResult::failure(u"Couldn't find Services.json in the app bundle."_s);
     catalog.load();
     EXPECT_TRUE(catalog.services().isEmpty());
-    EXPECT_FALSE(catalog.byID(u"netflix"_s).has_value());
+    EXPECT_FALSE(catalog.byId(u"netflix"_s).has_value());
     EXPECT_TRUE(catalog.popular().isEmpty());
     EXPECT_TRUE(catalog.search(u"net"_s, 8).isEmpty());
     EXPECT_EQ(catalog.loadError(), u"Couldn't find Services.json in the app bundle."_s);

@@ -93,8 +93,8 @@ TEST(ShippedCatalogSearch, ANameStillFindsItsService)
     for (const CatalogService& service : services)
         EXPECT_EQ(idsFor(service.name).value(0), service.id) << service.name.toStdString();
 
-    for (const QString& id : ServiceCatalog::popularIDs()) {
-        const std::optional<CatalogService> popular = shipped().byID(id);
+    for (const QString& id : ServiceCatalog::popularIds()) {
+        const std::optional<CatalogService> popular = shipped().byId(id);
         ASSERT_TRUE(popular) << id.toStdString();
         const QString typed = popular->name.left(3);
         const bool sharedByAnotherName = std::any_of(services.begin(), services.end(), [&](const CatalogService& other) {

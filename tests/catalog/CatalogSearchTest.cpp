@@ -123,12 +123,12 @@ TEST(ServiceCatalogSearch, EqualScoreAndLengthKeepAlphabeticalOrder)
 TEST(ServiceCatalogSearch, BlankQueryGivesThePopularServices)
 {
     QList<CatalogService> services = {makeService(u"aaa"_s, u"Aaa"_s)};
-    for (const QString& id : ServiceCatalog::popularIDs())
+    for (const QString& id : ServiceCatalog::popularIds())
         services.append(makeService(id, id));
     const ServiceCatalog catalog = catalogOf(services);
 
-    EXPECT_EQ(ids(catalog.search(u" \n\t "_s, 8)), ServiceCatalog::popularIDs().first(8));
-    EXPECT_EQ(ids(catalog.search(u""_s, 20)), ServiceCatalog::popularIDs());
+    EXPECT_EQ(ids(catalog.search(u" \n\t "_s, 8)), ServiceCatalog::popularIds().first(8));
+    EXPECT_EQ(ids(catalog.search(u""_s, 20)), ServiceCatalog::popularIds());
     EXPECT_TRUE(catalog.search(u""_s, 0).isEmpty());
 
     const ServiceCatalog empty = catalogOf({});

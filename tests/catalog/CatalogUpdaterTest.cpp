@@ -69,7 +69,7 @@ protected:
     QVariant lastRefresh() const { return settings.value(CatalogUpdater::lastRefreshKey); }
     QVariant entityTag() const { return settings.value(CatalogUpdater::entityTagKey); }
     qsizetype requestCount() const { return server.requests().size(); }
-    bool catalogHas(const QString& id) const { return catalog.byID(id).has_value(); }
+    bool catalogHas(const QString& id) const { return catalog.byId(id).has_value(); }
 
     static LocalHttpServer::Response ok(QByteArray body, QList<std::pair<QByteArray, QByteArray>> headers = {})
     {

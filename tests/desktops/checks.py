@@ -185,10 +185,10 @@ class ShellChecks:
         return frame if frame is not None and frame.height != than.height else None
 
     def test_the_total_is_drawn_in_the_tray(self):
-        icon = self.start({"menuBarDisplayMode": "iconOnly"})
+        icon = self.start({"trayDisplayMode": "iconOnly"})
         icon_crop = icon.bar_crop()
         icon.stop()
-        total = self.start({"menuBarDisplayMode": "total"})
+        total = self.start({"trayDisplayMode": "total"})
         total_crop = total.bar_crop()
         self.session.save(icon_crop, "tray-icon-only")
         self.session.save(total_crop, "tray-total")

@@ -48,14 +48,14 @@ TEST(BillingCycle, monthlyFactorsAreExactDecimals)
     EXPECT_EQ(BillingCycle::custom(1).monthlyFactor(), dec("30.4375"));
 }
 
-TEST(SubscriptionCategory, rawValuesAreExactAndOrdered)
+TEST(SubscriptionCategory, stringsAreExactAndOrdered)
 {
-    EXPECT_FALSE(SubscriptionCategory::fromRawValue(u"Streaming"));
-    ASSERT_TRUE(SubscriptionCategory::fromRawValue(u"finance"));
-    EXPECT_EQ(SubscriptionCategory::fromRawValue(u"finance")->symbolName(), u"chart.line.uptrend.xyaxis");
+    EXPECT_FALSE(SubscriptionCategory::fromString(u"Streaming"));
+    ASSERT_TRUE(SubscriptionCategory::fromString(u"finance"));
+    EXPECT_EQ(SubscriptionCategory::fromString(u"finance")->symbolName(), u"chart.line.uptrend.xyaxis");
     QStringList raw;
-    for (SubscriptionCategory category : SubscriptionCategory::allCases())
-        raw << category.rawValue();
+    for (SubscriptionCategory category : SubscriptionCategory::values())
+        raw << category.toString();
     EXPECT_EQ(raw.join(u','), u"streaming,software,music,cloud,fitness,news,gaming,finance,food,other");
     EXPECT_EQ(SubscriptionCategory(SubscriptionCategory::Food).displayName(), u"Food");
 }

@@ -47,7 +47,7 @@ TEST_F(SubscriptionTest, newRecordTakesDefaults)
     EXPECT_TRUE(s.isActive());
     EXPECT_TRUE(s.notificationsEnabled());
     EXPECT_FALSE(s.isTrial() || s.isShared());
-    EXPECT_FALSE(s.notes() || s.sharePercentage() || s.notificationLeadDays() || s.serviceID());
+    EXPECT_FALSE(s.notes() || s.sharePercentage() || s.notificationLeadDays() || s.serviceId());
     EXPECT_NE(Subscription(u"Y"_qs, Decimal(1), u"EUR"_qs, BillingCycle::monthly(), now, SubscriptionCategory::Other).id(),
               s.id());
 }
@@ -78,10 +78,10 @@ TEST_F(SubscriptionTest, storedTextsReadLeniently)
     s->setBillingCycleRaw(u"sometimes"_qs);
     EXPECT_EQ(s->category(), SubscriptionCategory::Other);
     EXPECT_EQ(s->billingCycle(), BillingCycle::monthly());
-    s->setCancellationURLString(u""_qs);
-    EXPECT_FALSE(s->cancellationURL());
-    s->setCancellationURLString(u"https://example.com/cancel"_qs);
-    EXPECT_EQ(s->cancellationURL()->host(), u"example.com");
+    s->setCancellationUrlString(u""_qs);
+    EXPECT_FALSE(s->cancellationUrl());
+    s->setCancellationUrlString(u"https://example.com/cancel"_qs);
+    EXPECT_EQ(s->cancellationUrl()->host(), u"example.com");
 }
 
 TEST_F(SubscriptionTest, shareAndMonthlyCost)

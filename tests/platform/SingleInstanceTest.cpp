@@ -46,7 +46,7 @@ TEST_F(SingleInstanceTest, aSecondLaunchShowsTheFirstOnesPanelAndExits)
 {
     auto first = std::make_unique<SingleInstance>(QDBusConnection::sessionBus(), runtime.path());
     QSignalSpy showPanel(first.get(), &SingleInstance::showPanelRequested);
-    ASSERT_EQ(first->claim(), SingleInstance::Role::primary);
+    ASSERT_EQ(first->claim(), SingleInstance::Role::Primary);
 
     EXPECT_EQ(launchAgain(), u"secondary");
     EXPECT_EQ(showPanel.count(), 1);
@@ -66,7 +66,7 @@ TEST_F(SingleInstanceTest, withoutABusTheRuntimeFolderDecides)
 
     auto first = std::make_unique<SingleInstance>(noBus, runtime.path());
     QSignalSpy showPanel(first.get(), &SingleInstance::showPanelRequested);
-    ASSERT_EQ(first->claim(), SingleInstance::Role::primary);
+    ASSERT_EQ(first->claim(), SingleInstance::Role::Primary);
 
     EXPECT_EQ(launchAgain(withoutBus()), u"secondary");
     EXPECT_TRUE(showPanel.count() == 1 || showPanel.wait(3000));

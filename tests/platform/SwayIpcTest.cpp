@@ -128,7 +128,7 @@ TEST(SwayIpcTest, aSilentOrMissingSwayIsAFailureNotAWait)
     EXPECT_FALSE(SwayIpc(silent.path).runCommand(QStringLiteral("nop"), &error));
     EXPECT_EQ(error, u"no reply from sway");
     FakeSway confused([](const SwayIpc::Message&) { return message(4, "{}"); });
-    EXPECT_FALSE(SwayIpc(confused.path).request(SwayIpc::Type::getWorkspaces, {}, &error));
+    EXPECT_FALSE(SwayIpc(confused.path).request(SwayIpc::Type::GetWorkspaces, {}, &error));
     EXPECT_EQ(error, u"sway answered another request");
     EXPECT_FALSE(SwayIpc(silent.path + u".gone"_qs).runCommand(QStringLiteral("nop"), &error));
     EXPECT_EQ(error, u"cannot connect to sway's socket");

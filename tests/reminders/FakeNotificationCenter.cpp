@@ -7,15 +7,10 @@ void FakeNotificationCenter::later(std::function<void()> work)
     QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
 }
 
-void FakeNotificationCenter::authorizationStatus(StatusCallback done)
+void FakeNotificationCenter::capabilities(CapabilitiesCallback done)
 {
-    later([this, done] { done(status); });
-}
-
-void FakeNotificationCenter::requestAuthorization(AuthorizationOptions, AuthorizationCallback done)
-{
-    ++authorizationRequests;
-    later([this, done] { done(grant && authorizationError.isEmpty(), authorizationError); });
+    ++capabilityQueries;
+    later([this, done] { done(serverCapabilities); });
 }
 
 void FakeNotificationCenter::add(const NotificationRequest& request, AddCallback done)

@@ -14,11 +14,9 @@ class FakeNotificationCenter : public QObject, public NotificationCenter {
     Q_OBJECT
 
 public:
-    AuthorizationStatus status = AuthorizationStatus::authorized;
-    // What requestAuthorization answers; a non-empty error fails the request.
-    bool grant = true;
-    QString authorizationError;
-    int authorizationRequests = 0;
+    // What GetCapabilities answers; none when no server is there.
+    std::optional<QStringList> serverCapabilities = QStringList{QStringLiteral("actions"), QStringLiteral("body")};
+    int capabilityQueries = 0;
     QStringList refused;  // identifiers add() refuses
     int additions = 0;
 
@@ -27,8 +25,7 @@ public:
     NotificationCenterDelegate* delegate = nullptr;
 
     void setDelegate(NotificationCenterDelegate* newDelegate) override { delegate = newDelegate; }
-    void authorizationStatus(StatusCallback done) override;
-    void requestAuthorization(AuthorizationOptions options, AuthorizationCallback done) override;
+    void capabilities(CapabilitiesCallback done) override;
     void setCategories(const QList<NotificationCategory>& newCategories) override { categories = newCategories; }
     void add(const NotificationRequest& request, AddCallback done) override;
     void pendingRequests(PendingCallback done) override;

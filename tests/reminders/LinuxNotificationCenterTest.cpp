@@ -33,11 +33,9 @@ const QString kServerName = u"org.freedesktop.Notifications"_qs;
 
 class RecordingDelegate : public NotificationCenterDelegate {
 public:
-    PresentationOptions options = PresentationOption::banner | PresentationOption::sound;
-    QList<NotificationResponse> responses;
+    QList<InvokedAction> actions;
 
-    PresentationOptions willPresent(const NotificationRequest&) override { return options; }
-    void didReceive(const NotificationResponse& response) override { responses << response; }
+    void actionInvoked(const InvokedAction& action) override { actions << action; }
 };
 
 class LinuxNotificationCenterTest : public ::testing::Test {
@@ -139,7 +137,7 @@ TEST_F(LinuxNotificationCenterTest, reminderIsShownAtItsTimeAndItsActionsComeBac
         auto s = std::make_unique<Subscription>(name, *Decimal::fromString("15.49"), u"USD"_qs,
                                                 BillingCycle::monthly(), local(berlin, 2030, 5, 18, 20),
                                                 SubscriptionCategory::Streaming);
-        s->setCancellationURLString(url);
+        s->setCancellationUrlString(url);
         return s;
     };
     auto netflix = make(u"Netflix"_qs, u"https://www.netflix.com/cancelplan"_qs);
@@ -152,7 +150,7 @@ TEST_F(LinuxNotificationCenterTest, reminderIsShownAtItsTimeAndItsActionsComeBac
     QSignalSpy finished(&service, &NotificationService::reconcileFinished);
     service.reconcile({netflix.get(), script.get(), file.get()}, berlin);
     ASSERT_TRUE(finished.wait(2000));
-    EXPECT_EQ(service.authorizationStatus(), AuthorizationStatus::authorized);
+    EXPECT_EQ(service.serverPresence(), ServerPresence::Present);
     EXPECT_EQ(pending(*center).size(), 3);
     EXPECT_TRUE(server.received.isEmpty());
 
@@ -200,7 +198,7 @@ TEST_F(LinuxNotificationCenterTest, reminderIsShownAtItsTimeAndItsActionsComeBac
     EXPECT_EQ(snoozed.last(), script->id());
 }
 
-TEST_F(LinuxNotificationCenterTest, delegateDecidesPresentationAndHearsAnswersAndDismissals)
+TEST_F(LinuxNotificationCenterTest, delegateHearsActionsUntilTheNotificationCloses)
 {
     FakeNotificationServer server;
     auto center = makeCenter();
@@ -219,33 +217,32 @@ TEST_F(LinuxNotificationCenterTest, delegateDecidesPresentationAndHearsAnswersAn
                                       u"Snooze 1 Day"_qs}));
     EXPECT_TRUE(b.actions.isEmpty());
 
-    // An action, then the close that follows it: one answer, no dismissal.
+    // An action, then the close that follows it; a notification closed for
+    // any reason (expired, dismissed) takes no more actions.
     server.invokeAction(a.id, u"OPEN_CANCELLATION"_qs);
     server.close(a.id, 2);
-    // Expired is no answer; dismissed by the user is.
     server.close(b.id, 1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return delegate.responses.size() == 1; }, 2000));
+    server.invokeAction(a.id, u"SNOOZE_ONE_DAY"_qs);
+    server.invokeAction(b.id, u"default"_qs);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return delegate.actions.size() == 1; }, 2000));
     QTest::qWait(100);
-    ASSERT_EQ(delegate.responses.size(), 1);
-    EXPECT_EQ(delegate.responses.at(0).actionIdentifier, u"OPEN_CANCELLATION");
-    EXPECT_EQ(delegate.responses.at(0).requestIdentifier, u"a");
-    EXPECT_EQ(delegate.responses.at(0).userInfo, QVariantMap({{u"key"_qs, u"a"_qs}}));
+    ASSERT_EQ(delegate.actions.size(), 1);
+    EXPECT_EQ(delegate.actions.at(0).actionKey, u"OPEN_CANCELLATION");
+    EXPECT_EQ(delegate.actions.at(0).requestIdentifier, u"a");
+    EXPECT_EQ(delegate.actions.at(0).userInfo, QVariantMap({{u"key"_qs, u"a"_qs}}));
 
-    // Without sound.
-    delegate.options = PresentationOption::banner;
+    // Content without sound asks the server for silence.
+    NotificationRequest silent = request(u"c"_qs, at.addSecs(60), utc);
+    silent.content.playsSound = false;
     startClockAt(at.addSecs(60).addMSecs(-100));
-    ASSERT_EQ(add(*center, request(u"c"_qs, at.addSecs(60), utc)), u"");
+    ASSERT_EQ(add(*center, silent), u"");
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.received.size() == 3; }, 3000));
     EXPECT_EQ(server.received.last().hints.value(u"suppress-sound"_qs), QVariant(true));
     EXPECT_FALSE(server.received.last().hints.contains(u"sound-name"_qs));
-    server.close(server.received.last().id, 2);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return delegate.responses.size() == 2; }, 2000));
-    EXPECT_EQ(delegate.responses.last().actionIdentifier, NotificationResponse::dismissActionIdentifier());
-    EXPECT_EQ(delegate.responses.last().requestIdentifier, u"c");
 
 }
 
-TEST_F(LinuxNotificationCenterTest, withoutAServerPermissionIsDeniedAndNothingStaysPending)
+TEST_F(LinuxNotificationCenterTest, withoutAServerNothingStaysPending)
 {
     auto center = makeCenter();
     NotificationService service(*center, settings);
@@ -254,11 +251,10 @@ TEST_F(LinuxNotificationCenterTest, withoutAServerPermissionIsDeniedAndNothingSt
     Subscription s(u"Netflix"_qs, Decimal(10), u"USD"_qs, BillingCycle::monthly(), local(berlin, 2030, 5, 20),
                    SubscriptionCategory::Streaming);
 
-    std::optional<bool> granted;
-    service.requestAuthorization([&](bool answer) { granted = answer; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return granted.has_value(); }, 3000));
-    EXPECT_FALSE(*granted);
-    EXPECT_EQ(service.authorizationStatus(), AuthorizationStatus::denied);
+    bool refreshed = false;
+    service.refreshServerPresence([&] { refreshed = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return refreshed; }, 3000));
+    EXPECT_EQ(service.serverPresence(), ServerPresence::Absent);
 
     QSignalSpy finished(&service, &NotificationService::reconcileFinished);
     service.reconcile({&s}, berlin);
@@ -270,7 +266,7 @@ TEST_F(LinuxNotificationCenterTest, withoutAServerPermissionIsDeniedAndNothingSt
     FakeNotificationServer server;
     service.reconcile({&s}, berlin);
     ASSERT_TRUE(finished.wait(3000));
-    EXPECT_EQ(service.authorizationStatus(), AuthorizationStatus::authorized);
+    EXPECT_EQ(service.serverPresence(), ServerPresence::Present);
     EXPECT_EQ(pending(*center).size(), 1);
 }
 
@@ -280,7 +276,7 @@ TEST_F(LinuxNotificationCenterTest, pendingRequestsSurviveARestart)
     const NotificationRequest first = request(u"first"_qs, test::utc(2030, 1, 2, 12, 30), utc, u"TRIAL_REMINDER"_qs);
     NotificationRequest second = request(u"second"_qs, local(berlin, 2030, 3, 31, 9), berlin);
     second.content.userInfo.insert(u"cancellationURL"_qs, u"https://example.com/ä?\"x\""_qs);
-    second.content.defaultSound = false;
+    second.content.playsSound = false;
     {
         auto center = makeCenter();
         ASSERT_EQ(add(*center, second), u"");

@@ -102,7 +102,6 @@ TEST_F(ReminderContentTest, categoriesAndAnswers)
     EXPECT_EQ(center.categories,
               QList<NotificationCategory>({{u"RENEWAL_REMINDER"_qs, {snooze, open}}, {u"TRIAL_REMINDER"_qs, {open, snooze}}}));
     ASSERT_EQ(center.delegate, &service);
-    EXPECT_EQ(center.delegate->willPresent({}), PresentationOption::banner | PresentationOption::sound);
 
     QList<QUuid> snoozed;
     QList<QUrl> opened;
@@ -110,7 +109,7 @@ TEST_F(ReminderContentTest, categoriesAndAnswers)
     service.setUrlOpener([&](const QUrl& url) { opened << url; });
     const QUuid id = QUuid::createUuid();
     auto answer = [&](const QString& action, const QVariantMap& userInfo) {
-        center.delegate->didReceive({action, u"renewal.x.renew"_qs, userInfo});
+        center.delegate->actionInvoked({action, u"renewal.x.renew"_qs, userInfo});
         QTest::qWait(5);
     };
     const QVariantMap info{{u"subscriptionID"_qs, id.toString(QUuid::WithoutBraces).toUpper()},

@@ -23,7 +23,7 @@ protected:
 TEST_F(ReminderPlanningTest, renewalFiresAtNineOnTheLeadDay)
 {
     Subscription* s = make(BillingCycle::monthly(), local(berlin, 2025, 3, 20, 10));
-    s->setCancellationURLString(u"https://example.com/cancel"_qs);
+    s->setCancellationUrlString(u"https://example.com/cancel"_qs);
     const QString id = u"renewal."_qs + idText(*s) + u".renew"_qs;
 
     at(local(berlin, 2025, 3, 10, 12));
@@ -34,7 +34,7 @@ TEST_F(ReminderPlanningTest, renewalFiresAtNineOnTheLeadDay)
     EXPECT_EQ(QList<int>({c.year, c.month, c.day, c.hour, c.minute}), QList<int>({2025, 3, 17, 9, 0}));
     EXPECT_EQ(request.trigger.calendar().timeZoneId(), u"Europe/Berlin");
     EXPECT_EQ(request.content.categoryIdentifier, u"RENEWAL_REMINDER");
-    EXPECT_TRUE(request.content.defaultSound);
+    EXPECT_TRUE(request.content.playsSound);
     EXPECT_EQ(request.content.userInfo, QVariantMap({{u"subscriptionID"_qs, idText(*s)},
                                                      {u"cancellationURL"_qs, u"https://example.com/cancel"_qs}}));
 
@@ -107,7 +107,7 @@ TEST_F(ReminderPlanningTest, aSnoozedTrialReminderComesBackTheNextMorningWhileTh
     QList<QUuid> handled;
     service.setSnoozeHandler([&](const QUuid& id) { handled << id; });
     auto snooze = [&](const QString& suffix) {
-        center.delegate->didReceive({u"SNOOZE_ONE_DAY"_qs, prefix + u'.' + suffix,
+        center.delegate->actionInvoked({u"SNOOZE_ONE_DAY"_qs, prefix + u'.' + suffix,
                                      {{u"subscriptionID"_qs, idText(*trial)}}});
         QTest::qWait(5);
         return reconcile({trial});
@@ -153,7 +153,7 @@ TEST_F(ReminderPlanningTest, aSnoozedTrialReminderComesBackTheNextMorningWhileTh
 
     // Snoozing a renewal reminder only reaches the store.
     Subscription* renewal = make(BillingCycle::monthly(), local(berlin, 2025, 3, 25, 10));
-    center.delegate->didReceive({u"SNOOZE_ONE_DAY"_qs, u"renewal."_qs + idText(*renewal) + u".renew"_qs,
+    center.delegate->actionInvoked({u"SNOOZE_ONE_DAY"_qs, u"renewal."_qs + idText(*renewal) + u".renew"_qs,
                                  {{u"subscriptionID"_qs, idText(*renewal)}}});
     QTest::qWait(5);
     EXPECT_EQ(handled.size(), 5);
@@ -186,20 +186,20 @@ TEST_F(ReminderPlanningTest, onlyActiveSubscriptionsWithRemindersOnAreKeptAndSta
               QStringList({u"other.reminder"_qs, u"renewal."_qs + idText(*silenced) + u".renew"_qs}));
 }
 
-TEST_F(ReminderPlanningTest, withoutPermissionNothingStaysPending)
+TEST_F(ReminderPlanningTest, withoutANotificationServerNothingStaysPending)
 {
     at(local(berlin, 2025, 3, 1, 12));
     Subscription* s = make(BillingCycle::monthly(), local(berlin, 2025, 3, 20));
-    for (const AuthorizationStatus status :
-         {AuthorizationStatus::denied, AuthorizationStatus::notDetermined, AuthorizationStatus::ephemeral}) {
-        center.status = status;
-        leftOver(u"other.reminder"_qs);
-        leftOver(u"renewal.x.renew"_qs);
-        EXPECT_TRUE(reconcile({s}).isEmpty()) << rawValue(status).toStdString();
-        EXPECT_EQ(service.authorizationStatus(), status);
-    }
-    center.status = AuthorizationStatus::provisional;
+    center.serverCapabilities.reset();
+    leftOver(u"other.reminder"_qs);
+    leftOver(u"renewal.x.renew"_qs);
+    EXPECT_TRUE(reconcile({s}).isEmpty());
+    EXPECT_EQ(service.serverPresence(), ServerPresence::Absent);
+
+    // A server with no capabilities at all still shows what it is sent.
+    center.serverCapabilities = QStringList();
     EXPECT_EQ(reconcile({s}).size(), 1);
+    EXPECT_EQ(service.serverPresence(), ServerPresence::Present);
 }
 
 TEST_F(ReminderPlanningTest, staysAtNineLocalAcrossDaylightSavingChanges)
@@ -243,42 +243,33 @@ TEST_F(ReminderPlanningTest, overlappingReconcilesEndWithTheLatestData)
     EXPECT_EQ(fireDate(idB), local(berlin, 2025, 3, 19, 9));
 }
 
-TEST_F(ReminderPlanningTest, permissionIsAskedOnceAndStatusNotifiesOnChange)
+TEST_F(ReminderPlanningTest, theServerIsLookedForOnceAndPresenceNotifiesOnChange)
 {
-    QSignalSpy changed(&service, &NotificationService::authorizationStatusChanged);
-    EXPECT_EQ(service.authorizationStatus(), AuthorizationStatus::notDetermined);
-    service.refreshAuthorizationStatus();
+    QSignalSpy changed(&service, &NotificationService::serverPresenceChanged);
+    EXPECT_EQ(service.serverPresence(), ServerPresence::Unknown);
+    service.refreshServerPresence();
     ASSERT_TRUE(changed.wait(1000));
-    service.refreshAuthorizationStatus();
+    service.refreshServerPresence();
     QTest::qWait(20);
     EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(service.serverPresence(), ServerPresence::Present);
 
-    // The request refreshes the status afterwards.
-    center.status = AuthorizationStatus::denied;
-    center.grant = false;
-    std::optional<bool> answer;
-    service.requestAuthorization([&](bool granted) { answer = granted; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 1000));
-    EXPECT_FALSE(*answer);
-    EXPECT_EQ(service.authorizationStatus(), AuthorizationStatus::denied);
+    // The server went away.
+    center.serverCapabilities.reset();
+    bool refreshed = false;
+    service.refreshServerPresence([&] { refreshed = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return refreshed; }, 1000));
+    EXPECT_EQ(service.serverPresence(), ServerPresence::Absent);
     EXPECT_EQ(changed.count(), 2);
 
-    // A failed request counts as not granted.
-    center.grant = true;
-    center.authorizationError = u"bus gone"_qs;
-    answer.reset();
-    service.requestAuthorization([&](bool granted) { answer = granted; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 1000));
-    EXPECT_FALSE(*answer);
-
-    // Only the first added subscription asks, even after a denial.
-    const int before = center.authorizationRequests;
+    // Only the first added subscription looks, even when none was found.
+    const int before = center.capabilityQueries;
     EXPECT_FALSE(settings.notificationsRequested());
     service.requestNotificationsIfFirst();
     service.requestNotificationsIfFirst();
     QTest::qWait(20);
     EXPECT_TRUE(settings.notificationsRequested());
-    EXPECT_EQ(center.authorizationRequests, before + 1);
+    EXPECT_EQ(center.capabilityQueries, before + 1);
     AppSettings reread(defaults);
     EXPECT_TRUE(reread.notificationsRequested());
 }

@@ -13,6 +13,7 @@
 #include <ostream>
 
 #include <memory>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -61,25 +62,25 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST(MenuBarDisplayModeTest, RawValuesAndLabels)
+TEST(TrayDisplayModeTest, StringsAndLabels)
 {
-    ASSERT_EQ(kAllMenuBarDisplayModes.size(), 3u);
-    EXPECT_EQ(kAllMenuBarDisplayModes[0], MenuBarDisplayMode::total);
-    EXPECT_EQ(kAllMenuBarDisplayModes[1], MenuBarDisplayMode::iconOnly);
-    EXPECT_EQ(kAllMenuBarDisplayModes[2], MenuBarDisplayMode::iconAndTotal);
+    ASSERT_EQ(kTrayDisplayModes.size(), 3u);
+    EXPECT_EQ(kTrayDisplayModes[0], TrayDisplayMode::Total);
+    EXPECT_EQ(kTrayDisplayModes[1], TrayDisplayMode::IconOnly);
+    EXPECT_EQ(kTrayDisplayModes[2], TrayDisplayMode::IconAndTotal);
 
-    EXPECT_EQ(rawValue(MenuBarDisplayMode::total), u"total"_s);
-    EXPECT_EQ(rawValue(MenuBarDisplayMode::iconOnly), u"iconOnly"_s);
-    EXPECT_EQ(rawValue(MenuBarDisplayMode::iconAndTotal), u"iconAndTotal"_s);
-    for (const MenuBarDisplayMode mode : kAllMenuBarDisplayModes)
-        EXPECT_EQ(menuBarDisplayModeFromRawValue(rawValue(mode)), mode);
-    EXPECT_FALSE(menuBarDisplayModeFromRawValue(u"iconOnly "));
-    EXPECT_FALSE(menuBarDisplayModeFromRawValue(u"IconOnly"));
-    EXPECT_FALSE(menuBarDisplayModeFromRawValue(u""));
+    EXPECT_EQ(toString(TrayDisplayMode::Total), u"total"_s);
+    EXPECT_EQ(toString(TrayDisplayMode::IconOnly), u"iconOnly"_s);
+    EXPECT_EQ(toString(TrayDisplayMode::IconAndTotal), u"iconAndTotal"_s);
+    for (const TrayDisplayMode mode : kTrayDisplayModes)
+        EXPECT_EQ(trayDisplayModeFromString(toString(mode)), mode);
+    EXPECT_FALSE(trayDisplayModeFromString(u"iconOnly "));
+    EXPECT_FALSE(trayDisplayModeFromString(u"IconOnly"));
+    EXPECT_FALSE(trayDisplayModeFromString(u""));
 
-    EXPECT_EQ(label(MenuBarDisplayMode::total), u"Total only"_s);
-    EXPECT_EQ(label(MenuBarDisplayMode::iconOnly), u"Icon only"_s);
-    EXPECT_EQ(label(MenuBarDisplayMode::iconAndTotal), u"Icon and total"_s);
+    EXPECT_EQ(label(TrayDisplayMode::Total), u"Total only"_s);
+    EXPECT_EQ(label(TrayDisplayMode::IconOnly), u"Icon only"_s);
+    EXPECT_EQ(label(TrayDisplayMode::IconAndTotal), u"Icon and total"_s);
 }
 
 TEST_F(AppSettingsTest, FreshUserReadsDefaultsWithoutWritingThem)
@@ -88,20 +89,20 @@ TEST_F(AppSettingsTest, FreshUserReadsDefaultsWithoutWritingThem)
     {
         auto store = openStore();
         AppSettings settings(*store);
-        EXPECT_EQ(settings.menuBarDisplayMode(), MenuBarDisplayMode::iconAndTotal);
-        EXPECT_EQ(settings.menuBarDisplayModeRawValue(), u"iconAndTotal"_s);
+        EXPECT_EQ(settings.trayDisplayMode(), TrayDisplayMode::IconAndTotal);
+        EXPECT_EQ(settings.trayDisplayModeName(), u"iconAndTotal"_s);
         EXPECT_EQ(settings.defaultCurrencyCode(), u"EUR"_s);
         EXPECT_EQ(settings.defaultLeadDays(), 3);
         EXPECT_EQ(settings.yearlyLeadDays(), 14);
         EXPECT_FALSE(settings.notificationsRequested());
         EXPECT_TRUE(settings.showsRenewalIndicator());
         EXPECT_TRUE(settings.catalogAutoUpdate());
-        EXPECT_EQ(&settings.defaults(), store.get());
+        EXPECT_EQ(&settings.store(), store.get());
 
         // Assigning what is already shown is not a choice of the user's.
         settings.setDefaultLeadDays(3);
         settings.setShowsRenewalIndicator(true);
-        settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconAndTotal);
+        settings.setTrayDisplayMode(TrayDisplayMode::IconAndTotal);
         store->sync();
         EXPECT_TRUE(store->allKeys().isEmpty());
     }
@@ -119,7 +120,7 @@ TEST_F(AppSettingsTest, ChangesPersistAcrossLaunches)
         const ScopedLocale locale("de_DE.UTF-8");
         auto store = openStore();
         AppSettings settings(*store);
-        settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconOnly);
+        settings.setTrayDisplayMode(TrayDisplayMode::IconOnly);
         settings.setDefaultCurrencyCode(u"GBP"_s);
         settings.setDefaultLeadDays(0);
         settings.setYearlyLeadDays(7);
@@ -128,14 +129,14 @@ TEST_F(AppSettingsTest, ChangesPersistAcrossLaunches)
         settings.setCatalogAutoUpdate(false);
         // Still open: the values must already be on disk for another reader.
         QSettings other(path(), QSettings::IniFormat);
-        EXPECT_EQ(other.value(u"menuBarDisplayMode"_s).toString(), u"iconOnly"_s);
+        EXPECT_EQ(other.value(u"trayDisplayMode"_s).toString(), u"iconOnly"_s);
         EXPECT_EQ(other.value(u"defaultLeadDays"_s).toString(), u"0"_s);
         EXPECT_EQ(other.value(u"catalogAutoUpdate"_s).toString(), u"false"_s);
     }
     const ScopedLocale locale("en_US.UTF-8");
     auto store = openStore();
     AppSettings settings(*store);
-    EXPECT_EQ(settings.menuBarDisplayMode(), MenuBarDisplayMode::iconOnly);
+    EXPECT_EQ(settings.trayDisplayMode(), TrayDisplayMode::IconOnly);
     EXPECT_EQ(settings.defaultCurrencyCode(), u"GBP"_s);
     EXPECT_EQ(settings.defaultLeadDays(), 0);
     EXPECT_EQ(settings.yearlyLeadDays(), 7);
@@ -148,7 +149,7 @@ TEST_F(AppSettingsTest, SettersNotifyOnlyOnChange)
 {
     auto store = openStore();
     AppSettings settings(*store);
-    QSignalSpy mode(&settings, &AppSettings::menuBarDisplayModeChanged);
+    QSignalSpy mode(&settings, &AppSettings::trayDisplayModeChanged);
     QSignalSpy currency(&settings, &AppSettings::defaultCurrencyCodeChanged);
     QSignalSpy lead(&settings, &AppSettings::defaultLeadDaysChanged);
     QSignalSpy yearly(&settings, &AppSettings::yearlyLeadDaysChanged);
@@ -157,7 +158,7 @@ TEST_F(AppSettingsTest, SettersNotifyOnlyOnChange)
     QSignalSpy autoUpdate(&settings, &AppSettings::catalogAutoUpdateChanged);
 
     for (int round = 0; round < 2; ++round) {
-        settings.setMenuBarDisplayMode(MenuBarDisplayMode::total);
+        settings.setTrayDisplayMode(TrayDisplayMode::Total);
         settings.setDefaultCurrencyCode(u"CHF"_s);
         settings.setDefaultLeadDays(7);
         settings.setYearlyLeadDays(1);
@@ -169,28 +170,53 @@ TEST_F(AppSettingsTest, SettersNotifyOnlyOnChange)
         EXPECT_EQ(spy->count(), 1);
 
     // The raw-value form, as QML writes it, goes through the same setter.
-    EXPECT_TRUE(settings.setProperty("menuBarDisplayModeRawValue", u"iconOnly"_s));
-    EXPECT_EQ(settings.menuBarDisplayMode(), MenuBarDisplayMode::iconOnly);
-    settings.setMenuBarDisplayModeRawValue(u"bogus"_s);
-    EXPECT_EQ(settings.menuBarDisplayMode(), MenuBarDisplayMode::iconOnly);
+    EXPECT_TRUE(settings.setProperty("trayDisplayModeName", u"iconOnly"_s));
+    EXPECT_EQ(settings.trayDisplayMode(), TrayDisplayMode::IconOnly);
+    settings.setTrayDisplayModeName(u"bogus"_s);
+    EXPECT_EQ(settings.trayDisplayMode(), TrayDisplayMode::IconOnly);
     EXPECT_EQ(mode.count(), 2);
-    EXPECT_EQ(store->value(u"menuBarDisplayMode"_s).toString(), u"iconOnly"_s);
+    EXPECT_EQ(store->value(u"trayDisplayMode"_s).toString(), u"iconOnly"_s);
 }
 
 TEST_F(AppSettingsTest, UnknownModeReadsTotal)
 {
     for (const QString& stored : {u"iconOnly "_s, u"ICONANDTOTAL"_s, u""_s, u"compact"_s}) {
-        openStore()->setValue(u"menuBarDisplayMode"_s, stored);
+        openStore()->setValue(u"trayDisplayMode"_s, stored);
         auto store = openStore();
-        EXPECT_EQ(AppSettings(*store).menuBarDisplayMode(), MenuBarDisplayMode::total) << stored.toStdString();
+        EXPECT_EQ(AppSettings(*store).trayDisplayMode(), TrayDisplayMode::Total) << stored.toStdString();
     }
+}
+
+TEST_F(AppSettingsTest, TheChoiceUnderTheOldKeyMovesToTheNewOneOnce)
+{
+    // A valid choice, and one no release ever wrote, which reads as the
+    // plain total before the move and after it.
+    for (const auto& [stored, mode] : {std::pair{u"iconOnly"_s, TrayDisplayMode::IconOnly},
+                                      std::pair{u"Icon only"_s, TrayDisplayMode::Total}}) {
+        openStore()->clear();
+        openStore()->setValue(u"menuBarDisplayMode"_s, stored);
+        {
+            auto store = openStore();
+            AppSettings settings(*store);
+            EXPECT_EQ(settings.trayDisplayMode(), mode) << stored.toStdString();
+        }
+        auto store = openStore();
+        EXPECT_EQ(store->allKeys(), QStringList{u"trayDisplayMode"_s}) << stored.toStdString();
+        EXPECT_EQ(store->value(u"trayDisplayMode"_s).toString(), stored);
+        EXPECT_EQ(AppSettings(*store).trayDisplayMode(), mode) << stored.toStdString();
+    }
+
+    // Where both are present the new key holds the user's latest choice.
+    writeFile("[General]\nmenuBarDisplayMode=iconOnly\ntrayDisplayMode=total\n");
+    auto store = openStore();
+    EXPECT_EQ(AppSettings(*store).trayDisplayMode(), TrayDisplayMode::Total);
 }
 
 TEST_F(AppSettingsTest, DamagedValuesReadAsDefaultsAndStayInTheFile)
 {
     // As a hand edit or a damaged file could leave them.
     writeFile("[General]\n"
-              "menuBarDisplayMode=a, b\n"
+              "trayDisplayMode=a, b\n"
               "defaultCurrencyCode=\n"
               "defaultLeadDays=abc\n"
               "yearlyLeadDays=99999999999\n"
@@ -201,7 +227,7 @@ TEST_F(AppSettingsTest, DamagedValuesReadAsDefaultsAndStayInTheFile)
     {
         auto store = openStore();
         AppSettings settings(*store);
-        EXPECT_EQ(settings.menuBarDisplayMode(), MenuBarDisplayMode::total);
+        EXPECT_EQ(settings.trayDisplayMode(), TrayDisplayMode::Total);
         EXPECT_EQ(settings.defaultCurrencyCode(), u"JPY"_s);
         EXPECT_EQ(settings.defaultLeadDays(), 3);
         EXPECT_EQ(settings.yearlyLeadDays(), 14);

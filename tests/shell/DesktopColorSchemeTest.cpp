@@ -48,36 +48,36 @@ TEST_F(DesktopColorSchemeTest, followsThePortalsColourSchemeOverTheFiles)
 {
     writeFile(gtkSettings, "[Settings]\ngtk-theme-name=Arc-Dark\n");
     DesktopColorScheme scheme(sources());
-    EXPECT_EQ(scheme.scheme(), Scheme::dark);
+    EXPECT_EQ(scheme.scheme(), Scheme::Dark);
 
     // A portal that starts later is asked then; its preference decides.
     QSignalSpy changed(&scheme, &DesktopColorScheme::schemeChanged);
     test::PortalDouble portal({{kAppearance + u" color-scheme"_qs, 2u}});
     ASSERT_TRUE(changed.wait(3000));
-    EXPECT_EQ(scheme.scheme(), Scheme::light);
+    EXPECT_EQ(scheme.scheme(), Scheme::Light);
 
     // "No preference" hands the choice back to the files.
     portal.change(kAppearance, u"color-scheme"_qs, 0u);
     ASSERT_TRUE(changed.wait(3000));
-    EXPECT_EQ(scheme.scheme(), Scheme::dark);
+    EXPECT_EQ(scheme.scheme(), Scheme::Dark);
     portal.change(kAppearance, u"color-scheme"_qs, 2u);
     ASSERT_TRUE(changed.wait(3000));
-    EXPECT_EQ(scheme.scheme(), Scheme::light);
+    EXPECT_EQ(scheme.scheme(), Scheme::Light);
 }
 
 TEST_F(DesktopColorSchemeTest, withoutAPortalReadsAndFollowsTheDesktopsFiles)
 {
     DesktopColorScheme nothing(sources(false));
-    EXPECT_EQ(nothing.scheme(), Scheme::unknown);
+    EXPECT_EQ(nothing.scheme(), Scheme::Unknown);
 
     writeFile(kdeglobals, "[Colors:View]\nBackgroundNormal=255,255,255\n[Colors:Window]\nBackgroundNormal=49,54,59\n");
     DesktopColorScheme scheme(sources(false));
-    EXPECT_EQ(scheme.scheme(), Scheme::dark);
+    EXPECT_EQ(scheme.scheme(), Scheme::Dark);
 
     QSignalSpy changed(&scheme, &DesktopColorScheme::schemeChanged);
     writeFile(kdeglobals, "[Colors:Window]\nBackgroundNormal=239,240,241\n");
     EXPECT_TRUE(changed.wait(3000));
-    EXPECT_EQ(scheme.scheme(), Scheme::light);
+    EXPECT_EQ(scheme.scheme(), Scheme::Light);
 }
 
 TEST(DesktopColorSchemeFiles, gtkSettingsSayDarkByPreferenceOrThemeName)

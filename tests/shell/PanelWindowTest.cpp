@@ -91,22 +91,22 @@ TEST_F(PanelWindowTest, placementCentresUnderTheAnchorInsideTheScreen)
 TEST_F(PanelWindowTest, resizingKeepsTheEdgeNearestTheTrayInsideTheFreeArea)
 {
     using Edge = PanelWindow::Edge;
-    EXPECT_EQ(PanelWindow::nearestEdge({640, 12}, QRect(460, 30, 360, 300)), Edge::top);
+    EXPECT_EQ(PanelWindow::nearestEdge({640, 12}, QRect(460, 30, 360, 300)), Edge::Top);
     const QRect overBottomTray(460, 470, 360, 300);
-    EXPECT_EQ(PanelWindow::nearestEdge({640, 785}, overBottomTray), Edge::bottom);
+    EXPECT_EQ(PanelWindow::nearestEdge({640, 785}, overBottomTray), Edge::Bottom);
     // A tray at the side: the nearer end of the panel.
-    EXPECT_EQ(PanelWindow::nearestEdge({10, 700}, overBottomTray), Edge::bottom);
-    EXPECT_EQ(PanelWindow::nearestEdge({10, 500}, overBottomTray), Edge::top);
+    EXPECT_EQ(PanelWindow::nearestEdge({10, 700}, overBottomTray), Edge::Bottom);
+    EXPECT_EQ(PanelWindow::nearestEdge({10, 500}, overBottomTray), Edge::Top);
 
     const QRect available(0, 30, 1280, 770);
     const QRect frame(460, 300, 360, 200);
-    EXPECT_EQ(PanelWindow::resized(frame, 350, Edge::top, available), QRect(460, 300, 360, 350));
-    EXPECT_EQ(PanelWindow::resized(frame, 350, Edge::bottom, available), QRect(460, 150, 360, 350));
-    EXPECT_EQ(PanelWindow::resized(frame, 120, Edge::bottom, available).bottom(), frame.bottom());
+    EXPECT_EQ(PanelWindow::resized(frame, 350, Edge::Top, available), QRect(460, 300, 360, 350));
+    EXPECT_EQ(PanelWindow::resized(frame, 350, Edge::Bottom, available), QRect(460, 150, 360, 350));
+    EXPECT_EQ(PanelWindow::resized(frame, 120, Edge::Bottom, available).bottom(), frame.bottom());
     // Where the free area ends, the kept edge gives way rather than the panel
     // leaving the screen.
-    EXPECT_EQ(PanelWindow::resized(frame, 600, Edge::top, available), QRect(460, 200, 360, 600));
-    EXPECT_EQ(PanelWindow::resized(frame, 640, Edge::bottom, available), QRect(460, 30, 360, 640));
+    EXPECT_EQ(PanelWindow::resized(frame, 600, Edge::Top, available), QRect(460, 200, 360, 600));
+    EXPECT_EQ(PanelWindow::resized(frame, 640, Edge::Bottom, available), QRect(460, 30, 360, 640));
 }
 
 TEST_F(PanelWindowTest, openPanelKeepsTheEdgeNearestTheTray)

@@ -49,15 +49,15 @@ void writeFile(const QString& path, const QByteArray& text)
 
 TEST(StatusNotifierHostTest, knowsTheTraysByTheirProcesses)
 {
-    EXPECT_EQ(classify({{u"gnome-shell"_qs, {}}}).drawing, Drawing::label);
+    EXPECT_EQ(classify({{u"gnome-shell"_qs, {}}}).drawing, Drawing::Label);
     // The kernel cuts the name at 15 characters; the command line has it all.
     EXPECT_EQ(classify({{u"ayatana-indicat"_qs, {u"/usr/libexec/ayatana-indicator-application-service"_qs}}}).drawing,
-              Drawing::label);
-    EXPECT_EQ(classify({{u"waybar"_qs, {}}}).drawing, Drawing::wideImage);
+              Drawing::Label);
+    EXPECT_EQ(classify({{u"waybar"_qs, {}}}).drawing, Drawing::WideImage);
 
     const StatusNotifierHost xfce = classify({{u"panel-6-systray"_qs, {u"/usr/lib/xfce4/panel/wrapper-2.0"_qs}}});
     EXPECT_EQ(xfce.program, u"xfce4-panel");
-    EXPECT_EQ(xfce.drawing, Drawing::squareImage);
+    EXPECT_EQ(xfce.drawing, Drawing::SquareImage);
     EXPECT_EQ(xfce.xfcePluginId, 6);
 
     // Hosts come before the watcher: Plasma's watcher lives in kded.
@@ -66,9 +66,9 @@ TEST(StatusNotifierHostTest, knowsTheTraysByTheirProcesses)
 
     // Unknown trays go by the desktop, and else get a square.
     const QList<Process> unknown{{u"sometray"_qs, {}}};
-    EXPECT_EQ(classify(unknown, "ubuntu:GNOME").drawing, Drawing::label);
-    EXPECT_EQ(classify(unknown, "Budgie:GNOME").drawing, Drawing::squareImage);
-    EXPECT_EQ(classify(unknown, "KDE").drawing, Drawing::squareImage);
+    EXPECT_EQ(classify(unknown, "ubuntu:GNOME").drawing, Drawing::Label);
+    EXPECT_EQ(classify(unknown, "Budgie:GNOME").drawing, Drawing::SquareImage);
+    EXPECT_EQ(classify(unknown, "KDE").drawing, Drawing::SquareImage);
 }
 
 TEST(StatusNotifierHostTest, detectsTheWatchersProcessOnTheBus)
@@ -82,7 +82,7 @@ TEST(StatusNotifierHostTest, detectsTheWatchersProcessOnTheBus)
     prctl(PR_SET_NAME, "waybar");
     const StatusNotifierHost found = StatusNotifierHost::detect(QDBusConnection::sessionBus());
     prctl(PR_SET_NAME, before);
-    EXPECT_EQ(found.drawing, Drawing::wideImage);
+    EXPECT_EQ(found.drawing, Drawing::WideImage);
     EXPECT_EQ(found.arguments.value(0), QCoreApplication::arguments().value(0));
 }
 
@@ -156,25 +156,25 @@ TEST(WaybarConfigTest, placesTheTrayByTheFirstBarThatHoldsOne)
     using Group = Place::Group;
     // waybar's default: a bar at the top, the tray at its right.
     EXPECT_EQ(WaybarConfig::trayPlaceIn(R"({"modules-right": ["clock", "tray"],})"),
-              (Place{Qt::TopEdge, Group::end}));
+              (Place{Qt::TopEdge, Group::End}));
     EXPECT_EQ(WaybarConfig::trayPlaceIn(R"([
         {"position": "top", "modules-left": ["clock"]},
         {"position": "bottom", "modules-center": ["tray#1"]},
         {"position": "left", "modules-left": ["tray"]}
     ])"),
-              (Place{Qt::BottomEdge, Group::center}));
+              (Place{Qt::BottomEdge, Group::Center}));
     EXPECT_EQ(WaybarConfig::trayPlaceIn(R"({"position": "left", "modules-right": ["tray"]})"),
-              (Place{Qt::LeftEdge, Group::end}));
+              (Place{Qt::LeftEdge, Group::End}));
     EXPECT_EQ(WaybarConfig::trayPlaceIn(R"({"modules-left": ["clock"]})"), std::nullopt);
     EXPECT_EQ(WaybarConfig::trayPlaceIn("not json"), std::nullopt);
 
     // The point of the screen's border beside the tray.
     const QRect screen(1280, 0, 1920, 1080);
-    EXPECT_EQ((Place{Qt::TopEdge, Group::end}).anchorOn(screen), QPoint(3199, 0));
-    EXPECT_EQ((Place{Qt::BottomEdge, Group::start}).anchorOn(screen), QPoint(1280, 1079));
-    EXPECT_EQ((Place{Qt::BottomEdge, Group::center}).anchorOn(screen), QPoint(2239, 1079));
-    EXPECT_EQ((Place{Qt::RightEdge, Group::end}).anchorOn(screen), QPoint(3199, 1079));
-    EXPECT_EQ((Place{Qt::LeftEdge, Group::start}).anchorOn(screen), QPoint(1280, 0));
+    EXPECT_EQ((Place{Qt::TopEdge, Group::End}).anchorOn(screen), QPoint(3199, 0));
+    EXPECT_EQ((Place{Qt::BottomEdge, Group::Start}).anchorOn(screen), QPoint(1280, 1079));
+    EXPECT_EQ((Place{Qt::BottomEdge, Group::Center}).anchorOn(screen), QPoint(2239, 1079));
+    EXPECT_EQ((Place{Qt::RightEdge, Group::End}).anchorOn(screen), QPoint(3199, 1079));
+    EXPECT_EQ((Place{Qt::LeftEdge, Group::Start}).anchorOn(screen), QPoint(1280, 0));
 }
 
 TEST(WaybarConfigTest, knowsADarkBarByItsStyleSheet)

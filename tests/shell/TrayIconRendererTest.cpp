@@ -78,7 +78,7 @@ TEST(TrayIconRendererTest, theDotKeepsItsCornerClearOfTheFigures)
 TEST(TrayIconRendererTest, aWideImageIsAsHighAsAskedAndAsWideAsItsText)
 {
     Content content = amount({u"$55/mo"_qs});
-    content.shape = TrayIconRenderer::Shape::wide;
+    content.shape = TrayIconRenderer::Shape::Wide;
     for (const int height : {16, 18, 22, 32, 36}) {
         const QImage withSymbol = TrayIconRenderer::render(height, Qt::white, content);
         const QRect ink = inkBounds(withSymbol);

@@ -11,7 +11,7 @@
 #include "shell/TrayController.h"
 #include "shell/TrayIconRenderer.h"
 #include "ui/panel/LabelFixture.h"
-#include "ui/panel/MenuBarLabel.h"
+#include "ui/panel/TrayLabel.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -68,7 +68,7 @@ StatusNotifierHost hostOf(Drawing drawing, const QString& program, QStringList a
 
 class TrayTest : public ::testing::Test, protected test::LabelFixture {
 protected:
-    void SetUp() override { tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell"))); }
+    void SetUp() override { tray.setHost(hostOf(Drawing::Label, QStringLiteral("gnome-shell"))); }
 
     QString service() const { return tray.statusNotifierItem() ? tray.statusNotifierItem()->serviceName() : QString(); }
 
@@ -76,7 +76,7 @@ protected:
     {
         QElapsedTimer timer;
         timer.start();
-        ASSERT_EQ(tray.start(), TrayController::Backend::statusNotifierItem);
+        ASSERT_EQ(tray.start(), TrayController::Backend::StatusNotifierItem);
         QSignalSpy registered(tray.statusNotifierItem(), &StatusNotifierItem::registered);
         ASSERT_TRUE(registered.wait(5000));
         std::cout << "[ measure  ] start to item registered: " << timer.nsecsElapsed() / 1000 << " us\n";
@@ -178,7 +178,7 @@ protected:
     }
 
     FormatterCache usEnglish{QStringLiteral("en_US")};
-    MenuBarLabel label{*store, settings, usEnglish};
+    TrayLabel label{*store, settings, usEnglish};
     std::unique_ptr<test::TrayHostDouble> host = std::make_unique<test::TrayHostDouble>();
     // Files of the machine's own desktop never decide a colour here.
     TrayController tray{label, DesktopColorScheme::Sources{QDBusConnection::sessionBus(), QString(), QString()}};
@@ -219,24 +219,24 @@ TEST_F(TrayTest, followsTheLabelWithOneSignalPerRealChange)
     startAndWaitForRegistration();
     const QImage cardOnly = imageAt(22);
 
-    settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconOnly);
+    settings.setTrayDisplayMode(TrayDisplayMode::IconOnly);
     EXPECT_EQ(host->takeSignals(service()), QStringList{u"XAyatanaNewLabel(,)"_qs});
     EXPECT_EQ(text("XAyatanaLabel"), u"");
     EXPECT_EQ(text("Title"), u"Tabrino. Monthly total $13/mo.");
 
     // With a host that draws the text, "total only" leaves the icon empty...
-    settings.setMenuBarDisplayMode(MenuBarDisplayMode::total);
+    settings.setTrayDisplayMode(TrayDisplayMode::Total);
     EXPECT_EQ(host->takeSignals(service()), (QStringList{u"NewIcon()"_qs, u"XAyatanaNewLabel($13/mo,$13/mo)"_qs}));
     EXPECT_EQ(opaquePixelsAt(22), 0);
     // ...and with one that does not, the amount moves into the image.
-    tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
+    tray.setHost(hostOf(Drawing::SquareImage, QStringLiteral("plasmashell")));
     EXPECT_EQ(host->takeSignals(service()), (QStringList{layoutUpdated(), u"NewIcon()"_qs, u"NewToolTip()"_qs}));
     EXPECT_GT(opaquePixelsAt(22), 0);
     EXPECT_NE(imageAt(22), cardOnly);
-    tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell")));
+    tray.setHost(hostOf(Drawing::Label, QStringLiteral("gnome-shell")));
     EXPECT_EQ(host->takeSignals(service()), (QStringList{layoutUpdated(), u"NewIcon()"_qs, u"NewToolTip()"_qs}));
 
-    settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconAndTotal);
+    settings.setTrayDisplayMode(TrayDisplayMode::IconAndTotal);
     EXPECT_EQ(host->takeSignals(service()), QStringList{u"NewIcon()"_qs});
     EXPECT_EQ(imageAt(22), cardOnly);
     settings.setDefaultCurrencyCode(QStringLiteral("EUR"));
@@ -292,13 +292,13 @@ TEST_F(TrayTest, withoutAnyTrayReportsNoneUntilAWatcherAppears)
 {
     host = std::make_unique<test::TrayHostDouble>(false);
     QSignalSpy backendChanged(&tray, &TrayController::backendChanged);
-    EXPECT_EQ(tray.start(), TrayController::Backend::none);
+    EXPECT_EQ(tray.start(), TrayController::Backend::None);
     EXPECT_EQ(tray.statusNotifierItem(), nullptr);
 
     host = std::make_unique<test::TrayHostDouble>();
     ASSERT_TRUE(backendChanged.wait(5000));
     EXPECT_EQ(backendChanged.first().first().value<TrayController::Backend>(),
-              TrayController::Backend::statusNotifierItem);
+              TrayController::Backend::StatusNotifierItem);
     EXPECT_TRUE(QTest::qWaitFor([&] { return host->registrations().contains(service()); }, 5000));
 }
 
@@ -457,14 +457,14 @@ TEST_F(TrayTest, onGnomeShellTheMenuStaysEmptyAndItsEntriesDoNothing)
 
     // Another GNOME Shell after this one changes nothing, and says nothing.
     host->takeSignals(service());
-    tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell"), {u"gnome-shell"_qs, u"--replace"_qs}));
+    tray.setHost(hostOf(Drawing::Label, QStringLiteral("gnome-shell"), {u"gnome-shell"_qs, u"--replace"_qs}));
     EXPECT_TRUE(host->takeSignals(service()).filter(u"LayoutUpdated"_qs).isEmpty());
     EXPECT_TRUE(menuLayout().children.isEmpty());
 }
 
 TEST_F(TrayTest, elsewhereTheMenuOffersOpenAndQuitAndActivateSucceeds)
 {
-    tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
+    tray.setHost(hostOf(Drawing::SquareImage, QStringLiteral("plasmashell")));
     startAndWaitForRegistration();
     QSignalSpy activated(&tray, &TrayController::activated);
     EXPECT_EQ(menuPath(), u"/MenuBar");
@@ -575,7 +575,7 @@ TEST_F(TrayTest, theMenuEntriesOpenThePanelAndAskToQuit)
 
 TEST_F(TrayTest, theMenuAndTheAnswerFollowTheHost)
 {
-    tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
+    tray.setHost(hostOf(Drawing::SquareImage, QStringLiteral("plasmashell")));
     startAndWaitForRegistration();
     host->takeSignals(service());
     uint revision = 0;
@@ -583,7 +583,7 @@ TEST_F(TrayTest, theMenuAndTheAnswerFollowTheHost)
 
     // A new host may have read the layout already: it is told, with a
     // newer revision.
-    tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell")));
+    tray.setHost(hostOf(Drawing::Label, QStringLiteral("gnome-shell")));
     EXPECT_TRUE(host->takeSignals(service()).contains(QStringLiteral("LayoutUpdated(%1,0)").arg(revision + 1)));
     uint gnomeRevision = 0;
     EXPECT_TRUE(menuEntries(&gnomeRevision).isEmpty());
@@ -600,14 +600,14 @@ TEST_F(TrayTest, theMenuAndTheAnswerFollowTheHost)
     EXPECT_EQ(click("Activate", 1, 1).type(), QDBusMessage::ReplyMessage);
 
     // Between two hosts that are not GNOME Shell the entries stay, unannounced.
-    tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
+    tray.setHost(hostOf(Drawing::SquareImage, QStringLiteral("plasmashell")));
     EXPECT_TRUE(host->takeSignals(service()).filter(u"LayoutUpdated"_qs).isEmpty());
 }
 
 TEST_F(TrayTest, squareTraysShowTheAmountInTheImageAndTheSymbolOnlyWhenAskedTo)
 {
     add("12.99", 20);
-    tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
+    tray.setHost(hostOf(Drawing::SquareImage, QStringLiteral("plasmashell")));
     startAndWaitForRegistration();
     // The label stays on offer, for a host that draws it after all.
     EXPECT_EQ(text("XAyatanaLabel"), u"$13/mo");
@@ -616,7 +616,7 @@ TEST_F(TrayTest, squareTraysShowTheAmountInTheImageAndTheSymbolOnlyWhenAskedTo)
         EXPECT_EQ(size.width(), size.height());
     const QImage amount = imageAt(22);
 
-    settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconOnly);
+    settings.setTrayDisplayMode(TrayDisplayMode::IconOnly);
     EXPECT_EQ(host->takeSignals(service()),
               (QStringList{u"NewIcon()"_qs, u"XAyatanaNewLabel(,)"_qs, u"NewToolTip()"_qs}));
     const QImage card = imageAt(22);
@@ -624,7 +624,7 @@ TEST_F(TrayTest, squareTraysShowTheAmountInTheImageAndTheSymbolOnlyWhenAskedTo)
     EXPECT_GT(opaquePixels(card), 22 * 22 / 5);
 
     // "Total only" looks as "Icon and total" does: the square holds no more.
-    settings.setMenuBarDisplayMode(MenuBarDisplayMode::total);
+    settings.setTrayDisplayMode(TrayDisplayMode::Total);
     EXPECT_EQ(imageAt(22), amount);
 
     add("7", 2);
@@ -634,19 +634,19 @@ TEST_F(TrayTest, squareTraysShowTheAmountInTheImageAndTheSymbolOnlyWhenAskedTo)
 TEST_F(TrayTest, onPlasmaTheTooltipTitleIsTheShownTotalForThePanelWidget)
 {
     add("12.99", 20);
-    tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
+    tray.setHost(hostOf(Drawing::SquareImage, QStringLiteral("plasmashell")));
     startAndWaitForRegistration();
     EXPECT_EQ(toolTip().title, u"$13/mo");
     EXPECT_EQ(toolTip().description, u"Tabrino. Monthly total $13/mo.");
     EXPECT_EQ(text("Title"), u"Tabrino. Monthly total $13/mo.");
 
     // "Icon only": the description alone, as the widget then shows no total.
-    settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconOnly);
+    settings.setTrayDisplayMode(TrayDisplayMode::IconOnly);
     EXPECT_EQ(toolTip().title, u"Tabrino. Monthly total $13/mo.");
     EXPECT_EQ(toolTip().description, u"");
 
     // Other square trays keep the description as the title.
-    settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconAndTotal);
+    settings.setTrayDisplayMode(TrayDisplayMode::IconAndTotal);
     tray.setHost(StatusNotifierHost{});
     EXPECT_EQ(toolTip().title, u"Tabrino. Monthly total $13/mo.");
     EXPECT_EQ(toolTip().description, u"");
@@ -659,7 +659,7 @@ TEST_F(TrayTest, waybarGetsOneWideImageAtItsBarHeight)
     config.write(R"({ "modules-right": ["tray"], "tray": { "icon-size": 18 } })");
     config.close();
     add("12.99", 20);
-    tray.setHost(hostOf(Drawing::wideImage, QStringLiteral("waybar"), {u"waybar"_qs, u"-c"_qs, config.fileName()}));
+    tray.setHost(hostOf(Drawing::WideImage, QStringLiteral("waybar"), {u"waybar"_qs, u"-c"_qs, config.fileName()}));
     startAndWaitForRegistration();
 
     // waybar takes the largest image and scales it to the bar: one height.
@@ -668,13 +668,13 @@ TEST_F(TrayTest, waybarGetsOneWideImageAtItsBarHeight)
     EXPECT_EQ(both.height(), 18);
     EXPECT_GT(both.width(), 3 * 18);
 
-    settings.setMenuBarDisplayMode(MenuBarDisplayMode::total);
+    settings.setTrayDisplayMode(TrayDisplayMode::Total);
     const QSize total = sizes().first();
     EXPECT_EQ(total.height(), 18);
     EXPECT_LT(total.width(), both.width());
     EXPECT_GT(total.width(), 2 * 18);
 
-    settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconOnly);
+    settings.setTrayDisplayMode(TrayDisplayMode::IconOnly);
     EXPECT_EQ(sizes(), QList<QSize>{QSize(18, 18)});
 }
 
@@ -686,7 +686,7 @@ TEST_F(TrayTest, onWaybarThePanelOpensAtTheScreensEdgeByTheTray)
     ASSERT_TRUE(config.open());
     config.write(R"({ "position": "bottom", "modules-left": ["tray"] })");
     config.close();
-    tray.setHost(hostOf(Drawing::wideImage, QStringLiteral("waybar"), {u"waybar"_qs, u"-c"_qs, config.fileName()}));
+    tray.setHost(hostOf(Drawing::WideImage, QStringLiteral("waybar"), {u"waybar"_qs, u"-c"_qs, config.fileName()}));
     startAndWaitForRegistration();
     QSignalSpy activated(&tray, &TrayController::activated);
 
@@ -697,7 +697,7 @@ TEST_F(TrayTest, onWaybarThePanelOpensAtTheScreensEdgeByTheTray)
     EXPECT_EQ(activated.last().first().toPoint(), screen.bottomLeft());
 
     // Without a configuration to read, the pointer is the best guess.
-    tray.setHost(hostOf(Drawing::wideImage, QStringLiteral("waybar"), {u"waybar"_qs, u"-c"_qs, u"/nonexistent"_qs}));
+    tray.setHost(hostOf(Drawing::WideImage, QStringLiteral("waybar"), {u"waybar"_qs, u"-c"_qs, u"/nonexistent"_qs}));
     click("Activate", 9, 17);
     ASSERT_EQ(activated.count(), 2);
     EXPECT_EQ(activated.last().first().toPoint(), QCursor::pos());
@@ -706,7 +706,7 @@ TEST_F(TrayTest, onWaybarThePanelOpensAtTheScreensEdgeByTheTray)
 TEST_F(TrayTest, withNoColoursChosenOnlyPlasmasPanelIsLight)
 {
     add("12.99", 20);
-    tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
+    tray.setHost(hostOf(Drawing::SquareImage, QStringLiteral("plasmashell")));
     startAndWaitForRegistration();
     EXPECT_EQ(ink(imageAt(22)), TrayController::foregroundOnLight());
     tray.setHost(StatusNotifierHost{});
@@ -718,7 +718,7 @@ TEST_F(TrayTest, drawsDarkOnALightPanelAndFollowsTheDesktopsSwitch)
     const QString appearance = QStringLiteral("org.freedesktop.appearance");
     test::PortalDouble portal({{appearance + u" color-scheme"_qs, 2u}});
     add("12.99", 20);
-    tray.setHost(hostOf(Drawing::squareImage, QStringLiteral("plasmashell")));
+    tray.setHost(hostOf(Drawing::SquareImage, QStringLiteral("plasmashell")));
     startAndWaitForRegistration();
     EXPECT_TRUE(QTest::qWaitFor([&] { return ink(imageAt(22)) == TrayController::foregroundOnLight(); }, 5000));
     host->takeSignals(service());
@@ -730,7 +730,7 @@ TEST_F(TrayTest, drawsDarkOnALightPanelAndFollowsTheDesktopsSwitch)
     // GNOME Shell's top bar stays dark whatever the desktop prefers.
     portal.change(appearance, QStringLiteral("color-scheme"), 2u);
     EXPECT_TRUE(QTest::qWaitFor([&] { return ink(imageAt(22)) == TrayController::foregroundOnLight(); }, 5000));
-    tray.setHost(hostOf(Drawing::label, QStringLiteral("gnome-shell")));
+    tray.setHost(hostOf(Drawing::Label, QStringLiteral("gnome-shell")));
     EXPECT_EQ(ink(imageAt(22)), TrayController::foregroundOnDark());
 }
 
@@ -742,7 +742,7 @@ TEST_F(TrayTest, xfcesTrayGetsItsOwnSizeAndItsPanelsColour)
                                {u"/plugins/plugin-6"_qs, u"systray"_qs}},
                               {{u"/Net/ThemeName"_qs, u"Adwaita"_qs}});
     add("12.99", 20);
-    StatusNotifierHost xfce = hostOf(Drawing::squareImage, QStringLiteral("xfce4-panel"));
+    StatusNotifierHost xfce = hostOf(Drawing::SquareImage, QStringLiteral("xfce4-panel"));
     xfce.xfcePluginId = 6;
     tray.setHost(xfce);
     startAndWaitForRegistration();

@@ -25,7 +25,7 @@ Result acquireInAnotherProcess(const QString& databasePath)
     }
     int status = 0;
     if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
-        return Result::failed;
+        return Result::Failed;
     return static_cast<Result>(WEXITSTATUS(status));
 }
 
@@ -37,11 +37,11 @@ TEST(DataFileLock, oneHolderAtATimeUntilItGoes)
     const QString database = dir.path() + u"/data/Tabrino/Tabrino.sqlite"_qs;
     {
         DataFileLock first(database);
-        ASSERT_EQ(first.acquire(), Result::acquired);
-        EXPECT_EQ(acquireInAnotherProcess(database), Result::heldElsewhere);
+        ASSERT_EQ(first.acquire(), Result::Acquired);
+        EXPECT_EQ(acquireInAnotherProcess(database), Result::HeldElsewhere);
         DataFileLock second(database);
-        EXPECT_EQ(second.acquire(), Result::heldElsewhere);
-        EXPECT_EQ(first.acquire(), Result::acquired);  // asking again keeps it
+        EXPECT_EQ(second.acquire(), Result::HeldElsewhere);
+        EXPECT_EQ(first.acquire(), Result::Acquired);  // asking again keeps it
 
         // Beside the database, private, and the database itself untouched.
         struct stat file {};
@@ -52,9 +52,9 @@ TEST(DataFileLock, oneHolderAtATimeUntilItGoes)
         EXPECT_EQ(folder.st_mode & 0777, 0700u);
         EXPECT_FALSE(QFileInfo::exists(database));
     }
-    EXPECT_EQ(acquireInAnotherProcess(database), Result::acquired);
+    EXPECT_EQ(acquireInAnotherProcess(database), Result::Acquired);
     DataFileLock again(database);
-    EXPECT_EQ(again.acquire(), Result::acquired);
+    EXPECT_EQ(again.acquire(), Result::Acquired);
 }
 
 TEST(DataFileLock, aFolderThatCannotBeMadeIsAFailureWithAReason)
@@ -65,6 +65,6 @@ TEST(DataFileLock, aFolderThatCannotBeMadeIsAFailureWithAReason)
     blocker.close();
     DataFileLock lock(dir.path() + u"/data/Tabrino/Tabrino.sqlite"_qs);
     QString error;
-    EXPECT_EQ(lock.acquire(&error), Result::failed);
+    EXPECT_EQ(lock.acquire(&error), Result::Failed);
     EXPECT_FALSE(error.isEmpty());
 }

@@ -164,7 +164,7 @@ TEST_F(PersistenceTest, everyAttributeSurvivesReopening)
     full->setPaymentMethod(u"Amex •••• 1005"_qs);
     full->setBrandColorHex(u"E50914"_qs);
     full->setSymbolName(u"play.tv"_qs);
-    full->setCancellationURLString(u"https://example.com/cancel"_qs);
+    full->setCancellationUrlString(u"https://example.com/cancel"_qs);
     full->setStartDate(test::utc(2024, 12, 31, 23, 59));
     full->setIsActive(false);
     full->setArchivedDate(test::utc(2025, 4, 1));
@@ -174,7 +174,7 @@ TEST_F(PersistenceTest, everyAttributeSurvivesReopening)
                                  SubscriptionCategory::Other);
     auto snapshot = new MonthlySnapshot(test::utc(2025, 1, 1), dec("9.999999999999999999999999999999999999"), 3);
     Clock::setSource({});
-    const QUuid fullID = full->id();
+    const QUuid fullId = full->id();
     {
         auto container = open();
         container->mainContext().insert(full);
@@ -190,9 +190,9 @@ TEST_F(PersistenceTest, everyAttributeSurvivesReopening)
     ASSERT_TRUE(all && all->size() == 2);
     const Subscription& f = *all->at(1);
     const Subscription& b = *all->at(0);
-    EXPECT_EQ(f.id(), fullID);
+    EXPECT_EQ(f.id(), fullId);
     EXPECT_EQ(f.name(), u"Näme, \"quoted\"\nline");
-    EXPECT_EQ(f.serviceID(), u"some-service"_qs);
+    EXPECT_EQ(f.serviceId(), u"some-service"_qs);
     EXPECT_EQ(f.price().toString(), u"12345678901234567890.123456789012345678");
     EXPECT_EQ(f.currencyCode(), u"EUR");
     EXPECT_EQ(f.billingCycle(), BillingCycle::custom(45));
@@ -206,15 +206,15 @@ TEST_F(PersistenceTest, everyAttributeSurvivesReopening)
     EXPECT_EQ(f.paymentMethod(), u"Amex •••• 1005"_qs);
     EXPECT_EQ(f.brandColorHex(), u"E50914"_qs);
     EXPECT_EQ(f.symbolName(), u"play.tv"_qs);
-    EXPECT_EQ(f.cancellationURLString(), u"https://example.com/cancel"_qs);
+    EXPECT_EQ(f.cancellationUrlString(), u"https://example.com/cancel"_qs);
     EXPECT_EQ(f.dateAdded(), test::utc(2025, 1, 2, 3, 4).addMSecs(567));
     EXPECT_EQ(f.startDate(), test::utc(2024, 12, 31, 23, 59));
     EXPECT_FALSE(f.isActive());
     EXPECT_EQ(f.archivedDate(), test::utc(2025, 4, 1));
     EXPECT_FALSE(f.notificationsEnabled());
     EXPECT_EQ(f.notificationLeadDays(), 0);
-    EXPECT_FALSE(b.serviceID() || b.trialEndDate() || b.sharePercentage() || b.notes() || b.paymentMethod()
-                 || b.brandColorHex() || b.symbolName() || b.cancellationURLString() || b.startDate()
+    EXPECT_FALSE(b.serviceId() || b.trialEndDate() || b.sharePercentage() || b.notes() || b.paymentMethod()
+                 || b.brandColorHex() || b.symbolName() || b.cancellationUrlString() || b.startDate()
                  || b.archivedDate() || b.notificationLeadDays());
     EXPECT_FALSE(f.hasUnsavedChanges());
 

@@ -61,12 +61,12 @@ TEST_F(SubscriptionStoreTest, lifeCycleSurvivesRestarts)
 
     store->context().remove(sooner);
     store->save();
-    const QUuid laterID = later->id();
+    const QUuid laterId = later->id();
 
     launch();
     store->refresh();
     ASSERT_EQ(store->active().size(), 1);
-    EXPECT_EQ(store->active()[0]->id(), laterID);
+    EXPECT_EQ(store->active()[0]->id(), laterId);
     EXPECT_EQ(store->active()[0]->nextBillingDate(), local(calendar, 2025, 5, 20, 9));
     EXPECT_TRUE(store->archived().isEmpty());
     ASSERT_EQ(store->snapshots().size(), 2);  // March froze at its last capture; April has its own

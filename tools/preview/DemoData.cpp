@@ -26,7 +26,7 @@ QDateTime DemoData::now()
 }
 
 DemoData::DemoData(Set set)
-    : m_defaults(m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat), m_settings(m_defaults)
+    : m_settingsFile(m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat), m_settings(m_settingsFile)
 {
     Clock::setSource([] { return now(); });
     QString error;
@@ -37,7 +37,7 @@ DemoData::DemoData(Set set)
     m_store = std::make_unique<SubscriptionStore>(m_container->mainContext(), m_settings, m_reminders, m_catalog.get(),
                                                   [] { return Calendar(QStringLiteral("UTC")); });
     m_settings.setDefaultCurrencyCode(QStringLiteral("USD"));
-    if (set == Set::six)
+    if (set == Set::Six)
         addSix();
     m_store->refresh();
 }
@@ -128,7 +128,7 @@ void DemoData::addSix()
     add("Le Monde", "9.99", "EUR", BillingCycle::monthly(), 12, SubscriptionCategory::News, "#1A1A1A", "newspaper");
     Subscription* yearly =
         add("iCloud+", "35.88", "USD", BillingCycle::yearly(), 80, SubscriptionCategory::Cloud, "#3693F3", "icloud");
-    yearly->setCancellationURLString(QStringLiteral("https://support.apple.com/en-us/HT207594"));
+    yearly->setCancellationUrlString(QStringLiteral("https://support.apple.com/en-us/HT207594"));
     (void)overdue;
     // Last month's snapshot, so the header shows a change.
     const QDateTime lastMonth = MonthlySnapshot::startOfMonth(today.addMonths(-1), Calendar(QStringLiteral("UTC")));

@@ -19,7 +19,7 @@ class SubscriptionStore;
 // with it, at a fixed "now" so every rendering shows the same days.
 class DemoData {
 public:
-    enum class Set { empty, six };
+    enum class Set { Empty, Six };
 
     explicit DemoData(Set set);
     ~DemoData();
@@ -43,7 +43,7 @@ private:
     void addSix();
 
     QTemporaryDir m_dir;
-    QSettings m_defaults;
+    QSettings m_settingsFile;
     AppSettings m_settings;
     NoReminders m_reminders;
     // The shipped catalog, for the add screen.

@@ -82,7 +82,7 @@ int main(int argc, char** argv)
     const QString screen = args.at(1);
     const QString output = args.at(2);
 
-    DemoData demo(screen == u"empty" ? DemoData::Set::empty : DemoData::Set::six);
+    DemoData demo(screen == u"empty" ? DemoData::Set::Empty : DemoData::Set::Six);
     const bool insights = screen == u"insights" || screen == u"insights-lifetime";
     if (insights)
         demo.addInsightsHistory();

@@ -68,7 +68,7 @@ FocusScope {
             objectName: "searchStage"
             implicitHeight: searchColumn.implicitHeight
 
-            MakeKeyWindow {}
+            ActivateWindow {}
             // The field takes the keyboard at once, and again once the
             // window is surely key, so typing lands in it.
             Timer {
@@ -107,7 +107,7 @@ FocusScope {
                     }
                 }
 
-                HuggingScrollView {
+                ContentHeightScrollView {
                     id: results
                     objectName: "results"
                     width: parent.width

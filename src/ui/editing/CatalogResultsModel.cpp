@@ -12,7 +12,7 @@ namespace {
 
 SubscriptionCategory categoryOf(const CatalogService& service)
 {
-    return SubscriptionCategory::fromRawValue(service.category).value_or(SubscriptionCategory::Other);
+    return SubscriptionCategory::fromString(service.category).value_or(SubscriptionCategory::Other);
 }
 
 }  // namespace
@@ -79,7 +79,7 @@ QVariant CatalogResultsModel::data(const QModelIndex& index, int role) const
         return {};
     const CatalogService& service = m_services[index.row()];
     switch (role) {
-    case ServiceIDRole: return service.id;
+    case ServiceIdRole: return service.id;
     case Qt::DisplayRole:
     case NameRole: return service.name;
     case ColorHexRole: return service.brandColor;
@@ -92,7 +92,7 @@ QVariant CatalogResultsModel::data(const QModelIndex& index, int role) const
 
 QHash<int, QByteArray> CatalogResultsModel::roleNames() const
 {
-    return {{ServiceIDRole, "serviceID"},  {NameRole, "name"},         {ColorHexRole, "colorHex"},
+    return {{ServiceIdRole, "serviceId"},  {NameRole, "name"},         {ColorHexRole, "colorHex"},
             {SymbolRole, "symbol"},        {SubtitleRole, "subtitle"}, {AccessibilityRole, "accessibilityText"}};
 }
 

@@ -23,7 +23,7 @@ class CatalogResultsModel : public QAbstractListModel {
     Q_PROPERTY(int count READ count NOTIFY countChanged)
 
 public:
-    enum Role { ServiceIDRole = Qt::UserRole + 1, NameRole, ColorHexRole, SymbolRole, SubtitleRole, AccessibilityRole };
+    enum Role { ServiceIdRole = Qt::UserRole + 1, NameRole, ColorHexRole, SymbolRole, SubtitleRole, AccessibilityRole };
 
     static constexpr qsizetype kLimit = 8;
 

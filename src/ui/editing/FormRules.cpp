@@ -63,10 +63,10 @@ qint64 FormRules::customDays(const QString& text)
     return wholeNumber(text).value_or(30);
 }
 
-BillingCycle FormRules::cycle(const QString& rawValue, const QString& customDaysText)
+BillingCycle FormRules::cycle(const QString& name, const QString& customDaysText)
 {
     // The stored form clamps a custom day count into 1 day ... a century.
-    return BillingCycle::fromStored(rawValue, customDays(customDaysText));
+    return BillingCycle::fromStored(name, customDays(customDaysText));
 }
 
 QDateTime FormRules::onePeriodAfter(const QDateTime& from, const BillingCycle& cycle, const Calendar& calendar)

@@ -37,7 +37,7 @@ public:
 
     // The cycle a picked segment value stands for, a custom one taking the
     // typed day count (at least 1); an unknown value reads as monthly.
-    static BillingCycle cycle(const QString& rawValue, const QString& customDaysText);
+    static BillingCycle cycle(const QString& name, const QString& customDaysText);
 
     // One period of `cycle` after `from` (7 days, 1, 3 or 12 months, or the
     // custom day count, at least 1), without wrapping; `from` itself when

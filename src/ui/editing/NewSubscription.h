@@ -6,7 +6,7 @@ class Subscription;
 class SubscriptionStore;
 
 // How a screen adds a record it made: into the store's context, saved, and
-// after the first one ever a request for permission to remind.
+// after the first one ever a look for what shows reminders.
 class NewSubscription {
 public:
     NewSubscription() = delete;

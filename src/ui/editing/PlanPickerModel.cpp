@@ -116,10 +116,10 @@ bool PlanPickerModel::confirm()
         return false;
     auto* record = new Subscription(
         m_service.name, plan->price, kDollars, plan->billingCycle(), m_nextBillingDate,
-        SubscriptionCategory::fromRawValue(m_service.category).value_or(SubscriptionCategory::Other), m_service.id);
+        SubscriptionCategory::fromString(m_service.category).value_or(SubscriptionCategory::Other), m_service.id);
     record->setBrandColorHex(m_service.brandColor);
     record->setSymbolName(m_service.symbol);
-    record->setCancellationURLString(m_service.cancellationURL);
+    record->setCancellationUrlString(m_service.cancellationUrl);
     NewSubscription::add(*m_store, record);
     return true;
 }

@@ -15,15 +15,15 @@ Prefill Prefill::fromService(const CatalogService& service, const std::optional<
 {
     Prefill prefill;
     prefill.name = service.name;
-    prefill.serviceID = service.id;
+    prefill.serviceId = service.id;
     if (plan) {
         prefill.price = plan->price;
         prefill.cycle = plan->billingCycle();
     }
-    prefill.category = SubscriptionCategory::fromRawValue(service.category).value_or(SubscriptionCategory::Other);
+    prefill.category = SubscriptionCategory::fromString(service.category).value_or(SubscriptionCategory::Other);
     prefill.brandColorHex = service.brandColor;
     prefill.symbolName = service.symbol;
-    prefill.cancellationURL = service.cancellationURL;
+    prefill.cancellationUrl = service.cancellationUrl;
     return prefill;
 }
 

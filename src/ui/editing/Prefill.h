@@ -17,13 +17,13 @@ namespace tabrino {
 // catalog service with one of its plans.
 struct Prefill {
     QString name;
-    std::optional<QString> serviceID;
+    std::optional<QString> serviceId;
     Decimal price;  // 0: no price proposed
     BillingCycle cycle = BillingCycle::monthly();
     SubscriptionCategory category = SubscriptionCategory::Other;
     std::optional<QString> brandColorHex;
     std::optional<QString> symbolName;
-    std::optional<QString> cancellationURL;
+    std::optional<QString> cancellationUrl;
 
     // From the search text of the custom row: the name without surrounding
     // spaces and tabs, nothing else proposed.

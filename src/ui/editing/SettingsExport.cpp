@@ -12,29 +12,29 @@ void SettingsExport::setStore(SubscriptionStore* store)
     Q_EMIT storeChanged();
 }
 
-ExportDialog::Format SettingsExport::dialogFormat() const
+ExportFileChoice::Format SettingsExport::dialogFormat() const
 {
-    return m_format == Format::Json ? ExportDialog::Format::Json : ExportDialog::Format::Csv;
+    return m_format == Format::Json ? ExportFileChoice::Format::Json : ExportFileChoice::Format::Csv;
 }
 
 QStringList SettingsExport::nameFilters() const
 {
-    return isPending() ? QStringList{ExportDialog::nameFilter(dialogFormat())} : QStringList();
+    return isPending() ? QStringList{ExportFileChoice::nameFilter(dialogFormat())} : QStringList();
 }
 
 QString SettingsExport::defaultSuffix() const
 {
-    return isPending() ? ExportDialog::suffix(dialogFormat()) : QString();
+    return isPending() ? ExportFileChoice::suffix(dialogFormat()) : QString();
 }
 
 QUrl SettingsExport::folder() const
 {
-    return ExportDialog::startFolder();
+    return ExportFileChoice::startFolder();
 }
 
 QUrl SettingsExport::suggestedFile() const
 {
-    return isPending() ? ExportDialog::suggestedFile(dialogFormat()) : QUrl();
+    return isPending() ? ExportFileChoice::suggestedFile(dialogFormat()) : QUrl();
 }
 
 void SettingsExport::begin(Format format, QWindow* window)
@@ -52,7 +52,7 @@ bool SettingsExport::finish(const QUrl& chosen)
 {
     if (!isPending())
         return false;
-    const QString path = ExportDialog::chosenPath(chosen, dialogFormat());
+    const QString path = ExportFileChoice::chosenPath(chosen, dialogFormat());
     const bool written = ExportService::write(m_bytes, path);
     end();
     setError(written ? QString() : tr("Couldn't save the export. Try again in another folder."));

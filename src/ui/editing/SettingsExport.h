@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ExportDialog.h"
+#include "platform/ExportFileChoice.h"
 #include "store/SubscriptionStore.h"
 
 #include <QByteArray>
@@ -63,7 +63,7 @@ Q_SIGNALS:
     void errorChanged();
 
 private:
-    ExportDialog::Format dialogFormat() const;
+    ExportFileChoice::Format dialogFormat() const;
     void end();
     void setError(const QString& error);
 
@@ -71,7 +71,7 @@ private:
     std::optional<Format> m_format;
     QByteArray m_bytes;
     QString m_error;
-    ExportDialog::WindowHold m_hold;
+    ExportFileChoice::WindowHold m_hold;
 };
 
 }  // namespace tabrino

@@ -1,7 +1,7 @@
 #include "ui/editing/SettingsPresenter.h"
 
 #include "platform/AppVersion.h"
-#include "platform/LoginItem.h"
+#include "platform/Autostart.h"
 #include "platform/QuitOnSignal.h"
 #include "platform/StatusNotifierItem.h"
 #include "ui/editing/EditingChoices.h"
@@ -27,12 +27,12 @@ bool inRange(int index, qsizetype size)
 }  // namespace
 
 SettingsPresenter::SettingsPresenter(QObject* parent)
-    : QObject(parent), m_loginItem(*new LoginItem(this)), m_launchAtLogin(m_loginItem.isEnabled())
+    : QObject(parent), m_autostart(*new Autostart(this)), m_launchAtLogin(m_autostart.isEnabled())
 {
 }
 
-SettingsPresenter::SettingsPresenter(LoginItem& loginItem, QObject* parent)
-    : QObject(parent), m_loginItem(loginItem), m_launchAtLogin(loginItem.isEnabled())
+SettingsPresenter::SettingsPresenter(Autostart& autostart, QObject* parent)
+    : QObject(parent), m_autostart(autostart), m_launchAtLogin(autostart.isEnabled())
 {
 }
 
@@ -46,7 +46,7 @@ void SettingsPresenter::setSettings(AppSettings* settings)
         disconnect(m_settings, nullptr, this, nullptr);
     m_settings = settings;
     if (settings) {
-        for (auto changed : {&AppSettings::defaultCurrencyCodeChanged, &AppSettings::menuBarDisplayModeChanged,
+        for (auto changed : {&AppSettings::defaultCurrencyCodeChanged, &AppSettings::trayDisplayModeChanged,
                              &AppSettings::defaultLeadDaysChanged, &AppSettings::yearlyLeadDaysChanged})
             connect(settings, changed, this, &SettingsPresenter::selectionChanged);
     }
@@ -81,8 +81,8 @@ QVariantList SettingsPresenter::currencyChoices()
 QVariantList SettingsPresenter::displayModeChoices()
 {
     QVariantList choices;
-    for (const MenuBarDisplayMode mode : kAllMenuBarDisplayModes)
-        choices << choice(rawValue(mode), label(mode));
+    for (const TrayDisplayMode mode : kTrayDisplayModes)
+        choices << choice(toString(mode), label(mode));
     return choices;
 }
 
@@ -103,9 +103,9 @@ int SettingsPresenter::displayModeIndex() const
 {
     if (!m_settings)
         return -1;
-    const auto found = std::find(kAllMenuBarDisplayModes.begin(), kAllMenuBarDisplayModes.end(),
-                                 m_settings->menuBarDisplayMode());
-    return static_cast<int>(found - kAllMenuBarDisplayModes.begin());
+    const auto found = std::find(kTrayDisplayModes.begin(), kTrayDisplayModes.end(),
+                                 m_settings->trayDisplayMode());
+    return static_cast<int>(found - kTrayDisplayModes.begin());
 }
 
 int SettingsPresenter::defaultLeadIndex() const
@@ -127,8 +127,8 @@ void SettingsPresenter::chooseCurrency(int index)
 
 void SettingsPresenter::chooseDisplayMode(int index)
 {
-    if (m_settings && inRange(index, qsizetype(kAllMenuBarDisplayModes.size())))
-        m_settings->setMenuBarDisplayMode(kAllMenuBarDisplayModes.at(std::size_t(index)));
+    if (m_settings && inRange(index, qsizetype(kTrayDisplayModes.size())))
+        m_settings->setTrayDisplayMode(kTrayDisplayModes.at(std::size_t(index)));
 }
 
 void SettingsPresenter::chooseDefaultLead(int index)
@@ -154,7 +154,7 @@ QString SettingsPresenter::trayNote() const
         if (StatusNotifierItem::isWatcherPresent(bus))
             m_trayHost = StatusNotifierHost::detect(bus);
     }
-    if (!m_trayHost || m_trayHost->drawing != StatusNotifierHost::Drawing::squareImage)
+    if (!m_trayHost || m_trayHost->drawing != StatusNotifierHost::Drawing::SquareImage)
         return QString();
     if (m_trayHost->program == u"plasmashell")
         return tr("Plasma's tray shows each item as a small square. "
@@ -172,8 +172,8 @@ void SettingsPresenter::setTrayHost(const StatusNotifierHost& host)
 
 void SettingsPresenter::setLaunchAtLogin(bool on)
 {
-    const QString failure = on ? m_loginItem.registerItem() : m_loginItem.unregisterItem();
-    m_launchAtLogin = failure.isEmpty() ? on : m_loginItem.isEnabled();
+    const QString failure = on ? m_autostart.writeEntry() : m_autostart.removeEntry();
+    m_launchAtLogin = failure.isEmpty() ? on : m_autostart.isEnabled();
     m_launchAtLoginError = failure;
     // Always announced: the toggle already moved and must move back on failure.
     Q_EMIT launchAtLoginChanged();

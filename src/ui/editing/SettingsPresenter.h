@@ -14,7 +14,7 @@
 
 namespace tabrino {
 
-class LoginItem;
+class Autostart;
 
 // The settings screen's rules: the pickers' choices and which one the
 // stored value selects (none for a value outside the list, which is kept
@@ -39,9 +39,9 @@ class SettingsPresenter : public QObject {
     Q_PROPERTY(QVariantList leadChoices READ leadChoices CONSTANT)
     Q_PROPERTY(int defaultLeadIndex READ defaultLeadIndex NOTIFY selectionChanged)
     Q_PROPERTY(int yearlyLeadIndex READ yearlyLeadIndex NOTIFY selectionChanged)
-    // Read from the login item when the screen is made.
+    // Read from the autostart entry when the screen is made.
     Q_PROPERTY(bool launchAtLogin READ launchAtLogin NOTIFY launchAtLoginChanged)
-    // Empty unless the last update of the login item failed.
+    // Empty unless the last update of the autostart entry failed.
     Q_PROPERTY(QString launchAtLoginError READ launchAtLoginError NOTIFY launchAtLoginChanged)
     Q_PROPERTY(int archivedCount READ archivedCount NOTIFY archivedChanged)
     // "Archived (3)".
@@ -58,8 +58,8 @@ class SettingsPresenter : public QObject {
 public:
     // Over the user's own autostart folder.
     explicit SettingsPresenter(QObject* parent = nullptr);
-    // Over `loginItem`, which must outlive the presenter.
-    explicit SettingsPresenter(LoginItem& loginItem, QObject* parent = nullptr);
+    // Over `autostart`, which must outlive the presenter.
+    explicit SettingsPresenter(Autostart& autostart, QObject* parent = nullptr);
     ~SettingsPresenter() override;
 
     AppSettings* settings() const { return m_settings; }
@@ -87,8 +87,8 @@ public:
 
     bool launchAtLogin() const { return m_launchAtLogin; }
     QString launchAtLoginError() const { return m_launchAtLoginError; }
-    // Registers or removes the login item. On failure the toggle shows the
-    // item's real state and the failure text stays until an update works.
+    // Writes or removes the autostart entry. On failure the toggle shows the
+    // entry's real state and the failure text stays until an update works.
     Q_INVOKABLE void setLaunchAtLogin(bool on);
 
     int archivedCount() const;
@@ -113,7 +113,7 @@ Q_SIGNALS:
     void trayHostChanged();
 
 private:
-    LoginItem& m_loginItem;
+    Autostart& m_autostart;
     QPointer<AppSettings> m_settings;
     QPointer<SubscriptionStore> m_store;
     bool m_launchAtLogin = false;

@@ -80,7 +80,7 @@ FocusScope {
         }
     }
 
-    HuggingScrollView {
+    ContentHeightScrollView {
         id: scroll
         objectName: "settingsScroll"
         width: view.width
@@ -142,7 +142,7 @@ FocusScope {
 
             SettingsSection {
                 width: sections.width
-                title: qsTr("Menu Bar")
+                title: qsTr("Tray")
 
                 SettingsPicker {
                     objectName: "displayModePicker"

@@ -147,7 +147,7 @@ void SubscriptionFormModel::setTrialEndDate(const QDateTime& value)
 
 void SubscriptionFormModel::setCategoryValue(const QString& value)
 {
-    if (const std::optional<SubscriptionCategory> category = SubscriptionCategory::fromRawValue(value))
+    if (const std::optional<SubscriptionCategory> category = SubscriptionCategory::fromString(value))
         assign(m_category, *category);
 }
 
@@ -208,8 +208,8 @@ QVariantList SubscriptionFormModel::currencyChoices()
 QVariantList SubscriptionFormModel::categoryChoices()
 {
     QVariantList choices;
-    for (const SubscriptionCategory category : SubscriptionCategory::allCases())
-        choices.append(QVariantMap{{QStringLiteral("value"), category.rawValue()},
+    for (const SubscriptionCategory category : SubscriptionCategory::values())
+        choices.append(QVariantMap{{QStringLiteral("value"), category.toString()},
                                    {QStringLiteral("label"), category.displayName()},
                                    {QStringLiteral("symbol"), category.symbolName()}});
     return choices;
@@ -243,17 +243,17 @@ bool SubscriptionFormModel::save()
     const bool isNew = record == nullptr;
     if (isNew) {
         record = new Subscription(name, *price, m_currencyCode, m_cycle, m_nextBillingDate, m_category);
-        record->setServiceID(m_prefill ? m_prefill->serviceID : std::nullopt);
+        record->setServiceId(m_prefill ? m_prefill->serviceId : std::nullopt);
         record->setBrandColorHex(m_prefill ? m_prefill->brandColorHex : std::nullopt);
         record->setSymbolName(m_prefill ? m_prefill->symbolName : std::nullopt);
-        record->setCancellationURLString(m_prefill ? m_prefill->cancellationURL : std::nullopt);
+        record->setCancellationUrlString(m_prefill ? m_prefill->cancellationUrl : std::nullopt);
     }
     record->setName(name);
     record->setPrice(*price);
     record->setCurrencyCode(m_currencyCode);
     record->setBillingCycle(cycleToSave());
     record->setNextBillingDate(m_nextBillingDate);
-    record->setCategoryRaw(m_category.rawValue());
+    record->setCategoryRaw(m_category.toString());
     record->setIsTrial(m_isTrial);
     record->setTrialEndDate(m_isTrial ? std::optional<QDateTime>(m_trialEndDate) : std::nullopt);
     record->setIsShared(m_isShared);

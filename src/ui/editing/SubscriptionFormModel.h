@@ -84,14 +84,14 @@ public:
     QString currencyCode() const { return m_currencyCode; }
     void setCurrencyCode(const QString& value);
     BillingCycle cycle() const { return m_cycle; }
-    QString cycleValue() const { return m_cycle.rawValue(); }
+    QString cycleValue() const { return m_cycle.toString(); }
     // Picking a segment: a custom cycle takes the typed day count.
     void setCycleValue(const QString& value);
     QString customDaysText() const { return m_customDaysText; }
     void setCustomDaysText(const QString& value);
     QDateTime nextBillingDate() const { return m_nextBillingDate; }
     void setNextBillingDate(const QDateTime& value);
-    QString categoryValue() const { return m_category.rawValue(); }
+    QString categoryValue() const { return m_category.toString(); }
     void setCategoryValue(const QString& value);
     bool isTrial() const { return m_isTrial; }
     void setIsTrial(bool value);

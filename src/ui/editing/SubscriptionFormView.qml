@@ -43,10 +43,10 @@ FocusScope {
         subscription: form.subscription
     }
 
-    MakeKeyWindow {}
+    ActivateWindow {}
     FocusFollower { view: scroller }
 
-    HuggingScrollView {
+    ContentHeightScrollView {
         id: scroller
         objectName: "formScroll"
         width: parent.width

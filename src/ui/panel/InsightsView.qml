@@ -35,7 +35,7 @@ FocusScope {
         }
     }
 
-    HuggingScrollView {
+    ContentHeightScrollView {
         id: scroll
         objectName: "insightsScroll"
         width: view.width

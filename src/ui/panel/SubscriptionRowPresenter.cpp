@@ -133,7 +133,7 @@ QString SubscriptionRowPresenter::trialActionText() const
 
 bool SubscriptionRowPresenter::offersCancellationPage() const
 {
-    return m_subscription && m_subscription->cancellationURL().has_value();
+    return m_subscription && m_subscription->cancellationUrl().has_value();
 }
 
 void SubscriptionRowPresenter::toggleTrial()
@@ -152,7 +152,7 @@ void SubscriptionRowPresenter::toggleTrial()
 
 bool SubscriptionRowPresenter::openCancellationPage() const
 {
-    const std::optional<QUrl> url = m_subscription ? m_subscription->cancellationURL() : std::nullopt;
+    const std::optional<QUrl> url = m_subscription ? m_subscription->cancellationUrl() : std::nullopt;
     return url && UrlOpener::openUrl(*url);
 }
 

@@ -9,7 +9,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     tabrino::SingleInstance instance;
-    const bool primary = instance.claim() == tabrino::SingleInstance::Role::primary;
+    const bool primary = instance.claim() == tabrino::SingleInstance::Role::Primary;
     std::printf("%s\n", primary ? "primary" : "secondary");
     return 0;
 }

@@ -55,7 +55,7 @@ TEST(SymbolMap, KnowsEverySymbolTheScreensDraw)
     for (const QString& symbol : known)
         EXPECT_TRUE(SymbolMap::ligature(symbol).has_value()) << symbol.toStdString();
 
-    for (SubscriptionCategory category : SubscriptionCategory::allCases())
+    for (SubscriptionCategory category : SubscriptionCategory::values())
         EXPECT_TRUE(SymbolMap::ligature(category.symbolName()).has_value()) << category.symbolName().toStdString();
 
     const char* const screenSymbols[] = {

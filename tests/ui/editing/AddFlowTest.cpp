@@ -78,7 +78,7 @@ TEST_F(AddFlowTest, CustomRowSeedsOnlyTheTrimmedName)
     EXPECT_EQ(expected.price, Decimal(0));
     EXPECT_EQ(expected.cycle, BillingCycle::monthly());
     EXPECT_EQ(expected.category, SubscriptionCategory::Other);
-    EXPECT_FALSE(expected.serviceID || expected.brandColorHex || expected.symbolName || expected.cancellationURL);
+    EXPECT_FALSE(expected.serviceId || expected.brandColorHex || expected.symbolName || expected.cancellationUrl);
 }
 
 TEST_F(AddFlowTest, ResultsFollowTheSearchRowByRowNeverByAReset)

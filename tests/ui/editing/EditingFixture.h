@@ -11,13 +11,13 @@
 namespace tabrino::test {
 
 // The store of the store tests, with a catalog of a few services and a
-// reminder service that counts the requests for permission.
+// reminder service that counts the requests for notifications.
 class EditingFixture : public StoreFixture {
 protected:
     class CountingReminders : public RecordingReminders {
     public:
-        void requestNotificationsIfFirst() override { ++permissionRequests; }
-        int permissionRequests = 0;
+        void requestNotificationsIfFirst() override { ++notificationRequests; }
+        int notificationRequests = 0;
     };
 
     class FixedCatalog : public ServiceCatalogProviding {

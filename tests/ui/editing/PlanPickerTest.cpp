@@ -70,13 +70,13 @@ TEST_F(PlanPickerTest, CustomizeSeedsTheFormWithTheSelectedOrCheapestPlan)
     open(icloud());
     Prefill seed = picker.customizedPrefill().value<Prefill>();
     EXPECT_EQ(seed.name, u"iCloud+");
-    EXPECT_EQ(seed.serviceID, u"icloud"_qs);
+    EXPECT_EQ(seed.serviceId, u"icloud"_qs);
     EXPECT_EQ(seed.price, dec("0.99"));
     EXPECT_EQ(seed.cycle, BillingCycle::monthly());
     EXPECT_EQ(seed.category, SubscriptionCategory::Cloud);
     EXPECT_EQ(seed.brandColorHex, u"3693F3"_qs);
     EXPECT_EQ(seed.symbolName, u"icloud"_qs);
-    EXPECT_FALSE(seed.cancellationURL);
+    EXPECT_FALSE(seed.cancellationUrl);
 
     picker.select(1);
     seed = picker.customizedPrefill().value<Prefill>();
@@ -111,16 +111,16 @@ TEST_F(PlanPickerTest, ConfirmAddsADollarRecordWithTheServicesLooksAndAsksToRemi
     EXPECT_EQ(added->billingCycle(), BillingCycle::monthly());
     EXPECT_EQ(added->nextBillingDate(), local(calendar, 2025, 3, 20, 12));
     EXPECT_EQ(added->category(), SubscriptionCategory::Streaming);
-    EXPECT_EQ(added->serviceID(), u"netflix"_qs);
+    EXPECT_EQ(added->serviceId(), u"netflix"_qs);
     EXPECT_EQ(added->brandColorHex(), u"#E50914"_qs);
     EXPECT_EQ(added->symbolName(), u"play.tv"_qs);
-    EXPECT_EQ(added->cancellationURLString(), u"https://www.netflix.com/cancelplan"_qs);
+    EXPECT_EQ(added->cancellationUrlString(), u"https://www.netflix.com/cancelplan"_qs);
     EXPECT_FALSE(added->isTrial() || added->isShared() || added->notes() || added->notificationLeadDays());
-    EXPECT_EQ(counting.permissionRequests, 1);
+    EXPECT_EQ(counting.notificationRequests, 1);
 
     // Saved: a fresh store over the same file reads it back.
     launch();
     store->refresh();
     ASSERT_EQ(store->active().size(), 1);
-    EXPECT_EQ(store->active().first()->serviceID(), u"netflix"_qs);
+    EXPECT_EQ(store->active().first()->serviceId(), u"netflix"_qs);
 }

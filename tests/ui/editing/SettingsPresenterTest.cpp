@@ -1,4 +1,4 @@
-#include "platform/LoginItem.h"
+#include "platform/Autostart.h"
 #include "store/StoreFixture.h"
 #include "ui/editing/SettingsPresenter.h"
 
@@ -33,7 +33,7 @@ protected:
     // A presenter as the screen makes it, over the fixture's settings and store.
     std::unique_ptr<SettingsPresenter> open()
     {
-        auto presenter = std::make_unique<SettingsPresenter>(loginItem);
+        auto presenter = std::make_unique<SettingsPresenter>(autostart);
         presenter->setSettings(&settings);
         presenter->setStore(store.get());
         return presenter;
@@ -41,7 +41,7 @@ protected:
 
     QString settingsFile() const { return dir.path() + u"/settings.ini"_qs; }
 
-    LoginItem loginItem{dir.path() + u"/autostart"_qs, u"/usr/bin/tabrino"_qs};
+    Autostart autostart{dir.path() + u"/autostart"_qs, u"/usr/bin/tabrino"_qs};
 };
 
 // Swallows the application's quit request and counts it.
@@ -114,7 +114,7 @@ TEST_F(SettingsPresenterTest, aPickWritesItsSettingAndMovesTheSelection)
     presenter->chooseYearlyLead(0);
 
     EXPECT_EQ(settings.defaultCurrencyCode(), u"EUR");
-    EXPECT_EQ(settings.menuBarDisplayMode(), MenuBarDisplayMode::total);
+    EXPECT_EQ(settings.trayDisplayMode(), TrayDisplayMode::Total);
     EXPECT_EQ(settings.defaultLeadDays(), 7);
     EXPECT_EQ(settings.yearlyLeadDays(), 0);
     EXPECT_EQ(presenter->currencyIndex(), 1);
@@ -125,7 +125,7 @@ TEST_F(SettingsPresenterTest, aPickWritesItsSettingAndMovesTheSelection)
     qsettings.sync();
     QSettings reread(settingsFile(), QSettings::IniFormat);
     EXPECT_EQ(reread.value(u"defaultCurrencyCode"_qs).toString(), u"EUR");
-    EXPECT_EQ(reread.value(u"menuBarDisplayMode"_qs).toString(), u"total");
+    EXPECT_EQ(reread.value(u"trayDisplayMode"_qs).toString(), u"total");
 
     // A change made elsewhere moves the selection as well.
     settings.setDefaultCurrencyCode(u"MXN"_qs);
@@ -138,12 +138,12 @@ TEST_F(SettingsPresenterTest, launchAtLoginFollowsTheItemAndShowsAFailureUntilAn
     EXPECT_FALSE(presenter->launchAtLogin());
     presenter->setLaunchAtLogin(true);
     EXPECT_TRUE(presenter->launchAtLogin());
-    EXPECT_TRUE(QFile::exists(loginItem.entryPath()));
+    EXPECT_TRUE(QFile::exists(autostart.entryPath()));
     EXPECT_EQ(presenter->launchAtLoginError(), QString());
 
     // The next visit reads the item again, so a change made elsewhere shows.
     EXPECT_TRUE(open()->launchAtLogin());
-    ASSERT_TRUE(QFile::remove(loginItem.entryPath()));
+    ASSERT_TRUE(QFile::remove(autostart.entryPath()));
     presenter = open();
     EXPECT_FALSE(presenter->launchAtLogin());
 
@@ -157,7 +157,8 @@ TEST_F(SettingsPresenterTest, launchAtLoginFollowsTheItemAndShowsAFailureUntilAn
     QSignalSpy changed(presenter.get(), &SettingsPresenter::launchAtLoginChanged);
     presenter->setLaunchAtLogin(true);
     EXPECT_FALSE(presenter->launchAtLogin());
-    EXPECT_EQ(presenter->launchAtLoginError(), u"Couldn't update the login item. Try again from System Settings.");
+    EXPECT_EQ(presenter->launchAtLoginError(), u"Couldn't write the autostart entry in "_qs + dir.path()
+                                                   + u"/autostart: the folder could not be created."_qs);
     EXPECT_EQ(changed.count(), 1);
 
     // Turning it off works (nothing to remove), which clears the text.
@@ -209,7 +210,7 @@ TEST_F(SettingsPresenterTest, saysWhatASquareOnlyTrayMakesOfTheDisplayModes)
     const auto presenter = open();
     QSignalSpy changed(presenter.get(), &SettingsPresenter::trayHostChanged);
     StatusNotifierHost host;
-    host.drawing = StatusNotifierHost::Drawing::squareImage;
+    host.drawing = StatusNotifierHost::Drawing::SquareImage;
     presenter->setTrayHost(host);
     EXPECT_EQ(changed.count(), 1);
     EXPECT_TRUE(presenter->trayNote().contains(u"small square"));
@@ -220,7 +221,7 @@ TEST_F(SettingsPresenterTest, saysWhatASquareOnlyTrayMakesOfTheDisplayModes)
     EXPECT_TRUE(presenter->trayNote().contains(u"add the \"Tabrino\" widget to the panel"));
 
     // Trays that show the symbol and the amount side by side need no word.
-    for (const auto drawing : {StatusNotifierHost::Drawing::label, StatusNotifierHost::Drawing::wideImage}) {
+    for (const auto drawing : {StatusNotifierHost::Drawing::Label, StatusNotifierHost::Drawing::WideImage}) {
         host.drawing = drawing;
         presenter->setTrayHost(host);
         EXPECT_EQ(presenter->trayNote(), u"");

@@ -33,10 +33,10 @@ protected:
     {
         Subscription* s = add(u"Gym"_qs, "30", BillingCycle::monthly(), local(calendar, 2025, 3, 20, 12),
                               SubscriptionCategory::Fitness);
-        s->setServiceID(u"gym-co"_qs);
+        s->setServiceId(u"gym-co"_qs);
         s->setBrandColorHex(u"#112233"_qs);
         s->setSymbolName(u"dumbbell"_qs);
-        s->setCancellationURLString(u"https://gym.example/cancel"_qs);
+        s->setCancellationUrlString(u"https://gym.example/cancel"_qs);
         s->setStartDate(local(calendar, 2024, 1, 5));
         s->setDateAdded(local(calendar, 2024, 1, 6));
         s->setNotificationsEnabled(false);
@@ -115,11 +115,11 @@ TEST_F(SubscriptionFormTest, AddWritesEveryShownFieldAndTheSeedsLooks)
     EXPECT_EQ(s->paymentMethod(), u"  "_qs);
     EXPECT_FALSE(s->notes());
     EXPECT_EQ(s->notificationLeadDays(), 7);
-    EXPECT_EQ(s->serviceID(), u"netflix"_qs);
+    EXPECT_EQ(s->serviceId(), u"netflix"_qs);
     EXPECT_EQ(s->brandColorHex(), u"#E50914"_qs);
     EXPECT_EQ(s->symbolName(), u"play.tv"_qs);
-    EXPECT_EQ(s->cancellationURLString(), u"https://www.netflix.com/cancelplan"_qs);
-    EXPECT_EQ(counting.permissionRequests, 1);
+    EXPECT_EQ(s->cancellationUrlString(), u"https://www.netflix.com/cancelplan"_qs);
+    EXPECT_EQ(counting.notificationRequests, 1);
 }
 
 TEST_F(SubscriptionFormTest, AnInvalidPriceWritesNothing)
@@ -140,7 +140,7 @@ TEST_F(SubscriptionFormTest, AnInvalidPriceWritesNothing)
     form.setPriceText(u"abc"_qs);
     EXPECT_FALSE(form.save());
     EXPECT_EQ(store->active().size(), 1);
-    EXPECT_EQ(counting.permissionRequests, 0);
+    EXPECT_EQ(counting.notificationRequests, 0);
 }
 
 TEST_F(SubscriptionFormTest, EditKeepsValuesTheFormDoesNotOfferAndFieldsItDoesNotShow)
@@ -163,15 +163,15 @@ TEST_F(SubscriptionFormTest, EditKeepsValuesTheFormDoesNotOfferAndFieldsItDoesNo
     EXPECT_EQ(record->price(), dec("32.5"));
     EXPECT_EQ(record->currencyCode(), u"BRL");
     EXPECT_EQ(record->notificationLeadDays(), 5);
-    EXPECT_EQ(record->serviceID(), u"gym-co"_qs);
+    EXPECT_EQ(record->serviceId(), u"gym-co"_qs);
     EXPECT_EQ(record->brandColorHex(), u"#112233"_qs);
     EXPECT_EQ(record->symbolName(), u"dumbbell"_qs);
-    EXPECT_EQ(record->cancellationURLString(), u"https://gym.example/cancel"_qs);
+    EXPECT_EQ(record->cancellationUrlString(), u"https://gym.example/cancel"_qs);
     EXPECT_EQ(record->startDate(), local(calendar, 2024, 1, 5));
     EXPECT_EQ(record->dateAdded(), local(calendar, 2024, 1, 6));
     EXPECT_FALSE(record->notificationsEnabled());
     EXPECT_TRUE(record->isActive());
-    EXPECT_EQ(counting.permissionRequests, 0);
+    EXPECT_EQ(counting.notificationRequests, 0);
     EXPECT_EQ(store->active().size(), 1);
 }
 

@@ -30,7 +30,7 @@ protected:
     {
         Subscription* subscription = add(price, 5);
         subscription->setName(QString::fromUtf8(name));
-        subscription->setCategoryRaw(category.rawValue());
+        subscription->setCategoryRaw(category.toString());
         subscription->setCurrencyCode(QString::fromLatin1(currency));
         store->save();
         return subscription;

@@ -40,7 +40,7 @@ public:
                                                     [] { return Calendar(QStringLiteral("UTC")); });
         store->refresh();
         settings.setDefaultCurrencyCode(QStringLiteral("USD"));
-        settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconAndTotal);
+        settings.setTrayDisplayMode(TrayDisplayMode::IconAndTotal);
         settings.setShowsRenewalIndicator(true);
     }
     ~LabelFixture() { Clock::setSource({}); }

@@ -43,7 +43,7 @@ TEST_F(SubscriptionRowPresenterTest, TextsOfAPlainRenewal)
     EXPECT_FALSE(row.offersCancellationPage());
     backup->setBillingCycle(BillingCycle::custom(10));
     EXPECT_EQ(row.cycleText(), u"/10d");
-    backup->setCancellationURLString(QStringLiteral("https://example.com/cancel"));
+    backup->setCancellationUrlString(QStringLiteral("https://example.com/cancel"));
     EXPECT_TRUE(row.offersCancellationPage());
 }
 

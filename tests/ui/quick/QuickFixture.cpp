@@ -18,7 +18,7 @@ const QDateTime kNow(QDate(2025, 6, 10), QTime(12, 0), Qt::UTC);
 }  // namespace
 
 QuickFixture::QuickFixture()
-    : m_defaults(m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat), m_settings(m_defaults)
+    : m_settingsFile(m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat), m_settings(m_settingsFile)
 {
     Clock::setSource([] { return kNow; });
     QString error;
@@ -50,7 +50,7 @@ Subscription* QuickFixture::add(const QVariantMap& spec)
     auto* subscription = new Subscription(
         text("name", "Service"), Decimal::fromString(text("price", "10").toStdString()).value_or(Decimal(0)),
         text("currency", "USD"), cycle, kNow.addDays(spec.value(u"days"_qs, 5).toInt()),
-        SubscriptionCategory::fromRawValue(text("category", "streaming")).value_or(SubscriptionCategory::Other));
+        SubscriptionCategory::fromString(text("category", "streaming")).value_or(SubscriptionCategory::Other));
     if (spec.contains(u"trialDays"_qs)) {
         subscription->setIsTrial(true);
         subscription->setTrialEndDate(kNow.addDays(spec.value(u"trialDays"_qs).toInt()));
@@ -60,7 +60,7 @@ Subscription* QuickFixture::add(const QVariantMap& spec)
         subscription->setSharePercentage(spec.value(u"share"_qs).toDouble());
     }
     if (spec.contains(u"url"_qs))
-        subscription->setCancellationURLString(text("url", ""));
+        subscription->setCancellationUrlString(text("url", ""));
     if (spec.contains(u"symbol"_qs))
         subscription->setSymbolName(text("symbol", ""));
     if (spec.contains(u"color"_qs))
@@ -95,7 +95,7 @@ void QuickFixture::setReduceMotion(bool reduce)
 QString QuickFixture::trayAmountText()
 {
     if (!m_trayLabel)
-        m_trayLabel = std::make_unique<MenuBarLabel>(*m_store, m_settings);
+        m_trayLabel = std::make_unique<TrayLabel>(*m_store, m_settings);
     return m_trayLabel->amountText();
 }
 

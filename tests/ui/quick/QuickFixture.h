@@ -7,7 +7,7 @@
 #include "settings/AppSettings.h"
 #include "store/PersistentContainer.h"
 #include "store/SubscriptionStore.h"
-#include "ui/panel/MenuBarLabel.h"
+#include "ui/panel/TrayLabel.h"
 
 #include <QObject>
 #include <QSettings>
@@ -37,31 +37,29 @@ public:
     QDateTime now() const;
 
     // Adds and saves a subscription. Keys: name, price (text), currency,
-    // cycle (raw value), days (next charge that many days from now),
-    // category (raw value), trialDays, share (0...1, marks it shared), url,
+    // cycle (its name), days (next charge that many days from now),
+    // category (its name), trialDays, share (0...1, marks it shared), url,
     // symbol, color, archived.
     Q_INVOKABLE tabrino::Subscription* add(const QVariantMap& spec);
     // Removes every record, leaving an empty store.
     Q_INVOKABLE void clear();
     Q_INVOKABLE void setReduceMotion(bool reduce);
 
-    // Times the reminder service asked the desktop for permission to notify.
-    Q_INVOKABLE int permissionRequests() const { return m_center.authorizationRequests; }
     // The tray item's amount ("$28/mo") over this store and these settings.
     Q_INVOKABLE QString trayAmountText();
 
 private:
     QTemporaryDir m_dir;
-    QSettings m_defaults;
+    QSettings m_settingsFile;
     AppSettings m_settings;
     // The shipped catalog, and the real reminder service over a centre that
-    // counts permission requests.
+    // answers as a notification server would.
     ServiceCatalog m_catalog{std::make_shared<BundledServiceCatalog>(QStringLiteral("Services"))};
     FakeNotificationCenter m_center;
     NotificationService m_notifications{m_center, m_settings};
     std::unique_ptr<PersistentContainer> m_container;
     std::unique_ptr<SubscriptionStore> m_store;
-    std::unique_ptr<MenuBarLabel> m_trayLabel;
+    std::unique_ptr<TrayLabel> m_trayLabel;
 };
 
 }  // namespace tabrino::test

@@ -3,11 +3,11 @@
 #include "QuickFixture.h"
 
 #include "model/Subscription.h"
-#include "platform/ExportDialog.h"
-#include "platform/LoginItem.h"
+#include "platform/ExportFileChoice.h"
+#include "platform/Autostart.h"
 #include "shell/PanelWindow.h"
 #include "store/ModelContext.h"
-#include "ui/panel/MenuBarLabel.h"
+#include "ui/panel/TrayLabel.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -53,22 +53,22 @@ SettingsTestHelper::~SettingsTestHelper()
     delete m_label;
 }
 
-QObject* SettingsTestHelper::menuBarLabel()
+QObject* SettingsTestHelper::trayLabel()
 {
     if (!m_label)
-        m_label = new MenuBarLabel(*m_fixture.store(), *m_fixture.settings());
+        m_label = new TrayLabel(*m_fixture.store(), *m_fixture.settings());
     QQmlEngine::setObjectOwnership(m_label, QQmlEngine::CppOwnership);
     return m_label;
 }
 
 bool SettingsTestHelper::autostartEntryExists() const
 {
-    return QFile::exists(LoginItem().entryPath());
+    return QFile::exists(Autostart().entryPath());
 }
 
 void SettingsTestHelper::blockAutostart(bool blocked)
 {
-    const QString folder = LoginItem::defaultAutostartDirectory();
+    const QString folder = Autostart::defaultAutostartDirectory();
     if (QFileInfo(folder).isDir())
         QDir(folder).removeRecursively();
     else
@@ -165,7 +165,7 @@ bool SettingsTestHelper::holdKeepsPanelWindowOpen()
     QQmlEngine engine;
     PanelWindow window(engine);
     const bool before = window.hidesOnDeactivate();
-    ExportDialog::WindowHold hold;
+    ExportFileChoice::WindowHold hold;
     hold.hold(&window);
     const bool during = window.hidesOnDeactivate();
     hold.release();

@@ -5,7 +5,7 @@
 #include <QUrl>
 
 namespace tabrino {
-class MenuBarLabel;
+class TrayLabel;
 }
 
 namespace tabrino::test {
@@ -25,7 +25,7 @@ public:
     ~SettingsTestHelper() override;
 
     // The tray item's label, made on first use.
-    Q_INVOKABLE QObject* menuBarLabel();
+    Q_INVOKABLE QObject* trayLabel();
 
     Q_INVOKABLE bool autostartEntryExists() const;
     // Puts a file where the autostart folder goes, so nothing can be
@@ -56,7 +56,7 @@ protected:
 
 private:
     QuickFixture& m_fixture;
-    MenuBarLabel* m_label = nullptr;
+    TrayLabel* m_label = nullptr;
     bool m_catchingQuit = false;
     int m_quitRequests = 0;
 };

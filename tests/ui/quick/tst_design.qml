@@ -17,8 +17,8 @@ Item {
         height: 640
 
         Component {
-            id: hugging
-            HuggingScrollView {
+            id: contentHeightView
+            ContentHeightScrollView {
                 property alias block: block
                 width: 300
                 maxHeight: 330
@@ -48,8 +48,8 @@ Item {
             verify(ones.digitWidth > 0)
         }
 
-        function test_huggingScrollViewTakesItsContentsHeightUpToItsMaximum() {
-            const view = createTemporaryObject(hugging, root)
+        function test_contentHeightScrollViewTakesItsContentsHeightUpToItsMaximum() {
+            const view = createTemporaryObject(contentHeightView, root)
             tryCompare(view, "implicitHeight", 100)
             verify(!view.interactive || view.contentHeight <= view.height)
             view.block.height = 900

@@ -15,11 +15,11 @@ namespace tabrino {
 // focus back to it. This is what the dialog proposes and what its answer
 // means; the dialog itself is the toolkit's (the desktop's own through the
 // portal or the platform theme, else Qt Quick's, drawn inside the window).
-class ExportDialog {
+class ExportFileChoice {
 public:
     using Format = ExportService::Format;
 
-    ExportDialog() = delete;
+    ExportFileChoice() = delete;
 
     // "CSV files (*.csv)" or "JSON files (*.json)".
     static QString nameFilter(Format format);

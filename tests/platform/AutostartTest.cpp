@@ -1,4 +1,4 @@
-#include "platform/LoginItem.h"
+#include "platform/Autostart.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,21 +26,21 @@ void write(const QString& path, const QByteArray& text)
     file.write(text);
 }
 
-class LoginItemTest : public ::testing::Test {
+class AutostartTest : public ::testing::Test {
 protected:
     QTemporaryDir config;
     QString autostart = config.filePath(QStringLiteral("autostart"));
-    LoginItem item{autostart, QStringLiteral("/opt/Tabrino App/bin/tabrino")};
+    Autostart item{autostart, QStringLiteral("/opt/Tabrino App/bin/tabrino")};
 };
 
 }  // namespace
 
-TEST_F(LoginItemTest, registeringWritesAValidEntryAndRemovingDeletesIt)
+TEST_F(AutostartTest, registeringWritesAValidEntryAndRemovingDeletesIt)
 {
-    QSignalSpy enabledChanged(&item, &LoginItem::enabledChanged);
+    QSignalSpy enabledChanged(&item, &Autostart::enabledChanged);
     EXPECT_FALSE(item.isEnabled());
 
-    EXPECT_EQ(item.registerItem(), QString());
+    EXPECT_EQ(item.writeEntry(), QString());
     EXPECT_EQ(item.entryPath(), autostart + u"/tabrino.desktop"_qs);
     const QByteArray entry = contents(item.entryPath());
     EXPECT_TRUE(entry.startsWith("[Desktop Entry]\n"));
@@ -56,21 +56,21 @@ TEST_F(LoginItemTest, registeringWritesAValidEntryAndRemovingDeletesIt)
     }
 
     // Registering again replaces the entry and changes nothing visible.
-    EXPECT_EQ(item.registerItem(), QString());
+    EXPECT_EQ(item.writeEntry(), QString());
     EXPECT_EQ(enabledChanged.count(), 1);
     EXPECT_EQ(QDir(autostart).entryList(QDir::Files | QDir::Hidden), QStringList{u"tabrino.desktop"_qs});
 
-    EXPECT_EQ(item.unregisterItem(), QString());
+    EXPECT_EQ(item.removeEntry(), QString());
     EXPECT_FALSE(QFile::exists(item.entryPath()));
     EXPECT_FALSE(item.isEnabled());
     EXPECT_EQ(enabledChanged.count(), 2);
     // Nothing to remove is no failure.
-    EXPECT_EQ(item.unregisterItem(), QString());
+    EXPECT_EQ(item.removeEntry(), QString());
 }
 
-TEST_F(LoginItemTest, anEntrySwitchedOffElsewhereIsNotEnabled)
+TEST_F(AutostartTest, anEntrySwitchedOffElsewhereIsNotEnabled)
 {
-    ASSERT_EQ(item.registerItem(), QString());
+    ASSERT_EQ(item.writeEntry(), QString());
     write(item.entryPath(), "[Desktop Entry]\nType=Application\nName=Tabrino\nExec=tabrino\nHidden=true\n");
     EXPECT_FALSE(item.isEnabled());
     write(item.entryPath(), "[Desktop Entry]\nExec=tabrino\nX-GNOME-Autostart-enabled = false\n");
@@ -80,27 +80,35 @@ TEST_F(LoginItemTest, anEntrySwitchedOffElsewhereIsNotEnabled)
     EXPECT_TRUE(item.isEnabled());
 }
 
-TEST_F(LoginItemTest, aFolderThatCannotBeMadeGivesTheFailureText)
+TEST_F(AutostartTest, aFailureSaysWhichFolderAndWhy)
 {
     // Tests run as root, so a permission bit would not stop the write: a
     // regular file where the folder should be does.
     write(autostart, "not a folder");
-    EXPECT_EQ(item.registerItem(), u"Couldn't update the login item. Try again from System Settings.");
+    EXPECT_EQ(item.writeEntry(),
+              u"Couldn't write the autostart entry in "_qs + autostart + u": the folder could not be created."_qs);
     EXPECT_FALSE(item.isEnabled());
     EXPECT_EQ(contents(autostart), "not a folder");
 
     // An entry that cannot be removed fails alike.
     QDir(autostart + u"x"_qs).mkpath(QStringLiteral("tabrino.desktop/inside"));
-    LoginItem stuck(autostart + u"x"_qs, QStringLiteral("/usr/bin/tabrino"));
-    EXPECT_EQ(stuck.unregisterItem(), LoginItem::kFailureText);
+    Autostart stuck(autostart + u"x"_qs, QStringLiteral("/usr/bin/tabrino"));
+    const QString failure = stuck.removeEntry();
+    EXPECT_TRUE(failure.startsWith(u"Couldn't remove the autostart entry from "_qs + autostart + u"x: "_qs))
+        << failure.toStdString();
+    EXPECT_GT(failure.size(), (u"Couldn't remove the autostart entry from "_qs + autostart + u"x: ."_qs).size());
+
+    // The folder under home is named as the user knows it.
+    const Autostart home(QDir::homePath() + u"/.config/autostart"_qs, QStringLiteral("/usr/bin/tabrino"));
+    EXPECT_EQ(home.displayedDirectory(), u"~/.config/autostart");
 }
 
-TEST(LoginItemExec, pathsAreQuotedAndEscapedForTheExecKey)
+TEST(AutostartExec, pathsAreQuotedAndEscapedForTheExecKey)
 {
-    EXPECT_EQ(LoginItem::quotedExecArgument(QStringLiteral("/usr/bin/tabrino")), u"\"/usr/bin/tabrino\"");
+    EXPECT_EQ(Autostart::quotedExecArgument(QStringLiteral("/usr/bin/tabrino")), u"\"/usr/bin/tabrino\"");
     // '"', '`', '$' and '\' take a backslash inside quotes, and that
     // backslash is itself written doubled in the file; '%' is doubled.
-    EXPECT_EQ(LoginItem::quotedExecArgument(QStringLiteral("/home/a \"b\"/$x`y`/100%/c\\d")),
+    EXPECT_EQ(Autostart::quotedExecArgument(QStringLiteral("/home/a \"b\"/$x`y`/100%/c\\d")),
               u"\"/home/a \\\\\"b\\\\\"/\\\\$x\\\\`y\\\\`/100%%/c\\\\\\\\d\"");
-    EXPECT_TRUE(LoginItem::entryText(QStringLiteral("/opt/tabrino")).contains("\nExec=\"/opt/tabrino\"\n"));
+    EXPECT_TRUE(Autostart::entryText(QStringLiteral("/opt/tabrino")).contains("\nExec=\"/opt/tabrino\"\n"));
 }

@@ -1,4 +1,4 @@
-#include "ui/panel/MenuBarLabel.h"
+#include "ui/panel/TrayLabel.h"
 
 #include "format/FormatterCache.h"
 #include "format/MoneyFormatter.h"
@@ -40,31 +40,31 @@ QStringList compactForms(const Decimal& amount, const QString& code, FormatterCa
 
 }  // namespace
 
-MenuBarLabel::MenuBarLabel(SubscriptionStore& store, AppSettings& settings, QObject* parent)
-    : MenuBarLabel(store, settings, MoneyFormatter::cache(), parent)
+TrayLabel::TrayLabel(SubscriptionStore& store, AppSettings& settings, QObject* parent)
+    : TrayLabel(store, settings, MoneyFormatter::cache(), parent)
 {
 }
 
-MenuBarLabel::MenuBarLabel(SubscriptionStore& store, AppSettings& settings, FormatterCache& cache, QObject* parent)
+TrayLabel::TrayLabel(SubscriptionStore& store, AppSettings& settings, FormatterCache& cache, QObject* parent)
     : QObject(parent), m_store(store), m_settings(settings), m_cache(cache)
 {
-    connect(&store, &SubscriptionStore::figuresChanged, this, &MenuBarLabel::update);
-    connect(&store, &SubscriptionStore::activeChanged, this, &MenuBarLabel::update);
-    connect(&settings, &AppSettings::menuBarDisplayModeChanged, this, &MenuBarLabel::update);
-    connect(&settings, &AppSettings::defaultCurrencyCodeChanged, this, &MenuBarLabel::update);
-    connect(&settings, &AppSettings::showsRenewalIndicatorChanged, this, &MenuBarLabel::update);
+    connect(&store, &SubscriptionStore::figuresChanged, this, &TrayLabel::update);
+    connect(&store, &SubscriptionStore::activeChanged, this, &TrayLabel::update);
+    connect(&settings, &AppSettings::trayDisplayModeChanged, this, &TrayLabel::update);
+    connect(&settings, &AppSettings::defaultCurrencyCodeChanged, this, &TrayLabel::update);
+    connect(&settings, &AppSettings::showsRenewalIndicatorChanged, this, &TrayLabel::update);
     update();
 }
 
-void MenuBarLabel::update()
+void TrayLabel::update()
 {
-    const MenuBarDisplayMode mode = m_settings.menuBarDisplayMode();
+    const TrayDisplayMode mode = m_settings.trayDisplayMode();
     const bool imminent = m_store.hasImminentRenewal();
     const QString amount =
         MoneyFormatter::compact(m_store.monthlyTotal(), m_settings.defaultCurrencyCode(), m_cache) + u"/mo"_qs;
 
-    const bool showsIcon = mode != MenuBarDisplayMode::total;
-    const bool showsAmount = mode != MenuBarDisplayMode::iconOnly;
+    const bool showsIcon = mode != TrayDisplayMode::Total;
+    const bool showsAmount = mode != TrayDisplayMode::IconOnly;
     const QString amountText = showsAmount ? amount : QString();
     const QStringList compactAmounts =
         showsAmount ? compactForms(m_store.monthlyTotal(), m_settings.defaultCurrencyCode(), m_cache) : QStringList();

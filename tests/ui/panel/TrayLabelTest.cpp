@@ -1,4 +1,4 @@
-#include "ui/panel/MenuBarLabel.h"
+#include "ui/panel/TrayLabel.h"
 
 #include "format/FormatterCache.h"
 #include "ui/panel/LabelFixture.h"
@@ -12,45 +12,45 @@ using namespace tabrino;
 
 namespace {
 
-class MenuBarLabelTest : public ::testing::Test, protected test::LabelFixture {
+class TrayLabelTest : public ::testing::Test, protected test::LabelFixture {
 protected:
     FormatterCache usEnglish{QStringLiteral("en_US")};
 };
 
 }  // namespace
 
-TEST_F(MenuBarLabelTest, showsTheRoundedTotalAndIconPerDisplayMode)
+TEST_F(TrayLabelTest, showsTheRoundedTotalAndIconPerDisplayMode)
 {
     add("12.99", 20);
-    MenuBarLabel label(*store, settings, usEnglish);
+    TrayLabel label(*store, settings, usEnglish);
 
     EXPECT_TRUE(label.showsIcon());
     EXPECT_EQ(label.amountText(), u"$13/mo");
     EXPECT_FALSE(label.showsDot());
 
-    settings.setMenuBarDisplayMode(MenuBarDisplayMode::total);
+    settings.setTrayDisplayMode(TrayDisplayMode::Total);
     EXPECT_FALSE(label.showsIcon());
     EXPECT_EQ(label.amountText(), u"$13/mo");
 
-    settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconOnly);
+    settings.setTrayDisplayMode(TrayDisplayMode::IconOnly);
     EXPECT_TRUE(label.showsIcon());
     EXPECT_TRUE(label.amountText().isEmpty());
     // The amount is spoken even where it is not shown.
     EXPECT_EQ(label.accessibilityText(), u"Tabrino. Monthly total $13/mo.");
 }
 
-TEST_F(MenuBarLabelTest, emptyStoreShowsZero)
+TEST_F(TrayLabelTest, emptyStoreShowsZero)
 {
-    MenuBarLabel label(*store, settings, usEnglish);
+    TrayLabel label(*store, settings, usEnglish);
     EXPECT_EQ(label.amountText(), u"$0/mo");
     EXPECT_EQ(label.accessibilityText(), u"Tabrino. Monthly total $0/mo.");
     EXPECT_FALSE(label.showsDot());
 }
 
-TEST_F(MenuBarLabelTest, dotFollowsTheSettingButTheSpokenWarningDoesNot)
+TEST_F(TrayLabelTest, dotFollowsTheSettingButTheSpokenWarningDoesNot)
 {
     add("5", 20);
-    MenuBarLabel label(*store, settings, usEnglish);
+    TrayLabel label(*store, settings, usEnglish);
     EXPECT_FALSE(label.showsDot());
 
     add("7.50", 3);  // renews in exactly three days
@@ -58,7 +58,7 @@ TEST_F(MenuBarLabelTest, dotFollowsTheSettingButTheSpokenWarningDoesNot)
     EXPECT_EQ(label.amountText(), u"$13/mo");
     EXPECT_EQ(label.accessibilityText(), u"Tabrino. Monthly total $13/mo. A subscription renews within 3 days.");
 
-    settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconOnly);
+    settings.setTrayDisplayMode(TrayDisplayMode::IconOnly);
     EXPECT_TRUE(label.showsDot());
     EXPECT_TRUE(label.showsIcon());
 
@@ -67,11 +67,11 @@ TEST_F(MenuBarLabelTest, dotFollowsTheSettingButTheSpokenWarningDoesNot)
     EXPECT_EQ(label.accessibilityText(), u"Tabrino. Monthly total $13/mo. A subscription renews within 3 days.");
 }
 
-TEST_F(MenuBarLabelTest, followsEveryInputAndSignalsOnlyRealChanges)
+TEST_F(TrayLabelTest, followsEveryInputAndSignalsOnlyRealChanges)
 {
     Subscription* music = add("9.99", 20);
-    MenuBarLabel label(*store, settings, usEnglish);
-    QSignalSpy changed(&label, &MenuBarLabel::changed);
+    TrayLabel label(*store, settings, usEnglish);
+    QSignalSpy changed(&label, &TrayLabel::changed);
 
     settings.setDefaultCurrencyCode(QStringLiteral("EUR"));
     EXPECT_EQ(label.amountText(), u"€10/mo");
@@ -99,15 +99,15 @@ TEST_F(MenuBarLabelTest, followsEveryInputAndSignalsOnlyRealChanges)
     EXPECT_EQ(changed.count(), 3);
 }
 
-TEST_F(MenuBarLabelTest, compactAmountsShortenInTheLocalesOwnWay)
+TEST_F(TrayLabelTest, compactAmountsShortenInTheLocalesOwnWay)
 {
     add("1234.50", 20);
-    MenuBarLabel label(*store, settings, usEnglish);
+    TrayLabel label(*store, settings, usEnglish);
     EXPECT_EQ(label.compactAmounts(), (QStringList{u"$1,235"_qs, u"1,235"_qs, u"$1.2K"_qs, u"1.2K"_qs, u"$1K"_qs, u"1K"_qs}));
 
     FormatterCache german(QStringLiteral("de_DE"));
     settings.setDefaultCurrencyCode(QStringLiteral("EUR"));
-    MenuBarLabel germanLabel(*store, settings, german);
+    TrayLabel germanLabel(*store, settings, german);
     // German does not shorten thousands, but drops their separator.
     EXPECT_EQ(germanLabel.compactAmounts(),
               (QStringList{u"1.235\u00a0€"_qs, u"1.235"_qs, u"1235\u00a0€"_qs, u"1235"_qs}));
@@ -117,6 +117,6 @@ TEST_F(MenuBarLabelTest, compactAmountsShortenInTheLocalesOwnWay)
     add("9.99", 20);
     QCoreApplication::processEvents();
     EXPECT_EQ(label.compactAmounts(), (QStringList{u"€10"_qs, u"10"_qs}));
-    settings.setMenuBarDisplayMode(MenuBarDisplayMode::iconOnly);
+    settings.setTrayDisplayMode(TrayDisplayMode::IconOnly);
     EXPECT_TRUE(label.compactAmounts().isEmpty());
 }

@@ -8,27 +8,27 @@ namespace tabrino {
 // Starting at login through the XDG autostart entry
 // $XDG_CONFIG_HOME/autostart/tabrino.desktop. Enabled means the entry exists
 // and neither hides itself nor is switched off for GNOME. The update methods
-// return an empty text on success, else the text the settings screen shows.
-class LoginItem : public QObject {
+// return an empty text on success, else the text the settings screen shows:
+// which entry could not be written or removed, and the system's reason.
+class Autostart : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool enabled READ isEnabled NOTIFY enabledChanged)
 
 public:
-    static inline const QString kFailureText =
-        QStringLiteral("Couldn't update the login item. Try again from System Settings.");
-
     // The user's autostart folder and this program's own binary.
-    explicit LoginItem(QObject* parent = nullptr);
-    LoginItem(const QString& autostartDirectory, const QString& executablePath, QObject* parent = nullptr);
+    explicit Autostart(QObject* parent = nullptr);
+    Autostart(const QString& autostartDirectory, const QString& executablePath, QObject* parent = nullptr);
 
     static QString defaultAutostartDirectory();
     QString entryPath() const;
+    // The entry's folder as the user knows it ("~/.config/autostart").
+    QString displayedDirectory() const;
 
     bool isEnabled() const;
     // Writes the entry (replacing one that is there) in one step.
-    Q_INVOKABLE QString registerItem();
+    Q_INVOKABLE QString writeEntry();
     // Removes the entry; no entry is success.
-    Q_INVOKABLE QString unregisterItem();
+    Q_INVOKABLE QString removeEntry();
 
     // The entry's text for the program at `executablePath`.
     static QByteArray entryText(const QString& executablePath);

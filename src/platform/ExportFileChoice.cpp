@@ -1,4 +1,4 @@
-#include "platform/ExportDialog.h"
+#include "platform/ExportFileChoice.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,17 +15,17 @@ constexpr char kHidesOnDeactivate[] = "hidesOnDeactivate";
 
 }  // namespace
 
-QString ExportDialog::nameFilter(Format format)
+QString ExportFileChoice::nameFilter(Format format)
 {
     return format == Format::Csv ? QStringLiteral("CSV files (*.csv)") : QStringLiteral("JSON files (*.json)");
 }
 
-QString ExportDialog::suffix(Format format)
+QString ExportFileChoice::suffix(Format format)
 {
     return format == Format::Csv ? QStringLiteral("csv") : QStringLiteral("json");
 }
 
-QUrl ExportDialog::startFolder()
+QUrl ExportFileChoice::startFolder()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists())
@@ -33,12 +33,12 @@ QUrl ExportDialog::startFolder()
     return QUrl::fromLocalFile(folder);
 }
 
-QUrl ExportDialog::suggestedFile(Format format)
+QUrl ExportFileChoice::suggestedFile(Format format)
 {
     return QUrl::fromLocalFile(QDir(startFolder().toLocalFile()).filePath(ExportService::suggestedFileName(format)));
 }
 
-QString ExportDialog::chosenPath(const QUrl& chosen, Format format)
+QString ExportFileChoice::chosenPath(const QUrl& chosen, Format format)
 {
     // Qt Quick's own dialog answers a typed name with a bare absolute path
     // rather than a file: address.
@@ -53,7 +53,7 @@ QString ExportDialog::chosenPath(const QUrl& chosen, Format format)
     return file.suffix().isEmpty() ? path + u'.' + suffix(format) : path;
 }
 
-void ExportDialog::WindowHold::hold(QWindow* window)
+void ExportFileChoice::WindowHold::hold(QWindow* window)
 {
     release();
     if (!window)
@@ -66,7 +66,7 @@ void ExportDialog::WindowHold::hold(QWindow* window)
     window->setProperty(kHidesOnDeactivate, false);
 }
 
-void ExportDialog::WindowHold::release()
+void ExportFileChoice::WindowHold::release()
 {
     if (!m_window)
         return;

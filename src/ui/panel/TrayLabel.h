@@ -16,7 +16,7 @@ class SubscriptionStore;
 // and the spoken description of the whole item. Re-evaluated whenever the
 // store's figures or one of the three settings it reads change; `changed()`
 // fires only when one of the values is different afterwards.
-class MenuBarLabel : public QObject {
+class TrayLabel : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool showsIcon READ showsIcon NOTIFY changed)
     Q_PROPERTY(QString amountText READ amountText NOTIFY changed)
@@ -27,8 +27,8 @@ class MenuBarLabel : public QObject {
 public:
     // `cache` decides the locale of the amount (the user's by default); it
     // must outlive the label, as must the store and the settings.
-    MenuBarLabel(SubscriptionStore& store, AppSettings& settings, QObject* parent = nullptr);
-    MenuBarLabel(SubscriptionStore& store, AppSettings& settings, FormatterCache& cache, QObject* parent = nullptr);
+    TrayLabel(SubscriptionStore& store, AppSettings& settings, QObject* parent = nullptr);
+    TrayLabel(SubscriptionStore& store, AppSettings& settings, FormatterCache& cache, QObject* parent = nullptr);
 
     bool showsIcon() const { return m_showsIcon; }
     // "$13/mo", or empty when the display mode hides the amount.

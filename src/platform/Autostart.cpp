@@ -1,4 +1,4 @@
-#include "platform/LoginItem.h"
+#include "platform/Autostart.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,27 +32,27 @@ QString desktopEntryValue(const QByteArray& text, QStringView key)
 
 }  // namespace
 
-LoginItem::LoginItem(QObject* parent)
-    : LoginItem(defaultAutostartDirectory(), QCoreApplication::applicationFilePath(), parent)
+Autostart::Autostart(QObject* parent)
+    : Autostart(defaultAutostartDirectory(), QCoreApplication::applicationFilePath(), parent)
 {
 }
 
-LoginItem::LoginItem(const QString& autostartDirectory, const QString& executablePath, QObject* parent)
+Autostart::Autostart(const QString& autostartDirectory, const QString& executablePath, QObject* parent)
     : QObject(parent), m_directory(autostartDirectory), m_executablePath(executablePath)
 {
 }
 
-QString LoginItem::defaultAutostartDirectory()
+QString Autostart::defaultAutostartDirectory()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/autostart"_qs;
 }
 
-QString LoginItem::entryPath() const
+QString Autostart::entryPath() const
 {
     return m_directory + u"/tabrino.desktop"_qs;
 }
 
-bool LoginItem::isEnabled() const
+bool Autostart::isEnabled() const
 {
     QFile file(entryPath());
     if (!file.open(QIODevice::ReadOnly))
@@ -62,30 +62,48 @@ bool LoginItem::isEnabled() const
            && desktopEntryValue(text, u"X-GNOME-Autostart-enabled") != u"false";
 }
 
-QString LoginItem::registerItem()
+QString Autostart::displayedDirectory() const
+{
+    const QString home = QDir::homePath();
+    if (m_directory.startsWith(home + u'/'))
+        return u'~' + m_directory.mid(home.size());
+    return m_directory;
+}
+
+QString Autostart::writeEntry()
 {
     const bool wasEnabled = isEnabled();
-    bool written = !m_executablePath.isEmpty() && QDir().mkpath(m_directory);
-    if (written) {
+    QString reason;
+    if (m_executablePath.isEmpty()) {
+        reason = u"the program's own path is unknown"_qs;
+    } else if (!QDir().mkpath(m_directory)) {
+        reason = u"the folder could not be created"_qs;
+    } else {
         QSaveFile file(entryPath());
-        written = file.open(QIODevice::WriteOnly) && file.write(entryText(m_executablePath)) >= 0 && file.commit();
+        if (!file.open(QIODevice::WriteOnly) || file.write(entryText(m_executablePath)) < 0 || !file.commit())
+            reason = file.errorString();
     }
     if (wasEnabled != isEnabled())
         Q_EMIT enabledChanged();
-    return written ? QString() : kFailureText;
+    if (reason.isEmpty())
+        return QString();
+    return u"Couldn't write the autostart entry in "_qs + displayedDirectory() + u": "_qs + reason + u'.';
 }
 
-QString LoginItem::unregisterItem()
+QString Autostart::removeEntry()
 {
     const bool wasEnabled = isEnabled();
     QFile file(entryPath());
     const bool removed = !file.exists() || file.remove();
     if (wasEnabled != isEnabled())
         Q_EMIT enabledChanged();
-    return removed ? QString() : kFailureText;
+    if (removed)
+        return QString();
+    return u"Couldn't remove the autostart entry from "_qs + displayedDirectory() + u": "_qs + file.errorString()
+           + u'.';
 }
 
-QString LoginItem::quotedExecArgument(const QString& path)
+QString Autostart::quotedExecArgument(const QString& path)
 {
     // Inside a quoted argument, '"', '`', '$' and '\' take a backslash, and
     // '%' is doubled so it is not read as a field code. The line as a whole
@@ -114,7 +132,7 @@ QString LoginItem::quotedExecArgument(const QString& path)
     return value + u'"';
 }
 
-QByteArray LoginItem::entryText(const QString& executablePath)
+QByteArray Autostart::entryText(const QString& executablePath)
 {
     const QString text = u"[Desktop Entry]\n"
                          u"Type=Application\n"
