@@ -6,7 +6,6 @@ import Tabrino.Design
 // glow near the top-leading corner.
 Rectangle {
     radius: 14
-    clip: true
     border.width: 1
     border.color: Qt.rgba(1, 1, 1, 0.10)
     gradient: Gradient {
@@ -14,30 +13,34 @@ Rectangle {
         GradientStop { position: 1; color: Qt.rgba(Theme.panelBottom.r, Theme.panelBottom.g, Theme.panelBottom.b, 0.76) }
     }
 
-    // The glow: a radial fade from violet to nothing, centred just off
-    // the top-leading corner.
+    // The glow: a radial fade from violet to nothing, centred on the top
+    // edge near the leading corner. Drawn inside the rounded corner itself:
+    // clipping cuts to the rectangle, not to its rounding.
     Shape {
-        x: -150
-        y: -170
-        width: 340
-        height: 340
+        id: glow
+        readonly property real centreX: 20
+        readonly property real reach: 170
+        readonly property real corner: parent.radius
+        width: centreX + reach
+        height: reach
         ShapePath {
             strokeColor: "transparent"
             fillGradient: RadialGradient {
-                centerX: 170
-                centerY: 170
-                centerRadius: 170
-                focalX: 170
-                focalY: 170
+                centerX: glow.centreX
+                centerY: 0
+                centerRadius: glow.reach
+                focalX: glow.centreX
+                focalY: 0
                 GradientStop { position: 0; color: Qt.rgba(Theme.violetDeep.r, Theme.violetDeep.g, Theme.violetDeep.b, 0.34) }
                 GradientStop { position: 1; color: Qt.rgba(Theme.violetDeep.r, Theme.violetDeep.g, Theme.violetDeep.b, 0) }
             }
             startX: 0
-            startY: 0
-            PathLine { x: 340; y: 0 }
-            PathLine { x: 340; y: 340 }
-            PathLine { x: 0; y: 340 }
-            PathLine { x: 0; y: 0 }
+            startY: glow.corner
+            PathArc { x: glow.corner; y: 0; radiusX: glow.corner; radiusY: glow.corner }
+            PathLine { x: glow.width; y: 0 }
+            PathLine { x: glow.width; y: glow.height }
+            PathLine { x: 0; y: glow.height }
+            PathLine { x: 0; y: glow.corner }
         }
     }
 }
