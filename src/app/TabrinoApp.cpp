@@ -12,7 +12,7 @@
 #include "shell/TrayController.h"
 #include "store/PersistentContainer.h"
 #include "store/SubscriptionStore.h"
-#include "ui/panel/TrayLabel.h"
+#include "ui/main/TrayLabel.h"
 
 #include <QCursor>
 #include <QNetworkAccessManager>

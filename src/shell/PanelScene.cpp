@@ -13,7 +13,9 @@
 
 Q_IMPORT_QML_PLUGIN(Tabrino_DesignPlugin)
 Q_IMPORT_QML_PLUGIN(Tabrino_EditingPlugin)
-Q_IMPORT_QML_PLUGIN(Tabrino_PanelPlugin)
+Q_IMPORT_QML_PLUGIN(Tabrino_SettingsPlugin)
+Q_IMPORT_QML_PLUGIN(Tabrino_InsightsPlugin)
+Q_IMPORT_QML_PLUGIN(Tabrino_MainPlugin)
 
 namespace tabrino {
 
@@ -46,7 +48,7 @@ PanelWindow* PanelScene::window()
     RendererChoice::applyBeforeFirstWindow();
     m_engine = makeEngine();
     auto window = std::make_unique<PanelWindow>(*m_engine);
-    if (!window->setContent(QUrl(QStringLiteral("qrc:/qt/qml/Tabrino/Panel/PanelView.qml")),
+    if (!window->setContent(QUrl(QStringLiteral("qrc:/qt/qml/Tabrino/Main/PanelView.qml")),
                             {{QStringLiteral("store"), QVariant::fromValue(&m_store)},
                              {QStringLiteral("settings"), QVariant::fromValue(&m_settings)}})) {
         qCWarning(lcPanel).noquote() << "The panel could not be built:" << window->errorString();

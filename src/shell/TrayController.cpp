@@ -3,7 +3,7 @@
 #include "foundation/Logging.h"
 #include "platform/StatusNotifierItem.h"
 #include "platform/XfcePanelSettings.h"
-#include "ui/panel/TrayLabel.h"
+#include "ui/main/TrayLabel.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -10,8 +10,8 @@
 #include "platform/StatusNotifierToolTip.h"
 #include "shell/TrayController.h"
 #include "shell/TrayIconRenderer.h"
-#include "ui/panel/LabelFixture.h"
-#include "ui/panel/TrayLabel.h"
+#include "ui/LabelFixture.h"
+#include "ui/main/TrayLabel.h"
 
 #include <QCoreApplication>
 #include <QCursor>

@@ -6,7 +6,7 @@
 
 #include "shell/PanelScene.h"
 #include "shell/PanelWindow.h"
-#include "ui/panel/PanelNavigator.h"
+#include "ui/main/PanelNavigator.h"
 
 #include <QApplication>
 #include <QQuickItem>

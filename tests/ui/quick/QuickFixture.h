@@ -7,7 +7,7 @@
 #include "settings/AppSettings.h"
 #include "store/PersistentContainer.h"
 #include "store/SubscriptionStore.h"
-#include "ui/panel/TrayLabel.h"
+#include "ui/main/TrayLabel.h"
 
 #include <QObject>
 #include <QSettings>

@@ -10,7 +10,9 @@
 
 Q_IMPORT_QML_PLUGIN(Tabrino_DesignPlugin)
 Q_IMPORT_QML_PLUGIN(Tabrino_EditingPlugin)
-Q_IMPORT_QML_PLUGIN(Tabrino_PanelPlugin)
+Q_IMPORT_QML_PLUGIN(Tabrino_SettingsPlugin)
+Q_IMPORT_QML_PLUGIN(Tabrino_InsightsPlugin)
+Q_IMPORT_QML_PLUGIN(Tabrino_MainPlugin)
 
 // Every test file gets a fresh fixture as the singleton `Fixture` of the
 // test-only module Tabrino.Testing.

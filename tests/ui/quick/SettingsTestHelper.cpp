@@ -7,7 +7,7 @@
 #include "platform/Autostart.h"
 #include "shell/PanelWindow.h"
 #include "store/ModelContext.h"
-#include "ui/panel/TrayLabel.h"
+#include "ui/main/TrayLabel.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,7 +2,7 @@ import QtQuick
 import QtTest
 import Tabrino.Design
 import Tabrino.Editing
-import Tabrino.Panel
+import Tabrino.Main
 import Tabrino.Testing
 
 // The add screen as a person uses it, by keyboard and by mouse, against a

@@ -2,7 +2,7 @@ import QtQuick
 import QtTest
 import Tabrino.Design
 import Tabrino.Editing
-import Tabrino.Panel
+import Tabrino.Main
 import Tabrino.Testing
 
 // The subscription form in the panel's edit screen and in the add flow,

@@ -1,7 +1,7 @@
 import QtQuick
 import QtTest
 import Tabrino.Design
-import Tabrino.Panel
+import Tabrino.Main
 import Tabrino.Testing
 
 // The Insights tab in the panel, against a real store.

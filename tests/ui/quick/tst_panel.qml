@@ -1,7 +1,7 @@
 import QtQuick
 import QtTest
 import Tabrino.Design
-import Tabrino.Panel
+import Tabrino.Main
 import Tabrino.Testing
 
 // The panel as a person uses it, against a real store.

@@ -1,8 +1,8 @@
 import QtQuick
 import QtTest
 import Tabrino.Design
-import Tabrino.Editing
-import Tabrino.Panel
+import Tabrino.Main
+import Tabrino.Settings
 import Tabrino.Testing
 
 // The settings screen against a real store and real settings in temporary

@@ -1,0 +1,62 @@
+#include "ui/insights/InsightsDonutPresenter.h"
+
+#include "format/MoneyFormatter.h"
+#include "ui/design/Aurora.h"
+#include "ui/insights/DonutGeometry.h"
+
+namespace tabrino {
+
+InsightsDonutPresenter::InsightsDonutPresenter(QObject* parent)
+    : InsightsPresenter({"label", "color", "path", "legendAmount", "accessibilityText"}, parent)
+{
+}
+
+QString InsightsDonutPresenter::totalAccessibilityText() const
+{
+    return m_totalText.isEmpty() ? QString() : tr("%1 per month").arg(m_totalText);
+}
+
+QList<InsightsDonutPresenter::RankedSlice> InsightsDonutPresenter::rankedSlices(const QList<CategorySlice>& slices)
+{
+    const QList<QColor> ramp = Aurora::donutRamp();
+    QList<RankedSlice> ranked;
+    for (qsizetype i = 0; i < std::min<qsizetype>(slices.size(), kNamedSlices); ++i)
+        ranked << RankedSlice{slices.at(i).id(), slices.at(i).displayName(), slices.at(i).total, ramp.at(i)};
+    if (slices.size() > kNamedSlices) {
+        Decimal rest;
+        for (qsizetype i = kNamedSlices; i < slices.size(); ++i)
+            rest += slices.at(i).total;
+        // Its own key, apart from the category "other" it may sit beside.
+        ranked << RankedSlice{QStringLiteral("rest"), tr("Other"), rest, ramp.at(kNamedSlices)};
+    }
+    return ranked;
+}
+
+void InsightsDonutPresenter::update(const SubscriptionStore& store)
+{
+    const QString code = currencyCode();
+    m_totalText = MoneyFormatter::compact(store.monthlyTotal(), code);
+    const QList<RankedSlice> ranked = rankedSlices(store.spendByCategory());
+    QList<double> values;
+    for (const RankedSlice& slice : ranked)
+        values << slice.total.toString().toDouble();  // only the angles need it
+    const QList<DonutGeometry::Sector> sectors = DonutGeometry::sectors(values);
+    QList<InsightsRowsModel::Row> rows;
+    for (qsizetype i = 0; i < ranked.size(); ++i) {
+        const RankedSlice& slice = ranked.at(i);
+        rows << InsightsRowsModel::Row{
+            slice.key,
+            {slice.label, slice.color, i < sectors.size() ? sectors.at(i).path : QString(),
+             MoneyFormatter::twoDecimals(slice.total, code),
+             QStringList{slice.label, MoneyFormatter::plain(slice.total, code)}.join(u", ")}};
+    }
+    this->rows()->setRows(rows);
+}
+
+void InsightsDonutPresenter::clear()
+{
+    InsightsPresenter::clear();
+    m_totalText.clear();
+}
+
+}  // namespace tabrino

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "foundation/Decimal.h"
+#include "store/CategorySlice.h"
+#include "ui/insights/InsightsPresenter.h"
+
+#include <QColor>
+#include <QList>
+#include <QString>
+
+namespace tabrino {
+
+// The spend-by-category donut: the ranked slices (the five largest
+// categories, then the rest as "Other"), each slice's sector outline, its
+// legend amount and its spoken label, and the monthly total in the middle.
+// Rows: label, color, path, legendAmount, accessibilityText.
+class InsightsDonutPresenter : public tabrino::InsightsPresenter {
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QString totalText READ totalText NOTIFY textsChanged)
+    Q_PROPERTY(QString totalAccessibilityText READ totalAccessibilityText NOTIFY textsChanged)
+
+public:
+    static constexpr int kNamedSlices = 5;
+
+    struct RankedSlice {
+        QString key;
+        QString label;
+        Decimal total;
+        QColor color;
+    };
+
+    explicit InsightsDonutPresenter(QObject* parent = nullptr);
+
+    QString totalText() const { return m_totalText; }
+    // "$121 per month".
+    QString totalAccessibilityText() const;
+
+    // The first five slices by name, then one "Other" slice for the sixth on,
+    // even when a category named "Other" is among the five.
+    static QList<RankedSlice> rankedSlices(const QList<CategorySlice>& slices);
+
+protected:
+    void update(const SubscriptionStore& store) override;
+    void clear() override;
+
+private:
+    QString m_totalText;
+};
+
+}  // namespace tabrino

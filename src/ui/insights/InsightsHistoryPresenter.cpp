@@ -1,0 +1,51 @@
+#include "ui/insights/InsightsHistoryPresenter.h"
+
+#include "format/MoneyFormatter.h"
+
+namespace tabrino {
+
+InsightsHistoryPresenter::InsightsHistoryPresenter(QObject* parent)
+    : InsightsPresenter({"barHeight", "barOpacity", "isCurrent", "accessibilityText"}, parent)
+{
+}
+
+QString InsightsHistoryPresenter::barAccessibilityText(const MonthBar& bar, const Calendar& calendar,
+                                                       const QString& currencyCode)
+{
+    const QString text = QStringList{month(bar.monthStart, MonthStyle::Full, calendar),
+                                     MoneyFormatter::plain(bar.total, currencyCode)}.join(u", ");
+    return bar.isEstimated ? text + tr(", estimated") : text;
+}
+
+void InsightsHistoryPresenter::update(const SubscriptionStore& store)
+{
+    const QString code = currencyCode();
+    const Calendar calendar = store.currentCalendar();
+    const HistoryBars history(store.twelveMonthHistory(calendar));
+    const QList<MonthBar>& bars = history.bars();
+    m_lowText = MoneyFormatter::compact(history.low(), code);
+    m_lastText = MoneyFormatter::plain(history.lastTotal(), code);
+    m_firstMonthText = bars.isEmpty() ? QString() : month(bars.first().monthStart, MonthStyle::Short, calendar);
+    m_lastMonthText = bars.isEmpty() ? QString() : month(bars.last().monthStart, MonthStyle::Short, calendar);
+    m_showsFootnote = history.hasEstimated();
+    QList<InsightsRowsModel::Row> rows;
+    for (qsizetype i = 0; i < bars.size(); ++i) {
+        const MonthBar& bar = bars.at(i);
+        rows << InsightsRowsModel::Row{QString::number(bar.monthStart.toMSecsSinceEpoch()),
+                                       {history.height(i), history.opacity(i), history.isCurrent(i),
+                                        barAccessibilityText(bar, calendar, code)}};
+    }
+    this->rows()->setRows(rows);
+}
+
+void InsightsHistoryPresenter::clear()
+{
+    InsightsPresenter::clear();
+    m_lowText.clear();
+    m_lastText.clear();
+    m_firstMonthText.clear();
+    m_lastMonthText.clear();
+    m_showsFootnote = false;
+}
+
+}  // namespace tabrino

@@ -1,0 +1,143 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import Tabrino.Design
+import Tabrino.Insights
+
+// What each subscription has cost so far, largest first, archived ones
+// dimmed and tagged; at most `limit` rows. Rows come and go on the
+// rowSpring.
+Column {
+    id: lifetime
+
+    required property SubscriptionStore store
+    required property date now
+    property int limit: 10
+    readonly property alias presenter: presenter
+
+    InsightsLifetimePresenter {
+        id: presenter
+        store: lifetime.store
+        now: lifetime.now
+        limit: lifetime.limit
+    }
+
+    Text {
+        objectName: "lifetimeEmpty"
+        visible: presenter.isEmpty
+        width: lifetime.width
+        wrapMode: Text.Wrap
+        text: qsTr("Lifetime totals build up as time passes.")
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
+        font.family: Theme.fontFamily
+        font.pixelSize: 11
+        color: Qt.rgba(1, 1, 1, 0.36)
+    }
+
+    ListView {
+        id: rows
+        objectName: "lifetimeList"
+        width: lifetime.width
+        height: contentHeight
+        interactive: false
+        model: presenter.rows
+        Accessible.role: Accessible.List
+        Accessible.name: qsTr("Lifetime Spend")
+
+        delegate: Item {
+            id: entry
+            required property Subscription subscription
+            required property string name
+            required property string subtitle
+            required property string amountText
+            required property bool isArchived
+            required property string accessibilityText
+
+            width: ListView.view.width
+            height: 28 + 2 * 8
+            Accessible.role: Accessible.ListItem
+            Accessible.name: entry.accessibilityText
+
+            // Dimmed apart from the item itself, whose opacity the list's
+            // transitions animate.
+            Item {
+                anchors.fill: parent
+                opacity: entry.isArchived ? 0.52 : 1
+
+                Behavior on opacity { RowSpringAnimation {} }
+
+                ServiceIconView {
+                    id: icon
+                    anchors.verticalCenter: parent.verticalCenter
+                    subscription: entry.subscription
+                    size: 28
+                }
+                Column {
+                    anchors.left: icon.right
+                    anchors.leftMargin: 10
+                    anchors.right: amount.left
+                    anchors.rightMargin: 8
+                    anchors.verticalCenter: parent.verticalCenter
+                    spacing: 1
+
+                    Row {
+                        width: parent.width
+                        spacing: 6
+                        Text {
+                            id: name
+                            width: Math.min(implicitWidth, parent.width - (tag.visible ? tag.width + 6 : 0))
+                            text: entry.name
+                            elide: Text.ElideRight
+                            maximumLineCount: 1
+                            font.family: Theme.fontFamily
+                            font.pixelSize: 13
+                            font.weight: Font.DemiBold
+                            color: Theme.textPrimary
+                            Accessible.ignored: true
+                        }
+                        ArchivedTag {
+                            id: tag
+                            objectName: "archivedTag"
+                            anchors.verticalCenter: name.verticalCenter
+                            visible: entry.isArchived
+                            Accessible.ignored: true
+                        }
+                    }
+                    Text {
+                        width: parent.width
+                        text: entry.subtitle
+                        elide: Text.ElideRight
+                        maximumLineCount: 1
+                        font.family: Theme.fontFamily
+                        font.pixelSize: 11
+                        color: Theme.textTertiary
+                        Accessible.ignored: true
+                    }
+                }
+                TabularText {
+                    id: amount
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: entry.amountText
+                    pixelSize: 13
+                    weight: Font.DemiBold
+                    color: Qt.rgba(1, 1, 1, 0.92)
+                    Accessible.ignored: true
+                }
+            }
+        }
+
+        add: Transition {
+            RowSpringAnimation { property: "opacity"; from: 0; to: 1 }
+        }
+        remove: Transition {
+            RowSpringAnimation { property: "opacity"; to: 0 }
+        }
+        displaced: Transition {
+            RowSpringAnimation { properties: "y" }
+        }
+        move: Transition {
+            RowSpringAnimation { properties: "y" }
+        }
+    }
+}

@@ -1,0 +1,55 @@
+#include "ui/insights/InsightsLifetimePresenter.h"
+
+#include "format/MoneyFormatter.h"
+
+#include <algorithm>
+
+namespace tabrino {
+
+InsightsLifetimePresenter::InsightsLifetimePresenter(QObject* parent)
+    : InsightsPresenter({"subscription", "name", "subtitle", "amountText", "isArchived", "accessibilityText"}, parent)
+{
+}
+
+void InsightsLifetimePresenter::setLimit(int limit)
+{
+    limit = std::max(limit, 0);
+    if (m_limit == limit)
+        return;
+    m_limit = limit;
+    if (store())
+        update(*store());
+    Q_EMIT limitChanged();
+    Q_EMIT textsChanged();
+}
+
+QString InsightsLifetimePresenter::lifetimeSubtitle(const Subscription& subscription, const Calendar& calendar,
+                                                    const QString& localeId)
+{
+    if (!subscription.isActive() && subscription.archivedDate())
+        return tr("ended %1").arg(month(*subscription.archivedDate(), MonthStyle::Medium, calendar, localeId));
+    return tr("since %1").arg(month(subscription.billingStartDate(), MonthStyle::Medium, calendar, localeId));
+}
+
+void InsightsLifetimePresenter::update(const SubscriptionStore& store)
+{
+    const Calendar calendar = store.currentCalendar();
+    const QList<LifetimeEntry> entries = store.lifetimeSpend();
+    QList<InsightsRowsModel::Row> rows;
+    for (const LifetimeEntry& entry : entries.first(std::min<qsizetype>(entries.size(), m_limit))) {
+        Subscription* subscription = entry.subscription;
+        const bool archived = !subscription->isActive();
+        const QString subtitle = lifetimeSubtitle(*subscription, calendar);
+        const QString amount = MoneyFormatter::twoDecimals(entry.total, subscription->currencyCode());
+        QStringList spoken{subscription->name()};
+        if (archived)
+            spoken << tr("Archived");
+        spoken << subtitle << amount;
+        rows << InsightsRowsModel::Row{subscription->id().toString(QUuid::WithoutBraces),
+                                       {QVariant::fromValue(subscription), subscription->name(), subtitle, amount,
+                                        archived, spoken.join(u", ")}};
+    }
+    this->rows()->setRows(rows);
+}
+
+}  // namespace tabrino

@@ -1,0 +1,24 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import Tabrino.Design
+import Tabrino.Insights
+
+// Up to three stat cards of equal width: most expensive, top category,
+// average.
+Row {
+    id: cards
+
+    required property SubscriptionStore store
+    readonly property alias presenter: presenter
+
+    spacing: 8
+
+    InsightsCardsPresenter { id: presenter; store: cards.store }
+
+    Repeater {
+        model: presenter.rows
+        delegate: StatCard {
+            width: (cards.width - cards.spacing * (presenter.rows.count - 1)) / presenter.rows.count
+        }
+    }
+}

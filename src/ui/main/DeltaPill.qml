@@ -1,0 +1,47 @@
+import QtQuick
+import Tabrino.Design
+import Tabrino.Main
+
+// The change in monthly spending against last month, as a capsule that
+// fades and grows in, and out again when there is no change to show.
+Rectangle {
+    id: pill
+
+    required property PanelHeaderPresenter presenter
+    property bool shown: false
+
+    implicitWidth: content.implicitWidth + 2 * 8
+    implicitHeight: content.implicitHeight + 2 * 4
+    radius: height / 2
+    color: Qt.rgba(1, 1, 1, 0.08)
+    border.width: 1
+    border.color: Qt.rgba(1, 1, 1, 0.08)
+    visible: opacity > 0
+    opacity: shown ? 1 : 0
+    scale: shown ? 1 : 0.9
+    Behavior on opacity { PanelSwapAnimation {} }
+    Behavior on scale { PanelSwapAnimation {} }
+    Accessible.role: Accessible.StaticText
+    Accessible.name: presenter.deltaAccessibilityText
+
+    Row {
+        id: content
+        anchors.centerIn: parent
+        spacing: 4
+        SymbolGlyph {
+            anchors.verticalCenter: parent.verticalCenter
+            symbol: pill.presenter.deltaSymbol
+            size: 9
+            font.weight: Font.Bold
+            color: pill.presenter.deltaArrowColor
+        }
+        TabularText {
+            anchors.verticalCenter: parent.verticalCenter
+            text: pill.presenter.deltaText
+            pixelSize: 11
+            weight: Font.DemiBold
+            color: Qt.rgba(1, 1, 1, 0.78)
+            Accessible.ignored: true
+        }
+    }
+}

@@ -1,0 +1,62 @@
+#include "ui/main/PanelHeaderPresenter.h"
+
+#include "format/MoneyFormatter.h"
+#include "settings/AppSettings.h"
+#include "store/SubscriptionStore.h"
+#include "ui/design/Aurora.h"
+
+namespace tabrino {
+
+void PanelHeaderPresenter::setStore(SubscriptionStore* store)
+{
+    if (!m_watch.setStore(store))
+        return;
+    update();
+    Q_EMIT storeChanged();
+}
+
+void PanelHeaderPresenter::update()
+{
+    m_monthlyText.clear();
+    m_yearlyText.clear();
+    m_delta.reset();
+    m_deltaText.clear();
+    m_deltaAccessibilityText.clear();
+    if (const SubscriptionStore* store = m_watch.store()) {
+        const QString code = store->settings().defaultCurrencyCode();
+        const Decimal monthly = store->monthlyTotal();
+        m_monthlyText = MoneyFormatter::plain(monthly, code);
+        m_yearlyText = tr("%1 per year").arg(MoneyFormatter::compact(monthly * Decimal(12), code));
+        const std::optional<Decimal> delta = store->monthOverMonthDelta();
+        if (delta && !delta->isZero()) {
+            m_delta = delta;
+            m_deltaText = tr("%1 vs last month").arg(MoneyFormatter::signedAmount(*delta, code));
+            const QString amount = MoneyFormatter::plain(delta->abs(), code);
+            m_deltaAccessibilityText = *delta > Decimal(0) ? tr("Spending %1 more than last month").arg(amount)
+                                                           : tr("Spending %1 less than last month").arg(amount);
+        }
+    }
+    Q_EMIT textsChanged();
+}
+
+QString PanelHeaderPresenter::monthlyAccessibilityText() const
+{
+    return tr("Monthly total %1").arg(m_monthlyText);
+}
+
+bool PanelHeaderPresenter::deltaIsIncrease() const
+{
+    return m_delta && *m_delta > Decimal(0);
+}
+
+QString PanelHeaderPresenter::deltaSymbol() const
+{
+    return deltaIsIncrease() ? QStringLiteral("arrow.up") : QStringLiteral("arrow.down");
+}
+
+QColor PanelHeaderPresenter::deltaArrowColor() const
+{
+    return deltaIsIncrease() ? Aurora::deltaArrow() : Aurora::deltaArrowDown();
+}
+
+}  // namespace tabrino

@@ -1,0 +1,49 @@
+#include "ui/main/PanelNavigator.h"
+
+#include "model/Subscription.h"
+
+namespace tabrino {
+
+void PanelNavigator::setTab(Tab tab)
+{
+    if (m_tab == tab)
+        return;
+    m_tab = tab;
+    Q_EMIT tabChanged();
+}
+
+bool PanelNavigator::open(Screen screen, Subscription* editing)
+{
+    if (m_screen != Screen::Main)
+        return false;
+    m_screen = screen;
+    m_editing = editing;
+    Q_EMIT screenChanged();
+    return true;
+}
+
+bool PanelNavigator::openAdd()
+{
+    return open(Screen::Add, nullptr);
+}
+
+bool PanelNavigator::openSettings()
+{
+    return open(Screen::Settings, nullptr);
+}
+
+bool PanelNavigator::openEdit(Subscription* subscription)
+{
+    return subscription && open(Screen::Edit, subscription);
+}
+
+void PanelNavigator::close()
+{
+    if (m_screen == Screen::Main)
+        return;
+    m_screen = Screen::Main;
+    m_editing = nullptr;
+    Q_EMIT screenChanged();
+}
+
+}  // namespace tabrino

@@ -1,0 +1,25 @@
+#include "ui/main/SaveFailureNotice.h"
+
+namespace tabrino {
+
+void SaveFailureNotice::setStore(SubscriptionStore* store)
+{
+    if (store == m_store)
+        return;
+    if (m_store)
+        disconnect(m_store, nullptr, this, nullptr);
+    m_store = store;
+    if (m_store)
+        connect(m_store, &SubscriptionStore::saveFailureChanged, this, &SaveFailureNotice::changed);
+    Q_EMIT storeChanged();
+    Q_EMIT changed();
+}
+
+QString SaveFailureNotice::text() const
+{
+    if (!isShown())
+        return {};
+    return tr("Couldn't save your changes: %1. Tabrino keeps them and tries again.").arg(m_store->saveFailure());
+}
+
+}  // namespace tabrino

@@ -1,0 +1,42 @@
+import QtQuick
+import Tabrino.Design
+import Tabrino.Main
+
+// A line above the panel's content while changes wait to be saved; it
+// blocks nothing and goes once a save succeeds.
+Item {
+    id: root
+
+    required property SubscriptionStore store
+
+    implicitHeight: notice.shown ? label.implicitHeight + 16 : 0
+    visible: notice.shown
+
+    SaveFailureNotice {
+        id: notice
+        store: root.store
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        anchors.margins: 4
+        radius: 8
+        color: Theme.redDeep
+        opacity: 0.35
+    }
+    Text {
+        id: label
+        objectName: "saveFailureText"
+        anchors.fill: parent
+        anchors.leftMargin: 14
+        anchors.rightMargin: 14
+        verticalAlignment: Text.AlignVCenter
+        wrapMode: Text.Wrap
+        text: notice.text
+        font.family: Theme.fontFamily
+        font.pixelSize: 12
+        color: Theme.textPrimary
+        Accessible.role: Accessible.AlertMessage
+        Accessible.name: text
+    }
+}

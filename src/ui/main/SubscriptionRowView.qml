@@ -1,0 +1,196 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Templates as T
+import Qt.labs.platform as Platform
+import Tabrino.Design
+import Tabrino.Main
+
+// One subscription in the list: icon, name and trial badge, subtitle, price
+// per cycle and the due text in its urgency colour. A click (or Return)
+// edits it; the context menu (secondary click, the Menu key or Shift+F10)
+// offers the quick actions. The menu is the desktop's own, a window of its
+// own, so the panel's edge never clips it.
+T.AbstractButton {
+    id: row
+
+    required property Subscription subscription
+    required property SubscriptionStore store
+    required property date now
+    readonly property alias presenter: presenter
+    // The context menu, made on first use: a desktop menu per row would
+    // cost every row that scrolls into view.
+    property Platform.Menu menu: null
+    signal edit()
+
+    implicitHeight: Math.max(32, labels.implicitHeight) + 2 * 7
+    hoverEnabled: true
+    focusPolicy: Qt.StrongFocus
+    onClicked: row.edit()
+    Keys.onReturnPressed: row.edit()
+    Keys.onEnterPressed: row.edit()
+    Keys.onMenuPressed: row.openMenu(false)
+    Keys.onPressed: event => {
+        if (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier)) {
+            row.openMenu(false)
+            event.accepted = true
+        }
+    }
+    Accessible.role: Accessible.Button
+    Accessible.name: presenter.accessibilityText
+    Accessible.description: qsTr("Opens details")
+    // Qt 6.4 gives a screen reader's Press action nothing to run on its own.
+    Accessible.onPressAction: if (row.enabled) row.clicked()
+
+    // Under the pointer for a secondary click; from the keyboard, at the row.
+    function openMenu(atPointer) {
+        const shown = row.contextMenu()
+        if (atPointer)
+            shown.open()
+        else
+            shown.open(row)
+    }
+
+    function contextMenu() {
+        if (!row.menu)
+            row.menu = menuComponent.createObject(row)
+        return row.menu
+    }
+
+    SubscriptionRowPresenter {
+        id: presenter
+        subscription: row.subscription
+        store: row.store
+        now: row.now
+    }
+
+    background: Rectangle {
+        radius: 12
+        color: row.hovered ? Qt.rgba(1, 1, 1, 0.065) : "transparent"
+        FocusRing { target: row; radius: 14 }
+    }
+
+    TapHandler {
+        acceptedButtons: Qt.RightButton
+        onTapped: row.openMenu(true)
+    }
+
+    // The row's content, drawn over the background; kept out of
+    // `contentItem` so its parts can be named.
+    Item {
+        anchors.fill: parent
+
+        ServiceIconView {
+            id: icon
+            anchors.left: parent.left
+            anchors.leftMargin: 11
+            anchors.verticalCenter: parent.verticalCenter
+            subscription: row.subscription
+            size: 32
+        }
+        Column {
+            id: labels
+            anchors.left: icon.right
+            anchors.leftMargin: 10
+            anchors.right: amounts.left
+            anchors.rightMargin: 8
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 1
+
+            Row {
+                width: parent.width
+                spacing: 6
+                Text {
+                    id: name
+                    width: Math.min(implicitWidth, parent.width - (badge.visible ? badge.width + 6 : 0))
+                    text: row.subscription.name
+                    elide: Text.ElideRight
+                    maximumLineCount: 1
+                    font.family: Theme.fontFamily
+                    font.pixelSize: 13
+                    font.weight: Font.DemiBold
+                    font.letterSpacing: -0.1
+                    color: Theme.textPrimary
+                }
+                TrialBadge {
+                    id: badge
+                    objectName: "trialBadge"
+                    anchors.verticalCenter: name.verticalCenter
+                    visible: presenter.showsTrialBadge
+                }
+            }
+            Text {
+                width: parent.width
+                text: presenter.subtitle
+                elide: Text.ElideRight
+                font.family: Theme.fontFamily
+                font.pixelSize: 11
+                color: Theme.textTertiary
+            }
+        }
+        Column {
+            id: amounts
+            anchors.right: parent.right
+            anchors.rightMargin: 11
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 1
+
+            Row {
+                anchors.right: parent.right
+                spacing: 1
+                TabularText {
+                    id: price
+                    text: presenter.priceText
+                    // The row speaks for its parts.
+                    Accessible.ignored: true
+                    pixelSize: 13
+                    weight: Font.DemiBold
+                    letterSpacing: -0.1
+                    color: Qt.rgba(1, 1, 1, 0.92)
+                }
+                Text {
+                    anchors.bottom: price.bottom
+                    anchors.bottomMargin: 1
+                    text: presenter.cycleText
+                    font.family: Theme.fontFamily
+                    font.pixelSize: 11
+                    color: Qt.rgba(1, 1, 1, 0.40)
+                }
+            }
+            Text {
+                objectName: "dueText"
+                anchors.right: parent.right
+                text: presenter.dueText
+                font.family: Theme.fontFamily
+                font.pixelSize: 11
+                font.weight: Font.DemiBold
+                color: presenter.dueColor
+            }
+        }
+    }
+
+    Component {
+        id: menuComponent
+
+        Platform.Menu {
+            Platform.MenuItem {
+                text: qsTr("Edit…")
+                onTriggered: row.edit()
+            }
+            Platform.MenuSeparator {}
+            Platform.MenuItem {
+                text: presenter.trialActionText
+                onTriggered: presenter.toggleTrial()
+            }
+            Platform.MenuItem {
+                visible: presenter.offersCancellationPage
+                text: qsTr("Open Cancellation Page")
+                onTriggered: presenter.openCancellationPage()
+            }
+            Platform.MenuSeparator {}
+            Platform.MenuItem {
+                text: qsTr("Archive")
+                onTriggered: presenter.archive()
+            }
+        }
+    }
+}

@@ -1,0 +1,326 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import Qt.labs.platform as Platform
+import Tabrino.Design
+import Tabrino.Settings
+
+// The settings screen under its title row: six sections in a scroll view
+// that hugs them up to 460. Every change takes effect at once; `done`
+// closes the screen.
+FocusScope {
+    id: view
+
+    required property SubscriptionStore store
+    required property AppSettings settings
+    readonly property alias presenter: presenter
+    readonly property alias exporter: exporter
+    readonly property alias saveDialog: saveDialog
+    signal done()
+
+    implicitHeight: scroll.implicitHeight
+    Keys.onEscapePressed: view.done()
+
+    SettingsPresenter {
+        id: presenter
+        settings: view.settings
+        store: view.store
+    }
+    SettingsExport {
+        id: exporter
+        store: view.store
+    }
+
+    Shortcut {
+        sequence: "Ctrl+Q"
+        onActivated: presenter.quit()
+    }
+
+    // The file is built when the button is pressed; the dialog then asks
+    // where it goes, as a dialog of the panel's own window.
+    function startExport(format, button) {
+        saveDialog.returnFocusTo = button
+        exporter.begin(format, view.Window.window)
+        saveDialog.open()
+        // The widget dialog takes a proposed name only once it is up.
+        saveDialog.currentFile = exporter.suggestedFile
+    }
+
+    // A dialog window of its own over the panel (the desktop's through the
+    // portal where one runs): drawn inside the 360-point panel, a file
+    // dialog has no room for its name field and folder list.
+    Platform.FileDialog {
+        id: saveDialog
+        property Item returnFocusTo
+        objectName: "saveDialog"
+        parentWindow: view.Window.window
+        title: qsTr("Export")
+        fileMode: Platform.FileDialog.SaveFile
+        nameFilters: exporter.nameFilters
+        defaultSuffix: exporter.defaultSuffix
+        folder: exporter.folder
+        onAccepted: {
+            exporter.finish(file)
+            if (returnFocusTo)
+                returnFocusTo.forceActiveFocus()
+        }
+        onRejected: {
+            exporter.cancel()
+            if (returnFocusTo)
+                returnFocusTo.forceActiveFocus()
+        }
+    }
+
+    // Tabbing to a control below the fold scrolls it into view.
+    Connections {
+        target: view.Window.window
+        function onActiveFocusItemChanged() {
+            const item = view.Window.window ? view.Window.window.activeFocusItem : null
+            if (item && scroll.contains(scroll.mapFromItem(item, 0, 0)))
+                scroll.reveal(item)
+        }
+    }
+
+    ContentHeightScrollView {
+        id: scroll
+        objectName: "settingsScroll"
+        width: view.width
+        maxHeight: 460
+
+        function reveal(item) {
+            const top = item.mapToItem(scroll.contentItem, 0, 0).y - 8
+            const bottom = top + item.height + 16
+            if (top < scroll.contentY)
+                scroll.contentY = Math.max(0, top)
+            else if (bottom > scroll.contentY + scroll.height)
+                scroll.contentY = Math.min(scroll.contentHeight - scroll.height, bottom - scroll.height)
+        }
+
+        Column {
+            id: sections
+            x: 12
+            width: scroll.width - 24
+            topPadding: 4
+            bottomPadding: 12
+            spacing: 14
+
+            SettingsSection {
+                objectName: "generalSection"
+                width: sections.width
+                title: qsTr("General")
+
+                SettingsToggle {
+                    objectName: "launchAtLoginToggle"
+                    width: parent.width
+                    text: qsTr("Launch at login")
+                    checked: presenter.launchAtLogin
+                    onToggled: checked => presenter.setLaunchAtLogin(checked)
+                }
+                SettingsNote {
+                    objectName: "launchAtLoginError"
+                    width: parent.width
+                    visible: presenter.launchAtLoginError.length > 0
+                    tone: SettingsNote.Tone.Warning
+                    text: presenter.launchAtLoginError
+                }
+                SettingsToggle {
+                    objectName: "catalogToggle"
+                    width: parent.width
+                    text: qsTr("Keep typical prices updated")
+                    note: qsTr("Anonymously refreshes the service catalog every few days")
+                    checked: view.settings.catalogAutoUpdate
+                    onToggled: checked => view.settings.catalogAutoUpdate = checked
+                }
+                SettingsPicker {
+                    objectName: "currencyPicker"
+                    width: parent.width
+                    caption: qsTr("Currency")
+                    choices: presenter.currencyChoices
+                    selectedIndex: presenter.currencyIndex
+                    onChosen: index => presenter.chooseCurrency(index)
+                }
+            }
+
+            SettingsSection {
+                width: sections.width
+                title: qsTr("Tray")
+
+                SettingsPicker {
+                    objectName: "displayModePicker"
+                    width: parent.width
+                    caption: qsTr("Show")
+                    choices: presenter.displayModeChoices
+                    selectedIndex: presenter.displayModeIndex
+                    onChosen: index => presenter.chooseDisplayMode(index)
+                }
+                SettingsNote {
+                    objectName: "trayNote"
+                    width: parent.width
+                    visible: presenter.trayNote.length > 0
+                    text: presenter.trayNote
+                }
+                SettingsToggle {
+                    objectName: "indicatorToggle"
+                    width: parent.width
+                    text: qsTr("Renewal indicator")
+                    note: qsTr("A small dot when something renews within 3 days")
+                    checked: view.settings.showsRenewalIndicator
+                    onToggled: checked => view.settings.showsRenewalIndicator = checked
+                }
+            }
+
+            SettingsSection {
+                width: sections.width
+                title: qsTr("Notifications")
+
+                SettingsPicker {
+                    objectName: "defaultLeadPicker"
+                    width: parent.width
+                    caption: qsTr("Default lead")
+                    choices: presenter.leadChoices
+                    selectedIndex: presenter.defaultLeadIndex
+                    onChosen: index => presenter.chooseDefaultLead(index)
+                }
+                SettingsPicker {
+                    objectName: "yearlyLeadPicker"
+                    width: parent.width
+                    caption: qsTr("Yearly plans")
+                    choices: presenter.leadChoices
+                    selectedIndex: presenter.yearlyLeadIndex
+                    onChosen: index => presenter.chooseYearlyLead(index)
+                }
+                SettingsNote {
+                    width: parent.width
+                    text: qsTr("Per-subscription overrides live in each subscription's details.")
+                }
+            }
+
+            SettingsSection {
+                width: sections.width
+                title: qsTr("Your Data")
+
+                Row {
+                    spacing: 8
+                    SettingsButton {
+                        id: exportCsvButton
+                        objectName: "exportCsvButton"
+                        text: qsTr("Export CSV")
+                        onClicked: view.startExport(SettingsExport.Csv, exportCsvButton)
+                    }
+                    SettingsButton {
+                        id: exportJsonButton
+                        objectName: "exportJsonButton"
+                        text: qsTr("Export JSON")
+                        onClicked: view.startExport(SettingsExport.Json, exportJsonButton)
+                    }
+                }
+                SettingsNote {
+                    objectName: "exportError"
+                    width: parent.width
+                    visible: exporter.error.length > 0
+                    tone: SettingsNote.Tone.Warning
+                    text: exporter.error
+                }
+                SettingsNote {
+                    width: parent.width
+                    text: qsTr("Everything stays on this computer. Exports are yours to keep.")
+                }
+            }
+
+            SettingsSection {
+                objectName: "archivedSection"
+                width: sections.width
+                title: presenter.archivedTitle
+
+                SettingsNote {
+                    objectName: "archivedEmptyNote"
+                    width: parent.width
+                    visible: presenter.archivedCount === 0
+                    text: qsTr("Archived subscriptions keep their history for lifetime stats.")
+                }
+                SettingsDisclosure {
+                    objectName: "archivedDisclosure"
+                    width: parent.width
+                    visible: presenter.archivedCount > 0
+                    text: presenter.disclosureText
+                    expanded: presenter.showingArchived
+                    onClicked: presenter.showingArchived = !presenter.showingArchived
+                }
+                ListView {
+                    id: archivedList
+                    objectName: "archivedList"
+                    width: parent.width
+                    height: contentHeight
+                    visible: presenter.showsArchivedList
+                    interactive: false
+                    spacing: 6
+                    activeFocusOnTab: false
+                    Accessible.role: Accessible.List
+                    Accessible.name: presenter.archivedTitle
+                    model: ArchivedListModel { store: view.store }
+                    delegate: ArchivedRow {
+                        width: ListView.view.width
+                        onRestore: view.store.unarchive(subscription)
+                        onRemove: view.store.deletePermanently(subscription)
+                    }
+                    remove: Transition {
+                        RowSpringAnimation { property: "opacity"; to: 0 }
+                        RowSpringAnimation { property: "x"; to: 24 }
+                    }
+                    add: Transition {
+                        RowSpringAnimation { property: "opacity"; from: 0; to: 1 }
+                    }
+                    displaced: Transition {
+                        RowSpringAnimation { properties: "y" }
+                    }
+                }
+            }
+
+            SettingsSection {
+                width: sections.width
+                title: qsTr("About")
+
+                Item {
+                    width: parent.width
+                    height: name.implicitHeight
+                    Text {
+                        id: name
+                        text: qsTr("Tabrino")
+                        font.family: Theme.fontFamily
+                        font.pixelSize: 13
+                        font.weight: Font.DemiBold
+                        color: Theme.textPrimary
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text + " " + presenter.versionText
+                    }
+                    Text {
+                        objectName: "versionText"
+                        anchors.right: parent.right
+                        anchors.baseline: name.baseline
+                        text: presenter.versionText
+                        font.family: Theme.fontFamily
+                        font.pixelSize: 12
+                        color: Theme.textTertiary
+                        Accessible.ignored: true
+                    }
+                }
+                SettingsNote {
+                    width: parent.width
+                    tone: SettingsNote.Tone.Secondary
+                    text: qsTr("All data stays on your computer. No account. No tracking.")
+                }
+                Rectangle {
+                    width: parent.width
+                    height: 1
+                    color: Qt.rgba(1, 1, 1, 0.08)
+                    Accessible.ignored: true
+                }
+                SettingsButton {
+                    objectName: "quitButton"
+                    text: qsTr("Quit Tabrino")
+                    Accessible.description: qsTr("Ctrl+Q")
+                    onClicked: presenter.quit()
+                }
+            }
+        }
+    }
+}
