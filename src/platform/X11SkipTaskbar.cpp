@@ -30,9 +30,11 @@ void X11SkipTaskbar::apply(QWindow& window)
     if (!x11)
         return;
     xcb_connection_t* connection = x11->connection();
-    const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
-    const std::array<xcb_atom_t, 2> skip{atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-                                         atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    // Atoms live as long as the display connection: asked once, not at
+    // every opening.
+    static const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
+    static const std::array<xcb_atom_t, 2> skip{atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                                atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window.winId()), state, XCB_ATOM_ATOM, 32,
                         uint32_t(skip.size()), skip.data());
     xcb_flush(connection);

@@ -2,41 +2,49 @@
 
 namespace tabrino {
 
-using namespace Qt::StringLiterals;
+namespace {
+
+struct ModeNames {
+    TrayDisplayMode mode;
+    QStringView key;
+    QStringView label;
+};
+
+// The stored name and the settings screen's text of each mode.
+constexpr ModeNames kNames[] = {
+    {TrayDisplayMode::Total, u"total", u"Total only"},
+    {TrayDisplayMode::IconOnly, u"iconOnly", u"Icon only"},
+    {TrayDisplayMode::IconAndTotal, u"iconAndTotal", u"Icon and total"},
+};
+
+const ModeNames& namesOf(TrayDisplayMode mode)
+{
+    for (const ModeNames& names : kNames) {
+        if (names.mode == mode)
+            return names;
+    }
+    return kNames[0];
+}
+
+}  // namespace
 
 QString toString(TrayDisplayMode mode)
 {
-    switch (mode) {
-    case TrayDisplayMode::Total:
-        return u"total"_s;
-    case TrayDisplayMode::IconOnly:
-        return u"iconOnly"_s;
-    case TrayDisplayMode::IconAndTotal:
-        return u"iconAndTotal"_s;
-    }
-    return u"total"_s;
+    return namesOf(mode).key.toString();
 }
 
 std::optional<TrayDisplayMode> trayDisplayModeFromString(QStringView text)
 {
-    for (const TrayDisplayMode mode : kTrayDisplayModes) {
-        if (text == toString(mode))
-            return mode;
+    for (const ModeNames& names : kNames) {
+        if (text == names.key)
+            return names.mode;
     }
     return std::nullopt;
 }
 
 QString label(TrayDisplayMode mode)
 {
-    switch (mode) {
-    case TrayDisplayMode::Total:
-        return u"Total only"_s;
-    case TrayDisplayMode::IconOnly:
-        return u"Icon only"_s;
-    case TrayDisplayMode::IconAndTotal:
-        return u"Icon and total"_s;
-    }
-    return u"Total only"_s;
+    return namesOf(mode).label.toString();
 }
 
 }  // namespace tabrino

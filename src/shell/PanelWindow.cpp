@@ -141,7 +141,7 @@ void PanelWindow::layoutContent()
     }
     if (m_sway) {
         const QPoint before = m_swayFrame.topLeft();
-        m_swayFrame = resized(m_swayFrame, height, m_keptEdge, availableFor(*screen()));
+        m_swayFrame = resized(m_swayFrame, height, m_keptEdge, m_swayArea);
         resize(kWidth, height);
         if (m_swayFrame.topLeft() != before)
             moveThroughSway(kSwayMoveTries);
@@ -192,9 +192,11 @@ void PanelWindow::openAt(const QPoint& anchor)
         target = QGuiApplication::primaryScreen();
     if (target) {
         setScreen(target);
-        const QRect frame = placement(anchor, size(), availableFor(*target));
+        const QRect available = availableFor(*target);
+        const QRect frame = placement(anchor, size(), available);
         m_keptEdge = nearestEdge(anchor, frame);
         setPosition(frame.topLeft());
+        m_swayArea = available;
         m_swayFrame = frame;
     }
     m_wasActiveSinceShown = isActive();

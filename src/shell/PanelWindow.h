@@ -106,8 +106,10 @@ private:
     Edge m_keptEdge = Edge::Top;
     QElapsedTimer m_sinceFocusClose;
     // Set when sway's IPC places the popup; Qt's idea of the window's
-    // position means nothing then, so its frame is kept here.
+    // position means nothing then, so its frame is kept here, with the area
+    // sway gave it when it opened (asked once, not at every height change).
     std::unique_ptr<SwayIpc> m_sway;
+    QRect m_swayArea;
     QRect m_swayFrame;
 };
 
