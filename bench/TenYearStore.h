@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A store of subscriptions (200 unless told) that have been billed for ten
@@ -34,7 +37,7 @@ inline void addTenYears(ModelContext& context, const Calendar& calendar, const Q
     const DateComponents today = calendar.components(now);
     const int year = today.year;
     const int month = today.month;
-    const BillingCycle cycles[] = {BillingCycle::monthly(), BillingCycle::yearly(), BillingCycle::weekly(),
+    const BillingCycle cycles[] = {BillingCycle::monthly(),   BillingCycle::yearly(),  BillingCycle::weekly(),
                                    BillingCycle::quarterly(), BillingCycle::custom(1), BillingCycle::custom(14)};
     for (int i = 0; i < count; ++i) {
         const QDateTime added = calendar.date({year - 10, 1 + i % 12, 1 + i % 28, 9, 0}).value();

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Typing in the add screen's search field with the shipped catalog: the
 // time from each key event to the frame that shows the new results, over
 // 50 keystrokes (words typed and erased again). A screen program: run it

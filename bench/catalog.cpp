@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "catalog/BundledServiceCatalog.h"
 #include "catalog/CachedServiceCatalog.h"
 #include "catalog/ServiceCatalog.h"
@@ -17,20 +20,17 @@ namespace {
 const QStringList& keystrokes()
 {
     static const QStringList queries = {
-        u"n"_s,     u"ne"_s,     u"net"_s,     u"netf"_s,     u"s"_s,        u"sp"_s,        u"spo"_s,
-        u"spot"_s,  u"a"_s,      u"ad"_s,      u"ado"_s,      u"adobe"_s,    u"adobe c"_s,   u"m"_s,
-        u"ma"_s,    u"max"_s,    u"p"_s,       u"pr"_s,       u"prime"_s,    u"prime vid"_s, u"yt"_s,
-        u"icl"_s,   u"cloud"_s,  u"gpt"_s,     u"xyz"_s,      u"duolingo"_s, u"nyt"_s,       u"apple one"_s,
+        u"n"_s,    u"ne"_s,    u"net"_s, u"netf"_s, u"s"_s,        u"sp"_s,        u"spo"_s,
+        u"spot"_s, u"a"_s,     u"ad"_s,  u"ado"_s,  u"adobe"_s,    u"adobe c"_s,   u"m"_s,
+        u"ma"_s,   u"max"_s,   u"p"_s,   u"pr"_s,   u"prime"_s,    u"prime vid"_s, u"yt"_s,
+        u"icl"_s,  u"cloud"_s, u"gpt"_s, u"xyz"_s,  u"duolingo"_s, u"nyt"_s,       u"apple one"_s,
     };
     return queries;
 }
 
 class FixedProvider final : public ServiceCatalogProviding {
 public:
-    explicit FixedProvider(QList<CatalogService> services)
-        : m_services(std::move(services))
-    {
-    }
+    explicit FixedProvider(QList<CatalogService> services) : m_services(std::move(services)) {}
     CatalogLoadResult loadServices() const override { return CatalogLoadResult::success(m_services); }
 
 private:
@@ -46,8 +46,8 @@ QList<CatalogService> shippedServices()
 // distinguishing word in names and aliases.
 QList<CatalogService> tenfoldServices()
 {
-    static const QStringList words = {u""_s,      u" Plus"_s, u" Pro"_s,  u" Family"_s, u" Go"_s,
-                                      u" Lite"_s, u" One"_s,  u" Max"_s,  u" Duo"_s,    u" Studio"_s};
+    static const QStringList words = {u""_s,      u" Plus"_s, u" Pro"_s, u" Family"_s, u" Go"_s,
+                                      u" Lite"_s, u" One"_s,  u" Max"_s, u" Duo"_s,    u" Studio"_s};
     const QList<CatalogService> shipped = shippedServices();
     QList<CatalogService> services;
     for (const QString& word : words) {
@@ -93,8 +93,8 @@ BENCHMARK(searchTenfoldCatalog)->Unit(benchmark::kMicrosecond)->Repetitions(15)-
 // resource is read, decoded, sorted and prepared for search.
 void loadAtStart(benchmark::State& state)
 {
-    const auto provider = std::make_shared<CachedServiceCatalog>(u"/nonexistent/Tabrino/catalog.json"_s,
-                                                                 std::make_shared<BundledServiceCatalog>(u"Services"_s));
+    const auto provider = std::make_shared<CachedServiceCatalog>(
+        u"/nonexistent/Tabrino/catalog.json"_s, std::make_shared<BundledServiceCatalog>(u"Services"_s));
     for (auto _ : state) {
         ServiceCatalog catalog(provider);
         benchmark::DoNotOptimize(catalog.services().size());

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "foundation/Decimal.h"
 
 #include <benchmark/benchmark.h>
@@ -22,8 +25,8 @@ std::vector<Decimal> prices()
 std::vector<Decimal> monthlyFactors()
 {
     const Decimal days = dec("30.4375");
-    return {days / Decimal(7), Decimal(1), days / (Decimal(3) * days), days / (Decimal(12) * days),
-            days / Decimal(10), days / Decimal(14), days / Decimal(30), days / Decimal(45)};
+    return {days / Decimal(7),  Decimal(1),         days / (Decimal(3) * days), days / (Decimal(12) * days),
+            days / Decimal(10), days / Decimal(14), days / Decimal(30),         days / Decimal(45)};
 }
 
 void BM_AddPrices(benchmark::State& state)
@@ -31,7 +34,8 @@ void BM_AddPrices(benchmark::State& state)
     const auto values = prices();
     for (auto _ : state) {
         Decimal sum;
-        for (const Decimal& v : values) sum += v;
+        for (const Decimal& v : values)
+            sum += v;
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(values.size()));
@@ -43,10 +47,12 @@ void BM_AddMonthlyCosts(benchmark::State& state)
     const auto p = prices();
     const auto f = monthlyFactors();
     std::vector<Decimal> costs;
-    for (std::size_t i = 0; i < p.size(); ++i) costs.push_back(p[i] * f[i]);
+    for (std::size_t i = 0; i < p.size(); ++i)
+        costs.push_back(p[i] * f[i]);
     for (auto _ : state) {
         Decimal sum;
-        for (const Decimal& v : costs) sum += v;
+        for (const Decimal& v : costs)
+            sum += v;
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(costs.size()));
@@ -58,7 +64,8 @@ void BM_MultiplyPrices(benchmark::State& state)
     const auto p = prices();
     const Decimal share = dec("0.5");
     for (auto _ : state) {
-        for (const Decimal& v : p) benchmark::DoNotOptimize(v * share);
+        for (const Decimal& v : p)
+            benchmark::DoNotOptimize(v * share);
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(p.size()));
 }
@@ -69,7 +76,8 @@ void BM_MultiplyByFactor(benchmark::State& state)
     const auto p = prices();
     const auto f = monthlyFactors();
     for (auto _ : state) {
-        for (std::size_t i = 0; i < p.size(); ++i) benchmark::DoNotOptimize(p[i] * f[i]);
+        for (std::size_t i = 0; i < p.size(); ++i)
+            benchmark::DoNotOptimize(p[i] * f[i]);
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(p.size()));
 }
@@ -80,7 +88,8 @@ void BM_DivideMonthlyFactor(benchmark::State& state)
     const Decimal days = dec("30.4375");
     const std::vector<Decimal> divisors = {Decimal(7), days, Decimal(3) * days, Decimal(12) * days, Decimal(45)};
     for (auto _ : state) {
-        for (const Decimal& d : divisors) benchmark::DoNotOptimize(days / d);
+        for (const Decimal& d : divisors)
+            benchmark::DoNotOptimize(days / d);
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(divisors.size()));
 }
@@ -92,7 +101,8 @@ void BM_DivideWide(benchmark::State& state)
     const auto f = monthlyFactors();
     const Decimal total = dec("43.482142857142857142857142857142857143");
     for (auto _ : state) {
-        for (const Decimal& d : f) benchmark::DoNotOptimize(total / d);
+        for (const Decimal& d : f)
+            benchmark::DoNotOptimize(total / d);
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(f.size()));
 }
@@ -103,7 +113,8 @@ void BM_ToString(benchmark::State& state)
     const std::vector<Decimal> values = {dec("15.49"), dec("99"), dec("0.005"), dec("-1234.5"),
                                          dec("43.482142857142857142857142857142857143")};
     for (auto _ : state) {
-        for (const Decimal& v : values) benchmark::DoNotOptimize(v.toString());
+        for (const Decimal& v : values)
+            benchmark::DoNotOptimize(v.toString());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(values.size()));
 }
@@ -113,7 +124,8 @@ void BM_FromString(benchmark::State& state)
 {
     const char* texts[] = {"15.49", "9.99", "120", "30.4375", "-0.5E-2"};
     for (auto _ : state) {
-        for (const char* t : texts) benchmark::DoNotOptimize(Decimal::fromString(t));
+        for (const char* t : texts)
+            benchmark::DoNotOptimize(Decimal::fromString(t));
     }
     state.SetItemsProcessed(state.iterations() * 5);
 }

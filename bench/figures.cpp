@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every figure the panel and the insights read on one redraw, for 200
 // subscriptions that have been billed for ten years.
 #include "TenYearStore.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Switching the panel to the Insights tab, for 200 subscriptions billed for
 // ten years: the time from the switch to the first frame that shows the
 // tab, after the first switch (which builds the tab). A screen program: run

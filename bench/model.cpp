@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cost of the per-record arithmetic that every redraw of the figures repeats.
 #include "foundation/Clock.h"
 #include "model/CycleWalker.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the panel feels with 200 subscriptions (or the number given) billed
 // for ten years, under the platform it is run on (Xvfb and Mesa's software
 // renderer for the figures in the README): resident memory before the panel

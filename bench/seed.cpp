@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the data folder of the real program with a number of subscriptions
 // that have ten-year histories, as of today, so the program can be measured
 // at scale:

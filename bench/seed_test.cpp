@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // bench_seed must write where the program reads and leave nothing for the
 // program's first start to change, or the measurements at scale would time
 // that maintenance; and it must never touch a database that exists.
@@ -100,9 +103,9 @@ TEST(SeededDataFolder, ExistingDataAndBadArgumentsAreRefused)
     EXPECT_EQ(digest(path), before);
 
     const QString other = work.path() + QStringLiteral("/other");
-    for (const QStringList& arguments : {QStringList{other}, QStringList{other, QStringLiteral("-3")},
-                                         QStringList{other, QStringLiteral("many")},
-                                         QStringList{other, QStringLiteral("3"), QStringLiteral("4")}}) {
+    for (const QStringList& arguments :
+         {QStringList{other}, QStringList{other, QStringLiteral("-3")}, QStringList{other, QStringLiteral("many")},
+          QStringList{other, QStringLiteral("3"), QStringLiteral("4")}}) {
         EXPECT_NE(seed(work.path(), arguments).exitCode, 0) << qPrintable(arguments.join(u' '));
         EXPECT_FALSE(QFileInfo::exists(other)) << qPrintable(arguments.join(u' '));
     }

@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Start, memory and panel opening of the real program, with N subscriptions.
 
 Stands in for the desktop's tray host (a StatusNotifierWatcher) and its

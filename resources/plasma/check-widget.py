@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Checks the Plasma panel widget against what Plasma and the program expect.
 
 usage: check-widget.py PACKAGE DESKTOP_ENTRY TRAY_ITEM_HEADER

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/TabrinoApp.h"
 
 #include "app/DayChangeTimer.h"
@@ -21,7 +24,8 @@
 namespace tabrino {
 
 TabrinoApp::TabrinoApp(const QString& databasePath, QObject* parent)
-    : QObject(parent), m_settings(AppSettings::shared())
+    : QObject(parent)
+    , m_settings(AppSettings::shared())
 {
     m_container = PersistentContainer::open(databasePath, &m_fatalError);
     if (!m_container)
@@ -52,8 +56,7 @@ TabrinoApp::TabrinoApp(const QString& databasePath, QObject* parent)
     m_notificationCenter->deliverMissed();
     ServiceCatalog& catalog = ServiceCatalog::shared();
 
-    m_store = std::make_unique<SubscriptionStore>(m_container->mainContext(), m_settings,
-                                                  *m_notifications, &catalog);
+    m_store = std::make_unique<SubscriptionStore>(m_container->mainContext(), m_settings, *m_notifications, &catalog);
     m_store->refresh();
     m_store->performLaunchMaintenance();
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/FinalSave.h"
 #include "app/TabrinoApp.h"
 #include "platform/AppVersion.h"
@@ -46,7 +49,8 @@ int failToStart(const QString& description)
 bool userKeepsProgramOpen(const QString& lossMessage)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Tabrino"), lossMessage);
-    QPushButton* keep = box.addButton(QCoreApplication::translate("FinalSave", "Keep Tabrino Open"), QMessageBox::RejectRole);
+    QPushButton* keep =
+        box.addButton(QCoreApplication::translate("FinalSave", "Keep Tabrino Open"), QMessageBox::RejectRole);
     box.addButton(QCoreApplication::translate("FinalSave", "Quit Anyway"), QMessageBox::DestructiveRole);
     box.setDefaultButton(keep);
     box.setEscapeButton(keep);

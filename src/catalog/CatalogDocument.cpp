@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "catalog/CatalogDocument.h"
 
 #include <rapidjson/error/en.h>
@@ -32,10 +35,7 @@ class CatalogStream {
 public:
     using Ch = char;
 
-    explicit CatalogStream(std::string_view text)
-        : m_text(text)
-    {
-    }
+    explicit CatalogStream(std::string_view text) : m_text(text) {}
 
     Ch Peek() const { return m_position < m_text.size() ? m_text[m_position] : '\0'; }
 
@@ -70,8 +70,7 @@ private:
     void follow(Ch c)
     {
         switch (m_state) {
-        case State::String:
-            return;
+        case State::String: return;
         case State::Integer:
         case State::Fraction:
         case State::Exponent:
@@ -214,10 +213,7 @@ public:
     // refused rather than followed without bound.
     static constexpr std::size_t kMaximumDepth = 64;
 
-    explicit CatalogReader(CatalogStream& stream)
-        : m_stream(stream)
-    {
-    }
+    explicit CatalogReader(CatalogStream& stream) : m_stream(stream) {}
 
     const std::optional<QString>& error() const { return m_error; }
     bool isComplete() const { return m_complete; }
@@ -266,9 +262,7 @@ private:
         if (m_frames.empty())
             return stop(documentProblem(u"it must be a JSON array of services."_s));
         switch (m_frames.back()) {
-        case Frame::Root:
-            ++m_serviceCount;
-            return stop(serviceWhere() + u" must be an object."_s);
+        case Frame::Root: ++m_serviceCount; return stop(serviceWhere() + u" must be an object."_s);
         case Frame::Service:
             if (Slot* slot = serviceSlot(m_key))
                 *slot = Slot{kind, std::string(text)};
@@ -291,8 +285,7 @@ private:
             if (!m_aliases.error)
                 m_aliases.items.append(fromUtf8(text));
             return true;
-        case Frame::Ignored:
-            return true;
+        case Frame::Ignored: return true;
         }
         return true;
     }
@@ -354,8 +347,7 @@ private:
             if (!m_aliases.error)
                 m_aliases.error = serviceWhere() + u": every entry of \"aliases\" must be a string."_s;
             return Frame::Ignored;
-        case Frame::Ignored:
-            return Frame::Ignored;
+        case Frame::Ignored: return Frame::Ignored;
         }
         return Frame::Ignored;
     }
@@ -365,16 +357,10 @@ private:
         const Frame closed = m_frames.back();
         m_frames.pop_back();
         switch (closed) {
-        case Frame::Root:
-            m_complete = true;
-            return true;
-        case Frame::Service:
-            return finishService();
-        case Frame::Plan:
-            finishPlan();
-            return true;
-        default:
-            return true;
+        case Frame::Root: m_complete = true; return true;
+        case Frame::Service: return finishService();
+        case Frame::Plan: finishPlan(); return true;
+        default: return true;
         }
     }
 
@@ -487,7 +473,7 @@ private:
 
 const QStringList& CatalogDocument::categories()
 {
-    static const QStringList values = {u"streaming"_s, u"software"_s, u"music"_s, u"cloud"_s, u"fitness"_s,
+    static const QStringList values = {u"streaming"_s, u"software"_s, u"music"_s,   u"cloud"_s, u"fitness"_s,
                                        u"news"_s,      u"gaming"_s,   u"finance"_s, u"food"_s,  u"other"_s};
     return values;
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "catalog/CatalogDownload.h"
 
 #include <QNetworkAccessManager>
@@ -20,7 +23,7 @@ bool isHttps(const QUrl& url)
 bool isStatusError(QNetworkReply::NetworkError error)
 {
     return (error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError)
-           || (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
+        || (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
 }
 
 }  // namespace

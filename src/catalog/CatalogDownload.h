@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QByteArray>
@@ -38,7 +41,7 @@ public:
         qint64 maximumBodySize = 0;
         std::chrono::milliseconds inactivityTimeout{60000};  // with nothing received
         std::chrono::milliseconds deadline{300000};          // for the whole transfer
-        std::function<bool(const QUrl&)> isAllowed;  // every address asked, redirects included
+        std::function<bool(const QUrl&)> isAllowed;          // every address asked, redirects included
     };
 
     enum class Outcome {

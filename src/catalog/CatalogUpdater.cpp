@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "catalog/CatalogUpdater.h"
 
 #include "catalog/CachedServiceCatalog.h"
@@ -136,7 +139,8 @@ void CatalogUpdater::handleDownload()
     m_settings.sync();
     if (download->outcome() != CatalogDownload::Outcome::Response || download->status() != 200) {
         if (download->outcome() != CatalogDownload::Outcome::Response)
-            qCWarning(lcCatalog) << "The downloaded catalog was refused: it is larger than" << maximumBodySize << "bytes.";
+            qCWarning(lcCatalog) << "The downloaded catalog was refused: it is larger than" << maximumBodySize
+                                 << "bytes.";
         else if (download->status() != 304)
             qCWarning(lcCatalog) << "The catalog server answered with HTTP status" << download->status();
         finishLater();

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "catalog/ServiceCatalog.h"
 
 #include "catalog/BundledServiceCatalog.h"
@@ -86,9 +89,9 @@ ServiceCatalog& ServiceCatalog::shared()
 
 const QStringList& ServiceCatalog::popularIds()
 {
-    static const QStringList ids = {u"netflix"_s,      u"spotify"_s,      u"youtube-premium"_s,     u"icloud-plus"_s,
-                                    u"chatgpt-plus"_s, u"claude-pro"_s,   u"amazon-prime"_s,        u"disney-plus"_s,
-                                    u"adobe-creative-cloud"_s, u"apple-one"_s};
+    static const QStringList ids = {
+        u"netflix"_s,    u"spotify"_s,      u"youtube-premium"_s, u"icloud-plus"_s,          u"chatgpt-plus"_s,
+        u"claude-pro"_s, u"amazon-prime"_s, u"disney-plus"_s,     u"adobe-creative-cloud"_s, u"apple-one"_s};
     return ids;
 }
 
@@ -113,10 +116,10 @@ QList<CatalogService> ServiceCatalog::popular() const
 
 void ServiceCatalog::load()
 {
-    CatalogLoadResult result = m_provider ? m_provider->loadServices()
-                                          : CatalogLoadResult::failure(u"The catalog has no source."_s);
-    QList<CatalogService> services = result.succeeded() ? sortedByName(std::move(result.services))
-                                                        : QList<CatalogService>();
+    CatalogLoadResult result =
+        m_provider ? m_provider->loadServices() : CatalogLoadResult::failure(u"The catalog has no source."_s);
+    QList<CatalogService> services =
+        result.succeeded() ? sortedByName(std::move(result.services)) : QList<CatalogService>();
 
     QHash<QString, qsizetype> index;
     index.reserve(services.size());

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QDateTime>
@@ -14,10 +17,10 @@ class Subscription;
 // rather than empty.
 struct ExportRecord {
     QString name;
-    QString price;          // plain decimal text, "9.5"
+    QString price;  // plain decimal text, "9.5"
     QString currency;
-    QString billingCycle;   // "Monthly", "Every 10 days"
-    QString monthlyCost;    // rounded to cents, then plain text: "8.33", "10"
+    QString billingCycle;  // "Monthly", "Every 10 days"
+    QString monthlyCost;   // rounded to cents, then plain text: "8.33", "10"
     QDateTime nextBillingDate;
     QString category;
     bool isTrial = false;

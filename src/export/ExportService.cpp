@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "export/ExportService.h"
 
 #include "export/ExportRecord.h"
@@ -82,9 +85,8 @@ private:
 
 void appendCsvField(QString& out, QStringView field)
 {
-    const bool needsQuotes = std::any_of(field.begin(), field.end(), [](QChar c) {
-        return c == u',' || c == u'"' || c == u'\n' || c == u'\r';
-    });
+    const bool needsQuotes = std::any_of(field.begin(), field.end(),
+                                         [](QChar c) { return c == u',' || c == u'"' || c == u'\n' || c == u'\r'; });
     if (!needsQuotes) {
         out += field;
         return;

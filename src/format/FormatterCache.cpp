@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "format/FormatterCache.h"
 
 #include "foundation/SystemLocale.h"
@@ -12,8 +15,7 @@ using namespace Qt::StringLiterals;
 
 FormatterCache::FormatterCache() = default;
 
-FormatterCache::FormatterCache(const QString& localeId)
-    : m_localeId(localeId)
+FormatterCache::FormatterCache(const QString& localeId) : m_localeId(localeId)
 {
 }
 
@@ -34,7 +36,7 @@ const icu::number::LocalizedNumberFormatter* FormatterCache::formatter(const QSt
 }
 
 std::unique_ptr<const icu::number::LocalizedNumberFormatter> FormatterCache::make(const QString& code,
-                                                                                 int fractionDigits) const
+                                                                                  int fractionDigits) const
 {
     // ICU reads only the first three characters of a longer code and takes an
     // empty one as "no currency" without an error, so both are refused here
@@ -50,9 +52,8 @@ std::unique_ptr<const icu::number::LocalizedNumberFormatter> FormatterCache::mak
     const QString localeId = m_localeId.value_or(SystemLocale::monetaryLocaleId());
     const icu::Locale locale(localeId.toUtf8().constData());
     return std::make_unique<const icu::number::LocalizedNumberFormatter>(
-        icu::number::NumberFormatter::withLocale(locale)
-            .unit(unit)
-            .precision(icu::number::Precision::fixedFraction(fractionDigits)));
+        icu::number::NumberFormatter::withLocale(locale).unit(unit).precision(
+            icu::number::Precision::fixedFraction(fractionDigits)));
 }
 
 }  // namespace tabrino

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "foundation/Calendar.h"
 
 #include "foundation/SystemLocale.h"
@@ -36,8 +39,7 @@ constexpr int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 3
 
 icu::UnicodeString toUnicode(const QString& text)
 {
-    return icu::UnicodeString(reinterpret_cast<const char16_t*>(text.constData()),
-                              static_cast<int32_t>(text.size()));
+    return icu::UnicodeString(reinterpret_cast<const char16_t*>(text.constData()), static_cast<int32_t>(text.size()));
 }
 
 QString fromUnicode(const icu::UnicodeString& text)
@@ -75,8 +77,8 @@ bool isKnownZone(const QString& id)
 
 std::shared_ptr<const icu::Calendar> makePrototype(const QString& zoneId, int firstWeekday)
 {
-    std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(
-        toUnicode(isKnownZone(zoneId) ? zoneId : QStringLiteral("UTC"))));
+    std::unique_ptr<icu::TimeZone> zone(
+        icu::TimeZone::createTimeZone(toUnicode(isKnownZone(zoneId) ? zoneId : QStringLiteral("UTC"))));
     if (!zone)
         return nullptr;
     UErrorCode status = U_ZERO_ERROR;
@@ -129,8 +131,8 @@ int monthLength(const icu::Calendar& calendar, int32_t extendedYear, int32_t mon
     return kMonthLengths[month0] + (month0 == 1 && leap ? 1 : 0);
 }
 
-void setWallTime(icu::Calendar& calendar, int32_t extendedYear, int32_t month0, int32_t day,
-                 int32_t hour, int32_t minute, int32_t second, int32_t millisecond)
+void setWallTime(icu::Calendar& calendar, int32_t extendedYear, int32_t month0, int32_t day, int32_t hour,
+                 int32_t minute, int32_t second, int32_t millisecond)
 {
     calendar.clear();
     calendar.set(UCAL_EXTENDED_YEAR, extendedYear);
@@ -303,12 +305,9 @@ std::optional<QDateTime> Calendar::adding(CalendarUnit unit, qint64 count, const
     if (count == 0)
         return toInstant(*start);
     switch (unit) {
-    case CalendarUnit::Day:
-        return addDays(*calendar, *start, count);
-    case CalendarUnit::Month:
-        return addMonths(*calendar, *start, count);
-    case CalendarUnit::Year:
-        return addMonths(*calendar, *start, count * 12);
+    case CalendarUnit::Day: return addDays(*calendar, *start, count);
+    case CalendarUnit::Month: return addMonths(*calendar, *start, count);
+    case CalendarUnit::Year: return addMonths(*calendar, *start, count * 12);
     }
     return std::nullopt;
 }
@@ -341,14 +340,13 @@ std::optional<QDateTime> Calendar::date(const DateComponents& components) const
         return std::nullopt;
     // Validated here rather than by a non-lenient ICU calendar, which would
     // also reject a valid date whose wall time falls into a gap.
-    if (components.year > kMaxYear || components.year < -kMaxYear || components.month < 1
-        || components.month > 12 || components.hour < 0 || components.hour > 23
-        || components.minute < 0 || components.minute > 59 || components.day < 1
-        || components.day > monthLength(*calendar, components.year, components.month - 1)) {
+    if (components.year > kMaxYear || components.year < -kMaxYear || components.month < 1 || components.month > 12
+        || components.hour < 0 || components.hour > 23 || components.minute < 0 || components.minute > 59
+        || components.day < 1 || components.day > monthLength(*calendar, components.year, components.month - 1)) {
         return std::nullopt;
     }
-    setWallTime(*calendar, components.year, components.month - 1, components.day, components.hour,
-                components.minute, 0, 0);
+    setWallTime(*calendar, components.year, components.month - 1, components.day, components.hour, components.minute, 0,
+                0);
     UErrorCode status = U_ZERO_ERROR;
     const UDate result = calendar->getTime(status);
     if (U_FAILURE(status))

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QDateTime>
@@ -69,7 +72,7 @@ public:
     qint64 utcOffsetMs(const QDateTime& instant) const;
 
     struct OffsetChange {
-        QDateTime at;           // first instant with the new offset
+        QDateTime at;  // first instant with the new offset
         qint64 offsetBeforeMs;
         qint64 offsetAfterMs;
     };

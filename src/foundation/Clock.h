@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QDateTime>
@@ -11,8 +14,8 @@ class Clock {
 public:
     using Source = std::function<QDateTime()>;
 
-    static QDateTime now();                  // UTC
-    static void setSource(Source source);    // empty source: the system clock
+    static QDateTime now();                // UTC
+    static void setSource(Source source);  // empty source: the system clock
 };
 
 }  // namespace tabrino

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "foundation/Decimal.h"
 
 #include <QVarLengthArray>
@@ -23,9 +26,18 @@ constexpr long long kMinExponent = Decimal::kMinExponent;
 // A value is in range while exponent + digit count <= kDigitLimit.
 constexpr long long kDigitLimit = Decimal::kMaxExponent + 1;
 
-constexpr u64 lo64(u128 x) { return static_cast<u64>(x); }
-constexpr u64 hi64(u128 x) { return static_cast<u64>(x >> 64); }
-constexpr u128 make128(u64 hi, u64 lo) { return (static_cast<u128>(hi) << 64) | lo; }
+constexpr u64 lo64(u128 x)
+{
+    return static_cast<u64>(x);
+}
+constexpr u64 hi64(u128 x)
+{
+    return static_cast<u64>(x >> 64);
+}
+constexpr u128 make128(u64 hi, u64 lo)
+{
+    return (static_cast<u128>(hi) << 64) | lo;
+}
 
 // 10^0 .. 10^38; 10^39 no longer fits 128 bits.
 constexpr std::array<u128, 39> kPow10 = [] {
@@ -105,7 +117,8 @@ inline u128 dividePow10(u128 x, int k, u64& remainder)
     const Reciprocal& r = kPow10Reciprocals[static_cast<std::size_t>(k)];
     u64 hi = hi64(x);
     u64 qHi = 0;
-    if (hi >= r.divisor) qHi = divide128by64(0, hi, r, hi);
+    if (hi >= r.divisor)
+        qHi = divide128by64(0, hi, r, hi);
     const u64 qLo = divide128by64(hi, lo64(x), r, remainder);
     return make128(qHi, qLo);
 }
@@ -113,7 +126,8 @@ inline u128 dividePow10(u128 x, int k, u64& remainder)
 // x / 10^k rounded half up, k >= 1.
 u128 roundedDivide(u128 x, int k)
 {
-    if (k > 38) return 0;  // x < 2^128 < 5 * 10^38: below half
+    if (k > 38)
+        return 0;  // x < 2^128 < 5 * 10^38: below half
     const u128 divisor = kPow10[static_cast<std::size_t>(k)];
     u128 quotient = 0;
     u128 remainder = 0;
@@ -130,7 +144,8 @@ u128 roundedDivide(u128 x, int k)
 
 int digitCount(u64 x)
 {
-    if (x == 0) return 1;
+    if (x == 0)
+        return 1;
     const int bits = 64 - std::countl_zero(x);
     const int estimate = (bits * 1233) >> 12;  // floor(bits * log10(2))
     return estimate + (x >= static_cast<u64>(kPow10[estimate]) ? 1 : 0);
@@ -138,7 +153,8 @@ int digitCount(u64 x)
 
 int digitCount(u128 x)
 {
-    if (hi64(x) == 0) return digitCount(lo64(x));
+    if (hi64(x) == 0)
+        return digitCount(lo64(x));
     const int bits = 128 - std::countl_zero(hi64(x));
     const int estimate = (bits * 1233) >> 12;
     return estimate + (x >= kPow10[estimate] ? 1 : 0);
@@ -171,8 +187,10 @@ struct U256 {
 
     void multiplyPow10(long long k)
     {
-        for (; k >= 19; k -= 19) multiplySmall(kPow10_19);
-        if (k > 0) multiplySmall(static_cast<u64>(kPow10[static_cast<std::size_t>(k)]));
+        for (; k >= 19; k -= 19)
+            multiplySmall(kPow10_19);
+        if (k > 0)
+            multiplySmall(static_cast<u64>(kPow10[static_cast<std::size_t>(k)]));
     }
 
     // Divides in place by 10^k (1 <= k <= 19) and returns the remainder.
@@ -181,7 +199,8 @@ struct U256 {
         const Reciprocal& reciprocal = kPow10Reciprocals[static_cast<std::size_t>(k)];
         u64 r = 0;
         int top = 3;
-        while (top > 0 && w[static_cast<std::size_t>(top)] == 0) --top;
+        while (top > 0 && w[static_cast<std::size_t>(top)] == 0)
+            --top;
         for (int i = top; i >= 0; --i) {
             auto& limb = w[static_cast<std::size_t>(i)];
             limb = divide128by64(r, limb, reciprocal, r);
@@ -194,7 +213,8 @@ struct U256 {
     {
         u64 r = 0;
         int top = 3;
-        while (top > 0 && w[static_cast<std::size_t>(top)] == 0) --top;
+        while (top > 0 && w[static_cast<std::size_t>(top)] == 0)
+            --top;
         for (int i = top; i >= 0; --i) {
             auto& limb = w[static_cast<std::size_t>(i)];
             limb = divide128by64(r, limb, d, r);
@@ -228,7 +248,8 @@ struct U256 {
     {
         for (int i = 3; i >= 0; --i) {
             const auto index = static_cast<std::size_t>(i);
-            if (a.w[index] != b.w[index]) return a.w[index] <=> b.w[index];
+            if (a.w[index] != b.w[index])
+                return a.w[index] <=> b.w[index];
         }
         return std::strong_ordering::equal;
     }
@@ -259,9 +280,11 @@ constexpr std::array<U256, 78> kWidePow10 = [] {
 
 int digitCount(const U256& x)
 {
-    if (x.fits128()) return digitCount(x.low128());
+    if (x.fits128())
+        return digitCount(x.low128());
     int top = 3;
-    while (x.w[static_cast<std::size_t>(top)] == 0) --top;
+    while (x.w[static_cast<std::size_t>(top)] == 0)
+        --top;
     const int bits = top * 64 + 64 - std::countl_zero(x.w[static_cast<std::size_t>(top)]);
     const int estimate = (bits * 1233) >> 12;
     return estimate + (x >= kWidePow10[static_cast<std::size_t>(estimate)] ? 1 : 0);
@@ -280,7 +303,8 @@ u128 divideWide(const U256& dividend, u128 divisor, u128& remainder)
     // dividend < divisor * 2^128, so the shifted dividend still fits 256 bits.
     std::array<u64, 4> u = dividend.w;
     if (shift != 0) {
-        for (std::size_t i = 3; i > 0; --i) u[i] = (u[i] << shift) | (u[i - 1] >> (64 - shift));
+        for (std::size_t i = 3; i > 0; --i)
+            u[i] = (u[i] << shift) | (u[i - 1] >> (64 - shift));
         u[0] <<= shift;
     }
 
@@ -322,17 +346,20 @@ u128 divideWide(const U256& dividend, u128 divisor, u128& remainder)
 u128 stripTrailingZeros(u128 magnitude, long long& exponent)
 {
     if (hi64(magnitude) != 0) {
-        if (!divisibleBy10(magnitude)) return magnitude;
+        if (!divisibleBy10(magnitude))
+            return magnitude;
         for (const int k : {16, 8, 4, 2, 1}) {
             while (hi64(magnitude) != 0) {
                 u64 remainder = 0;
                 const u128 quotient = dividePow10(magnitude, k, remainder);
-                if (remainder != 0) break;
+                if (remainder != 0)
+                    break;
                 magnitude = quotient;
                 exponent += k;
             }
         }
-        if (hi64(magnitude) != 0) return magnitude;
+        if (hi64(magnitude) != 0)
+            return magnitude;
     }
     u64 small = lo64(magnitude);  // not zero
     while (small % 10000 == 0) {
@@ -354,13 +381,17 @@ struct Parts {
     bool overflow = false;  // saturated at the largest magnitude
 };
 
-Parts zeroParts() { return {}; }
+Parts zeroParts()
+{
+    return {};
+}
 
 // Strips trailing zeros and applies the range limits to a coefficient of at
 // most 38 digits.
 Parts normalise(u128 magnitude, long long exponent, bool negative)
 {
-    if (magnitude == 0) return zeroParts();
+    if (magnitude == 0)
+        return zeroParts();
     magnitude = stripTrailingZeros(magnitude, exponent);
     if (exponent > kDigitLimit - kPrecision && exponent + digitCount(magnitude) > kDigitLimit)
         return {kLimit - 1, kDigitLimit - kPrecision, negative, true};
@@ -376,12 +407,15 @@ long long digitsToDrop(int digits, long long exponent)
 // Rounds an exact value held in 128 bits to 38 digits (halves away from zero).
 Parts finish(u128 magnitude, long long exponent, bool negative)
 {
-    if (magnitude == 0) return zeroParts();
-    if (magnitude < kLimit && exponent >= kMinExponent) return normalise(magnitude, exponent, negative);
+    if (magnitude == 0)
+        return zeroParts();
+    if (magnitude < kLimit && exponent >= kMinExponent)
+        return normalise(magnitude, exponent, negative);
     const int digits = digitCount(magnitude);
     const long long drop = digitsToDrop(digits, exponent);
     if (drop > 0) {
-        if (drop > digits) return zeroParts();  // below half of the last place
+        if (drop > digits)
+            return zeroParts();  // below half of the last place
         magnitude = roundedDivide(magnitude, static_cast<int>(drop));
         exponent += drop;
         if (magnitude == kLimit) {
@@ -395,10 +429,12 @@ Parts finish(u128 magnitude, long long exponent, bool negative)
 // Rounds an exact value held in 256 bits to 38 digits (halves away from zero).
 Parts finish(U256 value, long long exponent, bool negative)
 {
-    if (value.fits128()) return finish(value.low128(), exponent, negative);
+    if (value.fits128())
+        return finish(value.low128(), exponent, negative);
     const int digits = digitCount(value);
     long long drop = digitsToDrop(digits, exponent);
-    if (drop > digits) return zeroParts();
+    if (drop > digits)
+        return zeroParts();
     exponent += drop;
     // Floor-divide by 10^drop in steps; only the last step's remainder
     // decides the rounding (its top digit is the first dropped digit).
@@ -409,7 +445,8 @@ Parts finish(U256 value, long long exponent, bool negative)
     const u64 divisor = static_cast<u64>(kPow10[static_cast<std::size_t>(drop)]);
     const u64 remainder = value.dividePow10(static_cast<int>(drop));
     u128 magnitude = value.low128();
-    if (remainder >= divisor / 2) ++magnitude;
+    if (remainder >= divisor / 2)
+        ++magnitude;
     if (magnitude == kLimit) {
         magnitude = kPow10[kPrecision - 1];
         ++exponent;
@@ -428,7 +465,8 @@ Parts add(u128 ca, long long ea, bool na, u128 cb, long long eb, bool nb)
     if (shift < kPrecision && ca < kPow10[static_cast<std::size_t>(kPrecision - shift)]) {
         // Everything is exact in 128 bits: the sum stays below 2 * 10^38.
         const u128 a = ca * kPow10[static_cast<std::size_t>(shift)];
-        if (na == nb) return finish(a + cb, eb, na);
+        if (na == nb)
+            return finish(a + cb, eb, na);
         return a >= cb ? finish(a - cb, eb, na) : finish(cb - a, eb, nb);
     }
 
@@ -460,7 +498,8 @@ Parts add(u128 ca, long long ea, bool na, u128 cb, long long eb, bool nb)
 
 Parts multiply(u128 ca, long long ea, u128 cb, long long eb, bool negative)
 {
-    if (ca == 0 || cb == 0) return zeroParts();
+    if (ca == 0 || cb == 0)
+        return zeroParts();
     if (hi64(ca) == 0 && hi64(cb) == 0)
         return finish(static_cast<u128>(lo64(ca)) * lo64(cb), ea + eb, negative);
     return finish(multiply(ca, cb), ea + eb, negative);
@@ -468,7 +507,8 @@ Parts multiply(u128 ca, long long ea, u128 cb, long long eb, bool negative)
 
 Parts divide(u128 ca, long long ea, u128 cb, long long eb, bool negative)
 {
-    if (ca == 0 || cb == 0) return zeroParts();
+    if (ca == 0 || cb == 0)
+        return zeroParts();
     // Scale the dividend so the integer quotient has exactly 38 digits.
     const int la = digitCount(ca);
     const int lb = digitCount(cb);
@@ -490,18 +530,21 @@ Parts divide(u128 ca, long long ea, u128 cb, long long eb, bool negative)
     // Round the 38-digit quotient on the remainder (an exact half goes up).
     // Below the range the quotient itself loses digits instead; the remainder,
     // less than one unit of it, cannot move that half-way decision.
-    if (exponent >= kMinExponent && remainder >= cb - remainder) ++quotient;
+    if (exponent >= kMinExponent && remainder >= cb - remainder)
+        ++quotient;
     return finish(quotient, exponent, negative);
 }
 
 int compareMagnitudes(u128 ca, long long ea, u128 cb, long long eb)
 {
-    if (ca == 0 || cb == 0) return (ca != 0) - (cb != 0);
+    if (ca == 0 || cb == 0)
+        return (ca != 0) - (cb != 0);
     const int la = digitCount(ca);
     const int lb = digitCount(cb);
     const long long topA = ea + la;
     const long long topB = eb + lb;
-    if (topA != topB) return topA < topB ? -1 : 1;
+    if (topA != topB)
+        return topA < topB ? -1 : 1;
     const u128 alignedA = ca * kPow10[static_cast<std::size_t>(kPrecision - la)];
     const u128 alignedB = cb * kPow10[static_cast<std::size_t>(kPrecision - lb)];
     return (alignedA > alignedB) - (alignedA < alignedB);
@@ -535,7 +578,8 @@ std::size_t format(u128 magnitude, int exponent, bool negative, char* out)
         *p = '0';
         return 1;
     }
-    if (negative) *p++ = '-';
+    if (negative)
+        *p++ = '-';
     char digits[40];
     const int count = writeDigits(magnitude, digits);
     const auto ucount = static_cast<std::size_t>(count);
@@ -570,11 +614,16 @@ Parts fromInteger(long long value)
     return normalise(magnitude, 0, negative);
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
-Decimal::Decimal(int value) : Decimal(static_cast<long long>(value)) {}
+Decimal::Decimal(int value) : Decimal(static_cast<long long>(value))
+{
+}
 
 Decimal::Decimal(long long value)
 {
@@ -589,55 +638,69 @@ std::optional<Decimal> Decimal::fromString(std::string_view text)
     std::size_t i = 0;
     const std::size_t n = text.size();
     bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
 
     u128 coefficient = 0;
-    int taken = 0;                // significant digits in the coefficient
-    long long dropped = 0;        // significant digits beyond the precision
-    bool roundUp = false;         // the first dropped digit is 5 or more
+    int taken = 0;          // significant digits in the coefficient
+    long long dropped = 0;  // significant digits beyond the precision
+    bool roundUp = false;   // the first dropped digit is 5 or more
     long long fractionDigits = 0;
     bool anyDigit = false;
     bool seenPoint = false;
     for (; i < n; ++i) {
         const char c = text[i];
         if (c == '.') {
-            if (seenPoint) return std::nullopt;
+            if (seenPoint)
+                return std::nullopt;
             seenPoint = true;
             continue;
         }
-        if (!isDigit(c)) break;
+        if (!isDigit(c))
+            break;
         anyDigit = true;
-        if (seenPoint) ++fractionDigits;
+        if (seenPoint)
+            ++fractionDigits;
         const int digit = c - '0';
-        if (taken == 0 && digit == 0) continue;  // leading zero
+        if (taken == 0 && digit == 0)
+            continue;  // leading zero
         if (taken < kPrecision) {
             coefficient = coefficient * 10 + static_cast<unsigned>(digit);
             ++taken;
         } else {
-            if (dropped == 0) roundUp = digit >= 5;
+            if (dropped == 0)
+                roundUp = digit >= 5;
             ++dropped;
         }
     }
-    if (!anyDigit) return std::nullopt;
+    if (!anyDigit)
+        return std::nullopt;
 
     long long exponent = 0;
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
         bool exponentNegative = false;
-        if (i < n && (text[i] == '+' || text[i] == '-')) exponentNegative = text[i++] == '-';
-        if (i == n) return std::nullopt;
+        if (i < n && (text[i] == '+' || text[i] == '-'))
+            exponentNegative = text[i++] == '-';
+        if (i == n)
+            return std::nullopt;
         for (; i < n && isDigit(text[i]); ++i) {
             exponent = exponent * 10 + (text[i] - '0');
-            if (exponent > INT_MAX) return std::nullopt;
+            if (exponent > INT_MAX)
+                return std::nullopt;
         }
-        if (exponentNegative) exponent = -exponent;
+        if (exponentNegative)
+            exponent = -exponent;
     }
-    if (i != n) return std::nullopt;
-    if (coefficient == 0) return Decimal();
+    if (i != n)
+        return std::nullopt;
+    if (coefficient == 0)
+        return Decimal();
 
     exponent += dropped - fractionDigits;
     // A leading digit below 10^-1000 is outside the range.
-    if (exponent + taken - 1 < kMinExponent) return std::nullopt;
+    if (exponent + taken - 1 < kMinExponent)
+        return std::nullopt;
     // Round once, at whichever limit cuts higher: the 38 digits or the
     // 10^-1000 grid. Rounding to 38 digits first and then to the grid would
     // turn 1.4999...9e-1000 into 1.5e-1000 and then into 2e-1000.
@@ -649,7 +712,8 @@ std::optional<Decimal> Decimal::fromString(std::string_view text)
         ++coefficient;
     }
     const Parts parts = finish(coefficient, exponent, negative);
-    if (parts.overflow) return std::nullopt;
+    if (parts.overflow)
+        return std::nullopt;
     return Decimal(parts.magnitude, static_cast<int>(parts.exponent), parts.negative);
 }
 
@@ -658,7 +722,8 @@ std::optional<Decimal> Decimal::fromString(const QString& text)
     QVarLengthArray<char, 64> ascii;
     ascii.reserve(text.size());
     for (const QChar c : text) {
-        if (c.unicode() > 0x7f) return std::nullopt;
+        if (c.unicode() > 0x7f)
+            return std::nullopt;
         ascii.append(static_cast<char>(c.unicode()));
     }
     return fromString(std::string_view(ascii.constData(), static_cast<std::size_t>(ascii.size())));
@@ -666,13 +731,15 @@ std::optional<Decimal> Decimal::fromString(const QString& text)
 
 std::optional<Decimal> Decimal::fromString(const char* text)
 {
-    if (text == nullptr) return std::nullopt;
+    if (text == nullptr)
+        return std::nullopt;
     return fromString(std::string_view(text));
 }
 
 Decimal Decimal::fromDouble(double value)
 {
-    if (!std::isfinite(value)) return Decimal();
+    if (!std::isfinite(value))
+        return Decimal();
     char text[32];
     const auto result = std::to_chars(text, text + sizeof text, value);
     return fromString(std::string_view(text, static_cast<std::size_t>(result.ptr - text))).value_or(Decimal());
@@ -680,14 +747,17 @@ Decimal Decimal::fromDouble(double value)
 
 Decimal Decimal::operator-() const
 {
-    if (m_magnitude == 0) return *this;
+    if (m_magnitude == 0)
+        return *this;
     return Decimal(m_magnitude, m_exponent, !m_negative);
 }
 
 Decimal operator+(const Decimal& a, const Decimal& b)
 {
-    if (a.m_magnitude == 0) return b;
-    if (b.m_magnitude == 0) return a;
+    if (a.m_magnitude == 0)
+        return b;
+    if (b.m_magnitude == 0)
+        return a;
     const Parts p = add(a.m_magnitude, a.m_exponent, a.m_negative, b.m_magnitude, b.m_exponent, b.m_negative);
     return Decimal(p.magnitude, static_cast<int>(p.exponent), p.negative);
 }
@@ -717,19 +787,23 @@ bool operator==(const Decimal& a, const Decimal& b)
 
 std::strong_ordering operator<=>(const Decimal& a, const Decimal& b)
 {
-    if (a.m_negative != b.m_negative) return a.m_negative ? std::strong_ordering::less : std::strong_ordering::greater;
+    if (a.m_negative != b.m_negative)
+        return a.m_negative ? std::strong_ordering::less : std::strong_ordering::greater;
     int order = compareMagnitudes(a.m_magnitude, a.m_exponent, b.m_magnitude, b.m_exponent);
-    if (a.m_negative) order = -order;
+    if (a.m_negative)
+        order = -order;
     return order <=> 0;
 }
 
 Decimal Decimal::rounded(int places) const
 {
     const long long target = -static_cast<long long>(places);
-    if (m_exponent >= target) return *this;
+    if (m_exponent >= target)
+        return *this;
     const long long drop = target - m_exponent;
     const int digits = digitCount(m_magnitude);
-    if (drop > digits) return Decimal();  // less than half of the last place
+    if (drop > digits)
+        return Decimal();  // less than half of the last place
     const Parts p = normalise(roundedDivide(m_magnitude, static_cast<int>(drop)), target, m_negative);
     return Decimal(p.magnitude, static_cast<int>(p.exponent), p.negative);
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QMetaType>
@@ -28,9 +31,9 @@ public:
     static constexpr int kMinExponent = -1000;  // exponent of the lowest possible digit
     static constexpr int kMaxExponent = 999;    // exponent of the highest possible digit
 
-    Decimal() = default;                        // zero
-    Decimal(int value);                         // NOLINT(google-explicit-constructor): money literals
-    Decimal(long long value);                   // NOLINT(google-explicit-constructor)
+    Decimal() = default;       // zero
+    Decimal(int value);        // NOLINT(google-explicit-constructor): money literals
+    Decimal(long long value);  // NOLINT(google-explicit-constructor)
 
     // Strict decimal text: optional sign, digits with an optional '.' fraction
     // (at least one digit overall, so "5." and ".5" are accepted), optional
@@ -80,7 +83,11 @@ private:
 
     // Takes parts that are already rounded and normalised.
     Decimal(Magnitude magnitude, int exponent, bool negative) noexcept
-        : m_magnitude(magnitude), m_exponent(exponent), m_negative(negative) {}
+        : m_magnitude(magnitude)
+        , m_exponent(exponent)
+        , m_negative(negative)
+    {
+    }
 
     // value = (m_negative ? -1 : 1) * m_magnitude * 10^m_exponent, with
     // m_magnitude < 10^38 and not divisible by 10; zero is {0, 0, false}.

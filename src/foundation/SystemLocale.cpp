@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "foundation/SystemLocale.h"
 
 #include <QByteArray>
@@ -78,8 +81,7 @@ QString toIcuLocaleId(const QByteArray& posix)
     const auto separator = name.indexOf('_');
     const QByteArray language = separator >= 0 ? name.left(separator) : name;
     const QByteArray rest = separator >= 0 ? name.mid(separator + 1) : QByteArray();
-    if (language.size() < 2 || language.size() > 8
-        || !std::all_of(language.begin(), language.end(), isAsciiAlpha)) {
+    if (language.size() < 2 || language.size() > 8 || !std::all_of(language.begin(), language.end(), isAsciiAlpha)) {
         return QString::fromLatin1(kUnconfiguredLocale);
     }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "foundation/Calendar.h"
@@ -37,10 +40,10 @@ public:
     qint64 customDays() const { return m_days; }  // 0 for named cycles
 
     QString toString() const;
-    QString shortLabel() const;    // "wk", "mo", "qtr", "yr", "10d"
-    QString displayName() const;   // "Weekly" ... "Every 10 days"
+    QString shortLabel() const;   // "wk", "mo", "qtr", "yr", "10d"
+    QString displayName() const;  // "Weekly" ... "Every 10 days"
     CalendarStep calendarStep() const;
-    Decimal monthlyFactor() const; // per-charge amount x factor = monthly equivalent
+    Decimal monthlyFactor() const;  // per-charge amount x factor = monthly equivalent
     // Days before a charge that a reminder comes when the user chose no lead
     // time: 1 for weekly, 3 monthly, 7 quarterly, 14 yearly; a custom cycle
     // by its length (3 under 60 days, 7 under 180, else 14).

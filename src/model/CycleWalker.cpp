@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "model/CycleWalker.h"
 
 #include <QDate>
@@ -42,7 +45,8 @@ qint64 monthIndex(const QDate& date)
 }  // namespace
 
 CycleWalker::CycleWalker(const BillingCycle& cycle, const Calendar& calendar)
-    : m_step(cycle.calendarStep()), m_calendar(calendar)
+    : m_step(cycle.calendarStep())
+    , m_calendar(calendar)
 {
 }
 
@@ -71,7 +75,8 @@ qint64 CycleWalker::safeJump(const QDateTime& cursor, const QDateTime& bound, qi
     if (byDays) {
         steps = floorDiv(bound.toMSecsSinceEpoch() - cursor.toMSecsSinceEpoch() - 2 * kDayMs, stepMs);
     } else {
-        const qint64 monthsToBound = monthIndex(wallDateTime(wallMs(bound, m_calendar)).date()) - monthIndex(wallStart.date());
+        const qint64 monthsToBound =
+            monthIndex(wallDateTime(wallMs(bound, m_calendar)).date()) - monthIndex(wallStart.date());
         steps = floorDiv(monthsToBound - 2, months);
     }
     steps = std::min(steps, maxSteps);
@@ -85,7 +90,8 @@ qint64 CycleWalker::safeJump(const QDateTime& cursor, const QDateTime& bound, qi
         return wallStart.addMonths(static_cast<int>(k * months)).toMSecsSinceEpoch();
     };
 
-    const QDateTime horizon = QDateTime::fromMSecsSinceEpoch(wallOfStep(steps) - wall0 + cursor.toMSecsSinceEpoch() + 2 * kDayMs, Qt::UTC);
+    const QDateTime horizon =
+        QDateTime::fromMSecsSinceEpoch(wallOfStep(steps) - wall0 + cursor.toMSecsSinceEpoch() + 2 * kDayMs, Qt::UTC);
     for (const Calendar::OffsetChange& change : m_calendar.offsetChanges(cursor, horizon)) {
         // Wall times around the change, widened by the change itself and an hour.
         const qint64 shift = std::abs(change.offsetAfterMs - change.offsetBeforeMs);
@@ -118,8 +124,7 @@ qint64 CycleWalker::safeJump(const QDateTime& cursor, const QDateTime& bound, qi
     return steps >= 2 ? steps : 0;
 }
 
-CycleWalker::Walk CycleWalker::walk(const QDateTime& start, const QDateTime& bound, bool inclusive,
-                                    qint64 limit) const
+CycleWalker::Walk CycleWalker::walk(const QDateTime& start, const QDateTime& bound, bool inclusive, qint64 limit) const
 {
     const auto accepts = [&](const QDateTime& next) { return inclusive ? next <= bound : next < bound; };
     Walk result;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "foundation/Calendar.h"
@@ -19,9 +22,9 @@ public:
     enum class Stop { Bound, NoProgress, Limit };
 
     struct Walk {
-        qint64 steps = 0;   // dates taken after the start
-        QDateTime cursor;   // the last date taken (the start when none)
-        QDateTime next;     // the date that was refused (valid when stop == Bound)
+        qint64 steps = 0;  // dates taken after the start
+        QDateTime cursor;  // the last date taken (the start when none)
+        QDateTime next;    // the date that was refused (valid when stop == Bound)
         Stop stop = Stop::Bound;
     };
 
@@ -32,8 +35,7 @@ public:
 
     // Takes steps from `start` while the next date is before `bound` (or
     // equal to it when `inclusive`) and moves forward, at most `limit` steps.
-    Walk walk(const QDateTime& start, const QDateTime& bound, bool inclusive,
-              qint64 limit = kStepLimit) const;
+    Walk walk(const QDateTime& start, const QDateTime& bound, bool inclusive, qint64 limit = kStepLimit) const;
 
 private:
     // How many steps from `cursor` can be taken as one calendar addition.

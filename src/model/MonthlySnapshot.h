@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "foundation/Calendar.h"
@@ -14,7 +17,8 @@ class MonthlySnapshot : public PersistentRecord {
     Q_OBJECT
     Q_PROPERTY(QDateTime monthStart READ monthStart WRITE setMonthStart NOTIFY monthStartChanged)
     Q_PROPERTY(tabrino::Decimal monthlyTotal READ monthlyTotal WRITE setMonthlyTotal NOTIFY monthlyTotalChanged)
-    Q_PROPERTY(qint64 activeSubscriptionCount READ activeSubscriptionCount WRITE setActiveSubscriptionCount NOTIFY activeSubscriptionCountChanged)
+    Q_PROPERTY(qint64 activeSubscriptionCount READ activeSubscriptionCount WRITE setActiveSubscriptionCount NOTIFY
+                   activeSubscriptionCountChanged)
     Q_PROPERTY(QDateTime capturedAt READ capturedAt WRITE setCapturedAt NOTIFY capturedAtChanged)
 
 public:

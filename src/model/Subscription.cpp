@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "model/Subscription.h"
 
 #include "foundation/Clock.h"
@@ -19,73 +22,210 @@ std::optional<QDateTime> inUtc(const std::optional<QDateTime>& value)
 
 Subscription::Subscription(const QString& name, const Decimal& price, const QString& currencyCode,
                            const BillingCycle& billingCycle, const QDateTime& nextBillingDate,
-                           SubscriptionCategory category, const std::optional<QString>& serviceId,
-                           QObject* parent)
-    : PersistentRecord(parent),
-      m_id(QUuid::createUuid()),
-      m_name(name),
-      m_serviceId(serviceId),
-      m_price(price),
-      m_currencyCode(currencyCode),
-      m_billingCycleRaw(billingCycle.toString()),
-      m_customCycleDays(billingCycle.customDays()),
-      m_nextBillingDate(nextBillingDate.toUTC()),
-      m_categoryRaw(category.toString()),
-      m_dateAdded(Clock::now())
+                           SubscriptionCategory category, const std::optional<QString>& serviceId, QObject* parent)
+    : PersistentRecord(parent)
+    , m_id(QUuid::createUuid())
+    , m_name(name)
+    , m_serviceId(serviceId)
+    , m_price(price)
+    , m_currencyCode(currencyCode)
+    , m_billingCycleRaw(billingCycle.toString())
+    , m_customCycleDays(billingCycle.customDays())
+    , m_nextBillingDate(nextBillingDate.toUTC())
+    , m_categoryRaw(category.toString())
+    , m_dateAdded(Clock::now())
 {
 }
 
 Subscription::Subscription(const QUuid& id, QObject* parent)
-    : PersistentRecord(parent), m_id(id), m_nextBillingDate(Clock::now()), m_dateAdded(m_nextBillingDate)
+    : PersistentRecord(parent)
+    , m_id(id)
+    , m_nextBillingDate(Clock::now())
+    , m_dateAdded(m_nextBillingDate)
 {
 }
 
-void Subscription::setName(const QString& value) { assign(this, m_name, value, &Subscription::nameChanged); }
-void Subscription::setServiceId(const std::optional<QString>& value) { assign(this, m_serviceId, value, &Subscription::serviceIdChanged); }
-void Subscription::setPrice(const Decimal& value) { assign(this, m_price, value, &Subscription::priceChanged); }
-void Subscription::setCurrencyCode(const QString& value) { assign(this, m_currencyCode, value, &Subscription::currencyCodeChanged); }
-void Subscription::setBillingCycleRaw(const QString& value) { assign(this, m_billingCycleRaw, value, &Subscription::billingCycleRawChanged); }
-void Subscription::setCustomCycleDays(qint64 value) { assign(this, m_customCycleDays, value, &Subscription::customCycleDaysChanged); }
-void Subscription::setNextBillingDate(const QDateTime& value) { assign(this, m_nextBillingDate, value.toUTC(), &Subscription::nextBillingDateChanged); }
-void Subscription::setCategoryRaw(const QString& value) { assign(this, m_categoryRaw, value, &Subscription::categoryRawChanged); }
-void Subscription::setIsTrial(bool value) { assign(this, m_isTrial, value, &Subscription::isTrialChanged); }
-void Subscription::setTrialEndDate(const std::optional<QDateTime>& value) { assign(this, m_trialEndDate, inUtc(value), &Subscription::trialEndDateChanged); }
-void Subscription::setIsShared(bool value) { assign(this, m_isShared, value, &Subscription::isSharedChanged); }
-void Subscription::setSharePercentage(const std::optional<double>& value) { assign(this, m_sharePercentage, value, &Subscription::sharePercentageChanged); }
-void Subscription::setNotes(const std::optional<QString>& value) { assign(this, m_notes, value, &Subscription::notesChanged); }
-void Subscription::setPaymentMethod(const std::optional<QString>& value) { assign(this, m_paymentMethod, value, &Subscription::paymentMethodChanged); }
-void Subscription::setBrandColorHex(const std::optional<QString>& value) { assign(this, m_brandColorHex, value, &Subscription::brandColorHexChanged); }
-void Subscription::setSymbolName(const std::optional<QString>& value) { assign(this, m_symbolName, value, &Subscription::symbolNameChanged); }
-void Subscription::setCancellationUrlString(const std::optional<QString>& value) { assign(this, m_cancellationUrlString, value, &Subscription::cancellationUrlStringChanged); }
-void Subscription::setDateAdded(const QDateTime& value) { assign(this, m_dateAdded, value.toUTC(), &Subscription::dateAddedChanged); }
-void Subscription::setStartDate(const std::optional<QDateTime>& value) { assign(this, m_startDate, inUtc(value), &Subscription::startDateChanged); }
-void Subscription::setIsActive(bool value) { assign(this, m_isActive, value, &Subscription::isActiveChanged); }
-void Subscription::setArchivedDate(const std::optional<QDateTime>& value) { assign(this, m_archivedDate, inUtc(value), &Subscription::archivedDateChanged); }
-void Subscription::setNotificationsEnabled(bool value) { assign(this, m_notificationsEnabled, value, &Subscription::notificationsEnabledChanged); }
-void Subscription::setNotificationLeadDays(const std::optional<int>& value) { assign(this, m_notificationLeadDays, value, &Subscription::notificationLeadDaysChanged); }
+void Subscription::setName(const QString& value)
+{
+    assign(this, m_name, value, &Subscription::nameChanged);
+}
+void Subscription::setServiceId(const std::optional<QString>& value)
+{
+    assign(this, m_serviceId, value, &Subscription::serviceIdChanged);
+}
+void Subscription::setPrice(const Decimal& value)
+{
+    assign(this, m_price, value, &Subscription::priceChanged);
+}
+void Subscription::setCurrencyCode(const QString& value)
+{
+    assign(this, m_currencyCode, value, &Subscription::currencyCodeChanged);
+}
+void Subscription::setBillingCycleRaw(const QString& value)
+{
+    assign(this, m_billingCycleRaw, value, &Subscription::billingCycleRawChanged);
+}
+void Subscription::setCustomCycleDays(qint64 value)
+{
+    assign(this, m_customCycleDays, value, &Subscription::customCycleDaysChanged);
+}
+void Subscription::setNextBillingDate(const QDateTime& value)
+{
+    assign(this, m_nextBillingDate, value.toUTC(), &Subscription::nextBillingDateChanged);
+}
+void Subscription::setCategoryRaw(const QString& value)
+{
+    assign(this, m_categoryRaw, value, &Subscription::categoryRawChanged);
+}
+void Subscription::setIsTrial(bool value)
+{
+    assign(this, m_isTrial, value, &Subscription::isTrialChanged);
+}
+void Subscription::setTrialEndDate(const std::optional<QDateTime>& value)
+{
+    assign(this, m_trialEndDate, inUtc(value), &Subscription::trialEndDateChanged);
+}
+void Subscription::setIsShared(bool value)
+{
+    assign(this, m_isShared, value, &Subscription::isSharedChanged);
+}
+void Subscription::setSharePercentage(const std::optional<double>& value)
+{
+    assign(this, m_sharePercentage, value, &Subscription::sharePercentageChanged);
+}
+void Subscription::setNotes(const std::optional<QString>& value)
+{
+    assign(this, m_notes, value, &Subscription::notesChanged);
+}
+void Subscription::setPaymentMethod(const std::optional<QString>& value)
+{
+    assign(this, m_paymentMethod, value, &Subscription::paymentMethodChanged);
+}
+void Subscription::setBrandColorHex(const std::optional<QString>& value)
+{
+    assign(this, m_brandColorHex, value, &Subscription::brandColorHexChanged);
+}
+void Subscription::setSymbolName(const std::optional<QString>& value)
+{
+    assign(this, m_symbolName, value, &Subscription::symbolNameChanged);
+}
+void Subscription::setCancellationUrlString(const std::optional<QString>& value)
+{
+    assign(this, m_cancellationUrlString, value, &Subscription::cancellationUrlStringChanged);
+}
+void Subscription::setDateAdded(const QDateTime& value)
+{
+    assign(this, m_dateAdded, value.toUTC(), &Subscription::dateAddedChanged);
+}
+void Subscription::setStartDate(const std::optional<QDateTime>& value)
+{
+    assign(this, m_startDate, inUtc(value), &Subscription::startDateChanged);
+}
+void Subscription::setIsActive(bool value)
+{
+    assign(this, m_isActive, value, &Subscription::isActiveChanged);
+}
+void Subscription::setArchivedDate(const std::optional<QDateTime>& value)
+{
+    assign(this, m_archivedDate, inUtc(value), &Subscription::archivedDateChanged);
+}
+void Subscription::setNotificationsEnabled(bool value)
+{
+    assign(this, m_notificationsEnabled, value, &Subscription::notificationsEnabledChanged);
+}
+void Subscription::setNotificationLeadDays(const std::optional<int>& value)
+{
+    assign(this, m_notificationLeadDays, value, &Subscription::notificationLeadDaysChanged);
+}
 
-QVariant Subscription::serviceIdValue() const { return optionalToVariant(m_serviceId); }
-void Subscription::setServiceIdValue(const QVariant& value) { setServiceId(variantToOptional<QString>(value)); }
-QVariant Subscription::trialEndDateValue() const { return optionalToVariant(m_trialEndDate); }
-void Subscription::setTrialEndDateValue(const QVariant& value) { setTrialEndDate(variantToOptional<QDateTime>(value)); }
-QVariant Subscription::sharePercentageValue() const { return optionalToVariant(m_sharePercentage); }
-void Subscription::setSharePercentageValue(const QVariant& value) { setSharePercentage(variantToOptional<double>(value)); }
-QVariant Subscription::notesValue() const { return optionalToVariant(m_notes); }
-void Subscription::setNotesValue(const QVariant& value) { setNotes(variantToOptional<QString>(value)); }
-QVariant Subscription::paymentMethodValue() const { return optionalToVariant(m_paymentMethod); }
-void Subscription::setPaymentMethodValue(const QVariant& value) { setPaymentMethod(variantToOptional<QString>(value)); }
-QVariant Subscription::brandColorHexValue() const { return optionalToVariant(m_brandColorHex); }
-void Subscription::setBrandColorHexValue(const QVariant& value) { setBrandColorHex(variantToOptional<QString>(value)); }
-QVariant Subscription::symbolNameValue() const { return optionalToVariant(m_symbolName); }
-void Subscription::setSymbolNameValue(const QVariant& value) { setSymbolName(variantToOptional<QString>(value)); }
-QVariant Subscription::cancellationUrlStringValue() const { return optionalToVariant(m_cancellationUrlString); }
-void Subscription::setCancellationUrlStringValue(const QVariant& value) { setCancellationUrlString(variantToOptional<QString>(value)); }
-QVariant Subscription::startDateValue() const { return optionalToVariant(m_startDate); }
-void Subscription::setStartDateValue(const QVariant& value) { setStartDate(variantToOptional<QDateTime>(value)); }
-QVariant Subscription::archivedDateValue() const { return optionalToVariant(m_archivedDate); }
-void Subscription::setArchivedDateValue(const QVariant& value) { setArchivedDate(variantToOptional<QDateTime>(value)); }
-QVariant Subscription::notificationLeadDaysValue() const { return optionalToVariant(m_notificationLeadDays); }
-void Subscription::setNotificationLeadDaysValue(const QVariant& value) { setNotificationLeadDays(variantToOptional<int>(value)); }
+QVariant Subscription::serviceIdValue() const
+{
+    return optionalToVariant(m_serviceId);
+}
+void Subscription::setServiceIdValue(const QVariant& value)
+{
+    setServiceId(variantToOptional<QString>(value));
+}
+QVariant Subscription::trialEndDateValue() const
+{
+    return optionalToVariant(m_trialEndDate);
+}
+void Subscription::setTrialEndDateValue(const QVariant& value)
+{
+    setTrialEndDate(variantToOptional<QDateTime>(value));
+}
+QVariant Subscription::sharePercentageValue() const
+{
+    return optionalToVariant(m_sharePercentage);
+}
+void Subscription::setSharePercentageValue(const QVariant& value)
+{
+    setSharePercentage(variantToOptional<double>(value));
+}
+QVariant Subscription::notesValue() const
+{
+    return optionalToVariant(m_notes);
+}
+void Subscription::setNotesValue(const QVariant& value)
+{
+    setNotes(variantToOptional<QString>(value));
+}
+QVariant Subscription::paymentMethodValue() const
+{
+    return optionalToVariant(m_paymentMethod);
+}
+void Subscription::setPaymentMethodValue(const QVariant& value)
+{
+    setPaymentMethod(variantToOptional<QString>(value));
+}
+QVariant Subscription::brandColorHexValue() const
+{
+    return optionalToVariant(m_brandColorHex);
+}
+void Subscription::setBrandColorHexValue(const QVariant& value)
+{
+    setBrandColorHex(variantToOptional<QString>(value));
+}
+QVariant Subscription::symbolNameValue() const
+{
+    return optionalToVariant(m_symbolName);
+}
+void Subscription::setSymbolNameValue(const QVariant& value)
+{
+    setSymbolName(variantToOptional<QString>(value));
+}
+QVariant Subscription::cancellationUrlStringValue() const
+{
+    return optionalToVariant(m_cancellationUrlString);
+}
+void Subscription::setCancellationUrlStringValue(const QVariant& value)
+{
+    setCancellationUrlString(variantToOptional<QString>(value));
+}
+QVariant Subscription::startDateValue() const
+{
+    return optionalToVariant(m_startDate);
+}
+void Subscription::setStartDateValue(const QVariant& value)
+{
+    setStartDate(variantToOptional<QDateTime>(value));
+}
+QVariant Subscription::archivedDateValue() const
+{
+    return optionalToVariant(m_archivedDate);
+}
+void Subscription::setArchivedDateValue(const QVariant& value)
+{
+    setArchivedDate(variantToOptional<QDateTime>(value));
+}
+QVariant Subscription::notificationLeadDaysValue() const
+{
+    return optionalToVariant(m_notificationLeadDays);
+}
+void Subscription::setNotificationLeadDaysValue(const QVariant& value)
+{
+    setNotificationLeadDays(variantToOptional<int>(value));
+}
 
 BillingCycle Subscription::billingCycle() const
 {

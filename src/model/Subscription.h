@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "foundation/Calendar.h"
@@ -32,18 +35,22 @@ class Subscription : public PersistentRecord {
     Q_PROPERTY(bool isTrial READ isTrial WRITE setIsTrial NOTIFY isTrialChanged)
     Q_PROPERTY(QVariant trialEndDate READ trialEndDateValue WRITE setTrialEndDateValue NOTIFY trialEndDateChanged)
     Q_PROPERTY(bool isShared READ isShared WRITE setIsShared NOTIFY isSharedChanged)
-    Q_PROPERTY(QVariant sharePercentage READ sharePercentageValue WRITE setSharePercentageValue NOTIFY sharePercentageChanged)
+    Q_PROPERTY(
+        QVariant sharePercentage READ sharePercentageValue WRITE setSharePercentageValue NOTIFY sharePercentageChanged)
     Q_PROPERTY(QVariant notes READ notesValue WRITE setNotesValue NOTIFY notesChanged)
     Q_PROPERTY(QVariant paymentMethod READ paymentMethodValue WRITE setPaymentMethodValue NOTIFY paymentMethodChanged)
     Q_PROPERTY(QVariant brandColorHex READ brandColorHexValue WRITE setBrandColorHexValue NOTIFY brandColorHexChanged)
     Q_PROPERTY(QVariant symbolName READ symbolNameValue WRITE setSymbolNameValue NOTIFY symbolNameChanged)
-    Q_PROPERTY(QVariant cancellationUrlString READ cancellationUrlStringValue WRITE setCancellationUrlStringValue NOTIFY cancellationUrlStringChanged)
+    Q_PROPERTY(QVariant cancellationUrlString READ cancellationUrlStringValue WRITE setCancellationUrlStringValue NOTIFY
+                   cancellationUrlStringChanged)
     Q_PROPERTY(QDateTime dateAdded READ dateAdded WRITE setDateAdded NOTIFY dateAddedChanged)
     Q_PROPERTY(QVariant startDate READ startDateValue WRITE setStartDateValue NOTIFY startDateChanged)
     Q_PROPERTY(bool isActive READ isActive WRITE setIsActive NOTIFY isActiveChanged)
     Q_PROPERTY(QVariant archivedDate READ archivedDateValue WRITE setArchivedDateValue NOTIFY archivedDateChanged)
-    Q_PROPERTY(bool notificationsEnabled READ notificationsEnabled WRITE setNotificationsEnabled NOTIFY notificationsEnabledChanged)
-    Q_PROPERTY(QVariant notificationLeadDays READ notificationLeadDaysValue WRITE setNotificationLeadDaysValue NOTIFY notificationLeadDaysChanged)
+    Q_PROPERTY(bool notificationsEnabled READ notificationsEnabled WRITE setNotificationsEnabled NOTIFY
+                   notificationsEnabledChanged)
+    Q_PROPERTY(QVariant notificationLeadDays READ notificationLeadDaysValue WRITE setNotificationLeadDaysValue NOTIFY
+                   notificationLeadDaysChanged)
 
 public:
     enum class Urgency { Urgent, Soon, Calm };
@@ -52,9 +59,8 @@ public:
     // A new record: a fresh id, created and first billed "now" unless given,
     // active, reminders on, everything else off or absent.
     Subscription(const QString& name, const Decimal& price, const QString& currencyCode,
-                 const BillingCycle& billingCycle, const QDateTime& nextBillingDate,
-                 SubscriptionCategory category, const std::optional<QString>& serviceId = std::nullopt,
-                 QObject* parent = nullptr);
+                 const BillingCycle& billingCycle, const QDateTime& nextBillingDate, SubscriptionCategory category,
+                 const std::optional<QString>& serviceId = std::nullopt, QObject* parent = nullptr);
     // An empty record with the given id, filled attribute by attribute when
     // read back from storage.
     explicit Subscription(const QUuid& id, QObject* parent = nullptr);
@@ -111,7 +117,7 @@ public:
     // Derived views of the stored attributes.
     BillingCycle billingCycle() const;
     void setBillingCycle(const BillingCycle& cycle);  // writes both stored attributes
-    SubscriptionCategory category() const;             // unknown text reads as other
+    SubscriptionCategory category() const;            // unknown text reads as other
     std::optional<QUrl> cancellationUrl() const;
 
     // The user's part of each charge: 1 unless shared with a stored share,

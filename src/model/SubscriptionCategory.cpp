@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "model/SubscriptionCategory.h"
 
 namespace tabrino {
@@ -26,8 +29,8 @@ constexpr std::array<CategoryTexts, 10> kTexts{{
 
 const std::array<SubscriptionCategory, 10>& SubscriptionCategory::values()
 {
-    static constexpr std::array<SubscriptionCategory, 10> all{
-        Streaming, Software, Music, Cloud, Fitness, News, Gaming, Finance, Food, Other};
+    static constexpr std::array<SubscriptionCategory, 10> all{Streaming, Software, Music,   Cloud, Fitness,
+                                                              News,      Gaming,   Finance, Food,  Other};
     return all;
 }
 

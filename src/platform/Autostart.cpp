@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/Autostart.h"
 
 #include <QCoreApplication>
@@ -38,7 +41,9 @@ Autostart::Autostart(QObject* parent)
 }
 
 Autostart::Autostart(const QString& autostartDirectory, const QString& executablePath, QObject* parent)
-    : QObject(parent), m_directory(autostartDirectory), m_executablePath(executablePath)
+    : QObject(parent)
+    , m_directory(autostartDirectory)
+    , m_executablePath(executablePath)
 {
 }
 
@@ -59,7 +64,7 @@ bool Autostart::isEnabled() const
         return false;
     const QByteArray text = file.read(64 * 1024);
     return desktopEntryValue(text, u"Hidden") != u"true"
-           && desktopEntryValue(text, u"X-GNOME-Autostart-enabled") != u"false";
+        && desktopEntryValue(text, u"X-GNOME-Autostart-enabled") != u"false";
 }
 
 QString Autostart::displayedDirectory() const
@@ -100,7 +105,7 @@ QString Autostart::removeEntry()
     if (removed)
         return QString();
     return u"Couldn't remove the autostart entry from "_qs + displayedDirectory() + u": "_qs + file.errorString()
-           + u'.';
+        + u'.';
 }
 
 QString Autostart::quotedExecArgument(const QString& path)
@@ -140,13 +145,13 @@ QByteArray Autostart::entryText(const QString& executablePath)
                          u"Name=Tabrino\n"
                          u"Comment=Keep track of your recurring subscriptions\n"
                          u"Exec="_qs
-                         + quotedExecArgument(executablePath)
-                         + u"\n"
-                           u"Icon=app.tabrino.Tabrino\n"
-                           u"Terminal=false\n"
-                           u"NoDisplay=false\n"
-                           u"Hidden=false\n"
-                           u"X-GNOME-Autostart-enabled=true\n"_qs;
+        + quotedExecArgument(executablePath)
+        + u"\n"
+          u"Icon=app.tabrino.Tabrino\n"
+          u"Terminal=false\n"
+          u"NoDisplay=false\n"
+          u"Hidden=false\n"
+          u"X-GNOME-Autostart-enabled=true\n"_qs;
     return text.toUtf8();
 }
 

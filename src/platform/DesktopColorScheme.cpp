@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/DesktopColorScheme.h"
 
 #include "platform/IniFile.h"
@@ -31,11 +34,12 @@ DesktopColorScheme::Sources DesktopColorScheme::Sources::system()
 }
 
 DesktopColorScheme::DesktopColorScheme(Sources sources, QObject* parent)
-    : QObject(parent), m_sources(std::move(sources))
+    : QObject(parent)
+    , m_sources(std::move(sources))
 {
     if (m_sources.bus.isConnected()) {
-        m_sources.bus.connect(QString(), PortalSettings::path, PortalSettings::interface, QStringLiteral("SettingChanged"), this,
-                              SLOT(portalSettingChanged(QDBusMessage)));
+        m_sources.bus.connect(QString(), PortalSettings::path, PortalSettings::interface,
+                              QStringLiteral("SettingChanged"), this, SLOT(portalSettingChanged(QDBusMessage)));
         // A portal that starts later (or again) is asked then.
         auto* portalWatcher = new QDBusServiceWatcher(PortalSettings::service, m_sources.bus,
                                                       QDBusServiceWatcher::WatchForRegistration, this);
@@ -66,8 +70,8 @@ void DesktopColorScheme::readPortalSettings()
 
 void DesktopColorScheme::readPortal(const QString& group, const QString& key)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(PortalSettings::service, PortalSettings::path, PortalSettings::interface,
-                                                       QStringLiteral("Read"));
+    QDBusMessage call = QDBusMessage::createMethodCall(PortalSettings::service, PortalSettings::path,
+                                                       PortalSettings::interface, QStringLiteral("Read"));
     call << group << key;
     auto* pending = new QDBusPendingCallWatcher(m_sources.bus.asyncCall(call), this);
     connect(pending, &QDBusPendingCallWatcher::finished, this, [this, group, key](QDBusPendingCallWatcher* finished) {
@@ -83,7 +87,8 @@ void DesktopColorScheme::portalSettingChanged(const QDBusMessage& message)
 {
     const QVariantList arguments = message.arguments();
     if (arguments.size() == 3)
-        takePortalValue(arguments.at(0).toString(), arguments.at(1).toString(), PortalSettings::unwrap(arguments.at(2)));
+        takePortalValue(arguments.at(0).toString(), arguments.at(1).toString(),
+                        PortalSettings::unwrap(arguments.at(2)));
 }
 
 void DesktopColorScheme::takePortalValue(const QString& group, const QString& key, const QVariant& value)
@@ -94,8 +99,8 @@ void DesktopColorScheme::takePortalValue(const QString& group, const QString& ke
         m_portalScheme = ok ? std::optional<uint>(scheme) : std::nullopt;
     } else if (group == kGnomeInterface && key == kGtkTheme) {
         // A theme not named dark says nothing: GNOME keeps "Adwaita" for both.
-        m_portalGtkThemeDark = value.toString().contains(u"dark", Qt::CaseInsensitive) ? std::optional<bool>(true)
-                                                                                       : std::nullopt;
+        m_portalGtkThemeDark =
+            value.toString().contains(u"dark", Qt::CaseInsensitive) ? std::optional<bool>(true) : std::nullopt;
     } else {
         return;
     }

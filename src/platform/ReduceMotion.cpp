@@ -1,12 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/ReduceMotion.h"
 
 #include "platform/IniFile.h"
 #include "platform/PortalSettings.h"
 
 #include <QDBusMessage>
-#include <QDBusVariant>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusVariant>
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -38,7 +41,7 @@ std::optional<double> toFactor(const QVariant& value)
 {
     bool ok = false;
     const double factor = value.metaType() == QMetaType::fromType<QString>() ? value.toString().trimmed().toDouble(&ok)
-                                                                               : value.toDouble(&ok);
+                                                                             : value.toDouble(&ok);
     return ok ? std::optional<double>(factor) : std::nullopt;
 }
 
@@ -58,8 +61,8 @@ ReduceMotion::ReduceMotion(QObject* parent) : ReduceMotion(Sources::system(), pa
 ReduceMotion::ReduceMotion(Sources sources, QObject* parent) : QObject(parent), m_sources(std::move(sources))
 {
     if (m_sources.bus.isConnected()) {
-        m_sources.bus.connect(QString(), PortalSettings::path, PortalSettings::interface, QStringLiteral("SettingChanged"), this,
-                              SLOT(portalSettingChanged(QDBusMessage)));
+        m_sources.bus.connect(QString(), PortalSettings::path, PortalSettings::interface,
+                              QStringLiteral("SettingChanged"), this, SLOT(portalSettingChanged(QDBusMessage)));
     }
     refresh();
 }
@@ -86,8 +89,8 @@ void ReduceMotion::refresh()
 
 void ReduceMotion::readPortal(const QString& group, const QString& key)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(PortalSettings::service, PortalSettings::path, PortalSettings::interface,
-                                                       QStringLiteral("Read"));
+    QDBusMessage call = QDBusMessage::createMethodCall(PortalSettings::service, PortalSettings::path,
+                                                       PortalSettings::interface, QStringLiteral("Read"));
     call << group << key;
     auto* pending = new QDBusPendingCallWatcher(m_sources.bus.asyncCall(call), this);
     connect(pending, &QDBusPendingCallWatcher::finished, this, [this, group](QDBusPendingCallWatcher* finished) {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/SingleInstance.h"
 
 #include <QDBusConnectionInterface>
@@ -26,7 +29,9 @@ SingleInstance::SingleInstance(QObject* parent)
 }
 
 SingleInstance::SingleInstance(const QDBusConnection& bus, const QString& runtimeDirectory, QObject* parent)
-    : QObject(parent), m_bus(bus), m_runtimeDirectory(runtimeDirectory)
+    : QObject(parent)
+    , m_bus(bus)
+    , m_runtimeDirectory(runtimeDirectory)
 {
 }
 

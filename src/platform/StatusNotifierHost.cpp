@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/StatusNotifierHost.h"
 
 #include <QDBusConnectionInterface>
@@ -47,7 +50,8 @@ std::optional<StatusNotifierHost> recognise(const StatusNotifierHost::Process& p
         return result;
     };
     // The kernel keeps 15 characters of a process name; the command line has all.
-    const QString program = process.arguments.isEmpty() ? process.name : QFileInfo(process.arguments.first()).fileName();
+    const QString program =
+        process.arguments.isEmpty() ? process.name : QFileInfo(process.arguments.first()).fileName();
     const auto named = [&](QStringView name) { return process.name == name || program == name; };
     if (named(u"gnome-shell"))
         return host(Drawing::Label, QStringLiteral("gnome-shell"));
@@ -62,7 +66,8 @@ std::optional<StatusNotifierHost> recognise(const StatusNotifierHost::Process& p
     // xfce4-panel runs the tray plugin in a wrapper it names after the plugin.
     static const QRegularExpression xfceWrapper(QStringLiteral("^panel-(\\d+)-systray$"));
     const QRegularExpressionMatch wrapper = xfceWrapper.match(process.name);
-    const bool xfce = wrapper.hasMatch() || named(u"xfce4-panel") || process.arguments.join(u' ').contains(u"xfce4/panel");
+    const bool xfce =
+        wrapper.hasMatch() || named(u"xfce4-panel") || process.arguments.join(u' ').contains(u"xfce4/panel");
     if (xfce) {
         StatusNotifierHost result = host(Drawing::SquareImage, QStringLiteral("xfce4-panel"));
         if (wrapper.hasMatch())

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/StatusNotifierItem.h"
 
 #include "foundation/Logging.h"
@@ -38,15 +41,14 @@ int nextItemNumber()
 
 }  // namespace
 
-StatusNotifierItem::StatusNotifierItem(QObject* parent)
-    : StatusNotifierItem(QDBusConnection::sessionBus(), parent)
+StatusNotifierItem::StatusNotifierItem(QObject* parent) : StatusNotifierItem(QDBusConnection::sessionBus(), parent)
 {
 }
 
 StatusNotifierItem::StatusNotifierItem(const QDBusConnection& bus, QObject* parent)
-    : QObject(parent),
-      m_bus(bus),
-      m_serviceName(QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
+    : QObject(parent)
+    , m_bus(bus)
+    , m_serviceName(QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
                         .arg(QCoreApplication::applicationPid())
                         .arg(nextItemNumber()))
 {
@@ -92,7 +94,8 @@ bool StatusNotifierItem::publish()
         return false;
     }
     if (!m_bus.registerService(m_serviceName)) {
-        qCWarning(lcTray).noquote() << "Couldn't claim" << m_serviceName << "on the session bus:" << m_bus.lastError().message();
+        qCWarning(lcTray).noquote() << "Couldn't claim" << m_serviceName
+                                    << "on the session bus:" << m_bus.lastError().message();
         m_bus.unregisterObject(kObjectPath);
         m_bus.unregisterObject(StatusNotifierMenu::kObjectPath);
         return false;
@@ -104,8 +107,7 @@ bool StatusNotifierItem::publish()
     m_watcherWatcher = new QDBusServiceWatcher(
         kWatcherService, m_bus, QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration,
         this);
-    connect(m_watcherWatcher, &QDBusServiceWatcher::serviceRegistered, this,
-            &StatusNotifierItem::registerWithWatcher);
+    connect(m_watcherWatcher, &QDBusServiceWatcher::serviceRegistered, this, &StatusNotifierItem::registerWithWatcher);
     connect(m_watcherWatcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] { m_registered = false; });
     registerWithWatcher();
     return true;

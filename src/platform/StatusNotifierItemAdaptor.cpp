@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/StatusNotifierItemAdaptor.h"
 
 #include "platform/StatusNotifierItem.h"
@@ -5,7 +8,8 @@
 namespace tabrino {
 
 StatusNotifierItemAdaptor::StatusNotifierItemAdaptor(StatusNotifierItem* item)
-    : QDBusAbstractAdaptor(item), m_item(item)
+    : QDBusAbstractAdaptor(item)
+    , m_item(item)
 {
     connect(item, &StatusNotifierItem::titleChanged, this, &StatusNotifierItemAdaptor::NewTitle);
     connect(item, &StatusNotifierItem::iconChanged, this, &StatusNotifierItemAdaptor::NewIcon);
@@ -68,8 +72,8 @@ void StatusNotifierItemAdaptor::Activate(int x, int y, const QDBusMessage& messa
     // The panel has toggled all the same; "cancelled" keeps GNOME Shell
     // calling Activate on every single click.
     message.setDelayedReply(true);
-    m_item->bus().send(message.createErrorReply(StatusNotifierItem::kCancelledError,
-                                                QStringLiteral("Handled by the application")));
+    m_item->bus().send(
+        message.createErrorReply(StatusNotifierItem::kCancelledError, QStringLiteral("Handled by the application")));
 }
 
 void StatusNotifierItemAdaptor::SecondaryActivate(int x, int y)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/StatusNotifierMenu.h"
 
 #include <QDBusMetaType>
@@ -129,24 +132,18 @@ bool StatusNotifierMenu::exists(int id) const
 QVariantMap StatusNotifierMenu::propertiesOf(int id) const
 {
     const auto entry = [](const QString& type, const QString& label) {
-        QVariantMap properties{{QStringLiteral("type"), type},
-                               {QStringLiteral("enabled"), true},
-                               {QStringLiteral("visible"), true}};
+        QVariantMap properties{
+            {QStringLiteral("type"), type}, {QStringLiteral("enabled"), true}, {QStringLiteral("visible"), true}};
         if (!label.isEmpty())
             properties.insert(QStringLiteral("label"), label);
         return properties;
     };
     switch (id) {
-    case 0:
-        return rootProperties();
-    case kOpenId:
-        return entry(QStringLiteral("standard"), tr("Open Tabrino"));
-    case kSeparatorId:
-        return entry(QStringLiteral("separator"), QString());
-    case kQuitId:
-        return entry(QStringLiteral("standard"), tr("Quit Tabrino"));
-    default:
-        return {};
+    case 0: return rootProperties();
+    case kOpenId: return entry(QStringLiteral("standard"), tr("Open Tabrino"));
+    case kSeparatorId: return entry(QStringLiteral("separator"), QString());
+    case kQuitId: return entry(QStringLiteral("standard"), tr("Quit Tabrino"));
+    default: return {};
     }
 }
 

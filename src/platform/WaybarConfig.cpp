@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/WaybarConfig.h"
 
 #include <QColor>
@@ -63,7 +66,7 @@ using TrayPlace = WaybarConfig::TrayPlace;
 
 // Calls `visit` with each bar of a configuration and the name and group of
 // each of its trays, in the configuration's order.
-template<typename Visit>
+template <typename Visit>
 void forEachTray(const QByteArray& text, Visit visit)
 {
     const QJsonDocument document = QJsonDocument::fromJson(withoutComments(text));
@@ -166,7 +169,7 @@ QList<int> WaybarConfig::trayIconSizesIn(const QByteArray& text)
 }
 
 std::optional<WaybarConfig::TrayPlace> WaybarConfig::trayPlace(const QStringList& arguments,
-                                                              const QStringList& configFolders)
+                                                               const QStringList& configFolders)
 {
     const QByteArray text = configText(arguments, configFolders);
     return text.isEmpty() ? std::nullopt : trayPlaceIn(text);
@@ -190,9 +193,9 @@ QPoint WaybarConfig::TrayPlace::anchorOn(const QRect& screen) const
 {
     const bool horizontal = edge == Qt::TopEdge || edge == Qt::BottomEdge;
     // Along the bar: its start, middle or end.
-    const int along = group == Group::Start    ? (horizontal ? screen.left() : screen.top())
-                      : group == Group::Center ? (horizontal ? screen.center().x() : screen.center().y())
-                                               : (horizontal ? screen.right() : screen.bottom());
+    const int along = group == Group::Start ? (horizontal ? screen.left() : screen.top())
+        : group == Group::Center            ? (horizontal ? screen.center().x() : screen.center().y())
+                                            : (horizontal ? screen.right() : screen.bottom());
     switch (edge) {
     case Qt::TopEdge: return {along, screen.top()};
     case Qt::BottomEdge: return {along, screen.bottom()};

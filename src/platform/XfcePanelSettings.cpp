@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/XfcePanelSettings.h"
 
 #include <QColor>
@@ -107,7 +110,10 @@ bool themeHasDarkVariant(const QString& themeName, const QStringList& themeFolde
 
 XfcePanelSettings::XfcePanelSettings(const QDBusConnection& bus, int pluginId, QStringList themeFolders,
                                      QObject* parent)
-    : QObject(parent), m_bus(bus), m_pluginId(pluginId), m_themeFolders(std::move(themeFolders))
+    : QObject(parent)
+    , m_bus(bus)
+    , m_pluginId(pluginId)
+    , m_themeFolders(std::move(themeFolders))
 {
     if (!m_bus.isConnected())
         return;
@@ -135,7 +141,8 @@ QStringList XfcePanelSettings::systemThemeFolders()
 
 void XfcePanelSettings::readAll()
 {
-    QDBusMessage panel = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("GetAllProperties"));
+    QDBusMessage panel =
+        QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("GetAllProperties"));
     panel << kPanelChannel << QStringLiteral("/");
     auto* panelCall = new QDBusPendingCallWatcher(m_bus.asyncCall(panel), this);
     connect(panelCall, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* finished) {

@@ -1,9 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "reminders/CalendarTrigger.h"
 
 namespace tabrino {
 
 CalendarTrigger::CalendarTrigger(const DateComponents& components, const Calendar& calendar)
-    : m_components(components), m_calendar(calendar)
+    : m_components(components)
+    , m_calendar(calendar)
 {
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "reminders/LinuxNotificationCenter.h"
 
 #include "foundation/Clock.h"
@@ -84,8 +87,8 @@ QString notificationIcon()
         return QUrl::fromLocalFile(path).toString();
     // Written whole or not at all: a server may read it at any moment.
     QSaveFile copy(path);
-    const bool written = QDir().mkpath(folder) && copy.open(QIODevice::WriteOnly) && copy.write(icon) == icon.size()
-                         && copy.commit();
+    const bool written =
+        QDir().mkpath(folder) && copy.open(QIODevice::WriteOnly) && copy.write(icon) == icon.size() && copy.commit();
     return written ? QUrl::fromLocalFile(path).toString() : kAppIcon;
 }
 
@@ -93,7 +96,9 @@ QString notificationIcon()
 
 LinuxNotificationCenter::LinuxNotificationCenter(SqliteDatabase& database, const QDBusConnection& sessionBus,
                                                  const QDBusConnection& systemBus, QObject* parent)
-    : QObject(parent), m_session(sessionBus), m_store(database)
+    : QObject(parent)
+    , m_session(sessionBus)
+    , m_store(database)
 {
     for (const NotificationRequest& request : m_store.loadAll()) {
         // loadAll only returns requests whose trigger resolves.
@@ -113,12 +118,10 @@ LinuxNotificationCenter::LinuxNotificationCenter(SqliteDatabase& database, const
     });
 
     if (m_session.isConnected()) {
-        m_session.connect(kService, kPath, kInterface, u"ActionInvoked"_s, this,
-                          SLOT(onActionInvoked(uint, QString)));
+        m_session.connect(kService, kPath, kInterface, u"ActionInvoked"_s, this, SLOT(onActionInvoked(uint, QString)));
         // Whatever the reason (expired, dismissed, closed by a call), the
         // server has forgotten the notification, so its id is forgotten too.
-        m_session.connect(kService, kPath, kInterface, u"NotificationClosed"_s, this,
-                          SLOT(onNotificationClosed(uint)));
+        m_session.connect(kService, kPath, kInterface, u"NotificationClosed"_s, this, SLOT(onNotificationClosed(uint)));
         auto* serverWatcher =
             new QDBusServiceWatcher(kService, m_session, QDBusServiceWatcher::WatchForRegistration, this);
         connect(serverWatcher, &QDBusServiceWatcher::serviceRegistered, this,
@@ -295,9 +298,8 @@ void LinuxNotificationCenter::deliver(const QString& identifier)
                 const uint id = notifyReply.arguments().value(0).toUInt();
                 m_shown.insert(id, Shown{entry.request.identifier, entry.request.content.userInfo, ++m_shownOrder});
                 if (m_shown.size() > kMaxRemembered) {
-                    auto oldest = std::min_element(m_shown.begin(), m_shown.end(), [](const Shown& a, const Shown& b) {
-                        return a.order < b.order;
-                    });
+                    auto oldest = std::min_element(m_shown.begin(), m_shown.end(),
+                                                   [](const Shown& a, const Shown& b) { return a.order < b.order; });
                     m_shown.erase(oldest);
                 }
             }

@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "reminders/NotificationService.h"
 
-#include "foundation/Clock.h"
-#include "foundation/WebAddress.h"
 #include "format/MoneyFormatter.h"
 #include "format/RelativeDateText.h"
+#include "foundation/Clock.h"
+#include "foundation/WebAddress.h"
 #include "model/Subscription.h"
 #include "reminders/NotificationCenter.h"
 #include "settings/AppSettings.h"
@@ -52,14 +55,13 @@ std::optional<QString> textValue(const QVariantMap& userInfo, const QString& key
     return value.toString();
 }
 
-
 }  // namespace
 
 NotificationService::NotificationService(NotificationCenter& center, AppSettings& settings, QObject* parent)
-    : QObject(parent),
-      m_center(center),
-      m_settings(settings),
-      m_urlOpener([](const QUrl& url) { QDesktopServices::openUrl(url); })
+    : QObject(parent)
+    , m_center(center)
+    , m_settings(settings)
+    , m_urlOpener([](const QUrl& url) { QDesktopServices::openUrl(url); })
 {
     m_center.setDelegate(this);
     m_center.setCategories(categories());
@@ -212,9 +214,9 @@ QList<NotificationRequest> NotificationService::requests(const Subscription& sub
     if (subscription.isTrial() && trialEnd) {
         // Trials are reminded of their end only, whatever the lead time.
         for (const int daysLeft : {3, 1}) {
-            const auto request = makeRequest(subscription, calendar.adding(CalendarUnit::Day, -daysLeft, *trialEnd),
-                                             now, calendar, u"trial"_s + QString::number(daysLeft),
-                                             trialContent(subscription, daysLeft));
+            const auto request =
+                makeRequest(subscription, calendar.adding(CalendarUnit::Day, -daysLeft, *trialEnd), now, calendar,
+                            u"trial"_s + QString::number(daysLeft), trialContent(subscription, daysLeft));
             if (request)
                 result << *request;
         }
@@ -259,11 +261,10 @@ std::optional<NotificationRequest> NotificationService::makeRequest(const Subscr
                                CalendarTrigger(calendar.components(*fireAt), calendar)};
 }
 
-std::optional<NotificationRequest> NotificationService::snoozedTrialRequest(const Subscription& subscription,
-                                                                           const QDateTime& comeBack,
-                                                                           const QDateTime& now,
-                                                                           const Calendar& calendar,
-                                                                           const QList<NotificationRequest>& planned) const
+std::optional<NotificationRequest>
+NotificationService::snoozedTrialRequest(const Subscription& subscription, const QDateTime& comeBack,
+                                         const QDateTime& now, const Calendar& calendar,
+                                         const QList<NotificationRequest>& planned) const
 {
     // Back at 09:00 on the day the snooze ends, while the trial still runs
     // then, unless the trial's own reminder already falls on that morning.
@@ -297,7 +298,7 @@ NotificationService::TrialSnoozes NotificationService::trialSnoozes() const
 void NotificationService::rememberTrialSnooze(const QString& subscriptionId, const QDateTime& comeBack)
 {
     m_settings.store().setValue(kTrialSnoozesGroup + u'/' + subscriptionId,
-                                   comeBack.toUTC().toString(Qt::ISODateWithMs));
+                                comeBack.toUTC().toString(Qt::ISODateWithMs));
 }
 
 void NotificationService::forgetTrialSnoozesExcept(const TrialSnoozes& kept)
@@ -320,17 +321,13 @@ NotificationContent NotificationService::renewalContent(const Subscription& subs
     NotificationContent content;
     content.title = subscription.name() + u" renews "_s + day;
     switch (subscription.billingCycle().kind()) {
-    case BillingCycle::Kind::Quarterly:
-        content.body = amount + u" for the next quarter. Still using it?"_s;
-        break;
+    case BillingCycle::Kind::Quarterly: content.body = amount + u" for the next quarter. Still using it?"_s; break;
     case BillingCycle::Kind::Yearly:
         content.body = u"Your annual plan is "_s + amount + u". Worth a look before it goes through."_s;
         break;
     case BillingCycle::Kind::Weekly:
     case BillingCycle::Kind::Monthly:
-    case BillingCycle::Kind::Custom:
-        content.body = amount + u". Still using it?"_s;
-        break;
+    case BillingCycle::Kind::Custom: content.body = amount + u". Still using it?"_s; break;
     }
     content.playsSound = true;
     content.categoryIdentifier = renewalCategoryIdentifier();

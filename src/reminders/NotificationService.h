@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "foundation/Calendar.h"
@@ -95,9 +98,8 @@ private:
     // `snoozedUntil`: when a snoozed trial reminder of this subscription asks to come back.
     QList<NotificationRequest> requests(const Subscription& subscription, const QDateTime& now,
                                         const Calendar& calendar, const std::optional<QDateTime>& snoozedUntil) const;
-    std::optional<NotificationRequest> snoozedTrialRequest(const Subscription& subscription,
-                                                           const QDateTime& comeBack, const QDateTime& now,
-                                                           const Calendar& calendar,
+    std::optional<NotificationRequest> snoozedTrialRequest(const Subscription& subscription, const QDateTime& comeBack,
+                                                           const QDateTime& now, const Calendar& calendar,
                                                            const QList<NotificationRequest>& planned) const;
     TrialSnoozes trialSnoozes() const;
     void rememberTrialSnooze(const QString& subscriptionId, const QDateTime& comeBack);

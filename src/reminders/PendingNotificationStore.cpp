@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "reminders/PendingNotificationStore.h"
 
 #include "store/SqliteDatabase.h"
@@ -75,10 +78,9 @@ QList<NotificationRequest> PendingNotificationStore::loadAll()
         request.content.playsSound = query->integer(3) != 0;
         request.content.categoryIdentifier = query->text(4);
         request.content.userInfo = *userInfo;
-        const DateComponents components{
-            static_cast<int>(query->integer(6)), static_cast<int>(query->integer(7)),
-            static_cast<int>(query->integer(8)), static_cast<int>(query->integer(9)),
-            static_cast<int>(query->integer(10))};
+        const DateComponents components{static_cast<int>(query->integer(6)), static_cast<int>(query->integer(7)),
+                                        static_cast<int>(query->integer(8)), static_cast<int>(query->integer(9)),
+                                        static_cast<int>(query->integer(10))};
         request.trigger = CalendarTrigger(components, Calendar(query->text(11)));
         if (request.identifier.isEmpty() || !request.trigger.fireDate())
             continue;
@@ -97,18 +99,17 @@ bool PendingNotificationStore::save(const NotificationRequest& request)
     const NotificationContent& content = request.content;
     const DateComponents components = request.trigger.dateComponents();
     bool ok = insert->bind(1, request.identifier, ColumnType::Text)
-           && insert->bind(2, content.title.isNull() ? u""_s : content.title, ColumnType::Text)
-           && insert->bind(3, content.body.isNull() ? u""_s : content.body, ColumnType::Text)
-           && insert->bind(4, content.playsSound, ColumnType::Boolean)
-           && insert->bind(5, content.categoryIdentifier.isNull() ? u""_s : content.categoryIdentifier,
-                           ColumnType::Text)
-           && insert->bind(6, userInfoText(content.userInfo), ColumnType::Text)
-           && insert->bind(7, components.year, ColumnType::Integer)
-           && insert->bind(8, components.month, ColumnType::Integer)
-           && insert->bind(9, components.day, ColumnType::Integer)
-           && insert->bind(10, components.hour, ColumnType::Integer)
-           && insert->bind(11, components.minute, ColumnType::Integer)
-           && insert->bind(12, request.trigger.calendar().timeZoneId(), ColumnType::Text);
+        && insert->bind(2, content.title.isNull() ? u""_s : content.title, ColumnType::Text)
+        && insert->bind(3, content.body.isNull() ? u""_s : content.body, ColumnType::Text)
+        && insert->bind(4, content.playsSound, ColumnType::Boolean)
+        && insert->bind(5, content.categoryIdentifier.isNull() ? u""_s : content.categoryIdentifier, ColumnType::Text)
+        && insert->bind(6, userInfoText(content.userInfo), ColumnType::Text)
+        && insert->bind(7, components.year, ColumnType::Integer)
+        && insert->bind(8, components.month, ColumnType::Integer)
+        && insert->bind(9, components.day, ColumnType::Integer)
+        && insert->bind(10, components.hour, ColumnType::Integer)
+        && insert->bind(11, components.minute, ColumnType::Integer)
+        && insert->bind(12, request.trigger.calendar().timeZoneId(), ColumnType::Text);
     return ok && insert->step() == SqliteStatement::Step::Done;
 }
 
@@ -122,7 +123,7 @@ bool PendingNotificationStore::remove(const QStringList& identifiers)
     bool ok = true;
     for (const QString& identifier : identifiers) {
         ok = ok && statement->bind(1, identifier, ColumnType::Text) && statement->step() == SqliteStatement::Step::Done
-          && statement->reset();
+            && statement->reset();
     }
     if (ok && m_database.execute(u"COMMIT"_s))
         return true;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "reminders/TimeChangeWatcher.h"
 
 #include <QSocketNotifier>
@@ -16,7 +19,8 @@ namespace tabrino {
 using namespace Qt::StringLiterals;
 
 TimeChangeWatcher::TimeChangeWatcher(const QDBusConnection& systemBus, QObject* parent)
-    : QObject(parent), m_timeZoneId(QTimeZone::systemTimeZoneId())
+    : QObject(parent)
+    , m_timeZoneId(QTimeZone::systemTimeZoneId())
 {
     m_coalesce = new QTimer(this);
     m_coalesce->setSingleShot(true);
@@ -54,9 +58,9 @@ TimeChangeWatcher::~TimeChangeWatcher()
 
 void TimeChangeWatcher::armClockWatch()
 {
-    timespec now {};
+    timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
-    itimerspec spec {};
+    itimerspec spec{};
     // About a century ahead: never reached, and well inside the kernel's range.
     spec.it_value.tv_sec = now.tv_sec + time_t(100) * 365 * 24 * 3600;
     ::timerfd_settime(m_clockFd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "settings/AppSettings.h"
 
 #include "foundation/Logging.h"
@@ -45,11 +48,8 @@ std::optional<int> toInt(const QVariant& value)
         if (ok && value.toLongLong() != result)
             ok = false;
         break;
-    case QMetaType::QString:
-        result = value.toString().trimmed().toInt(&ok);
-        break;
-    default:
-        break;
+    case QMetaType::QString: result = value.toString().trimmed().toInt(&ok); break;
+    default: break;
     }
     return ok ? std::optional<int>(result) : std::nullopt;
 }
@@ -57,8 +57,7 @@ std::optional<int> toInt(const QVariant& value)
 std::optional<bool> toBool(const QVariant& value)
 {
     switch (value.typeId()) {
-    case QMetaType::Bool:
-        return value.toBool();
+    case QMetaType::Bool: return value.toBool();
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
@@ -75,8 +74,7 @@ std::optional<bool> toBool(const QVariant& value)
             return false;
         return std::nullopt;
     }
-    default:
-        return std::nullopt;
+    default: return std::nullopt;
     }
 }
 
@@ -115,15 +113,13 @@ AppSettings::AppSettings(QSettings& store, QObject* parent)
     // only by a space, reads as the plain total rather than the registered
     // default.
     const QVariant mode = storedOrRegistered(kTrayDisplayMode);
-    m_trayDisplayMode = isText(mode)
-        ? trayDisplayModeFromString(mode.toString()).value_or(TrayDisplayMode::Total)
-        : TrayDisplayMode::Total;
+    m_trayDisplayMode = isText(mode) ? trayDisplayModeFromString(mode.toString()).value_or(TrayDisplayMode::Total)
+                                     : TrayDisplayMode::Total;
 
     // The locale's currency is only a fallback: it follows the locale until
     // the user picks a code, so it is never stored.
     const QVariant code = m_store.value(kDefaultCurrencyCode);
-    m_defaultCurrencyCode = isText(code) && !code.toString().isEmpty() ? code.toString()
-                                                                       : SystemLocale::currencyCode();
+    m_defaultCurrencyCode = isText(code) && !code.toString().isEmpty() ? code.toString() : SystemLocale::currencyCode();
 
     m_defaultLeadDays = readInt(kDefaultLeadDays);
     m_yearlyLeadDays = readInt(kYearlyLeadDays);

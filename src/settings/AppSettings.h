@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "settings/TrayDisplayMode.h"
@@ -17,14 +20,19 @@ namespace tabrino {
 // every user who did not choose a value of their own.
 class AppSettings : public QObject {
     Q_OBJECT
-    Q_PROPERTY(tabrino::TrayDisplayMode trayDisplayMode READ trayDisplayMode WRITE setTrayDisplayMode NOTIFY trayDisplayModeChanged)
+    Q_PROPERTY(tabrino::TrayDisplayMode trayDisplayMode READ trayDisplayMode WRITE setTrayDisplayMode NOTIFY
+                   trayDisplayModeChanged)
     // The same setting as its stored text, for QML.
-    Q_PROPERTY(QString trayDisplayModeName READ trayDisplayModeName WRITE setTrayDisplayModeName NOTIFY trayDisplayModeChanged)
-    Q_PROPERTY(QString defaultCurrencyCode READ defaultCurrencyCode WRITE setDefaultCurrencyCode NOTIFY defaultCurrencyCodeChanged)
+    Q_PROPERTY(
+        QString trayDisplayModeName READ trayDisplayModeName WRITE setTrayDisplayModeName NOTIFY trayDisplayModeChanged)
+    Q_PROPERTY(QString defaultCurrencyCode READ defaultCurrencyCode WRITE setDefaultCurrencyCode NOTIFY
+                   defaultCurrencyCodeChanged)
     Q_PROPERTY(int defaultLeadDays READ defaultLeadDays WRITE setDefaultLeadDays NOTIFY defaultLeadDaysChanged)
     Q_PROPERTY(int yearlyLeadDays READ yearlyLeadDays WRITE setYearlyLeadDays NOTIFY yearlyLeadDaysChanged)
-    Q_PROPERTY(bool notificationsRequested READ notificationsRequested WRITE setNotificationsRequested NOTIFY notificationsRequestedChanged)
-    Q_PROPERTY(bool showsRenewalIndicator READ showsRenewalIndicator WRITE setShowsRenewalIndicator NOTIFY showsRenewalIndicatorChanged)
+    Q_PROPERTY(bool notificationsRequested READ notificationsRequested WRITE setNotificationsRequested NOTIFY
+                   notificationsRequestedChanged)
+    Q_PROPERTY(bool showsRenewalIndicator READ showsRenewalIndicator WRITE setShowsRenewalIndicator NOTIFY
+                   showsRenewalIndicatorChanged)
     Q_PROPERTY(bool catalogAutoUpdate READ catalogAutoUpdate WRITE setCatalogAutoUpdate NOTIFY catalogAutoUpdateChanged)
 
 public:

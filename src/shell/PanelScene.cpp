@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/PanelScene.h"
 
 #include "foundation/Logging.h"
@@ -10,7 +13,6 @@
 #include <QQmlExtensionPlugin>
 #include <QtPlugin>
 
-
 Q_IMPORT_QML_PLUGIN(Tabrino_DesignPlugin)
 Q_IMPORT_QML_PLUGIN(Tabrino_EditingPlugin)
 Q_IMPORT_QML_PLUGIN(Tabrino_SettingsPlugin)
@@ -20,7 +22,9 @@ Q_IMPORT_QML_PLUGIN(Tabrino_MainPlugin)
 namespace tabrino {
 
 PanelScene::PanelScene(SubscriptionStore& store, AppSettings& settings, QObject* parent)
-    : QObject(parent), m_store(store), m_settings(settings)
+    : QObject(parent)
+    , m_store(store)
+    , m_settings(settings)
 {
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/PanelWindow.h"
 
 #include "foundation/Logging.h"
@@ -95,8 +98,8 @@ bool PanelWindow::setContent(QQmlComponent& component, const QVariantMap& initia
         return false;
     }
     QObject* created = component.isReady()
-                           ? component.createWithInitialProperties(initialProperties, m_engine.rootContext())
-                           : nullptr;
+        ? component.createWithInitialProperties(initialProperties, m_engine.rootContext())
+        : nullptr;
     auto* root = qobject_cast<QQuickItem*>(created);
     if (!root) {
         m_error = created ? QStringLiteral("The panel's QML root is not an Item.") : component.errorString();
@@ -204,8 +207,9 @@ void PanelWindow::openAt(const QPoint& anchor)
     show();
     activate();
     if (m_sway && target)
-        connect(this, &QQuickWindow::frameSwapped, this, [this] { moveThroughSway(kSwayMoveTries); },
-                Qt::SingleShotConnection);
+        connect(
+            this, &QQuickWindow::frameSwapped, this, [this] { moveThroughSway(kSwayMoveTries); },
+            Qt::SingleShotConnection);
 }
 
 QRect PanelWindow::availableFor(QScreen& screen) const

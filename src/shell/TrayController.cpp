@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/TrayController.h"
 
 #include "foundation/Logging.h"
@@ -74,18 +77,21 @@ TrayController::TrayController(TrayLabel& label, QObject* parent)
 }
 
 TrayController::TrayController(TrayLabel& label, const QDBusConnection& bus, QObject* parent)
-    : TrayController(label,
-                     [&bus] {
-                         DesktopColorScheme::Sources sources = DesktopColorScheme::Sources::system();
-                         sources.bus = bus;
-                         return sources;
-                     }(),
-                     parent)
+    : TrayController(
+        label,
+        [&bus] {
+            DesktopColorScheme::Sources sources = DesktopColorScheme::Sources::system();
+            sources.bus = bus;
+            return sources;
+        }(),
+        parent)
 {
 }
 
 TrayController::TrayController(TrayLabel& label, DesktopColorScheme::Sources sources, QObject* parent)
-    : QObject(parent), m_label(label), m_bus(sources.bus)
+    : QObject(parent)
+    , m_label(label)
+    , m_bus(sources.bus)
 {
     m_colorScheme = std::make_unique<DesktopColorScheme>(std::move(sources));
     connect(m_colorScheme.get(), &DesktopColorScheme::schemeChanged, this, &TrayController::update);
@@ -236,8 +242,8 @@ void TrayController::adoptHost(const StatusNotifierHost& host)
     }
     m_xfcePanel.reset();
     if (host.program == u"xfce4-panel") {
-        m_xfcePanel = std::make_unique<XfcePanelSettings>(m_bus, host.xfcePluginId,
-                                                          XfcePanelSettings::systemThemeFolders());
+        m_xfcePanel =
+            std::make_unique<XfcePanelSettings>(m_bus, host.xfcePluginId, XfcePanelSettings::systemThemeFolders());
         connect(m_xfcePanel.get(), &XfcePanelSettings::changed, this, &TrayController::update);
     }
     update();

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/TrayIconRenderer.h"
 
 #include "ui/design/SymbolMap.h"
@@ -161,14 +164,15 @@ QImage renderSquare(int size, const QColor& foreground, const TrayIconRenderer::
         const qreal width = bounds.width() * placed.scale * placed.narrowing;
         const qreal x = (size - width) / 2 - bounds.left() * placed.scale * placed.narrowing;
         const qreal baseline = content.dot
-                                   ? std::floor(size - std::max(0.0, bounds.bottom() * placed.scale))
-                                   : std::round((size - bounds.height() * placed.scale) / 2 - bounds.top() * placed.scale);
+            ? std::floor(size - std::max(0.0, bounds.bottom() * placed.scale))
+            : std::round((size - bounds.height() * placed.scale) / 2 - bounds.top() * placed.scale);
         drawOutline(painter, outline, QPointF(x, baseline), placed.scale, placed.narrowing, foreground);
     } else if (content.symbol) {
         drawSymbol(painter, size, foreground);
     }
     if (content.dot) {
-        const QPointF centre = text.isEmpty() ? TrayIconRenderer::dotCentre(size) : TrayIconRenderer::cornerDotCentre(size);
+        const QPointF centre =
+            text.isEmpty() ? TrayIconRenderer::dotCentre(size) : TrayIconRenderer::cornerDotCentre(size);
         drawDot(painter, centre, dot, ring, foreground);
     }
     return image;
@@ -188,8 +192,8 @@ QImage renderWide(int height, const QColor& foreground, const TrayIconRenderer::
     const qreal dot = TrayIconRenderer::dotDiameter(height);
     // Beside the figures' tops when there is no symbol to carry it.
     const QPointF dotCentre = content.symbol
-                                  ? TrayIconRenderer::dotCentre(height)
-                                  : QPointF(textRight + std::max(1.0, height / 10.0) + dot / 2, baseline - figures + dot / 2);
+        ? TrayIconRenderer::dotCentre(height)
+        : QPointF(textRight + std::max(1.0, height / 10.0) + dot / 2, baseline - figures + dot / 2);
     const qreal right = content.dot && !content.symbol ? dotCentre.x() + dot / 2 : textRight;
 
     QImage image = blank(int(std::ceil(right + std::max(1.0, height / 16.0))), height);
@@ -248,8 +252,7 @@ QImage TrayIconRenderer::render(int height, const QColor& foreground, const Cont
     return renderSquare(height, foreground, content);
 }
 
-QList<QImage> TrayIconRenderer::renderSizes(const QList<int>& heights, const QColor& foreground,
-                                            const Content& content)
+QList<QImage> TrayIconRenderer::renderSizes(const QList<int>& heights, const QColor& foreground, const Content& content)
 {
     QList<QImage> images;
     images.reserve(heights.size());

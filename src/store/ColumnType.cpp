@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "store/ColumnType.h"
 
 #include "foundation/Decimal.h"
@@ -12,14 +15,11 @@ QString sqlTypeName(ColumnType type)
     switch (type) {
     case ColumnType::Text:
     case ColumnType::Decimal:
-    case ColumnType::Uuid:
-        return QStringLiteral("TEXT");
+    case ColumnType::Uuid: return QStringLiteral("TEXT");
     case ColumnType::Integer:
     case ColumnType::Boolean:
-    case ColumnType::Instant:
-        return QStringLiteral("INTEGER");
-    case ColumnType::Real:
-        return QStringLiteral("REAL");
+    case ColumnType::Instant: return QStringLiteral("INTEGER");
+    case ColumnType::Real: return QStringLiteral("REAL");
     }
     return QStringLiteral("BLOB");
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "store/DataFileLock.h"
 
 #include "store/PrivateFolder.h"
@@ -14,7 +17,9 @@
 
 namespace tabrino {
 
-DataFileLock::DataFileLock(const QString& databasePath) : m_lockPath(lockPathFor(databasePath)) {}
+DataFileLock::DataFileLock(const QString& databasePath) : m_lockPath(lockPathFor(databasePath))
+{
+}
 
 DataFileLock::~DataFileLock()
 {
@@ -39,7 +44,8 @@ DataFileLock::Result DataFileLock::acquire(QString* error)
     const int descriptor =
         ::open(QFile::encodeName(m_lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (descriptor < 0) {
-        *error = u"Cannot open the lock file "_qs + m_lockPath + u": "_qs + QString::fromLocal8Bit(std::strerror(errno));
+        *error =
+            u"Cannot open the lock file "_qs + m_lockPath + u": "_qs + QString::fromLocal8Bit(std::strerror(errno));
         return Result::Failed;
     }
     // flock, not fcntl: its lock belongs to this open file, so a second

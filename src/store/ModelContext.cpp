@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "store/ModelContext.h"
 
 #include "foundation/Logging.h"
@@ -8,14 +11,17 @@
 
 namespace tabrino {
 
-ModelContext::ModelContext(SqliteDatabase& database, QObject* parent) : QObject(parent), m_database(database) {}
+ModelContext::ModelContext(SqliteDatabase& database, QObject* parent) : QObject(parent), m_database(database)
+{
+}
 
 ModelContext::~ModelContext() = default;
 
 std::optional<QList<PersistentRecord*>> ModelContext::fetchAll(const RecordSchema& schema)
 {
     const auto unreadable = [&] {
-        qCWarning(lcStore).noquote() << "Couldn't read" << schema.table << "from the data file:" << m_database.lastError();
+        qCWarning(lcStore).noquote() << "Couldn't read" << schema.table
+                                     << "from the data file:" << m_database.lastError();
         return std::nullopt;
     };
     std::unique_ptr<SqliteStatement> query = m_database.prepare(schema.selectSql());
@@ -116,7 +122,8 @@ bool ModelContext::writeTable(const RecordSchema& schema, Table& table)
         if (!remove)
             return false;
         for (const PersistentRecord* record : std::as_const(table.removed)) {
-            if (!bindKey(*remove, 1, schema, table, *record) || remove->step() != SqliteStatement::Step::Done || !remove->reset())
+            if (!bindKey(*remove, 1, schema, table, *record) || remove->step() != SqliteStatement::Step::Done
+                || !remove->reset())
                 return false;
         }
     }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "model/PersistentRecord.h"
@@ -19,8 +22,8 @@ class SqliteStatement;
 
 template <typename T>
 struct FetchDescriptor {
-    std::function<bool(const T&)> predicate;                 // all records when empty
-    std::function<bool(const T&, const T&)> lessThan;        // stable order when given
+    std::function<bool(const T&)> predicate;           // all records when empty
+    std::function<bool(const T&, const T&)> lessThan;  // stable order when given
 };
 
 // The working set of records over the database: fetch, insert, remove, save.
@@ -95,9 +98,9 @@ Q_SIGNALS:
 
 private:
     struct Table {
-        QHash<QString, PersistentRecord*> stored;   // key -> record, as last saved or read
-        QList<PersistentRecord*> inserted;          // not yet saved
-        QList<PersistentRecord*> removed;           // stored, deletion not yet saved
+        QHash<QString, PersistentRecord*> stored;  // key -> record, as last saved or read
+        QList<PersistentRecord*> inserted;         // not yet saved
+        QList<PersistentRecord*> removed;          // stored, deletion not yet saved
         // Key -> the key as its row spells it, where that differs (a
         // hand-edited file); writes address that row, not a new one.
         QHash<QString, QString> rowKeys;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "model/MonthlySnapshot.h"
 #include "store/RecordSchema.h"
 
@@ -8,20 +11,23 @@ const RecordSchema& schemaOf<MonthlySnapshot>()
 {
     using M = MonthlySnapshot;
     using T = ColumnType;
-    static const RecordSchema schema = makeSchema<M>(
-        QStringLiteral("MonthlySnapshot"),
-        {
-            {{u"monthStart"_qs, T::Instant}, [](const M& m) { return QVariant(m.monthStart()); },
-             [](M& m, const QVariant& v) { m.setMonthStart(v.toDateTime()); }},
-            {{u"monthlyTotal"_qs, T::Decimal}, [](const M& m) { return QVariant::fromValue(m.monthlyTotal()); },
-             [](M& m, const QVariant& v) { m.setMonthlyTotal(v.value<Decimal>()); }},
-            {{u"activeSubscriptionCount"_qs, T::Integer},
-             [](const M& m) { return QVariant(m.activeSubscriptionCount()); },
-             [](M& m, const QVariant& v) { m.setActiveSubscriptionCount(v.toLongLong()); }},
-            {{u"capturedAt"_qs, T::Instant}, [](const M& m) { return QVariant(m.capturedAt()); },
-             [](M& m, const QVariant& v) { m.setCapturedAt(v.toDateTime()); }},
-        },
-        [](const QVariant& key) { return new MonthlySnapshot(key.toDateTime(), Decimal(0), 0); });
+    static const RecordSchema schema =
+        makeSchema<M>(QStringLiteral("MonthlySnapshot"),
+                      {
+                          {{u"monthStart"_qs, T::Instant},
+                           [](const M& m) { return QVariant(m.monthStart()); },
+                           [](M& m, const QVariant& v) { m.setMonthStart(v.toDateTime()); }},
+                          {{u"monthlyTotal"_qs, T::Decimal},
+                           [](const M& m) { return QVariant::fromValue(m.monthlyTotal()); },
+                           [](M& m, const QVariant& v) { m.setMonthlyTotal(v.value<Decimal>()); }},
+                          {{u"activeSubscriptionCount"_qs, T::Integer},
+                           [](const M& m) { return QVariant(m.activeSubscriptionCount()); },
+                           [](M& m, const QVariant& v) { m.setActiveSubscriptionCount(v.toLongLong()); }},
+                          {{u"capturedAt"_qs, T::Instant},
+                           [](const M& m) { return QVariant(m.capturedAt()); },
+                           [](M& m, const QVariant& v) { m.setCapturedAt(v.toDateTime()); }},
+                      },
+                      [](const QVariant& key) { return new MonthlySnapshot(key.toDateTime(), Decimal(0), 0); });
     return schema;
 }
 

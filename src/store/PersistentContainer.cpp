@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "store/PersistentContainer.h"
 
 #include "model/MonthlySnapshot.h"
@@ -148,8 +151,7 @@ std::unique_ptr<PersistentContainer> PersistentContainer::open(const QString& pa
         return nullptr;
     }
     if (db->queryText(QStringLiteral("PRAGMA journal_mode = WAL")) != u"wal"_qs
-        || !db->execute(QStringLiteral("PRAGMA synchronous = FULL"))
-        || (*version == 0 && !createSchema(*db))) {
+        || !db->execute(QStringLiteral("PRAGMA synchronous = FULL")) || (*version == 0 && !createSchema(*db))) {
         *error = u"Cannot prepare "_qs + path + u" ("_qs + db->lastError() + u")."_qs;
         return nullptr;
     }
@@ -157,7 +159,9 @@ std::unique_ptr<PersistentContainer> PersistentContainer::open(const QString& pa
 }
 
 PersistentContainer::PersistentContainer(QString path, std::unique_ptr<SqliteDatabase> database)
-    : m_path(std::move(path)), m_database(std::move(database)), m_context(std::make_unique<ModelContext>(*m_database))
+    : m_path(std::move(path))
+    , m_database(std::move(database))
+    , m_context(std::make_unique<ModelContext>(*m_database))
 {
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "store/RecordSchema.h"
 
 #include <QStringList>
@@ -39,8 +42,9 @@ QString RecordSchema::upsertSql() const
         if (i > 0)
             updates << names[i] + u" = excluded."_qs + names[i];
     }
-    return u"INSERT INTO \""_qs + table + u"\" ("_qs + names.join(u", "_qs) + u") VALUES ("_qs + placeholders.join(u", "_qs)
-           + u") ON CONFLICT("_qs + names[0] + u") DO UPDATE SET "_qs + updates.join(u", "_qs);
+    return u"INSERT INTO \""_qs + table + u"\" ("_qs + names.join(u", "_qs) + u") VALUES ("_qs
+        + placeholders.join(u", "_qs) + u") ON CONFLICT("_qs + names[0] + u") DO UPDATE SET "_qs
+        + updates.join(u", "_qs);
 }
 
 QString RecordSchema::selectSql() const

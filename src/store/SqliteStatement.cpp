@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "store/SqliteStatement.h"
 
 #include "foundation/Decimal.h"
@@ -29,8 +32,8 @@ bool SqliteStatement::bind(int index, const QVariant& value, ColumnType type)
         return sqlite3_bind_null(m_statement, index) == SQLITE_OK;
     auto bindText = [&](const QString& text) {
         const QByteArray utf8 = text.toUtf8();
-        return sqlite3_bind_text(m_statement, index, utf8.constData(), static_cast<int>(utf8.size()),
-                                 SQLITE_TRANSIENT) == SQLITE_OK;
+        return sqlite3_bind_text(m_statement, index, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT)
+            == SQLITE_OK;
     };
     switch (type) {
     case ColumnType::Text: return bindText(value.toString());
@@ -98,10 +101,8 @@ std::optional<QVariant> SqliteStatement::value(int column, ColumnType type) cons
         const QUuid id = QUuid::fromString(text(column));
         return (stored == SQLITE_TEXT && !id.isNull()) ? std::optional(QVariant(id)) : std::nullopt;
     }
-    case ColumnType::Integer:
-        return isInteger ? std::optional(QVariant(integer(column))) : std::nullopt;
-    case ColumnType::Boolean:
-        return isInteger ? std::optional(QVariant(integer(column) != 0)) : std::nullopt;
+    case ColumnType::Integer: return isInteger ? std::optional(QVariant(integer(column))) : std::nullopt;
+    case ColumnType::Boolean: return isInteger ? std::optional(QVariant(integer(column) != 0)) : std::nullopt;
     case ColumnType::Instant:
         return isInteger ? std::optional(QVariant(QDateTime::fromMSecsSinceEpoch(integer(column), Qt::UTC)))
                          : std::nullopt;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "store/SubscriptionStore.h"
 
 #include "foundation/Clock.h"
@@ -28,12 +31,12 @@ bool replaceList(QList<T*>& list, const std::optional<QList<T*>>& fetched)
 
 SubscriptionStore::SubscriptionStore(ModelContext& context, AppSettings& settings, ReminderService& notifications,
                                      ServiceCatalog* catalog, CalendarSource calendarSource, QObject* parent)
-    : QObject(parent),
-      m_context(context),
-      m_settings(settings),
-      m_notifications(notifications),
-      m_catalog(catalog),
-      m_calendarSource(std::move(calendarSource))
+    : QObject(parent)
+    , m_context(context)
+    , m_settings(settings)
+    , m_notifications(notifications)
+    , m_catalog(catalog)
+    , m_calendarSource(std::move(calendarSource))
 {
     m_notifications.setSnoozeHandler([store = QPointer<SubscriptionStore>(this)](const QUuid& id) {
         if (store)
@@ -78,12 +81,12 @@ void SubscriptionStore::refresh()
     const auto active = m_context.fetch<Subscription>(
         {[](const Subscription& s) { return s.isActive(); },
          [](const Subscription& a, const Subscription& b) { return a.nextBillingDate() < b.nextBillingDate(); }});
-    const auto archived = m_context.fetch<Subscription>(
-        {[](const Subscription& s) { return !s.isActive(); },
-         [](const Subscription& a, const Subscription& b) {
-             // Most recently archived first; undated ones last.
-             return a.archivedDate().value_or(QDateTime()) > b.archivedDate().value_or(QDateTime());
-         }});
+    const auto archived = m_context.fetch<Subscription>({[](const Subscription& s) { return !s.isActive(); },
+                                                         [](const Subscription& a, const Subscription& b) {
+                                                             // Most recently archived first; undated ones last.
+                                                             return a.archivedDate().value_or(QDateTime())
+                                                                 > b.archivedDate().value_or(QDateTime());
+                                                         }});
     const auto snapshots = m_context.fetch<MonthlySnapshot>(
         {{}, [](const MonthlySnapshot& a, const MonthlySnapshot& b) { return a.monthStart() < b.monthStart(); }});
     m_readFailed = !active || !archived || !snapshots;
@@ -466,7 +469,8 @@ QVariantList SubscriptionStore::spendByCategoryList() const
 
 QVariantList SubscriptionStore::twelveMonthHistoryList() const
 {
-    return cached(&FigureCache::twelveMonthHistory, [this] { return toVariantList(twelveMonthHistory(currentCalendar())); });
+    return cached(&FigureCache::twelveMonthHistory,
+                  [this] { return toVariantList(twelveMonthHistory(currentCalendar())); });
 }
 
 QVariantList SubscriptionStore::lifetimeSpendList() const

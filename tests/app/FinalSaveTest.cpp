@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Quitting writes what is pending; when it cannot, the user is told which
 // subscriptions' changes would be lost, and why.
 #include "app/FinalSave.h"

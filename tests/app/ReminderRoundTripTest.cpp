@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "foundation/Clock.h"
 #include "reminders/LinuxNotificationCenter.h"
 #include "reminders/NotificationService.h"
@@ -54,7 +57,7 @@ TEST(ReminderRoundTrip, snoozeOnTheNotificationReachesTheStoreAndReplans)
     const QString identifier = u"renewal."_qs + netflix->id().toString(QUuid::WithoutBraces).toUpper() + u".renew"_qs;
     const auto plannedDay = [&] {
         return container->database().queryText(u"SELECT day FROM PendingNotification WHERE identifier = '"_qs
-                                                + identifier + u'\'');
+                                               + identifier + u'\'');
     };
     EXPECT_TRUE(QTest::qWaitFor([&] { return plannedDay() == u"16"; }, 2000));
 

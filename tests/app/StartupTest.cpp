@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/TabrinoApp.h"
 #include "catalog/CatalogUpdater.h"
 #include "foundation/Clock.h"
@@ -48,9 +51,8 @@ TEST(Startup, maintainsTheStoreBeforeTheFirstDisplayAndDefersTheRest)
     {
         auto container = PersistentContainer::open(databasePath, nullptr);
         ASSERT_TRUE(container);
-        container->mainContext().insert(new Subscription(u"Netflix"_qs, Decimal(10), u"USD"_qs,
-                                                         BillingCycle::monthly(), test::utc(2026, 8, 20, 9),
-                                                         SubscriptionCategory::Streaming));
+        container->mainContext().insert(new Subscription(u"Netflix"_qs, Decimal(10), u"USD"_qs, BillingCycle::monthly(),
+                                                         test::utc(2026, 8, 20, 9), SubscriptionCategory::Streaming));
         container->mainContext().insert(new MonthlySnapshot(test::utc(2026, 8, 1), Decimal(10), 1));
         ASSERT_TRUE(container->mainContext().save());
     }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "CatalogFixtures.h"
 
 #include <QDir>
@@ -11,8 +14,7 @@ namespace tabrino::test {
 QByteArray serviceJson(const QString& id, const QString& name, const QString& category)
 {
     return uR"({"id": "%1", "name": "%2", "category": "%3", "brandColor": "#E50914", "symbol": "play.tv",
-                "plans": [{"name": "Standard", "price": 4.99, "cycle": "monthly"}]})"_s
-        .arg(id, name, category)
+                "plans": [{"name": "Standard", "price": 4.99, "cycle": "monthly"}]})"_s.arg(id, name, category)
         .toUtf8();
 }
 

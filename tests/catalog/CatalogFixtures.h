@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "catalog/CatalogService.h"
@@ -30,10 +33,7 @@ CatalogService makeService(const QString& id, const QString& name, const QString
 // A provider whose result the test sets, counting the reads.
 class FixedCatalogProvider final : public ServiceCatalogProviding {
 public:
-    explicit FixedCatalogProvider(CatalogLoadResult initial = {})
-        : result(std::move(initial))
-    {
-    }
+    explicit FixedCatalogProvider(CatalogLoadResult initial = {}) : result(std::move(initial)) {}
 
     CatalogLoadResult loadServices() const override
     {

@@ -1,5 +1,8 @@
-#include "support/TestMoney.h"
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "CatalogFixtures.h"
+#include "support/TestMoney.h"
 
 #include "catalog/BundledServiceCatalog.h"
 #include "catalog/CachedServiceCatalog.h"
@@ -146,8 +149,9 @@ TEST(CatalogDocument, OneBadElementRejectsTheWholeDocument)
     }
 
     const CatalogLoadResult badCategory = CatalogDocument::decode(cases[1].second);
-    EXPECT_EQ(badCategory.error, u"The catalog is not a valid catalog document: service 2: "
-                                 u"\"category\" has the unknown value \"Streaming\"."_s);
+    EXPECT_EQ(badCategory.error,
+              u"The catalog is not a valid catalog document: service 2: "
+              u"\"category\" has the unknown value \"Streaming\"."_s);
 }
 
 // A number beyond a double's range is refused only where it is read.
@@ -155,25 +159,30 @@ TEST(CatalogDocument, NumbersBeyondADoubleCountOnlyWhereTheyAreRead)
 {
     const auto withPrice = [](const char* price, const char* extra = "") {
         return QByteArray(R"([{"id": "x", "name": "X", "category": "news", "brandColor": "1", "symbol": "s", )") + extra
-               + R"("plans": [{"name": "P", "cycle": "monthly", "weight": -2E+308, "price": )" + price + "}]}]";
+            + R"("plans": [{"name": "P", "cycle": "monthly", "weight": -2E+308, "price": )" + price + "}]}]";
     };
-    const QByteArray ignored = withPrice(
-        "4.99", R"("popularity": 1e400, "rank": -1e99999, "tiny": 1e-400, "nested": {"x": [1E+309, 0.5e310]}, )"
-                R"("big": 1)" + QByteArray(400, '0') + ", ");
+    const QByteArray ignored =
+        withPrice("4.99",
+                  R"("popularity": 1e400, "rank": -1e99999, "tiny": 1e-400, "nested": {"x": [1E+309, 0.5e310]}, )"
+                  R"("big": 1)"
+                      + QByteArray(400, '0') + ", ");
     const CatalogLoadResult accepted = CatalogDocument::decode(ignored);
     ASSERT_TRUE(accepted.succeeded()) << accepted.error->toStdString();
     EXPECT_EQ(accepted.services[0].plans[0].price, dec("4.99"));
     EXPECT_EQ(CatalogDocument::decode(withPrice("9.99e307")).services.value(0).plans.value(0).price, dec("9.99e307"));
 
-    for (const char* price : {"1e308", "-1e308", "1e400", "1" "000000000000000000000000000000000000000000000000"
-                                                          "000000000000000000000000000000000000000000000000"
-                                                          "000000000000000000000000000000000000000000000000"
-                                                          "000000000000000000000000000000000000000000000000"
-                                                          "000000000000000000000000000000000000000000000000"
-                                                          "000000000000000000000000000000000000000000000000"
-                                                          "000000000000000000000000000000000000000000000000"}) {
-        EXPECT_EQ(CatalogDocument::decode(withPrice(price)).error,
-                  u"The catalog is not a valid catalog document: service 1, plan 1: \"price\" is a number out of range."_s)
+    for (const char* price : {"1e308", "-1e308", "1e400",
+                              "1"
+                              "000000000000000000000000000000000000000000000000"
+                              "000000000000000000000000000000000000000000000000"
+                              "000000000000000000000000000000000000000000000000"
+                              "000000000000000000000000000000000000000000000000"
+                              "000000000000000000000000000000000000000000000000"
+                              "000000000000000000000000000000000000000000000000"
+                              "000000000000000000000000000000000000000000000000"}) {
+        EXPECT_EQ(
+            CatalogDocument::decode(withPrice(price)).error,
+            u"The catalog is not a valid catalog document: service 1, plan 1: \"price\" is a number out of range."_s)
             << price;
     }
     // Spacing is no part of a number.
@@ -189,8 +198,7 @@ TEST(CatalogDocument, NumbersBeyondADoubleCountOnlyWhereTheyAreRead)
             << bad;
     }
     // Error positions count the bytes of the document as sent.
-    const QByteArray unfinished =
-        withPrice("1", (R"("ignored": [1)" + QByteArray(400, '0') + "e400 x], ").constData());
+    const QByteArray unfinished = withPrice("1", (R"("ignored": [1)" + QByteArray(400, '0') + "e400 x], ").constData());
     EXPECT_EQ(CatalogDocument::decode(unfinished).error,
               u"The catalog is not valid JSON: Missing a comma or ']' after an array element. (at byte %1)."_s.arg(
                   unfinished.indexOf(" x]") + 1));
@@ -350,8 +358,8 @@ TEST(CachedServiceCatalog, UsesTheCacheOnlyWhenItIsAValidDocumentOfAtLeast150Ser
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"catalog.json"_s);
-    auto fallback = std::make_shared<FixedCatalogProvider>(
-        CatalogLoadResult::success({makeService(u"bundled"_s, u"Bundled"_s)}));
+    auto fallback =
+        std::make_shared<FixedCatalogProvider>(CatalogLoadResult::success({makeService(u"bundled"_s, u"Bundled"_s)}));
     const CachedServiceCatalog cached(path, fallback);
 
     const auto source = [&cached]() {
@@ -434,8 +442,8 @@ TEST(ServiceCatalog, PopularFollowsTheFixedOrderAndSkipsMissingIds)
 
 TEST(ServiceCatalog, AFailedLoadEmptiesTheCatalogAndKeepsTheError)
 {
-    auto provider = std::make_shared<FixedCatalogProvider>(
-        CatalogLoadResult::success({makeService(u"netflix"_s, u"Netflix"_s)}));
+    auto provider =
+        std::make_shared<FixedCatalogProvider>(CatalogLoadResult::success({makeService(u"netflix"_s, u"Netflix"_s)}));
     ServiceCatalog catalog(provider);
     ASSERT_EQ(catalog.services().size(), 1);
     EXPECT_FALSE(catalog.loadError().has_value());

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "catalog/BundledServiceCatalog.h"
 #include "catalog/ServiceCatalog.h"
 
@@ -17,7 +20,8 @@ namespace {
 
 const ServiceCatalog& shipped()
 {
-    static const ServiceCatalog* const catalog = new ServiceCatalog(std::make_shared<BundledServiceCatalog>(u"Services"_s));
+    static const ServiceCatalog* const catalog =
+        new ServiceCatalog(std::make_shared<BundledServiceCatalog>(u"Services"_s));
     return *catalog;
 }
 
@@ -59,7 +63,8 @@ TEST(ShippedCatalogSearch, WhatAServiceIsForFindsItFirst)
         {u"video calls"_s, u"zoom"_s},
     };
     for (const auto& [query, id] : firstResults)
-        EXPECT_EQ(idsFor(query).value(0), id) << "query \"" << query.toStdString() << "\": " << idsFor(query).join(u", ").toStdString();
+        EXPECT_EQ(idsFor(query).value(0), id)
+            << "query \"" << query.toStdString() << "\": " << idsFor(query).join(u", ").toStdString();
 }
 
 TEST(ShippedCatalogSearch, ATopicListsEveryServiceOfThatKind)
@@ -97,9 +102,10 @@ TEST(ShippedCatalogSearch, ANameStillFindsItsService)
         const std::optional<CatalogService> popular = shipped().byId(id);
         ASSERT_TRUE(popular) << id.toStdString();
         const QString typed = popular->name.left(3);
-        const bool sharedByAnotherName = std::any_of(services.begin(), services.end(), [&](const CatalogService& other) {
-            return other.id != id && other.name.startsWith(typed, Qt::CaseInsensitive);
-        });
+        const bool sharedByAnotherName =
+            std::any_of(services.begin(), services.end(), [&](const CatalogService& other) {
+                return other.id != id && other.name.startsWith(typed, Qt::CaseInsensitive);
+            });
         if (sharedByAnotherName)
             continue;
         EXPECT_EQ(idsFor(typed).value(0), id) << typed.toStdString() << ": " << idsFor(typed).join(u", ").toStdString();

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "CatalogFixtures.h"
 
 #include "catalog/FuzzyMatch.h"
@@ -103,8 +106,7 @@ TEST(ServiceCatalogSearch, RanksByScoreThenNameLengthThenCatalogOrder)
     // longer name ranks last although it sorts before "Zetas"; "Maxim" and
     // "Zetas" tie on length as well and keep their order by name. HBO Max
     // scores 31.
-    EXPECT_EQ(ids(catalog.search(u"max"_s, 8)),
-              QStringList({u"maxim"_s, u"alias-short"_s, u"alias-long"_s, u"hbo"_s}));
+    EXPECT_EQ(ids(catalog.search(u"max"_s, 8)), QStringList({u"maxim"_s, u"alias-short"_s, u"alias-long"_s, u"hbo"_s}));
     EXPECT_EQ(ids(catalog.search(u"  max\n"_s, 2)), QStringList({u"maxim"_s, u"alias-short"_s}));
     EXPECT_TRUE(catalog.search(u"max"_s, 0).isEmpty());
     EXPECT_TRUE(catalog.search(u"qqq"_s, 8).isEmpty());

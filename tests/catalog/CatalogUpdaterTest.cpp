@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "CatalogFixtures.h"
 #include "LocalHttpServer.h"
 
@@ -38,8 +41,9 @@ protected:
         : settings(dir.filePath(u"settings.ini"_s), QSettings::IniFormat)
         , cachePath(dir.filePath(u"data/Tabrino/catalog.json"_s))
         , catalog(std::make_shared<CachedServiceCatalog>(
-              cachePath, std::make_shared<test::FixedCatalogProvider>(CatalogLoadResult::success(
-                             {test::makeService(u"bundled"_s, u"Bundled Service"_s)}))))
+              cachePath,
+              std::make_shared<test::FixedCatalogProvider>(
+                  CatalogLoadResult::success({test::makeService(u"bundled"_s, u"Bundled Service"_s)}))))
     {
         Clock::setSource([] { return kNow; });
         network.setProxy(QNetworkProxy::NoProxy);
@@ -50,8 +54,8 @@ protected:
 
     std::unique_ptr<CatalogUpdater> makeUpdater(const QUrl& url, bool allowLoopback = true)
     {
-        auto made = std::make_unique<CatalogUpdater>(settings, [this] { return autoUpdate; }, catalog, cachePath, url,
-                                                     network);
+        auto made = std::make_unique<CatalogUpdater>(
+            settings, [this] { return autoUpdate; }, catalog, cachePath, url, network);
         made->setAllowInsecureLoopback(allowLoopback);
         return made;
     }
@@ -267,8 +271,9 @@ TEST_F(CatalogUpdaterTest, RequestCarriesNothingAboutTheUser)
     const LocalHttpServer::Request& request = server.requests()[0];
     QList<QByteArray> names = request.headers.keys();
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, QList<QByteArray>({"accept-encoding", "accept-language", "connection", "host", "if-none-match",
-                                        "user-agent"}))
+    EXPECT_EQ(
+        names,
+        QList<QByteArray>({"accept-encoding", "accept-language", "connection", "host", "if-none-match", "user-agent"}))
         << request.head.toStdString();
     EXPECT_EQ(request.headers.value("accept-language"), "en");
     EXPECT_EQ(request.headers.value("user-agent"), "Tabrino/1.0");

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QByteArray>
@@ -22,17 +25,17 @@ public:
         QByteArray reason = "OK";
         QList<std::pair<QByteArray, QByteArray>> headers;
         QByteArray body;
-        bool answer = true;             // false: read the request, then stay silent
-        bool declareLength = true;      // false: no Content-Length; the body ends when the connection closes
-        bool chunked = false;           // the body in chunked transfer coding, in small chunks
-        int dripMs = 0;                 // > 0: the body one byte at a time, this far apart
+        bool answer = true;         // false: read the request, then stay silent
+        bool declareLength = true;  // false: no Content-Length; the body ends when the connection closes
+        bool chunked = false;       // the body in chunked transfer coding, in small chunks
+        int dripMs = 0;             // > 0: the body one byte at a time, this far apart
     };
 
     struct Request {
         QByteArray method;
         QByteArray target;
         QHash<QByteArray, QByteArray> headers;  // names in lower case
-        QByteArray head;                         // as received, up to the blank line
+        QByteArray head;                        // as received, up to the blank line
     };
 
     LocalHttpServer();

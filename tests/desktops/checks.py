@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What every shell must do with the real program in it: the checks each
 shell's test module runs against its own `Session` subclass."""
 import os

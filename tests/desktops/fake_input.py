@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Pointer and keys for KWin on Wayland, through its org_kde_kwin_fake_input
 protocol: the one way in for input there without a device node. KWin lets
 any client use it when started with KWIN_WAYLAND_NO_PERMISSION_CHECKS=1."""

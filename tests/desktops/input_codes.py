@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Linux input event codes (linux/input-event-codes.h) of the button and
 keys the tests press, keys named as xdotool names them: the compositors'
 input protocols take codes rather than names."""

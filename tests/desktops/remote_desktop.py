@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Pointer and keys for GNOME Shell on Wayland, through Mutter's
 RemoteDesktop D-Bus API: the one way in for input there without a device
 node. A session without a screencast stream takes relative motion only, so

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A real desktop shell, started headless for one test module, with the real
 `tabrino` program inside it.
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The desktop shells the program is checked in, each started headless as its
 own session does it on Debian 12."""
 import io

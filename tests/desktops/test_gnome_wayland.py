@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The program in GNOME Shell 43 on Wayland, with the AppIndicator extension."""
 import unittest
 

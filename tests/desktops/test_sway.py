@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The program in sway 1.7 with waybar's tray along the bottom edge."""
 import unittest
 

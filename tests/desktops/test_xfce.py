@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The program in XFCE 4.18 on X11, its panel along the bottom edge."""
 import unittest
 

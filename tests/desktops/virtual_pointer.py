@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A pointer for a wlroots compositor, through its zwlr_virtual_pointer_v1
 protocol. A headless sway has no input devices: until a client such as this
 one makes one, the seat has no pointer and no client, waybar included, can

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The Wayland wire protocol, spoken on a compositor's socket directly:
 Debian 12 packages no Python Wayland bindings and no tool for the input
 protocols the tests drive. Enough of it to bind a global and send requests

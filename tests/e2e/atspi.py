@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The program's accessibility tree, read over AT-SPI as a screen reader reads it.
 
 `AccessibilityBus` starts what a desktop session would: the accessibility bus

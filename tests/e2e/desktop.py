@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A desktop for the real `tabrino` program, driven from outside it.
 
 Stands in for the desktop's tray host (a StatusNotifierWatcher) and its

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What a screen reader finds on each screen of the real program, read over
 AT-SPI: every control a person acts on has a name, the main ones say what
 they are and which is selected, their actions do what a click does, and the

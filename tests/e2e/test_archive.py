@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Archived subscriptions in the settings of the real program: restored, then
 deleted for good, with the tray total, the Insights lifetime list and a
 restart following. The settings' buttons are found by name over AT-SPI,

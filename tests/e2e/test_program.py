@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The real program as a person meets it, driven from outside: the tray item
 over D-Bus, keys on the X display."""
 import os

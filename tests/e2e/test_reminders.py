@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tabrino developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Reminders of the real program, delivered to the session's notification
 server on the days they are planned for, and answered from there. The
 program's wall clock is moved to the days that matter with libfaketime."""

@@ -1,8 +1,11 @@
-#include "support/TestMoney.h"
-#include "export/ExportRecord.h"
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "export/ExportService.h"
+#include "export/ExportRecord.h"
 #include "model/Subscription.h"
 #include "support/TestDates.h"
+#include "support/TestMoney.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -61,9 +64,9 @@ protected:
     QList<Subscription*> fixture()
     {
         const Calendar helsinki(u"Europe/Helsinki"_qs);  // UTC+2 in early March
-        Subscription* netflix = add(u"Netflix, Premium"_qs, "9.50", u"EUR"_qs, BillingCycle::monthly(),
-                                    test::local(helsinki, 2025, 3, 1, 0, 30), SubscriptionCategory::Streaming,
-                                    utc(2024, 1, 15, 8));
+        Subscription* netflix =
+            add(u"Netflix, Premium"_qs, "9.50", u"EUR"_qs, BillingCycle::monthly(),
+                test::local(helsinki, 2025, 3, 1, 0, 30), SubscriptionCategory::Streaming, utc(2024, 1, 15, 8));
         netflix->setIsShared(true);
         netflix->setSharePercentage(0.25);
         netflix->setPaymentMethod(u" Visa \"Gold\" "_qs);
@@ -136,8 +139,9 @@ TEST_F(ExportServiceTest, csvQuotesEachFieldOnItsOwn)
     s->setPaymentMethod(u"\""_qs);
     s->setNotes(u"  spaced  "_qs);
     EXPECT_EQ(ExportService::csv({s}),
-              kHeader + u"\n\"Carriage\rReturn\",5,\"U,SD\",Monthly,5,2025-01-01T00:00:00Z,Music,No,No,,"
-                        "\"\"\"\",Yes,2024-01-01T00:00:00Z,  spaced  "_qs);
+              kHeader
+                  + u"\n\"Carriage\rReturn\",5,\"U,SD\",Monthly,5,2025-01-01T00:00:00Z,Music,No,No,,"
+                    "\"\"\"\",Yes,2024-01-01T00:00:00Z,  spaced  "_qs);
 }
 
 TEST_F(ExportServiceTest, shareIsTruncatedPercentInCsvAndShortestNumberInJson)
@@ -150,18 +154,14 @@ TEST_F(ExportServiceTest, shareIsTruncatedPercentInCsvAndShortestNumberInJson)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double infinity = std::numeric_limits<double>::infinity();
     const Case cases[] = {
-        {0.29, "29%", "0.29"},     // 28.999999999999996 in binary
-        {0.57, "57%", "0.57"},     // 56.99999999999999 in binary
-        {0.999, "99%", "0.999"},   // truncated, not rounded
-        {0.125, "12%", "0.125"},
-        {0.1 + 0.2, "30%", "0.30000000000000004"},
-        {1.0, "100%", "1"},
-        {0.0, "0%", "0"},
-        {0.0001, "0%", "0.0001"},
-        {0.00001, "0%", "1e-05"},
-        {1.7, "170%", "1.7"},      // the stored value, not the clamped share
-        {-0.205, "-20%", "-0.205"},
-        {nan, "", nullptr},
+        {0.29, "29%", "0.29"},    // 28.999999999999996 in binary
+        {0.57, "57%", "0.57"},    // 56.99999999999999 in binary
+        {0.999, "99%", "0.999"},  // truncated, not rounded
+        {0.125, "12%", "0.125"},    {0.1 + 0.2, "30%", "0.30000000000000004"},
+        {1.0, "100%", "1"},         {0.0, "0%", "0"},
+        {0.0001, "0%", "0.0001"},   {0.00001, "0%", "1e-05"},
+        {1.7, "170%", "1.7"},  // the stored value, not the clamped share
+        {-0.205, "-20%", "-0.205"}, {nan, "", nullptr},
         {infinity, "", nullptr},
     };
     for (const Case& c : cases) {

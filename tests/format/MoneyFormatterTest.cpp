@@ -1,8 +1,11 @@
-#include "support/TestMoney.h"
-#include "format/FormatterCache.h"
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "format/MoneyFormatter.h"
+#include "format/FormatterCache.h"
 #include "foundation/SystemLocale.h"
 #include "support/EnvironmentGuard.h"
+#include "support/TestMoney.h"
 
 #include <QThread>
 

@@ -1,5 +1,8 @@
-#include "support/Printers.h"
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "format/RelativeDateText.h"
+#include "support/Printers.h"
 
 #include "foundation/Calendar.h"
 #include "foundation/Clock.h"
@@ -49,15 +52,15 @@ protected:
 
 TEST_F(WeekdayOrDateTest, EnglishWordsByDistance)
 {
-    EXPECT_EQ(text(u"2024-02-26T23:00:00Z"_s), u"today"_s);       // 00:00 Berlin
-    EXPECT_EQ(text(u"2024-02-27T22:59:00Z"_s), u"today"_s);       // 23:59 Berlin
+    EXPECT_EQ(text(u"2024-02-26T23:00:00Z"_s), u"today"_s);  // 00:00 Berlin
+    EXPECT_EQ(text(u"2024-02-27T22:59:00Z"_s), u"today"_s);  // 23:59 Berlin
     EXPECT_EQ(text(u"2024-02-27T23:00:00Z"_s), u"tomorrow"_s);
-    EXPECT_EQ(text(u"2024-02-29T12:00:00Z"_s), u"Thursday"_s);    // 2 days
-    EXPECT_EQ(text(u"2024-03-04T12:00:00Z"_s), u"Monday"_s);      // 6 days
-    EXPECT_EQ(text(u"2024-03-04T23:30:00Z"_s), u"Mar 5"_s);       // 7 days; 4 March in UTC
+    EXPECT_EQ(text(u"2024-02-29T12:00:00Z"_s), u"Thursday"_s);  // 2 days
+    EXPECT_EQ(text(u"2024-03-04T12:00:00Z"_s), u"Monday"_s);    // 6 days
+    EXPECT_EQ(text(u"2024-03-04T23:30:00Z"_s), u"Mar 5"_s);     // 7 days; 4 March in UTC
     EXPECT_EQ(text(u"2024-12-25T12:00:00Z"_s), u"Dec 25"_s);
-    EXPECT_EQ(text(u"2024-02-26T12:00:00Z"_s), u"Monday"_s);      // yesterday
-    EXPECT_EQ(text(u"2024-02-01T12:00:00Z"_s), u"Thursday"_s);    // weeks ago
+    EXPECT_EQ(text(u"2024-02-26T12:00:00Z"_s), u"Monday"_s);    // yesterday
+    EXPECT_EQ(text(u"2024-02-01T12:00:00Z"_s), u"Thursday"_s);  // weeks ago
     EXPECT_EQ(RelativeDateText::weekdayOrDate(QDateTime(), m_berlin, u"en_US"_s), u"today"_s);
 }
 

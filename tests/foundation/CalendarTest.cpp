@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "foundation/Calendar.h"
 #include "support/EnvironmentGuard.h"
 
@@ -85,8 +88,9 @@ TEST(Calendar, MonthsClampToMonthEndAndFollowLeapYears)
         cursor = calendar.adding(CalendarUnit::Month, 1, cursor).value_or(QDateTime());
         steps.push_back(iso(cursor));
     }
-    EXPECT_EQ(steps, (std::vector<std::string>{"2025-02-28T08:00:00.000Z", "2025-03-28T08:00:00.000Z",
-                                               "2025-04-28T07:00:00.000Z"}));
+    EXPECT_EQ(
+        steps,
+        (std::vector<std::string>{"2025-02-28T08:00:00.000Z", "2025-03-28T08:00:00.000Z", "2025-04-28T07:00:00.000Z"}));
 
     EXPECT_EQ(iso(calendar.adding(CalendarUnit::Year, 1, utc(2024, 2, 29, 8))), "2025-02-28T08:00:00.000Z");
     EXPECT_EQ(iso(calendar.adding(CalendarUnit::Year, 4, utc(2024, 2, 29, 8))), "2028-02-29T08:00:00.000Z");
@@ -158,8 +162,8 @@ TEST(Calendar, AddingDaysMovesTheLocalDateAcrossASkippedDay)
 // (Apia 2011, Kiritimati 1994, Kwajalein 1993).
 TEST(Calendar, AddingDaysEqualsTheDateThatManyDaysOn)
 {
-    const char* const zones[] = {"Europe/Berlin",     "America/New_York", "America/Sao_Paulo",  "America/Havana",
-                                 "Australia/Lord_Howe", "Pacific/Apia",   "Pacific/Kiritimati", "Pacific/Kwajalein"};
+    const char* const zones[] = {"Europe/Berlin",       "America/New_York", "America/Sao_Paulo",  "America/Havana",
+                                 "Australia/Lord_Howe", "Pacific/Apia",     "Pacific/Kiritimati", "Pacific/Kwajalein"};
     const int counts[] = {1, -1, 7, -7, 45, 400, -400, 3653};
     const int minutesOfDay[] = {0, 30, 60, 90, 150, 12 * 60, 23 * 60 + 30};
     std::mt19937 random(20111230);
@@ -176,7 +180,8 @@ TEST(Calendar, AddingDaysEqualsTheDateThatManyDaysOn)
             const DateComponents from = calendar.components(*start);
             for (const int count : counts) {
                 const QDate target = QDate(from.year, from.month, from.day).addDays(count);
-                const auto expected = calendar.date({target.year(), target.month(), target.day(), from.hour, from.minute});
+                const auto expected =
+                    calendar.date({target.year(), target.month(), target.day(), from.hour, from.minute});
                 const auto actual = calendar.adding(CalendarUnit::Day, count, *start);
                 if (iso(actual) != iso(expected)) {
                     ++mismatches;
@@ -327,8 +332,8 @@ TEST(Calendar, AddingRefusesWhatCannotBeComputed)
 // hours, including a 30-minute shift (Lord Howe).
 TEST(Calendar, MonthArithmeticMatchesIcu)
 {
-    const char* const zones[] = {"Europe/Berlin", "America/New_York", "America/Sao_Paulo",
-                                 "America/Havana", "Asia/Beirut", "Australia/Lord_Howe"};
+    const char* const zones[] = {"Europe/Berlin",  "America/New_York", "America/Sao_Paulo",
+                                 "America/Havana", "Asia/Beirut",      "Australia/Lord_Howe"};
     const int counts[] = {1, -1, 3, 12, -25};
     const qint64 begin = utc(2016, 1, 1).toMSecsSinceEpoch();
     const qint64 end = utc(2026, 1, 1).toMSecsSinceEpoch();
@@ -344,8 +349,8 @@ TEST(Calendar, MonthArithmeticMatchesIcu)
                 reference.setTime(static_cast<UDate>(millis), status);
                 reference.add(UCAL_MONTH, count, status);
                 const auto expected = static_cast<qint64>(reference.getTime(status));
-                const auto actual = calendar.adding(CalendarUnit::Month, count,
-                                                    QDateTime::fromMSecsSinceEpoch(millis, Qt::UTC));
+                const auto actual =
+                    calendar.adding(CalendarUnit::Month, count, QDateTime::fromMSecsSinceEpoch(millis, Qt::UTC));
                 if (!actual || actual->toMSecsSinceEpoch() != expected) {
                     ++mismatches;
                     ADD_FAILURE() << zone << " " << iso(QDateTime::fromMSecsSinceEpoch(millis, Qt::UTC)) << " + "

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "model/BillingCycle.h"
 #include "model/SubscriptionCategory.h"
 #include "support/TestMoney.h"
@@ -13,7 +16,8 @@ TEST(BillingCycle, readsStoredFormsLeniently)
     EXPECT_EQ(BillingCycle::fromStored(u"custom"_qs, -5), BillingCycle::custom(1));
     EXPECT_EQ(BillingCycle::fromStored(u"custom"_qs, 45), BillingCycle::custom(45));
     // A damaged day count cannot overflow the date arithmetic.
-    EXPECT_EQ(BillingCycle::fromStored(u"custom"_qs, qint64(1) << 54), BillingCycle::custom(BillingCycle::kMaxCustomDays));
+    EXPECT_EQ(BillingCycle::fromStored(u"custom"_qs, qint64(1) << 54),
+              BillingCycle::custom(BillingCycle::kMaxCustomDays));
     EXPECT_EQ(BillingCycle::custom(qint64(1) << 54).calendarStep().count, BillingCycle::kMaxCustomDays);
     EXPECT_EQ(BillingCycle::fromStored(u"Monthly"_qs, 0), BillingCycle::monthly());
     EXPECT_EQ(BillingCycle::fromStored(u"fortnightly"_qs, 14), BillingCycle::monthly());

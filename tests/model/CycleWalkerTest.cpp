@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "model/CycleWalker.h"
 #include "support/TestDates.h"
 
@@ -40,10 +43,16 @@ CycleWalker::Walk referenceWalk(const BillingCycle& cycle, const Calendar& calen
 // cycles and zones; every walk must end exactly where single steps end.
 TEST(CycleWalker, matchesSingleSteppingEverywhere)
 {
-    const QStringList zones{u"UTC"_qs,          u"Europe/Berlin"_qs,    u"America/New_York"_qs,
-                            u"America/Santiago"_qs, u"America/Sao_Paulo"_qs, u"Australia/Lord_Howe"_qs,
-                            u"Asia/Beirut"_qs,   u"America/Havana"_qs,   u"Pacific/Apia"_qs};
-    const std::vector<BillingCycle> cycles{BillingCycle::custom(1), BillingCycle::custom(2),  BillingCycle::weekly(),
+    const QStringList zones{u"UTC"_qs,
+                            u"Europe/Berlin"_qs,
+                            u"America/New_York"_qs,
+                            u"America/Santiago"_qs,
+                            u"America/Sao_Paulo"_qs,
+                            u"Australia/Lord_Howe"_qs,
+                            u"Asia/Beirut"_qs,
+                            u"America/Havana"_qs,
+                            u"Pacific/Apia"_qs};
+    const std::vector<BillingCycle> cycles{BillingCycle::custom(1),  BillingCycle::custom(2), BillingCycle::weekly(),
                                            BillingCycle::custom(45), BillingCycle::monthly(), BillingCycle::quarterly(),
                                            BillingCycle::yearly()};
     std::mt19937_64 random(20261206);
@@ -75,8 +84,8 @@ TEST(CycleWalker, matchesSingleSteppingEverywhere)
                 const CycleWalker::Walk expected = referenceWalk(cycle, calendar, start, bound, inclusive, limit);
                 const CycleWalker::Walk actual = walker.walk(start, bound, inclusive, limit);
                 const std::string where = zone.toStdString() + " " + cycle.displayName().toStdString() + " from "
-                                          + start.toString(Qt::ISODateWithMs).toStdString() + " to "
-                                          + bound.toString(Qt::ISODateWithMs).toStdString();
+                    + start.toString(Qt::ISODateWithMs).toStdString() + " to "
+                    + bound.toString(Qt::ISODateWithMs).toStdString();
                 ASSERT_EQ(actual.steps, expected.steps) << where;
                 ASSERT_EQ(actual.cursor, expected.cursor) << where;
                 ASSERT_EQ(actual.stop, expected.stop) << where;
@@ -121,8 +130,8 @@ TEST(CycleWalker, acrossTheSkippedDayInApia)
                 const CycleWalker::Walk expected =
                     referenceWalk(cycle, apia, start, bound, false, CycleWalker::kStepLimit);
                 const CycleWalker::Walk actual = walker.walk(start, bound, false);
-                const std::string where = cycle.displayName().toStdString() + " from "
-                                          + start.toString(Qt::ISODateWithMs).toStdString();
+                const std::string where =
+                    cycle.displayName().toStdString() + " from " + start.toString(Qt::ISODateWithMs).toStdString();
                 ASSERT_EQ(actual.steps, expected.steps) << where;
                 ASSERT_EQ(actual.cursor, expected.cursor) << where;
                 ASSERT_EQ(actual.next, expected.next) << where;

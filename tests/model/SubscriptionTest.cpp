@@ -1,8 +1,11 @@
-#include "support/TestMoney.h"
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "model/Subscription.h"
 #include "foundation/Clock.h"
 #include "model/MonthlySnapshot.h"
-#include "model/Subscription.h"
 #include "support/TestDates.h"
+#include "support/TestMoney.h"
 
 #include <QSignalSpy>
 
@@ -48,8 +51,9 @@ TEST_F(SubscriptionTest, newRecordTakesDefaults)
     EXPECT_TRUE(s.notificationsEnabled());
     EXPECT_FALSE(s.isTrial() || s.isShared());
     EXPECT_FALSE(s.notes() || s.sharePercentage() || s.notificationLeadDays() || s.serviceId());
-    EXPECT_NE(Subscription(u"Y"_qs, Decimal(1), u"EUR"_qs, BillingCycle::monthly(), now, SubscriptionCategory::Other).id(),
-              s.id());
+    EXPECT_NE(
+        Subscription(u"Y"_qs, Decimal(1), u"EUR"_qs, BillingCycle::monthly(), now, SubscriptionCategory::Other).id(),
+        s.id());
 }
 
 TEST_F(SubscriptionTest, attributeWritesNotifyOnlyOnChange)

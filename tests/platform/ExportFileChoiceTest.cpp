@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/ExportFileChoice.h"
 
 #include <QDir>
@@ -30,7 +33,9 @@ TEST(ExportFileChoiceTest, proposesTheFormatsNameFilterAndFolder)
     EXPECT_EQ(QFileInfo(csv.toLocalFile()).fileName(), u"Tabrino Export.csv");
     EXPECT_EQ(QFileInfo(csv.toLocalFile()).absolutePath(), ExportFileChoice::startFolder().toLocalFile());
     EXPECT_TRUE(QDir(ExportFileChoice::startFolder().toLocalFile()).exists());
-    EXPECT_TRUE(ExportFileChoice::suggestedFile(ExportFileChoice::Format::Json).toLocalFile().endsWith(u"/Tabrino Export.json"));
+    EXPECT_TRUE(ExportFileChoice::suggestedFile(ExportFileChoice::Format::Json)
+                    .toLocalFile()
+                    .endsWith(u"/Tabrino Export.json"));
 }
 
 TEST(ExportFileChoiceTest, aBareNameGetsTheExtensionAndOnlyLocalFilesCount)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/ReduceMotion.h"
 
 #include <QDBusConnection>
@@ -26,8 +29,8 @@ class PortalDouble : public QObject, protected QDBusContext {
 
 public:
     explicit PortalDouble(QHash<QString, QVariant> values)
-        : m_values(std::move(values)),
-          m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("portal")))
+        : m_values(std::move(values))
+        , m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("portal")))
     {
         m_connection.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), this,
                                     QDBusConnection::ExportScriptableSlots);
@@ -118,7 +121,8 @@ TEST(ReduceMotionTest, withoutAPortalReadsKdeglobalsAndAsksGsettings)
 {
     QTemporaryDir dir;
     const QString kdeglobals = dir.filePath(QStringLiteral("kdeglobals"));
-    writeFile(kdeglobals, "[General]\nAnimationDurationFactor=1\n[KDE]\nSingleClick=false\nAnimationDurationFactor=0\n");
+    writeFile(kdeglobals,
+              "[General]\nAnimationDurationFactor=1\n[KDE]\nSingleClick=false\nAnimationDurationFactor=0\n");
     ReduceMotion kde({noBus(), kdeglobals, QString()});
     EXPECT_TRUE(kde.isEnabled());
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/UrlOpener.h"
 
 #include <QDesktopServices>
@@ -21,7 +24,7 @@ public Q_SLOTS:
     void open(const QUrl& url) { opened << url; }
 };
 
-const QStringList kSchemes{u"http"_qs,   u"https"_qs, u"file"_qs, u"ftp"_qs,
+const QStringList kSchemes{u"http"_qs,   u"https"_qs,      u"file"_qs, u"ftp"_qs,
                            u"mailto"_qs, u"javascript"_qs, u"data"_qs, u"smb"_qs};
 
 class UrlOpenerTest : public ::testing::Test {
@@ -46,16 +49,17 @@ TEST_F(UrlOpenerTest, opensWebAddresses)
 {
     EXPECT_TRUE(UrlOpener::openUrl(QUrl(QStringLiteral("https://example.com/account/cancel"))));
     EXPECT_TRUE(UrlOpener().open(QStringLiteral(" HTTP://Example.com/ ")));
-    EXPECT_EQ(catcher.opened, (QList<QUrl>{QUrl(QStringLiteral("https://example.com/account/cancel")),
-                                           QUrl(QStringLiteral("http://example.com/"))}));
+    EXPECT_EQ(catcher.opened,
+              (QList<QUrl>{QUrl(QStringLiteral("https://example.com/account/cancel")),
+                           QUrl(QStringLiteral("http://example.com/"))}));
 }
 
 TEST_F(UrlOpenerTest, refusesEverythingElseAndOpensNothing)
 {
     const UrlOpener opener;
     for (const char* text : {"file:///etc/passwd", "javascript:alert(1)", "ftp://example.com/", "mailto:a@example.com",
-                             "data:text/html,hi", "smb://server/share", "https:no-host", "https://", "example.com",
-                             "", "http://exa mple.com/"})
+                             "data:text/html,hi", "smb://server/share", "https:no-host", "https://", "example.com", "",
+                             "http://exa mple.com/"})
         EXPECT_FALSE(opener.open(QString::fromUtf8(text))) << text;
     EXPECT_FALSE(UrlOpener::openUrl(QUrl()));
     EXPECT_TRUE(catcher.opened.isEmpty());

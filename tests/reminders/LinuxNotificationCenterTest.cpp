@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "support/EnvironmentGuard.h"
 #include "support/FakeNotificationServer.h"
 
@@ -82,8 +85,7 @@ protected:
     static NotificationRequest request(const QString& identifier, const QDateTime& at, const Calendar& calendar,
                                        const QString& category = {})
     {
-        NotificationContent content{u"Title "_qs + identifier, u"Body"_qs, true, category,
-                                    {{u"key"_qs, identifier}}};
+        NotificationContent content{u"Title "_qs + identifier, u"Body"_qs, true, category, {{u"key"_qs, identifier}}};
         return {identifier, content, CalendarTrigger(calendar.components(at), calendar)};
     }
 
@@ -134,9 +136,8 @@ TEST_F(LinuxNotificationCenterTest, reminderIsShownAtItsTimeAndItsActionsComeBac
     service.setUrlOpener([&](const QUrl& url) { opened << url; });
 
     auto make = [&](const QString& name, const QString& url) {
-        auto s = std::make_unique<Subscription>(name, *Decimal::fromString("15.49"), u"USD"_qs,
-                                                BillingCycle::monthly(), local(berlin, 2030, 5, 18, 20),
-                                                SubscriptionCategory::Streaming);
+        auto s = std::make_unique<Subscription>(name, *Decimal::fromString("15.49"), u"USD"_qs, BillingCycle::monthly(),
+                                                local(berlin, 2030, 5, 18, 20), SubscriptionCategory::Streaming);
         s->setCancellationUrlString(url);
         return s;
     };
@@ -165,8 +166,9 @@ TEST_F(LinuxNotificationCenterTest, reminderIsShownAtItsTimeAndItsActionsComeBac
     EXPECT_EQ(n.hints.value(u"desktop-entry"_qs).toString(), u"app.tabrino.Tabrino");
     EXPECT_EQ(n.summary, u"Netflix renews Saturday");
     EXPECT_EQ(n.body, u"$15.49. Still using it?");
-    EXPECT_EQ(n.actions, QStringList({u"SNOOZE_ONE_DAY"_qs, u"Snooze 1 Day"_qs, u"OPEN_CANCELLATION"_qs,
-                                      u"Open Cancellation Page"_qs}));
+    EXPECT_EQ(
+        n.actions,
+        QStringList({u"SNOOZE_ONE_DAY"_qs, u"Snooze 1 Day"_qs, u"OPEN_CANCELLATION"_qs, u"Open Cancellation Page"_qs}));
     EXPECT_EQ(n.hints.value(u"sound-name"_qs).toString(), u"message-new-instant");
     EXPECT_EQ(n.expireTimeout, -1);
     // Gone once the server has answered.
@@ -213,8 +215,9 @@ TEST_F(LinuxNotificationCenterTest, delegateHearsActionsUntilTheNotificationClos
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.received.size() == 2; }, 3000));
     const auto& a = server.received.at(server.received.at(0).summary == u"Title a" ? 0 : 1);
     const auto& b = server.received.at(server.received.at(0).summary == u"Title a" ? 1 : 0);
-    EXPECT_EQ(a.actions, QStringList({u"OPEN_CANCELLATION"_qs, u"Open Cancellation Page"_qs, u"SNOOZE_ONE_DAY"_qs,
-                                      u"Snooze 1 Day"_qs}));
+    EXPECT_EQ(
+        a.actions,
+        QStringList({u"OPEN_CANCELLATION"_qs, u"Open Cancellation Page"_qs, u"SNOOZE_ONE_DAY"_qs, u"Snooze 1 Day"_qs}));
     EXPECT_TRUE(b.actions.isEmpty());
 
     // An action, then the close that follows it; a notification closed for
@@ -239,7 +242,6 @@ TEST_F(LinuxNotificationCenterTest, delegateHearsActionsUntilTheNotificationClos
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.received.size() == 3; }, 3000));
     EXPECT_EQ(server.received.last().hints.value(u"suppress-sound"_qs), QVariant(true));
     EXPECT_FALSE(server.received.last().hints.contains(u"sound-name"_qs));
-
 }
 
 TEST_F(LinuxNotificationCenterTest, withoutAServerNothingStaysPending)

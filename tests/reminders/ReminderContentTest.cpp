@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ReminderFixture.h"
 
 #include "reminders/NotificationCenterDelegate.h"
@@ -100,7 +103,8 @@ TEST_F(ReminderContentTest, categoriesAndAnswers)
     const NotificationAction snooze{u"SNOOZE_ONE_DAY"_qs, u"Snooze 1 Day"_qs, false};
     const NotificationAction open{u"OPEN_CANCELLATION"_qs, u"Open Cancellation Page"_qs, true};
     EXPECT_EQ(center.categories,
-              QList<NotificationCategory>({{u"RENEWAL_REMINDER"_qs, {snooze, open}}, {u"TRIAL_REMINDER"_qs, {open, snooze}}}));
+              QList<NotificationCategory>(
+                  {{u"RENEWAL_REMINDER"_qs, {snooze, open}}, {u"TRIAL_REMINDER"_qs, {open, snooze}}}));
     ASSERT_EQ(center.delegate, &service);
 
     QList<QUuid> snoozed;

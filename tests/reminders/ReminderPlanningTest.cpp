@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ReminderFixture.h"
 
 #include <QTest>
@@ -35,8 +38,9 @@ TEST_F(ReminderPlanningTest, renewalFiresAtNineOnTheLeadDay)
     EXPECT_EQ(request.trigger.calendar().timeZoneId(), u"Europe/Berlin");
     EXPECT_EQ(request.content.categoryIdentifier, u"RENEWAL_REMINDER");
     EXPECT_TRUE(request.content.playsSound);
-    EXPECT_EQ(request.content.userInfo, QVariantMap({{u"subscriptionID"_qs, idText(*s)},
-                                                     {u"cancellationURL"_qs, u"https://example.com/cancel"_qs}}));
+    EXPECT_EQ(
+        request.content.userInfo,
+        QVariantMap({{u"subscriptionID"_qs, idText(*s)}, {u"cancellationURL"_qs, u"https://example.com/cancel"_qs}}));
 
     // 09:00 that day already passed, or is still a minute away.
     at(local(berlin, 2025, 3, 17, 10));
@@ -107,8 +111,8 @@ TEST_F(ReminderPlanningTest, aSnoozedTrialReminderComesBackTheNextMorningWhileTh
     QList<QUuid> handled;
     service.setSnoozeHandler([&](const QUuid& id) { handled << id; });
     auto snooze = [&](const QString& suffix) {
-        center.delegate->actionInvoked({u"SNOOZE_ONE_DAY"_qs, prefix + u'.' + suffix,
-                                     {{u"subscriptionID"_qs, idText(*trial)}}});
+        center.delegate->actionInvoked(
+            {u"SNOOZE_ONE_DAY"_qs, prefix + u'.' + suffix, {{u"subscriptionID"_qs, idText(*trial)}}});
         QTest::qWait(5);
         return reconcile({trial});
     };
@@ -153,8 +157,9 @@ TEST_F(ReminderPlanningTest, aSnoozedTrialReminderComesBackTheNextMorningWhileTh
 
     // Snoozing a renewal reminder only reaches the store.
     Subscription* renewal = make(BillingCycle::monthly(), local(berlin, 2025, 3, 25, 10));
-    center.delegate->actionInvoked({u"SNOOZE_ONE_DAY"_qs, u"renewal."_qs + idText(*renewal) + u".renew"_qs,
-                                 {{u"subscriptionID"_qs, idText(*renewal)}}});
+    center.delegate->actionInvoked({u"SNOOZE_ONE_DAY"_qs,
+                                    u"renewal."_qs + idText(*renewal) + u".renew"_qs,
+                                    {{u"subscriptionID"_qs, idText(*renewal)}}});
     QTest::qWait(5);
     EXPECT_EQ(handled.size(), 5);
     EXPECT_EQ(reconcile({renewal}), QStringList{u"renewal."_qs + idText(*renewal) + u".renew"_qs});

@@ -1,5 +1,8 @@
-#include "support/Printers.h"
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "settings/AppSettings.h"
+#include "support/Printers.h"
 
 #include "foundation/SystemLocale.h"
 
@@ -23,9 +26,7 @@ namespace {
 // Points the locale variables at `locale` for the test's lifetime.
 class ScopedLocale {
 public:
-    explicit ScopedLocale(const char* locale)
-        : m_old(qgetenv("LC_ALL"))
-        , m_had(qEnvironmentVariableIsSet("LC_ALL"))
+    explicit ScopedLocale(const char* locale) : m_old(qgetenv("LC_ALL")), m_had(qEnvironmentVariableIsSet("LC_ALL"))
     {
         qputenv("LC_ALL", locale);
     }
@@ -47,10 +48,7 @@ protected:
     QString path() const { return m_dir.filePath(u"Tabrino.conf"_s); }
 
     // A store over the file as a new launch would open it.
-    std::unique_ptr<QSettings> openStore() const
-    {
-        return std::make_unique<QSettings>(path(), QSettings::IniFormat);
-    }
+    std::unique_ptr<QSettings> openStore() const { return std::make_unique<QSettings>(path(), QSettings::IniFormat); }
 
     void writeFile(const QByteArray& contents) const
     {
@@ -191,8 +189,8 @@ TEST_F(AppSettingsTest, TheChoiceUnderTheOldKeyMovesToTheNewOneOnce)
 {
     // A valid choice, and one no release ever wrote, which reads as the
     // plain total before the move and after it.
-    for (const auto& [stored, mode] : {std::pair{u"iconOnly"_s, TrayDisplayMode::IconOnly},
-                                      std::pair{u"Icon only"_s, TrayDisplayMode::Total}}) {
+    for (const auto& [stored, mode] :
+         {std::pair{u"iconOnly"_s, TrayDisplayMode::IconOnly}, std::pair{u"Icon only"_s, TrayDisplayMode::Total}}) {
         openStore()->clear();
         openStore()->setValue(u"menuBarDisplayMode"_s, stored);
         {

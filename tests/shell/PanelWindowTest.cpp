@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/PanelWindow.h"
 
 #include <QQmlComponent>
@@ -50,8 +53,8 @@ xcb_atom_t atom(const char* name)
 // The states in the window's _NET_WM_STATE, as task bars read them.
 QSet<xcb_atom_t> netWmState(QWindow& window)
 {
-    const xcb_get_property_cookie_t cookie = xcb_get_property(x11(), 0, xcb_window_t(window.winId()),
-                                                              atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 0, 32);
+    const xcb_get_property_cookie_t cookie =
+        xcb_get_property(x11(), 0, xcb_window_t(window.winId()), atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 0, 32);
     xcb_get_property_reply_t* reply = xcb_get_property_reply(x11(), cookie, nullptr);
     QSet<xcb_atom_t> states;
     if (reply) {

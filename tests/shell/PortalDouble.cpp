@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "PortalDouble.h"
 
 #include "platform/PortalSettings.h"
@@ -13,7 +16,8 @@ const QString kConnection = QStringLiteral("portal-double");
 }  // namespace
 
 PortalDouble::PortalDouble(QHash<QString, QVariant> values)
-    : m_values(std::move(values)), m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, kConnection))
+    : m_values(std::move(values))
+    , m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, kConnection))
 {
     m_connection.registerObject(PortalSettings::path, this, QDBusConnection::ExportScriptableSlots);
     m_connection.registerService(PortalSettings::service);
@@ -28,8 +32,8 @@ PortalDouble::~PortalDouble()
 void PortalDouble::change(const QString& group, const QString& key, const QVariant& value)
 {
     m_values[group + u' ' + key] = value;
-    QDBusMessage signal = QDBusMessage::createSignal(PortalSettings::path, PortalSettings::interface,
-                                                     QStringLiteral("SettingChanged"));
+    QDBusMessage signal =
+        QDBusMessage::createSignal(PortalSettings::path, PortalSettings::interface, QStringLiteral("SettingChanged"));
     signal << group << key << QVariant::fromValue(QDBusVariant(value));
     m_connection.send(signal);
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "TrayHostDouble.h"
 
 #include <QDBusArgument>
@@ -33,12 +36,13 @@ bool awaitReply(const QDBusMessage& call, const QDBusConnection& connection, QDB
 }
 
 TrayHostDouble::TrayHostDouble(bool claim)
-    : m_name(connectionName()), m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, m_name))
+    : m_name(connectionName())
+    , m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, m_name))
 {
     if (!claim)
         return;
-    m_connection.registerObject(QStringLiteral("/StatusNotifierWatcher"), this, QDBusConnection::ExportScriptableSlots
-                                                                                     | QDBusConnection::ExportAllProperties);
+    m_connection.registerObject(QStringLiteral("/StatusNotifierWatcher"), this,
+                                QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportAllProperties);
     m_claimed = m_connection.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"));
 }
 
@@ -66,8 +70,8 @@ void TrayHostDouble::RegisterStatusNotifierHost(const QString&)
 
 QVariant TrayHostDouble::itemProperty(const QString& service, const QString& name)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(service, kItemPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                       QStringLiteral("Get"));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        service, kItemPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     call << kItemInterface << name;
     QDBusMessage reply;
     if (!awaitReply(call, m_connection, &reply) || reply.arguments().isEmpty())
@@ -120,8 +124,9 @@ void TrayHostDouble::itemPropertiesChanged(const QDBusMessage& message)
     QStringList entries;
     for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
         const QVariant value = it.value();
-        const QString text = value.metaType() == QMetaType::fromType<QDBusObjectPath>() ? value.value<QDBusObjectPath>().path()
-                                                                  : value.toString();
+        const QString text = value.metaType() == QMetaType::fromType<QDBusObjectPath>()
+            ? value.value<QDBusObjectPath>().path()
+            : value.toString();
         entries << it.key() + u'=' + text;
     }
     m_signals << message.member() + u'(' + entries.join(u',') + u')';

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "TrayHostDouble.h"
 
 #include "platform/StatusNotifierHost.h"
@@ -98,8 +101,8 @@ TEST(XfcePanelSettingsTest, workOutTheTraysIconSizeAsThePluginDoes)
     EXPECT_EQ(XfcePanelSettings::trayIconSize(xfcePanel({{u"/panels/panel-1/size"_qs, 19u}}), 6), 18);
     // Square icons share the panel between its rows.
     EXPECT_EQ(XfcePanelSettings::trayIconSize(xfcePanel({{u"/panels/panel-1/size"_qs, 40u},
-                                                          {u"/panels/panel-1/nrows"_qs, 2u},
-                                                          {u"/plugins/plugin-6/square-icons"_qs, true}}),
+                                                         {u"/panels/panel-1/nrows"_qs, 2u},
+                                                         {u"/plugins/plugin-6/square-icons"_qs, true}}),
                                               6),
               20);
     EXPECT_EQ(XfcePanelSettings::trayIconSize(xfcePanel(), 9), std::nullopt);
@@ -155,8 +158,7 @@ TEST(WaybarConfigTest, placesTheTrayByTheFirstBarThatHoldsOne)
     using Place = WaybarConfig::TrayPlace;
     using Group = Place::Group;
     // waybar's default: a bar at the top, the tray at its right.
-    EXPECT_EQ(WaybarConfig::trayPlaceIn(R"({"modules-right": ["clock", "tray"],})"),
-              (Place{Qt::TopEdge, Group::End}));
+    EXPECT_EQ(WaybarConfig::trayPlaceIn(R"({"modules-right": ["clock", "tray"],})"), (Place{Qt::TopEdge, Group::End}));
     EXPECT_EQ(WaybarConfig::trayPlaceIn(R"([
         {"position": "top", "modules-left": ["clock"]},
         {"position": "bottom", "modules-center": ["tray#1"]},

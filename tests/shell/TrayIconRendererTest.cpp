@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/TrayIconRenderer.h"
 
 #include <gtest/gtest.h>
@@ -46,8 +49,8 @@ TEST(TrayIconRendererTest, aSquareShowsTheFullestFormThatStaysLegible)
 TEST(TrayIconRendererTest, theFiguresFillTheSquareAtEveryTraySize)
 {
     // Two figures stand at least half the square high, three nearly so.
-    for (const auto& [forms, share] : {std::pair{QStringList{u"$55"_qs, u"55"_qs}, 0.5},
-                                       std::pair{QStringList{u"$155"_qs, u"155"_qs}, 0.43}}) {
+    for (const auto& [forms, share] :
+         {std::pair{QStringList{u"$55"_qs, u"55"_qs}, 0.5}, std::pair{QStringList{u"$155"_qs, u"155"_qs}, 0.43}}) {
         for (const int size : {16, 22, 24, 32, 44, 48, 64}) {
             for (const bool dot : {false, true}) {
                 const QImage image = TrayIconRenderer::render(size, Qt::white, amount(forms, dot));

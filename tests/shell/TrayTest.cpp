@@ -1,13 +1,16 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "PortalDouble.h"
 #include "TrayHostDouble.h"
 #include "XfconfDouble.h"
 
 #include "format/FormatterCache.h"
-#include "shell/PanelWindow.h"
 #include "platform/StatusNotifierItem.h"
 #include "platform/StatusNotifierMenu.h"
 #include "platform/StatusNotifierPixmap.h"
 #include "platform/StatusNotifierToolTip.h"
+#include "shell/PanelWindow.h"
 #include "shell/TrayController.h"
 #include "shell/TrayIconRenderer.h"
 #include "ui/LabelFixture.h"
@@ -84,7 +87,10 @@ protected:
         host->watchItem(service());
     }
 
-    QString text(const char* property) { return host->itemProperty(service(), QString::fromLatin1(property)).toString(); }
+    QString text(const char* property)
+    {
+        return host->itemProperty(service(), QString::fromLatin1(property)).toString();
+    }
 
     StatusNotifierPixmaps pixmaps()
     {
@@ -191,8 +197,8 @@ TEST_F(TrayTest, registersTheItemAndExposesTheLabel)
     add("12.99", 20);
     startAndWaitForRegistration();
 
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^org\\.kde\\.StatusNotifierItem-%1-\\d+$")
-                                       .arg(QCoreApplication::applicationPid()))
+    EXPECT_TRUE(QRegularExpression(
+                    QStringLiteral("^org\\.kde\\.StatusNotifierItem-%1-\\d+$").arg(QCoreApplication::applicationPid()))
                     .match(service())
                     .hasMatch())
         << service().toStdString();
@@ -247,8 +253,9 @@ TEST_F(TrayTest, followsTheLabelWithOneSignalPerRealChange)
 
     // A new charge due in two days: the total, the spoken warning and the dot.
     add("7", 2);
-    EXPECT_EQ(host->takeSignals(service()), (QStringList{u"NewIcon()"_qs, u"XAyatanaNewLabel(€20/mo,€20/mo)"_qs,
-                                                         u"NewTitle()"_qs, u"NewToolTip()"_qs}));
+    EXPECT_EQ(
+        host->takeSignals(service()),
+        (QStringList{u"NewIcon()"_qs, u"XAyatanaNewLabel(€20/mo,€20/mo)"_qs, u"NewTitle()"_qs, u"NewToolTip()"_qs}));
     EXPECT_EQ(text("Title"), u"Tabrino. Monthly total €20/mo. A subscription renews within 3 days.");
     const QImage withDot = imageAt(22);
     EXPECT_NE(withDot, cardOnly);
@@ -379,8 +386,8 @@ TEST_F(TrayTest, onGnomeShellTheItemHasAMenuWithNothingInIt)
     EXPECT_EQ(host->itemProperty(service(), QStringLiteral("ItemIsMenu")), QVariant(false));
 
     // The extension's first questions, as it asks them.
-    const QDBusMessage properties = callMenu("GetAll", {u"com.canonical.dbusmenu"_qs},
-                                             QStringLiteral("org.freedesktop.DBus.Properties"));
+    const QDBusMessage properties =
+        callMenu("GetAll", {u"com.canonical.dbusmenu"_qs}, QStringLiteral("org.freedesktop.DBus.Properties"));
     ASSERT_EQ(properties.type(), QDBusMessage::ReplyMessage) << properties.errorMessage().toStdString();
     QVariantMap values;
     properties.arguments().first().value<QDBusArgument>() >> values;
@@ -442,14 +449,19 @@ TEST_F(TrayTest, onGnomeShellTheMenuStaysEmptyAndItsEntriesDoNothing)
     // A host that remembered the entries from elsewhere gets nothing for them.
     EXPECT_EQ(menuEvent(1, u"clicked"_qs).type(), QDBusMessage::ErrorMessage);
     EXPECT_EQ(menuEvent(3, u"clicked"_qs).type(), QDBusMessage::ErrorMessage);
-    const QDBusMessage group = callMenu(
-        "EventGroup",
-        {QVariant::fromValue(QList<DBusMenuEvent>{{1, u"clicked"_qs, QDBusVariant(0), 0}, {3, u"clicked"_qs, QDBusVariant(0), 0}})});
+    const QDBusMessage group =
+        callMenu("EventGroup",
+                 {QVariant::fromValue(QList<DBusMenuEvent>{{1, u"clicked"_qs, QDBusVariant(0), 0},
+                                                           {3, u"clicked"_qs, QDBusVariant(0), 0}})});
     ASSERT_EQ(group.type(), QDBusMessage::ReplyMessage) << group.errorMessage().toStdString();
     EXPECT_EQ(qdbus_cast<QList<int>>(group.arguments().first()), (QList<int>{1, 3}));
     EXPECT_EQ(callMenu("GetProperty", {1, u"label"_qs}).type(), QDBusMessage::ErrorMessage);
     QList<DBusMenuItemProperties> items;
-    callMenu("GetGroupProperties", {QVariant::fromValue(QList<int>()), QStringList()}).arguments().first().value<QDBusArgument>() >> items;
+    callMenu("GetGroupProperties", {QVariant::fromValue(QList<int>()), QStringList()})
+            .arguments()
+            .first()
+            .value<QDBusArgument>()
+        >> items;
     ASSERT_EQ(items.size(), 1);
     EXPECT_EQ(items.first().id, 0);
     EXPECT_EQ(activated.count(), 0);
@@ -474,10 +486,11 @@ TEST_F(TrayTest, elsewhereTheMenuOffersOpenAndQuitAndActivateSucceeds)
     const QList<DBusMenuLayout> entries = menuEntries();
     ASSERT_EQ(entries.size(), 3);
     EXPECT_EQ(entries.at(0).id, 1);
-    EXPECT_EQ(entries.at(0).properties, (QVariantMap{{u"label"_qs, u"Open Tabrino"_qs},
-                                                     {u"type"_qs, u"standard"_qs},
-                                                     {u"enabled"_qs, true},
-                                                     {u"visible"_qs, true}}));
+    EXPECT_EQ(entries.at(0).properties,
+              (QVariantMap{{u"label"_qs, u"Open Tabrino"_qs},
+                           {u"type"_qs, u"standard"_qs},
+                           {u"enabled"_qs, true},
+                           {u"visible"_qs, true}}));
     EXPECT_EQ(entries.at(1).id, 2);
     EXPECT_EQ(entries.at(1).properties.value(u"type"_qs), QVariant(u"separator"_qs));
     EXPECT_FALSE(entries.at(1).properties.contains(u"label"_qs));
@@ -509,7 +522,8 @@ TEST_F(TrayTest, elsewhereTheMenuOffersOpenAndQuitAndActivateSucceeds)
     EXPECT_EQ(items.at(0).id, 3);
     EXPECT_EQ(items.at(1).id, 1);
     EXPECT_EQ(items.at(1).properties, (QVariantMap{{u"type"_qs, u"standard"_qs}}));
-    const QDBusMessage aboutToShowGroup = callMenu("AboutToShowGroup", {QVariant::fromValue(QList<int>{0, 1, 2, 3, 4})});
+    const QDBusMessage aboutToShowGroup =
+        callMenu("AboutToShowGroup", {QVariant::fromValue(QList<int>{0, 1, 2, 3, 4})});
     ASSERT_EQ(aboutToShowGroup.type(), QDBusMessage::ReplyMessage);
     EXPECT_EQ(qdbus_cast<QList<int>>(aboutToShowGroup.arguments().at(1)), QList<int>{4});
     EXPECT_EQ(callMenu("GetLayout", {4, -1, QStringList()}).type(), QDBusMessage::ErrorMessage);
@@ -561,11 +575,12 @@ TEST_F(TrayTest, theMenuEntriesOpenThePanelAndAskToQuit)
     EXPECT_EQ(menuEvent(9, u"clicked"_qs).type(), QDBusMessage::ErrorMessage);
 
     // Hosts that batch their events: the known ones are acted on, the rest named.
-    const QDBusMessage group = callMenu("EventGroup", {QVariant::fromValue(QList<DBusMenuEvent>{
-                                                          {3, u"clicked"_qs, QDBusVariant(0), 0},
-                                                          {7, u"clicked"_qs, QDBusVariant(0), 0},
-                                                          {1, u"clicked"_qs, QDBusVariant(0), 0},
-                                                      })});
+    const QDBusMessage group = callMenu("EventGroup",
+                                        {QVariant::fromValue(QList<DBusMenuEvent>{
+                                            {3, u"clicked"_qs, QDBusVariant(0), 0},
+                                            {7, u"clicked"_qs, QDBusVariant(0), 0},
+                                            {1, u"clicked"_qs, QDBusVariant(0), 0},
+                                        })});
     ASSERT_EQ(group.type(), QDBusMessage::ReplyMessage) << group.errorMessage().toStdString();
     EXPECT_EQ(qdbus_cast<QList<int>>(group.arguments().first()), QList<int>{7});
     EXPECT_EQ(quit.count(), 2);

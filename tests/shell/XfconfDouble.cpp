@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "XfconfDouble.h"
 
 #include <QDBusMessage>
@@ -13,9 +16,9 @@ const QString kService = QStringLiteral("org.xfce.Xfconf");
 }  // namespace
 
 XfconfDouble::XfconfDouble(QVariantMap panel, QVariantMap xsettings)
-    : m_panel(std::move(panel)),
-      m_xsettings(std::move(xsettings)),
-      m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, kConnection))
+    : m_panel(std::move(panel))
+    , m_xsettings(std::move(xsettings))
+    , m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, kConnection))
 {
     m_connection.registerObject(kPath, this, QDBusConnection::ExportScriptableSlots);
     m_connection.registerService(kService);

@@ -1,4 +1,6 @@
-#include "support/TestMoney.h"
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "foundation/Clock.h"
 #include "model/MonthlySnapshot.h"
 #include "model/Subscription.h"
@@ -6,6 +8,7 @@
 #include "store/PersistentContainer.h"
 #include "store/SqliteDatabase.h"
 #include "support/TestDates.h"
+#include "support/TestMoney.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -153,14 +156,14 @@ TEST_F(PersistenceTest, createsAPrivateVersionedWalDatabase)
 TEST_F(PersistenceTest, everyAttributeSurvivesReopening)
 {
     Clock::setSource([] { return test::utc(2025, 1, 2, 3, 4).addMSecs(567); });
-    auto full = new Subscription(u"Näme, \"quoted\"\nline"_qs, dec("12345678901234567890.123456789012345678"), u"EUR"_qs,
-                                 BillingCycle::custom(45), test::utc(2025, 2, 3, 4, 5).addMSecs(1),
+    auto full = new Subscription(u"Näme, \"quoted\"\nline"_qs, dec("12345678901234567890.123456789012345678"),
+                                 u"EUR"_qs, BillingCycle::custom(45), test::utc(2025, 2, 3, 4, 5).addMSecs(1),
                                  SubscriptionCategory::Finance, u"some-service"_qs);
     full->setIsTrial(true);
     full->setTrialEndDate(test::utc(2025, 3, 1));
     full->setIsShared(true);
     full->setSharePercentage(0.1 + 0.2);  // not exactly 0.3: must come back bit for bit
-    full->setNotes(u""_qs);                 // empty, not absent
+    full->setNotes(u""_qs);               // empty, not absent
     full->setPaymentMethod(u"Amex •••• 1005"_qs);
     full->setBrandColorHex(u"E50914"_qs);
     full->setSymbolName(u"play.tv"_qs);
@@ -184,9 +187,8 @@ TEST_F(PersistenceTest, everyAttributeSurvivesReopening)
         EXPECT_FALSE(container->mainContext().hasChanges());
     }
     auto container = open();
-    auto all = container->mainContext().fetch<Subscription>({{}, [](const Subscription& a, const Subscription& b) {
-                                                                 return a.name() < b.name();
-                                                             }});
+    auto all = container->mainContext().fetch<Subscription>(
+        {{}, [](const Subscription& a, const Subscription& b) { return a.name() < b.name(); }});
     ASSERT_TRUE(all && all->size() == 2);
     const Subscription& f = *all->at(1);
     const Subscription& b = *all->at(0);
@@ -288,13 +290,14 @@ TEST_F(PersistenceTest, failedSaveKeepsChangesPendingAndTheNextSaveWritesThem)
     context.insert(kept);
     ASSERT_TRUE(context.save());
 
-    sideChannel(u"CREATE TRIGGER refuse BEFORE INSERT ON Subscription BEGIN SELECT RAISE(ABORT, 'disk says no'); END"_qs);
+    sideChannel(
+        u"CREATE TRIGGER refuse BEFORE INSERT ON Subscription BEGIN SELECT RAISE(ABORT, 'disk says no'); END"_qs);
     kept->setPrice(Decimal(4));
     context.insert(new Subscription(u"New"_qs, Decimal(1), u"USD"_qs, BillingCycle::monthly(), test::utc(2025, 1, 1),
                                     SubscriptionCategory::Other));
     EXPECT_FALSE(context.save());
     EXPECT_TRUE(context.hasChanges());
-    EXPECT_EQ(kept->price(), Decimal(4));  // memory keeps the edit
+    EXPECT_EQ(kept->price(), Decimal(4));                                                    // memory keeps the edit
     EXPECT_EQ(container->database().queryText(u"SELECT price FROM Subscription"_qs), u"3");  // nothing half-written
 
     sideChannel(u"DROP TRIGGER refuse"_qs);
@@ -336,8 +339,8 @@ TEST_F(PersistenceTest, anIdSpeltDifferentlyIsOneRecordSavedToItsOwnRow)
     QUuid id;
     {
         auto container = open();
-        auto* kept = new Subscription(u"Kept"_qs, Decimal(5), u"USD"_qs, BillingCycle::monthly(),
-                                      test::utc(2025, 1, 1), SubscriptionCategory::Other);
+        auto* kept = new Subscription(u"Kept"_qs, Decimal(5), u"USD"_qs, BillingCycle::monthly(), test::utc(2025, 1, 1),
+                                      SubscriptionCategory::Other);
         id = kept->id();
         container->mainContext().insert(kept);
         ASSERT_TRUE(container->mainContext().save());

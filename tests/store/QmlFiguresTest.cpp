@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "store/StoreFixture.h"
 
 #include <QCoreApplication>
@@ -14,8 +17,8 @@ TEST_F(QmlFiguresTest, bindingsFollowTheData)
 {
     launch();
     store->refresh();
-    Subscription* music = add(u"Music"_qs, "5", BillingCycle::monthly(), local(calendar, 2025, 3, 11, 9),
-                              SubscriptionCategory::Music);
+    Subscription* music =
+        add(u"Music"_qs, "5", BillingCycle::monthly(), local(calendar, 2025, 3, 11, 9), SubscriptionCategory::Music);
     add(u"Video"_qs, "12", BillingCycle::monthly(), local(calendar, 2025, 3, 25, 9));
     store->save();
 
@@ -34,7 +37,8 @@ TEST_F(QmlFiguresTest, bindingsFollowTheData)
             property string first: store.upcoming[0].name
             property string priciest: store.mostExpensive ? store.mostExpensive.name : ""
             property bool hasDelta: store.monthOverMonthDelta != null
-        })"_qba, QUrl());
+        })"_qba,
+                      QUrl());
     std::unique_ptr<QObject> view(
         component.createWithInitialProperties({{u"store"_qs, QVariant::fromValue(store.get())}}));
     ASSERT_TRUE(view) << component.errorString().toStdString();

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A save that fails (here: the file may not grow, as on a full disk) is
 // reported while its changes wait, tried again without another edit, and
 // the report goes once they are written.
@@ -17,7 +20,8 @@ class SaveFailureTest : public StoreFixture {
 protected:
     QString storedPrice(const QString& name)
     {
-        auto reader = SqliteDatabase::open(dir.path() + u"/Tabrino.sqlite"_qs, nullptr, SqliteDatabase::Access::ReadOnly);
+        auto reader =
+            SqliteDatabase::open(dir.path() + u"/Tabrino.sqlite"_qs, nullptr, SqliteDatabase::Access::ReadOnly);
         return reader->queryText(u"SELECT price FROM Subscription WHERE name = '"_qs + name + u"'"_qs);
     }
 };

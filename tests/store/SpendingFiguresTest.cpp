@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "store/StoreFixture.h"
 
 #include <QCoreApplication>
@@ -111,14 +114,14 @@ TEST_F(SpendingFiguresTest, categoriesLifetimeAndMostExpensive)
 {
     setNow(local(calendar, 2025, 1, 10, 12));
     Subscription* a = add(u"A"_qs, "10", BillingCycle::monthly(), local(calendar, 2025, 2, 10, 12));
-    Subscription* b = add(u"B"_qs, "10", BillingCycle::monthly(), local(calendar, 2025, 1, 20, 12),
-                          SubscriptionCategory::Music);
-    Subscription* freeShare = add(u"C"_qs, "30", BillingCycle::monthly(), local(calendar, 2025, 1, 25),
-                                  SubscriptionCategory::News);
+    Subscription* b =
+        add(u"B"_qs, "10", BillingCycle::monthly(), local(calendar, 2025, 1, 20, 12), SubscriptionCategory::Music);
+    Subscription* freeShare =
+        add(u"C"_qs, "30", BillingCycle::monthly(), local(calendar, 2025, 1, 25), SubscriptionCategory::News);
     freeShare->setIsShared(true);
     freeShare->setSharePercentage(0.0);
-    Subscription* future = add(u"F"_qs, "3", BillingCycle::monthly(), local(calendar, 2025, 3, 1),
-                               SubscriptionCategory::Cloud);
+    Subscription* future =
+        add(u"F"_qs, "3", BillingCycle::monthly(), local(calendar, 2025, 3, 1), SubscriptionCategory::Cloud);
     future->setStartDate(local(calendar, 2025, 6, 1));
     store->save();
 

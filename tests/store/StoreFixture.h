@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 #include "store/SqliteDatabase.h"
 
@@ -58,7 +61,8 @@ protected:
     Subscription* add(const QString& name, const char* price, const BillingCycle& cycle, const QDateTime& next,
                       SubscriptionCategory category = SubscriptionCategory::Streaming)
     {
-        auto* s = new Subscription(name, *Decimal::fromString(std::string_view(price)), u"USD"_qs, cycle, next, category);
+        auto* s =
+            new Subscription(name, *Decimal::fromString(std::string_view(price)), u"USD"_qs, cycle, next, category);
         store->context().insert(s);
         return s;
     }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "store/StoreFixture.h"
 
 #include <QSignalSpy>
@@ -158,7 +161,10 @@ TEST_F(SubscriptionStoreTest, snoozeLowersLeadDaysDownToZero)
     Subscription* s = add(u"A"_qs, "10", BillingCycle::monthly(), local(calendar, 2025, 3, 20));
     store->save();
     ASSERT_TRUE(reminders.snooze);
-    const int reconcilesBefore = [&] { drainQueuedCalls(); return int(reminders.reconciled.size()); }();
+    const int reconcilesBefore = [&] {
+        drainQueuedCalls();
+        return int(reminders.reconciled.size());
+    }();
     reminders.snooze(s->id());
     EXPECT_EQ(s->notificationLeadDays(), 2);
     reminders.snooze(s->id());

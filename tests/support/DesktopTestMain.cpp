@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -21,9 +24,12 @@ void enterPrivateSession(int argc, char** argv)
     setenv("TABRINO_PRIVATE_SESSION", "1", 1);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     std::vector<char*> command{const_cast<char*>("dbus-run-session"),
-                               const_cast<char*>("--config-file=" TABRINO_TEST_BUS_CONFIG), const_cast<char*>("--"),
-                               const_cast<char*>("xvfb-run"),         const_cast<char*>("-a"),
-                               const_cast<char*>("-s"),               const_cast<char*>("-screen 0 1280x800x24")};
+                               const_cast<char*>("--config-file=" TABRINO_TEST_BUS_CONFIG),
+                               const_cast<char*>("--"),
+                               const_cast<char*>("xvfb-run"),
+                               const_cast<char*>("-a"),
+                               const_cast<char*>("-s"),
+                               const_cast<char*>("-screen 0 1280x800x24")};
     command.insert(command.end(), argv, argv + argc);
     command.push_back(nullptr);
     execvp(command.front(), command.data());

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "support/FakeNotificationServer.h"
 
 #include "foundation/Clock.h"
@@ -11,8 +14,8 @@ int g_connections = 0;
 }
 
 FakeNotificationServer::FakeNotificationServer(QStringList serverCapabilities)
-    : capabilities(std::move(serverCapabilities)),
-      m_connectionName(u"notification-server-"_s + QString::number(++g_connections))
+    : capabilities(std::move(serverCapabilities))
+    , m_connectionName(u"notification-server-"_s + QString::number(++g_connections))
 {
     QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, m_connectionName);
     bus.registerObject(u"/org/freedesktop/Notifications"_s, this,
@@ -33,7 +36,8 @@ uint FakeNotificationServer::Notify(const QString& appName, uint replacesId, con
                                     const QVariantMap& hints, int expireTimeout)
 {
     const uint id = m_nextId++;
-    received << Notification{id, appName, replacesId, appIcon, summary, body, actions, hints, expireTimeout, Clock::now()};
+    received << Notification{id,   appName, replacesId, appIcon,       summary,
+                             body, actions, hints,      expireTimeout, Clock::now()};
     return id;
 }
 

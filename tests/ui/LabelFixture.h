@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "foundation/Calendar.h"
@@ -49,8 +52,8 @@ public:
     Subscription* add(const char* price, int daysAhead)
     {
         auto* subscription = new Subscription(QStringLiteral("Service"), *Decimal::fromString(std::string_view(price)),
-                                              QStringLiteral("USD"), BillingCycle::monthly(),
-                                              kNow.addDays(daysAhead), SubscriptionCategory::Streaming);
+                                              QStringLiteral("USD"), BillingCycle::monthly(), kNow.addDays(daysAhead),
+                                              SubscriptionCategory::Streaming);
         container->mainContext().insert(subscription);
         store->save();
         return subscription;

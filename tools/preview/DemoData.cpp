@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "DemoData.h"
 
 #include "catalog/BundledServiceCatalog.h"
@@ -26,7 +29,8 @@ QDateTime DemoData::now()
 }
 
 DemoData::DemoData(Set set)
-    : m_settingsFile(m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat), m_settings(m_settingsFile)
+    : m_settingsFile(m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)
+    , m_settings(m_settingsFile)
 {
     Clock::setSource([] { return now(); });
     QString error;
@@ -67,7 +71,8 @@ void DemoData::addInsightsHistory()
     // Recorded months; the others are estimated from today's total.
     const Calendar utc(QStringLiteral("UTC"));
     for (const auto& [monthsAgo, total] : {std::pair{2, "88.4"}, {3, "88.4"}, {4, "72.9"}, {6, "64"}, {7, "64"}})
-        context.insert(new MonthlySnapshot(MonthlySnapshot::startOfMonth(today.addMonths(-monthsAgo), utc), money(total), 5));
+        context.insert(
+            new MonthlySnapshot(MonthlySnapshot::startOfMonth(today.addMonths(-monthsAgo), utc), money(total), 5));
     context.save();
     m_store->refresh();
 }
@@ -100,8 +105,8 @@ void DemoData::addSix()
 {
     ModelContext& context = m_container->mainContext();
     const QDateTime today = now();
-    const auto add = [&](const char* name, const char* price, const char* currency, const BillingCycle& cycle,
-                         int days, SubscriptionCategory category, const char* colour, const char* symbol) {
+    const auto add = [&](const char* name, const char* price, const char* currency, const BillingCycle& cycle, int days,
+                         SubscriptionCategory category, const char* colour, const char* symbol) {
         auto* s = new Subscription(QString::fromUtf8(name), money(price), QString::fromLatin1(currency), cycle,
                                    today.addDays(days), category);
         s->setBrandColorHex(QString::fromLatin1(colour));
@@ -117,12 +122,10 @@ void DemoData::addSix()
         add("Claude Pro", "20", "USD", BillingCycle::monthly(), 30, SubscriptionCategory::Software, "#D97757", nullptr);
     trial->setIsTrial(true);
     trial->setTrialEndDate(today.addDays(1));
-    Subscription* overdue =
-        add("Gym Membership", "39.99", "USD", BillingCycle::monthly(), -2, SubscriptionCategory::Fitness, "#2E7D32",
-            nullptr);
-    Subscription* shared =
-        add("Spotify Family", "19.99", "USD", BillingCycle::monthly(), 5, SubscriptionCategory::Music, "#1DB954",
-            "music.note");
+    Subscription* overdue = add("Gym Membership", "39.99", "USD", BillingCycle::monthly(), -2,
+                                SubscriptionCategory::Fitness, "#2E7D32", nullptr);
+    Subscription* shared = add("Spotify Family", "19.99", "USD", BillingCycle::monthly(), 5,
+                               SubscriptionCategory::Music, "#1DB954", "music.note");
     shared->setIsShared(true);
     shared->setSharePercentage(0.5);
     add("Le Monde", "9.99", "EUR", BillingCycle::monthly(), 12, SubscriptionCategory::News, "#1A1A1A", "newspaper");

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders one screen of the panel with a demo data set to a PNG, for the
 // README and for looking at a change. A tool for developers, run under Xvfb:
 //   tabrino_preview <empty|list|menu|insights|insights-lifetime|settings|settings-archived|add-search|add-plan|add-form|edit-form> <output.png>
@@ -78,7 +81,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3)
-        return fail("usage: tabrino_preview <empty|list|menu|insights|insights-lifetime|settings|settings-archived|add-search|add-plan|add-form|edit-form> <output.png>");
+        return fail(
+            "usage: tabrino_preview <empty|list|menu|insights|insights-lifetime|settings|settings-archived|add-search|add-plan|add-form|edit-form> <output.png>");
     const QString screen = args.at(1);
     const QString output = args.at(2);
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QColor>
@@ -29,7 +32,7 @@ struct Aurora {
 
     static QList<QColor> donutRamp()
     {
-        return {rgb(0.61, 0.54, 1.0), rgb(0.5, 0.47, 0.91),  rgb(0.42, 0.42, 0.77),
+        return {rgb(0.61, 0.54, 1.0),  rgb(0.5, 0.47, 0.91),  rgb(0.42, 0.42, 0.77),
                 rgb(0.35, 0.37, 0.62), rgb(0.43, 0.48, 0.59), rgb(0.29, 0.32, 0.4)};
     }
 };

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/design/DateFieldPresenter.h"
 
 #include "foundation/Clock.h"
@@ -6,10 +9,15 @@
 
 namespace tabrino {
 
-DateFieldPresenter::DateFieldPresenter(QObject* parent) : DateFieldPresenter(Calendar::current(), QLocale(), parent) {}
+DateFieldPresenter::DateFieldPresenter(QObject* parent) : DateFieldPresenter(Calendar::current(), QLocale(), parent)
+{
+}
 
 DateFieldPresenter::DateFieldPresenter(const Calendar& calendar, const QLocale& locale, QObject* parent)
-    : QObject(parent), m_calendar(calendar), m_locale(locale), m_date(Clock::now())
+    : QObject(parent)
+    , m_calendar(calendar)
+    , m_locale(locale)
+    , m_date(Clock::now())
 {
     m_cursor = localDate();
 }

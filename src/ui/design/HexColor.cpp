@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/design/HexColor.h"
 
 namespace tabrino {
@@ -38,8 +41,8 @@ QColor colorFromHex(QStringView text)
     // The longest run of hex digits at the start, after an optional "0x",
     // as a number scanner reads it; no digit at all is a failed scan.
     qsizetype position = 0;
-    if (trimmed.size() > 2 && trimmed[0] == u'0' && (trimmed[1] == u'x' || trimmed[1] == u'X') &&
-        hexDigit(trimmed[2]) >= 0)
+    if (trimmed.size() > 2 && trimmed[0] == u'0' && (trimmed[1] == u'x' || trimmed[1] == u'X')
+        && hexDigit(trimmed[2]) >= 0)
         position = 2;
     const qsizetype digitsStart = position;
     unsigned value = 0;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/design/SubscriptionListModel.h"
 
 namespace tabrino {
@@ -26,14 +29,10 @@ QVariant SubscriptionListModel::data(const QModelIndex& index, int role) const
         return {};
     Subscription* subscription = m_rows.at(index.row());
     switch (role) {
-    case SubscriptionRole:
-        return QVariant::fromValue(subscription);
-    case IdRole:
-        return subscription->id();
-    case Qt::DisplayRole:
-        return subscription->name();
-    default:
-        return {};
+    case SubscriptionRole: return QVariant::fromValue(subscription);
+    case IdRole: return subscription->id();
+    case Qt::DisplayRole: return subscription->name();
+    default: return {};
     }
 }
 

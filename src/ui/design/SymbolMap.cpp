@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/design/SymbolMap.h"
 
 #include <QFile>
@@ -135,9 +138,9 @@ constexpr std::array kEntries{
 
 constexpr bool isStrictlyAscending()
 {
-    return std::adjacent_find(kEntries.begin(), kEntries.end(), [](const Entry& a, const Entry& b) {
-               return !(a.symbol < b.symbol);
-           }) == kEntries.end();
+    return std::adjacent_find(kEntries.begin(), kEntries.end(),
+                              [](const Entry& a, const Entry& b) { return !(a.symbol < b.symbol); })
+        == kEntries.end();
 }
 static_assert(isStrictlyAscending(), "keep the symbol table sorted by symbol name, without duplicates");
 
@@ -166,8 +169,8 @@ QStringList SymbolMap::knownSymbols()
 QString SymbolMap::fontFamily()
 {
     static const QString family = [] {
-        const QString file = QStringLiteral(
-            "/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf");
+        const QString file =
+            QStringLiteral("/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf");
         const QString installed = QStringLiteral("Material Icons");
         if (QFile::exists(file)) {
             const int id = QFontDatabase::addApplicationFont(file);

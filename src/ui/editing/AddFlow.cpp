@@ -1,10 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/editing/AddFlow.h"
 
 #include "catalog/ServiceCatalog.h"
 
 namespace tabrino {
 
-AddFlow::AddFlow(QObject* parent) : QObject(parent), m_results(new CatalogResultsModel(this)) {}
+AddFlow::AddFlow(QObject* parent) : QObject(parent), m_results(new CatalogResultsModel(this))
+{
+}
 
 void AddFlow::setStore(SubscriptionStore* store)
 {
@@ -102,7 +107,8 @@ QVariant AddFlow::initialPlanValue() const
 
 void AddFlow::setInitialPlanValue(const QVariant& plan)
 {
-    m_initialPlan = plan.canConvert<CatalogPlan>() ? std::optional<CatalogPlan>(plan.value<CatalogPlan>()) : std::nullopt;
+    m_initialPlan =
+        plan.canConvert<CatalogPlan>() ? std::optional<CatalogPlan>(plan.value<CatalogPlan>()) : std::nullopt;
     Q_EMIT initialPlanChanged();
 }
 

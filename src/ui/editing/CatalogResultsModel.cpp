@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/editing/CatalogResultsModel.h"
 
 #include "catalog/ServiceCatalog.h"
@@ -17,7 +20,9 @@ SubscriptionCategory categoryOf(const CatalogService& service)
 
 }  // namespace
 
-CatalogResultsModel::CatalogResultsModel(QObject* parent) : QAbstractListModel(parent) {}
+CatalogResultsModel::CatalogResultsModel(QObject* parent) : QAbstractListModel(parent)
+{
+}
 
 void CatalogResultsModel::setCatalog(ServiceCatalog* catalog)
 {
@@ -92,8 +97,8 @@ QVariant CatalogResultsModel::data(const QModelIndex& index, int role) const
 
 QHash<int, QByteArray> CatalogResultsModel::roleNames() const
 {
-    return {{ServiceIdRole, "serviceId"},  {NameRole, "name"},         {ColorHexRole, "colorHex"},
-            {SymbolRole, "symbol"},        {SubtitleRole, "subtitle"}, {AccessibilityRole, "accessibilityText"}};
+    return {{ServiceIdRole, "serviceId"}, {NameRole, "name"},         {ColorHexRole, "colorHex"},
+            {SymbolRole, "symbol"},       {SubtitleRole, "subtitle"}, {AccessibilityRole, "accessibilityText"}};
 }
 
 QString CatalogResultsModel::subtitle(const CatalogService& service)

@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/editing/PlanPickerModel.h"
 
-#include "foundation/Clock.h"
 #include "format/MoneyFormatter.h"
+#include "foundation/Clock.h"
 #include "model/Subscription.h"
 #include "ui/editing/FormRules.h"
 #include "ui/editing/NewSubscription.h"
@@ -17,7 +20,9 @@ const QString kDollars = QStringLiteral("USD");
 
 }  // namespace
 
-PlanPickerModel::PlanPickerModel(QObject* parent) : QObject(parent) {}
+PlanPickerModel::PlanPickerModel(QObject* parent) : QObject(parent)
+{
+}
 
 void PlanPickerModel::setStore(SubscriptionStore* store)
 {

@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/editing/SubscriptionFormModel.h"
 
-#include "foundation/Clock.h"
 #include "format/FormatterCache.h"
 #include "format/MoneyFormatter.h"
+#include "foundation/Clock.h"
 #include "settings/AppSettings.h"
 #include "ui/editing/EditingChoices.h"
 #include "ui/editing/FormRules.h"
@@ -26,7 +29,9 @@ std::optional<QString> absentIfEmpty(const QString& text)
 
 }  // namespace
 
-SubscriptionFormModel::SubscriptionFormModel(QObject* parent) : QObject(parent) {}
+SubscriptionFormModel::SubscriptionFormModel(QObject* parent) : QObject(parent)
+{
+}
 
 void SubscriptionFormModel::setStore(SubscriptionStore* store)
 {
@@ -117,16 +122,46 @@ void SubscriptionFormModel::assign(T& field, const T& value)
     Q_EMIT formChanged();
 }
 
-void SubscriptionFormModel::setName(const QString& value) { assign(m_name, value); }
-void SubscriptionFormModel::setPriceText(const QString& value) { assign(m_priceText, value); }
-void SubscriptionFormModel::setCurrencyCode(const QString& value) { assign(m_currencyCode, value); }
-void SubscriptionFormModel::setCustomDaysText(const QString& value) { assign(m_customDaysText, value); }
-void SubscriptionFormModel::setIsTrial(bool value) { assign(m_isTrial, value); }
-void SubscriptionFormModel::setIsShared(bool value) { assign(m_isShared, value); }
-void SubscriptionFormModel::setSharePercent(double value) { assign(m_sharePercent, value); }
-void SubscriptionFormModel::setPaymentMethod(const QString& value) { assign(m_paymentMethod, value); }
-void SubscriptionFormModel::setNotes(const QString& value) { assign(m_notes, value); }
-void SubscriptionFormModel::setLeadDaysChoice(int value) { assign(m_leadDaysChoice, value); }
+void SubscriptionFormModel::setName(const QString& value)
+{
+    assign(m_name, value);
+}
+void SubscriptionFormModel::setPriceText(const QString& value)
+{
+    assign(m_priceText, value);
+}
+void SubscriptionFormModel::setCurrencyCode(const QString& value)
+{
+    assign(m_currencyCode, value);
+}
+void SubscriptionFormModel::setCustomDaysText(const QString& value)
+{
+    assign(m_customDaysText, value);
+}
+void SubscriptionFormModel::setIsTrial(bool value)
+{
+    assign(m_isTrial, value);
+}
+void SubscriptionFormModel::setIsShared(bool value)
+{
+    assign(m_isShared, value);
+}
+void SubscriptionFormModel::setSharePercent(double value)
+{
+    assign(m_sharePercent, value);
+}
+void SubscriptionFormModel::setPaymentMethod(const QString& value)
+{
+    assign(m_paymentMethod, value);
+}
+void SubscriptionFormModel::setNotes(const QString& value)
+{
+    assign(m_notes, value);
+}
+void SubscriptionFormModel::setLeadDaysChoice(int value)
+{
+    assign(m_leadDaysChoice, value);
+}
 
 void SubscriptionFormModel::setCycleValue(const QString& value)
 {

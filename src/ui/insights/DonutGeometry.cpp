@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/insights/DonutGeometry.h"
 
 #include <QPointF>
@@ -28,7 +31,8 @@ double degrees(double radians)
 QPointF at(double angle, double along, double aside = 0)
 {
     const double c = DonutGeometry::kSize / 2;
-    return {c + along * std::sin(angle) + aside * std::cos(angle), c - along * std::cos(angle) + aside * std::sin(angle)};
+    return {c + along * std::sin(angle) + aside * std::cos(angle),
+            c - along * std::cos(angle) + aside * std::sin(angle)};
 }
 
 class PathWriter {
@@ -43,8 +47,8 @@ public:
     // `clockwise` on screen; SVG leaves out an arc whose ends coincide.
     void arc(double radius, bool large, bool clockwise, QPointF p)
     {
-        m_text += QStringLiteral(" A%1 %1 0 %2 %3 ").arg(number(radius)).arg(large ? 1 : 0).arg(clockwise ? 1 : 0) +
-                  point(p);
+        m_text +=
+            QStringLiteral(" A%1 %1 0 %2 %3 ").arg(number(radius)).arg(large ? 1 : 0).arg(clockwise ? 1 : 0) + point(p);
     }
     void close() { m_text += QStringLiteral(" Z"); }
     QString text() const { return m_text; }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/insights/InsightsHistoryPresenter.h"
 
 #include "format/MoneyFormatter.h"
@@ -12,8 +15,9 @@ InsightsHistoryPresenter::InsightsHistoryPresenter(QObject* parent)
 QString InsightsHistoryPresenter::barAccessibilityText(const MonthBar& bar, const Calendar& calendar,
                                                        const QString& currencyCode)
 {
-    const QString text = QStringList{month(bar.monthStart, MonthStyle::Full, calendar),
-                                     MoneyFormatter::plain(bar.total, currencyCode)}.join(u", ");
+    const QString text =
+        QStringList{month(bar.monthStart, MonthStyle::Full, calendar), MoneyFormatter::plain(bar.total, currencyCode)}
+            .join(u", ");
     return bar.isEstimated ? text + tr(", estimated") : text;
 }
 
@@ -31,9 +35,9 @@ void InsightsHistoryPresenter::update(const SubscriptionStore& store)
     QList<InsightsRowsModel::Row> rows;
     for (qsizetype i = 0; i < bars.size(); ++i) {
         const MonthBar& bar = bars.at(i);
-        rows << InsightsRowsModel::Row{QString::number(bar.monthStart.toMSecsSinceEpoch()),
-                                       {history.height(i), history.opacity(i), history.isCurrent(i),
-                                        barAccessibilityText(bar, calendar, code)}};
+        rows << InsightsRowsModel::Row{
+            QString::number(bar.monthStart.toMSecsSinceEpoch()),
+            {history.height(i), history.opacity(i), history.isCurrent(i), barAccessibilityText(bar, calendar, code)}};
     }
     this->rows()->setRows(rows);
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/insights/InsightsLifetimePresenter.h"
 
 #include "format/MoneyFormatter.h"
@@ -45,9 +48,9 @@ void InsightsLifetimePresenter::update(const SubscriptionStore& store)
         if (archived)
             spoken << tr("Archived");
         spoken << subtitle << amount;
-        rows << InsightsRowsModel::Row{subscription->id().toString(QUuid::WithoutBraces),
-                                       {QVariant::fromValue(subscription), subscription->name(), subtitle, amount,
-                                        archived, spoken.join(u", ")}};
+        rows << InsightsRowsModel::Row{
+            subscription->id().toString(QUuid::WithoutBraces),
+            {QVariant::fromValue(subscription), subscription->name(), subtitle, amount, archived, spoken.join(u", ")}};
     }
     this->rows()->setRows(rows);
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/insights/InsightsPresenter.h"
 
 #include "format/RelativeDateText.h"
@@ -7,7 +10,8 @@
 namespace tabrino {
 
 InsightsPresenter::InsightsPresenter(const QByteArrayList& roleNames, QObject* parent)
-    : QObject(parent), m_rows(new InsightsRowsModel(roleNames, this))
+    : QObject(parent)
+    , m_rows(new InsightsRowsModel(roleNames, this))
 {
 }
 

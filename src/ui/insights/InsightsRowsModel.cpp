@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/insights/InsightsRowsModel.h"
 
 namespace tabrino {
@@ -9,7 +12,8 @@ constexpr int kKeyRole = Qt::UserRole;
 }  // namespace
 
 InsightsRowsModel::InsightsRowsModel(const QByteArrayList& roleNames, QObject* parent)
-    : KeyedListModel(parent), m_roleNames(roleNames)
+    : KeyedListModel(parent)
+    , m_roleNames(roleNames)
 {
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/main/SubscriptionRowPresenter.h"
 
 #include "format/MoneyFormatter.h"
@@ -92,12 +95,9 @@ QColor SubscriptionRowPresenter::dueColor() const
     if (!ready())
         return Aurora::white(0.38);
     switch (m_subscription->urgency(m_now, calendar())) {
-    case Subscription::Urgency::Urgent:
-        return Aurora::redDeep();
-    case Subscription::Urgency::Soon:
-        return Aurora::amber();
-    case Subscription::Urgency::Calm:
-        break;
+    case Subscription::Urgency::Urgent: return Aurora::redDeep();
+    case Subscription::Urgency::Soon: return Aurora::amber();
+    case Subscription::Urgency::Calm: break;
     }
     return Aurora::white(0.38);
 }
@@ -112,8 +112,8 @@ QString SubscriptionRowPresenter::accessibilityText() const
     if (!ready())
         return {};
     const Subscription& s = *m_subscription;
-    QString text = tr("%1, %2 per %3, %4.")
-                       .arg(s.name(), priceText(), s.billingCycle().displayName(), s.category().displayName());
+    QString text =
+        tr("%1, %2 per %3, %4.").arg(s.name(), priceText(), s.billingCycle().displayName(), s.category().displayName());
     const std::optional<int> trialDays = s.daysUntilTrialEnd(m_now, calendar());
     if (trialDays && *trialDays >= 0)
         text += u' ' + tr("Trial converts %1.").arg(RelativeDateText::countdown(*trialDays));

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/main/TrayLabel.h"
 
 #include "format/FormatterCache.h"
@@ -46,7 +49,10 @@ TrayLabel::TrayLabel(SubscriptionStore& store, AppSettings& settings, QObject* p
 }
 
 TrayLabel::TrayLabel(SubscriptionStore& store, AppSettings& settings, FormatterCache& cache, QObject* parent)
-    : QObject(parent), m_store(store), m_settings(settings), m_cache(cache)
+    : QObject(parent)
+    , m_store(store)
+    , m_settings(settings)
+    , m_cache(cache)
 {
     connect(&store, &SubscriptionStore::figuresChanged, this, &TrayLabel::update);
     connect(&store, &SubscriptionStore::activeChanged, this, &TrayLabel::update);

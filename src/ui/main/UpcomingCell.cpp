@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/main/UpcomingCell.h"
 
-#include "foundation/Calendar.h"
 #include "format/MoneyFormatter.h"
+#include "foundation/Calendar.h"
 #include "store/UpcomingCharge.h"
 #include "ui/design/Aurora.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/settings/SettingsPresenter.h"
 
 #include "platform/AppVersion.h"
@@ -27,12 +30,16 @@ bool inRange(int index, qsizetype size)
 }  // namespace
 
 SettingsPresenter::SettingsPresenter(QObject* parent)
-    : QObject(parent), m_autostart(*new Autostart(this)), m_launchAtLogin(m_autostart.isEnabled())
+    : QObject(parent)
+    , m_autostart(*new Autostart(this))
+    , m_launchAtLogin(m_autostart.isEnabled())
 {
 }
 
 SettingsPresenter::SettingsPresenter(Autostart& autostart, QObject* parent)
-    : QObject(parent), m_autostart(autostart), m_launchAtLogin(autostart.isEnabled())
+    : QObject(parent)
+    , m_autostart(autostart)
+    , m_launchAtLogin(autostart.isEnabled())
 {
 }
 
@@ -103,8 +110,7 @@ int SettingsPresenter::displayModeIndex() const
 {
     if (!m_settings)
         return -1;
-    const auto found = std::find(kTrayDisplayModes.begin(), kTrayDisplayModes.end(),
-                                 m_settings->trayDisplayMode());
+    const auto found = std::find(kTrayDisplayModes.begin(), kTrayDisplayModes.end(), m_settings->trayDisplayMode());
     return static_cast<int>(found - kTrayDisplayModes.begin());
 }
 

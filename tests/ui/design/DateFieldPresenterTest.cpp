@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/design/DateFieldPresenter.h"
 
 #include "foundation/Clock.h"
@@ -13,7 +16,10 @@ namespace {
 
 class DateFieldPresenterTest : public ::testing::Test {
 protected:
-    DateFieldPresenterTest() { Clock::setSource([] { return utc(2025, 6, 10, 12); }); }
+    DateFieldPresenterTest()
+    {
+        Clock::setSource([] { return utc(2025, 6, 10, 12); });
+    }
     ~DateFieldPresenterTest() override { Clock::setSource({}); }
 
     const Calendar berlin{u"Europe/Berlin"_qs, 2};

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/design/HexColor.h"
 
 #include <gtest/gtest.h>
@@ -10,11 +13,15 @@ TEST(HexColor, SixDigitsAfterTrimmingGiveTheirChannels)
         const char* text;
         QColor want;
     } cases[] = {
-        {"FF0000", QColor(255, 0, 0)},    {"#FF0000", QColor(255, 0, 0)}, {"#ff0000", QColor(255, 0, 0)},
+        {"FF0000", QColor(255, 0, 0)},
+        {"#FF0000", QColor(255, 0, 0)},
+        {"#ff0000", QColor(255, 0, 0)},
         {"#1DB954", QColor(0x1D, 0xB9, 0x54)},  // red, green, blue in that order
-        {"  #00ff00 ", QColor(0, 255, 0)}, {"##0000FF;", QColor(0, 0, 255)},
+        {"  #00ff00 ", QColor(0, 255, 0)},
+        {"##0000FF;", QColor(0, 0, 255)},
         // The scan keeps the digits before a non-digit letter, and "0x" leaves four.
-        {"FF00zz", QColor(0, 0xFF, 0)},   {"0x12ab", QColor(0, 0x12, 0xAB)},
+        {"FF00zz", QColor(0, 0xFF, 0)},
+        {"0x12ab", QColor(0, 0x12, 0xAB)},
     };
     for (const auto& c : cases)
         EXPECT_EQ(colorFromHex(QString::fromUtf8(c.text)), c.want) << c.text;

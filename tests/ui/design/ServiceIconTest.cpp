@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/design/ServiceIcon.h"
 
 #include "model/Subscription.h"
@@ -59,7 +62,8 @@ TEST(ServiceIcon, SubscriptionShowsItsOwnOrItsCategorySymbol)
     icon.setColorHex(QStringLiteral("#00FF00"));
     icon.setSubscription(&gym);
     EXPECT_TRUE(icon.glyphIsSymbol());
-    EXPECT_EQ(icon.glyph(), SymbolMap::ligature(SubscriptionCategory(SubscriptionCategory::Fitness).symbolName()).value());
+    EXPECT_EQ(icon.glyph(),
+              SymbolMap::ligature(SubscriptionCategory(SubscriptionCategory::Fitness).symbolName()).value());
     expectGrey(icon.tileColor(), 0.5);
 
     QSignalSpy changed(&icon, &ServiceIcon::inputsChanged);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/design/SymbolMap.h"
 
 #include "foundation/Decimal.h"
@@ -226,8 +229,9 @@ TEST(ShippedCatalog, CoversEveryCategoryAndThePopularServices)
     for (SubscriptionCategory category : SubscriptionCategory::values())
         EXPECT_GE(perCategory.value(category.toString()), 5) << category.toString().toStdString();
 
-    const char* const popular[] = {"netflix",     "spotify",     "youtube-premium", "icloud-plus",          "chatgpt-plus",
-                                   "claude-pro",  "amazon-prime", "disney-plus",    "adobe-creative-cloud", "apple-one"};
+    const char* const popular[] = {
+        "netflix",    "spotify",      "youtube-premium", "icloud-plus",          "chatgpt-plus",
+        "claude-pro", "amazon-prime", "disney-plus",     "adobe-creative-cloud", "apple-one"};
     for (const char* id : popular)
         EXPECT_TRUE(ids.contains(QString::fromLatin1(id))) << id;
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/design/SymbolMap.h"
 
 #include "model/SubscriptionCategory.h"
@@ -18,7 +21,8 @@ namespace {
 
 // Where Debian's fonts-material-design-icons-iconfont puts the font and its
 // name-to-codepoint list (the list ships as a Sass map).
-const QString kFontPath = QStringLiteral("/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf");
+const QString kFontPath =
+    QStringLiteral("/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf");
 const QString kCodepointsPath = QStringLiteral("/usr/share/fonts-material-design-icons-iconfont/scss/_variables.scss");
 
 QStringList allLigatures()
@@ -59,8 +63,9 @@ TEST(SymbolMap, KnowsEverySymbolTheScreensDraw)
         EXPECT_TRUE(SymbolMap::ligature(category.symbolName()).has_value()) << category.symbolName().toStdString();
 
     const char* const screenSymbols[] = {
-        "archivebox", "arrow.down", "arrow.up", "checkmark.circle.fill", "chevron.left", "chevron.right",
-        "creditcard", "creditcard.fill", "gearshape", "magnifyingglass", "plus", "plus.circle.dashed", "trash",
+        "archivebox", "arrow.down",      "arrow.up",  "checkmark.circle.fill", "chevron.left", "chevron.right",
+        "creditcard", "creditcard.fill", "gearshape", "magnifyingglass",       "plus",         "plus.circle.dashed",
+        "trash",
     };
     for (const char* symbol : screenSymbols)
         EXPECT_TRUE(SymbolMap::ligature(QString::fromLatin1(symbol)).has_value()) << symbol;
@@ -73,8 +78,9 @@ TEST(SymbolMap, EveryLigatureIsInTheInstalledCodepointList)
         GTEST_SKIP() << "Material Icons codepoint list not installed at " << kCodepointsPath.toStdString();
 
     // Entries look like:   "credit_card": e870,
-    static const QRegularExpression entry(QString::fromLatin1(R"re(^\s*"([a-z0-9_]+)"\s*:\s*([0-9a-f]{4,5})\s*,?\s*$)re"),
-                                          QRegularExpression::MultilineOption);
+    static const QRegularExpression entry(
+        QString::fromLatin1(R"re(^\s*"([a-z0-9_]+)"\s*:\s*([0-9a-f]{4,5})\s*,?\s*$)re"),
+        QRegularExpression::MultilineOption);
     QSet<QString> names;
     const QString text = QString::fromUtf8(file.readAll());
     for (auto it = entry.globalMatch(text); it.hasNext();)

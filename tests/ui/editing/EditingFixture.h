@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "catalog/CatalogService.h"
@@ -46,8 +49,12 @@ protected:
 
     static CatalogService netflix()
     {
-        return {u"netflix"_qs, u"Netflix"_qs, u"streaming"_qs, u"https://www.netflix.com/cancelplan"_qs,
-                u"#E50914"_qs, u"play.tv"_qs,
+        return {u"netflix"_qs,
+                u"Netflix"_qs,
+                u"streaming"_qs,
+                u"https://www.netflix.com/cancelplan"_qs,
+                u"#E50914"_qs,
+                u"play.tv"_qs,
                 {plan("Standard with ads", "7.99", "monthly"), plan("Standard", "17.99", "monthly"),
                  plan("Premium", "24.99", "monthly")},
                 QStringList{u"flix"_qs}};
@@ -55,14 +62,26 @@ protected:
 
     static CatalogService icloud()
     {
-        return {u"icloud"_qs, u"iCloud+"_qs, u"cloud"_qs, std::nullopt, u"3693F3"_qs, u"icloud"_qs,
-                {plan("50 GB", "0.99", "monthly"), plan("2 TB", "99.99", "yearly")}, std::nullopt};
+        return {u"icloud"_qs,
+                u"iCloud+"_qs,
+                u"cloud"_qs,
+                std::nullopt,
+                u"3693F3"_qs,
+                u"icloud"_qs,
+                {plan("50 GB", "0.99", "monthly"), plan("2 TB", "99.99", "yearly")},
+                std::nullopt};
     }
 
     static CatalogService single()
     {
-        return {u"nyt"_qs, u"The New York Times"_qs, u"news"_qs, std::nullopt, u"000000"_qs, u"newspaper"_qs,
-                {plan("All Access (every 4 weeks)", "6.25", "weekly")}, std::nullopt};
+        return {u"nyt"_qs,
+                u"The New York Times"_qs,
+                u"news"_qs,
+                std::nullopt,
+                u"000000"_qs,
+                u"newspaper"_qs,
+                {plan("All Access (every 4 weeks)", "6.25", "weekly")},
+                std::nullopt};
     }
 
     static CatalogService planless()

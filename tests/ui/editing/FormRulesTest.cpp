@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/editing/FormRules.h"
 
 #include "support/TestDates.h"
@@ -73,8 +76,9 @@ TEST(FormRules, OnePeriodPerCycleWithoutWrapping)
     EXPECT_EQ(after(BillingCycle::custom(10)), tabrino::test::local(calendar, 2025, 2, 10, 12));
     EXPECT_EQ(after(BillingCycle::custom(0)), tabrino::test::local(calendar, 2025, 2, 1, 12));
     // Across the spring change the wall-clock time stays.
-    EXPECT_EQ(FormRules::onePeriodAfter(tabrino::test::local(calendar, 2025, 3, 29, 9), BillingCycle::weekly(), calendar),
-              tabrino::test::local(calendar, 2025, 4, 5, 9));
+    EXPECT_EQ(
+        FormRules::onePeriodAfter(tabrino::test::local(calendar, 2025, 3, 29, 9), BillingCycle::weekly(), calendar),
+        tabrino::test::local(calendar, 2025, 4, 5, 9));
 }
 
 TEST(FormRules, ReminderChoicesNameTheCyclesDefault)

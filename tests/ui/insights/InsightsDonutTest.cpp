@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/insights/DonutGeometry.h"
 #include "ui/insights/InsightsDonutPresenter.h"
 
@@ -28,8 +31,13 @@ QList<CategorySlice> slices(std::initializer_list<std::pair<Category, const char
 // Seven categories with spend, largest first.
 QList<CategorySlice> seven(Category third = Category::Music, const char* smallest = "2.5")
 {
-    return slices({{Category::Streaming, "40"}, {Category::Software, "30"}, {third, "20"}, {Category::Cloud, "10"},
-                   {Category::Fitness, "8"}, {Category::News, "5"}, {Category::Food, smallest}});
+    return slices({{Category::Streaming, "40"},
+                   {Category::Software, "30"},
+                   {third, "20"},
+                   {Category::Cloud, "10"},
+                   {Category::Fitness, "8"},
+                   {Category::News, "5"},
+                   {Category::Food, smallest}});
 }
 
 QStringList labels(const QList<InsightsDonutPresenter::RankedSlice>& ranked)
@@ -81,8 +89,8 @@ double distanceFromRay(QPointF p, double angle)
 TEST(RankedSlices, FiveByNameThenTheRestAsOther)
 {
     const auto ranked = InsightsDonutPresenter::rankedSlices(seven());
-    EXPECT_EQ(labels(ranked), (QStringList{u"Streaming"_qs, u"Software"_qs, u"Music"_qs, u"Cloud"_qs, u"Fitness"_qs,
-                                           u"Other"_qs}));
+    EXPECT_EQ(labels(ranked),
+              (QStringList{u"Streaming"_qs, u"Software"_qs, u"Music"_qs, u"Cloud"_qs, u"Fitness"_qs, u"Other"_qs}));
     EXPECT_EQ(ranked.last().total, dec("7.5"));  // the two smallest together
     const QList<QColor> ramp = Aurora::donutRamp();
     for (qsizetype i = 0; i < ranked.size(); ++i)
@@ -101,8 +109,8 @@ TEST(RankedSlices, FiveByNameThenTheRestAsOther)
 TEST(RankedSlices, TheCategoryOtherAndTheRestAreTwoSlices)
 {
     const auto ranked = InsightsDonutPresenter::rankedSlices(seven(Category::Other, "1"));
-    EXPECT_EQ(labels(ranked), (QStringList{u"Streaming"_qs, u"Software"_qs, u"Other"_qs, u"Cloud"_qs, u"Fitness"_qs,
-                                           u"Other"_qs}));
+    EXPECT_EQ(labels(ranked),
+              (QStringList{u"Streaming"_qs, u"Software"_qs, u"Other"_qs, u"Cloud"_qs, u"Fitness"_qs, u"Other"_qs}));
     EXPECT_EQ(ranked.at(2).total, dec("20"));
     EXPECT_EQ(ranked.at(5).total, dec("6"));
     EXPECT_NE(ranked.at(2).key, ranked.at(5).key);  // two rows, not one row twice

@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "model/MonthlySnapshot.h"
 #include "support/TestMoney.h"
-#include "ui/insights/InsightsRowsModel.h"
 #include "ui/LabelFixture.h"
+#include "ui/insights/InsightsRowsModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QCoreApplication>
@@ -21,7 +24,11 @@ namespace tabrino::test {
 // did not expect shows in the counts.
 class InsightsFixture : public ::testing::Test, protected LabelFixture {
 protected:
-    InsightsFixture() { s_findings.clear(); s_previous = qInstallMessageHandler(collect); }
+    InsightsFixture()
+    {
+        s_findings.clear();
+        s_previous = qInstallMessageHandler(collect);
+    }
     ~InsightsFixture() override { qInstallMessageHandler(s_previous); }
     void TearDown() override { EXPECT_TRUE(s_findings.isEmpty()) << s_findings.join(u'\n').toStdString(); }
 
@@ -47,7 +54,8 @@ protected:
 
     void watch(InsightsRowsModel* model)
     {
-        tester = std::make_unique<QAbstractItemModelTester>(model, QAbstractItemModelTester::FailureReportingMode::Warning);
+        tester =
+            std::make_unique<QAbstractItemModelTester>(model, QAbstractItemModelTester::FailureReportingMode::Warning);
         resets = std::make_unique<QSignalSpy>(model, &QAbstractItemModel::modelReset);
         removals = std::make_unique<QSignalSpy>(model, &QAbstractItemModel::rowsRemoved);
         insertions = std::make_unique<QSignalSpy>(model, &QAbstractItemModel::rowsInserted);

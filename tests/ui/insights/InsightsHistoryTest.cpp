@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/insights/HistoryBars.h"
 #include "ui/insights/InsightsHistoryPresenter.h"
 
@@ -135,7 +138,7 @@ TEST_F(InsightsHistoryTest, MidnightIntoANewMonthShiftsTheBars)
     history.setNow(july);
     EXPECT_EQ(history.firstMonthText(), u"Aug 24");
     EXPECT_EQ(history.lastMonthText(), u"Jul 25");
-    EXPECT_EQ(removals->count(), 1);  // July 2024 went
+    EXPECT_EQ(removals->count(), 1);    // July 2024 went
     EXPECT_EQ(insertions->count(), 1);  // July 2025 came
     EXPECT_EQ(resets->count(), 0);
 }

@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/main/PanelClock.h"
 #include "foundation/Clock.h"
 #include "support/TestDates.h"
-#include "ui/main/PanelClock.h"
 
 #include <QSignalSpy>
 

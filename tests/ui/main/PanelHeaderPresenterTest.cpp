@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/main/PanelHeaderPresenter.h"
 
 #include "model/MonthlySnapshot.h"
 #include "support/TestMoney.h"
-#include "ui/design/Aurora.h"
 #include "ui/LabelFixture.h"
+#include "ui/design/Aurora.h"
 
 #include <QCoreApplication>
 

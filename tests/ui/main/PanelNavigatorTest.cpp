@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/main/PanelNavigator.h"
 
 #include "model/Subscription.h"
@@ -14,8 +17,12 @@ namespace {
 
 class PanelNavigatorTest : public ::testing::Test {
 protected:
-    Subscription music{QStringLiteral("Music"), Decimal(5), QStringLiteral("USD"), BillingCycle::monthly(),
-                       QDateTime(QDate(2025, 6, 20), QTime(), Qt::UTC), SubscriptionCategory::Music};
+    Subscription music{QStringLiteral("Music"),
+                       Decimal(5),
+                       QStringLiteral("USD"),
+                       BillingCycle::monthly(),
+                       QDateTime(QDate(2025, 6, 20), QTime(), Qt::UTC),
+                       SubscriptionCategory::Music};
     PanelNavigator navigator;
     QSignalSpy screenChanged{&navigator, &PanelNavigator::screenChanged};
 };
@@ -67,8 +74,9 @@ TEST_F(PanelNavigatorTest, TabSurvivesEveryOverlay)
     navigator.setTab(Tab::Insights);
     navigator.setTab(Tab::Insights);
     for (int overlay = 0; overlay < 3; ++overlay) {
-        ASSERT_TRUE(overlay == 0 ? navigator.openAdd() : overlay == 1 ? navigator.openSettings()
-                                                                     : navigator.openEdit(&music));
+        ASSERT_TRUE(overlay == 0       ? navigator.openAdd()
+                        : overlay == 1 ? navigator.openSettings()
+                                       : navigator.openEdit(&music));
         navigator.close();
         EXPECT_EQ(navigator.tab(), Tab::Insights);
     }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/main/SaveFailureNotice.h"
 
 #include "support/FileSizeLimit.h"
@@ -23,8 +26,9 @@ TEST(SaveFailureNotice, showsWhileChangesWaitAndGoesOnceTheyAreSaved)
         fixture.add("9.99", 3);
     }
     ASSERT_TRUE(notice.isShown());
-    EXPECT_EQ(notice.text(), u"Couldn't save your changes: "_qs + fixture.store->saveFailure()
-                                 + u". Tabrino keeps them and tries again."_qs);
+    EXPECT_EQ(notice.text(),
+              u"Couldn't save your changes: "_qs + fixture.store->saveFailure()
+                  + u". Tabrino keeps them and tries again."_qs);
     EXPECT_EQ(changed.size(), 1);
 
     fixture.store->save();

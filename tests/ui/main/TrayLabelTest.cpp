@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/main/TrayLabel.h"
 
 #include "format/FormatterCache.h"
@@ -103,7 +106,8 @@ TEST_F(TrayLabelTest, compactAmountsShortenInTheLocalesOwnWay)
 {
     add("1234.50", 20);
     TrayLabel label(*store, settings, usEnglish);
-    EXPECT_EQ(label.compactAmounts(), (QStringList{u"$1,235"_qs, u"1,235"_qs, u"$1.2K"_qs, u"1.2K"_qs, u"$1K"_qs, u"1K"_qs}));
+    EXPECT_EQ(label.compactAmounts(),
+              (QStringList{u"$1,235"_qs, u"1,235"_qs, u"$1.2K"_qs, u"1.2K"_qs, u"$1K"_qs, u"1K"_qs}));
 
     FormatterCache german(QStringLiteral("de_DE"));
     settings.setDefaultCurrencyCode(QStringLiteral("EUR"));

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/main/UpcomingListModel.h"
 
 #include "ui/LabelFixture.h"
@@ -47,8 +50,8 @@ protected:
     void attach()
     {
         model.setStore(store.get());
-        tester = std::make_unique<QAbstractItemModelTester>(&model,
-                                                            QAbstractItemModelTester::FailureReportingMode::Warning);
+        tester =
+            std::make_unique<QAbstractItemModelTester>(&model, QAbstractItemModelTester::FailureReportingMode::Warning);
     }
 
     QList<Subscription*> rows() const
@@ -68,8 +71,10 @@ protected:
 
 struct ChangeSpies {
     explicit ChangeSpies(QAbstractItemModel& model)
-        : reset(&model, &QAbstractItemModel::modelReset), moved(&model, &QAbstractItemModel::rowsMoved),
-          inserted(&model, &QAbstractItemModel::rowsInserted), removed(&model, &QAbstractItemModel::rowsRemoved)
+        : reset(&model, &QAbstractItemModel::modelReset)
+        , moved(&model, &QAbstractItemModel::rowsMoved)
+        , inserted(&model, &QAbstractItemModel::rowsInserted)
+        , removed(&model, &QAbstractItemModel::rowsRemoved)
     {
     }
     QSignalSpy reset, moved, inserted, removed;

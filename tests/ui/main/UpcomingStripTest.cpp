@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/main/UpcomingCell.h"
 #include "ui/main/UpcomingStripPresenter.h"
 
 #include "store/UpcomingCharge.h"
-#include "ui/design/Aurora.h"
 #include "ui/LabelFixture.h"
+#include "ui/design/Aurora.h"
 
 #include <QCoreApplication>
 
@@ -48,10 +51,14 @@ TEST_F(UpcomingStripTest, DayLabelAndColourByCalendarDaysAhead)
         int days;
         const char16_t* label;
         QColor color;
-    } table[] = {{-3, u"Today", Aurora::red()},      {0, u"Today", Aurora::red()},
-                 {1, u"Tomorrow", Aurora::red()},    {2, u"In 2 days", Aurora::red()},
-                 {3, u"In 3 days", Aurora::amber()}, {6, u"In 6 days", Aurora::amber()},
-                 {7, u"In 7 days", dim},             {30, u"In 30 days", dim}};
+    } table[] = {{-3, u"Today", Aurora::red()},
+                 {0, u"Today", Aurora::red()},
+                 {1, u"Tomorrow", Aurora::red()},
+                 {2, u"In 2 days", Aurora::red()},
+                 {3, u"In 3 days", Aurora::amber()},
+                 {6, u"In 6 days", Aurora::amber()},
+                 {7, u"In 7 days", dim},
+                 {30, u"In 30 days", dim}};
     for (const auto& row : table) {
         EXPECT_EQ(UpcomingCell::dayLabelFor(row.days), QString::fromUtf16(row.label)) << row.days;
         EXPECT_EQ(UpcomingCell::dayColorFor(row.days), row.color) << row.days;

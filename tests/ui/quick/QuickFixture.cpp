@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "QuickFixture.h"
 
 #include "foundation/Clock.h"
@@ -18,7 +21,8 @@ const QDateTime kNow(QDate(2025, 6, 10), QTime(12, 0), Qt::UTC);
 }  // namespace
 
 QuickFixture::QuickFixture()
-    : m_settingsFile(m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat), m_settings(m_settingsFile)
+    : m_settingsFile(m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)
+    , m_settings(m_settingsFile)
 {
     Clock::setSource([] { return kNow; });
     QString error;
@@ -46,7 +50,8 @@ Subscription* QuickFixture::add(const QVariantMap& spec)
     const auto text = [&](const char* key, const char* fallback) {
         return spec.value(QString::fromLatin1(key), QString::fromLatin1(fallback)).toString();
     };
-    const BillingCycle cycle = BillingCycle::fromStored(text("cycle", "monthly"), spec.value(u"customDays"_qs).toLongLong());
+    const BillingCycle cycle =
+        BillingCycle::fromStored(text("cycle", "monthly"), spec.value(u"customDays"_qs).toLongLong());
     auto* subscription = new Subscription(
         text("name", "Service"), Decimal::fromString(text("price", "10").toStdString()).value_or(Decimal(0)),
         text("currency", "USD"), cycle, kNow.addDays(spec.value(u"days"_qs, 5).toInt()),

@@ -1,10 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "SettingsTestHelper.h"
 
 #include "QuickFixture.h"
 
 #include "model/Subscription.h"
-#include "platform/ExportFileChoice.h"
 #include "platform/Autostart.h"
+#include "platform/ExportFileChoice.h"
 #include "shell/PanelWindow.h"
 #include "store/ModelContext.h"
 #include "ui/main/TrayLabel.h"
@@ -149,7 +152,8 @@ QString SettingsTestHelper::readFile(const QUrl& file) const
 
 QString SettingsTestHelper::expectedExport(const QString& name) const
 {
-    QString text = readFile(QUrl::fromLocalFile(QStringLiteral(QUICK_TEST_SOURCE_DIR "/../../export/expected/") + name));
+    QString text =
+        readFile(QUrl::fromLocalFile(QStringLiteral(QUICK_TEST_SOURCE_DIR "/../../export/expected/") + name));
     if (text.endsWith(u'\n'))
         text.chop(1);
     return text;

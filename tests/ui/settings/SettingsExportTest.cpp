@@ -1,5 +1,8 @@
-#include "store/StoreFixture.h"
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/settings/SettingsExport.h"
+#include "store/StoreFixture.h"
 
 #include <QFile>
 #include <QSignalSpy>

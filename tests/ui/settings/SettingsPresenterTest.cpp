@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Tabrino developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/settings/SettingsPresenter.h"
 #include "platform/Autostart.h"
 #include "store/StoreFixture.h"
-#include "ui/settings/SettingsPresenter.h"
 
 #include <QEvent>
 #include <QFile>
@@ -64,9 +67,9 @@ TEST_F(SettingsPresenterTest, picksOfferTheirChoicesInOrderWithTheirLabels)
     EXPECT_EQ(labels(SettingsPresenter::displayModeChoices()),
               (QStringList{u"Total only"_qs, u"Icon only"_qs, u"Icon and total"_qs}));
     EXPECT_EQ(SettingsPresenter::displayModeChoices().at(2).toMap().value(u"value"_qs), u"iconAndTotal"_qs);
-    EXPECT_EQ(labels(SettingsPresenter::leadChoices()),
-              (QStringList{u"Off"_qs, u"1 day before"_qs, u"3 days before"_qs, u"7 days before"_qs,
-                           u"14 days before"_qs}));
+    EXPECT_EQ(
+        labels(SettingsPresenter::leadChoices()),
+        (QStringList{u"Off"_qs, u"1 day before"_qs, u"3 days before"_qs, u"7 days before"_qs, u"14 days before"_qs}));
     EXPECT_EQ(labels(SettingsPresenter::currencyChoices()).join(u' '), u"USD EUR GBP CAD AUD JPY CHF SEK NZD MXN");
 
     // A fresh user: the registered lead times and mode are selected.
@@ -157,8 +160,9 @@ TEST_F(SettingsPresenterTest, launchAtLoginFollowsTheItemAndShowsAFailureUntilAn
     QSignalSpy changed(presenter.get(), &SettingsPresenter::launchAtLoginChanged);
     presenter->setLaunchAtLogin(true);
     EXPECT_FALSE(presenter->launchAtLogin());
-    EXPECT_EQ(presenter->launchAtLoginError(), u"Couldn't write the autostart entry in "_qs + dir.path()
-                                                   + u"/autostart: the folder could not be created."_qs);
+    EXPECT_EQ(presenter->launchAtLoginError(),
+              u"Couldn't write the autostart entry in "_qs + dir.path()
+                  + u"/autostart: the folder could not be created."_qs);
     EXPECT_EQ(changed.count(), 1);
 
     // Turning it off works (nothing to remove), which clears the text.
