@@ -28,7 +28,7 @@ class StatusNotifierMenu;
 // Every setter announces a real change with the matching New* signal and
 // stays silent otherwise.
 //
-// The item's menu (/MenuBar) offers "Open Tabrino" and "Quit Tabrino" for
+// The item's menu (/MenuBar, the path KDE gives an item's menu) offers "Open Tabrino" and "Quit Tabrino" for
 // the right click. GNOME Shell's AppIndicator extension needs its own
 // treatment: it opens a menu with entries on a left click, so there the
 // menu is empty (it shows an item only once it has a menu at all), and

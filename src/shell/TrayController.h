@@ -26,7 +26,7 @@ class TrayLabel;
 class StatusNotifierItem;
 class XfcePanelSettings;
 
-// Shows the menu-bar label in the desktop's tray. A StatusNotifierItem is
+// Shows the tray label in the desktop's tray. A StatusNotifierItem is
 // used where a watcher runs; an XEmbed tray through QSystemTrayIcon (which
 // needs a QApplication) where only that exists. With neither, `start()`
 // says so and the caller shows the panel as an ordinary window; should a
