@@ -11,6 +11,7 @@
 
 #include "catalog/BundledServiceCatalog.h"
 #include "catalog/ServiceCatalog.h"
+#include "export/CalendarFileKeeper.h"
 #include "foundation/Calendar.h"
 #include "settings/AppSettings.h"
 #include "shell/PanelScene.h"
@@ -83,7 +84,8 @@ void typeInSearch(benchmark::State& state)
                             [] { return Calendar(QStringLiteral("UTC")); });
     store.refresh();
 
-    PanelScene scene(store, settings);
+    CalendarFileKeeper calendarFile(store, settings, dir.filePath(QStringLiteral("renewals.ics")));
+    PanelScene scene(store, settings, calendarFile);
     PanelWindow* window = bench::showPanel(scene, state);
     if (!window)
         return;

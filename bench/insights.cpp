@@ -9,6 +9,7 @@
 #include "ShownPanel.h"
 #include "TenYearStore.h"
 
+#include "export/CalendarFileKeeper.h"
 #include "shell/PanelScene.h"
 #include "shell/PanelWindow.h"
 
@@ -45,7 +46,8 @@ double switchTo(PanelWindow& window, QObject& navigator, int tab)
 void switchToInsights(benchmark::State& state)
 {
     bench::TenYearStore data(int(state.range(0)));
-    PanelScene scene(*data.store, data.settings);
+    CalendarFileKeeper calendarFile(*data.store, data.settings, data.dir.filePath(QStringLiteral("renewals.ics")));
+    PanelScene scene(*data.store, data.settings, calendarFile);
     PanelWindow* window = bench::showPanel(scene, state);
     if (!window)
         return;

@@ -10,6 +10,7 @@
 // Run: dbus-run-session -- xvfb-run -a ./build/bench/bench_panel [subscriptions]
 #include "TenYearStore.h"
 
+#include "export/CalendarFileKeeper.h"
 #include "shell/PanelScene.h"
 #include "shell/PanelWindow.h"
 
@@ -63,7 +64,8 @@ int main(int argc, char** argv)
     bench::TenYearStore data(count);
     std::printf("subscriptions: %lld active\n", static_cast<long long>(data.store->active().size()));
 
-    PanelScene scene(*data.store, data.settings);
+    CalendarFileKeeper calendarFile(*data.store, data.settings, data.dir.filePath(QStringLiteral("renewals.ics")));
+    PanelScene scene(*data.store, data.settings, calendarFile);
     QTest::qWait(500);
     std::printf("resident before the panel was opened: %.1f MB\n", residentMegabytes());
 

@@ -7,7 +7,10 @@
 #include "catalog/CachedServiceCatalog.h"
 #include "catalog/CatalogUpdater.h"
 #include "catalog/ServiceCatalog.h"
+#include "export/CalendarFileKeeper.h"
 #include "platform/QuitOnSignal.h"
+#include "rates/ExchangeRatesSource.h"
+#include "rates/RatesUpdater.h"
 #include "reminders/LinuxNotificationCenter.h"
 #include "reminders/NotificationService.h"
 #include "settings/AppSettings.h"
@@ -44,6 +47,15 @@ TabrinoApp::TabrinoApp(const QString& databasePath, QObject* parent)
                 m_settings.store(), [this] { return m_settings.catalogAutoUpdate(); }, ServiceCatalog::shared(),
                 CachedServiceCatalog::defaultCachePath(), CatalogUpdater::defaultRemoteUrl(), *m_network);
             m_catalogUpdater->refreshIfDue(false);
+            // The rates are fetched only while totals are converted: at
+            // start, when the setting is switched on, and on each new day.
+            m_ratesUpdater = std::make_unique<RatesUpdater>(
+                m_settings.store(), [this] { return m_settings.showsTotalsInOneCurrency(); }, *m_exchangeRates,
+                ExchangeRatesSource::defaultCachePath(), RatesUpdater::defaultRemoteUrl(), *m_network);
+            connect(&m_settings, &AppSettings::showsTotalsInOneCurrencyChanged, m_ratesUpdater.get(),
+                    &RatesUpdater::refreshIfDue);
+            connect(m_dayChanges.get(), &DayChangeTimer::dayChanged, m_ratesUpdater.get(), &RatesUpdater::refreshIfDue);
+            m_ratesUpdater->refreshIfDue();
         },
         Qt::QueuedConnection);
 
@@ -57,8 +69,13 @@ TabrinoApp::TabrinoApp(const QString& databasePath, QObject* parent)
     ServiceCatalog& catalog = ServiceCatalog::shared();
 
     m_store = std::make_unique<SubscriptionStore>(m_container->mainContext(), m_settings, *m_notifications, &catalog);
+    m_exchangeRates = std::make_unique<ExchangeRatesSource>(ExchangeRatesSource::defaultCachePath());
+    m_store->setExchangeRates(m_exchangeRates.get());
     m_store->refresh();
     m_store->performLaunchMaintenance();
+    // Beside the database, in the data folder.
+    m_calendarFile =
+        std::make_unique<CalendarFileKeeper>(*m_store, m_settings, CalendarFileKeeper::pathBeside(m_container->path()));
 
     // Billing dates roll, the month's snapshot is taken and reminders are
     // planned again whenever the day changes while the program keeps running,
@@ -92,7 +109,7 @@ void TabrinoApp::showScene()
     m_tray = std::make_unique<TrayController>(*m_label);
     const TrayController::Backend backend = m_tray->start();
 
-    m_panel = std::make_unique<PanelScene>(*m_store, m_settings);
+    m_panel = std::make_unique<PanelScene>(*m_store, m_settings, *m_calendarFile);
     connect(m_tray.get(), &TrayController::activated, m_panel.get(), &PanelScene::toggleAt);
     connect(m_tray.get(), &TrayController::openRequested, m_panel.get(), &PanelScene::openAt);
     connect(m_tray.get(), &TrayController::backendChanged, m_panel.get(), &PanelScene::hideWindowMode);

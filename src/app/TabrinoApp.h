@@ -13,13 +13,16 @@ class QNetworkAccessManager;
 namespace tabrino {
 
 class AppSettings;
+class CalendarFileKeeper;
 class CatalogUpdater;
 class DayChangeTimer;
+class ExchangeRatesSource;
 class LinuxNotificationCenter;
 class TrayLabel;
 class NotificationService;
 class PanelScene;
 class PersistentContainer;
+class RatesUpdater;
 class SubscriptionStore;
 class TrayController;
 
@@ -49,6 +52,8 @@ public:
     TrayController& tray() const { return *m_tray; }
     // Created when the deferred catalog check starts.
     CatalogUpdater* catalogUpdater() const { return m_catalogUpdater.get(); }
+    // The rates totals in one currency are converted at.
+    ExchangeRatesSource& exchangeRates() const { return *m_exchangeRates; }
 
     // Opens the panel where the user will look for it: under the tray item,
     // or as an ordinary window when there is no tray.
@@ -61,10 +66,13 @@ private:
     QString m_fatalError;
     std::unique_ptr<QNetworkAccessManager> m_network;
     std::unique_ptr<CatalogUpdater> m_catalogUpdater;
+    std::unique_ptr<ExchangeRatesSource> m_exchangeRates;
+    std::unique_ptr<RatesUpdater> m_ratesUpdater;
     std::unique_ptr<PersistentContainer> m_container;
     std::unique_ptr<LinuxNotificationCenter> m_notificationCenter;
     std::unique_ptr<NotificationService> m_notifications;
     std::unique_ptr<SubscriptionStore> m_store;
+    std::unique_ptr<CalendarFileKeeper> m_calendarFile;
     std::unique_ptr<DayChangeTimer> m_dayChanges;
     std::unique_ptr<TrayLabel> m_label;
     std::unique_ptr<PanelScene> m_panel;

@@ -8,13 +8,19 @@
 
 #include <QHashFunctions>
 #include <QMetaType>
+#include <QObject>
 #include <QString>
 
 namespace tabrino {
 
 // One typical price plan of a catalog service, as the catalog document states
-// it. The cycle stays raw text, as written in the document.
+// it. The cycle stays raw text, as written in the document. A gadget, so the
+// screens hold it as a typed value.
 struct CatalogPlan {
+    Q_GADGET
+    Q_PROPERTY(QString name MEMBER name)
+
+public:
     QString name;
     Decimal price;
     QString cycle;

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QMetaType>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -15,7 +16,13 @@
 namespace tabrino {
 
 // One well-known service of the catalog, as the catalog document states it.
+// A gadget, so the screens hold it as a typed value.
 struct CatalogService {
+    Q_GADGET
+    Q_PROPERTY(QString id MEMBER id)
+    Q_PROPERTY(QString name MEMBER name)
+
+public:
     QString id;                              // unique within a catalog, e.g. "youtube-premium"
     QString name;                            // display name and main search text
     QString category;                        // one of the ten category names

@@ -5,17 +5,11 @@
 
 #include "catalog/CachedServiceCatalog.h"
 #include "catalog/CatalogDocument.h"
-#include "catalog/CatalogDownload.h"
 #include "catalog/ServiceCatalog.h"
-#include "foundation/Clock.h"
 #include "foundation/Logging.h"
+#include "network/CacheFile.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
-#include <QHostAddress>
 #include <QNetworkAccessManager>
-#include <QSaveFile>
 #include <QSettings>
 
 #include <algorithm>
@@ -26,14 +20,6 @@ using namespace Qt::StringLiterals;
 namespace tabrino {
 
 namespace {
-
-bool isLoopbackHost(const QString& host)
-{
-    if (host.compare(u"localhost"_s, Qt::CaseInsensitive) == 0)
-        return true;
-    const QHostAddress address(host);
-    return !address.isNull() && address.isLoopback();
-}
 
 // A tag is sent back verbatim as a header value, so anything that could end
 // the header line is refused.
@@ -55,61 +41,28 @@ CatalogUpdater::CatalogUpdater(QSettings& settings, std::function<bool()> autoUp
                                QString cachePath, QUrl remoteUrl, QNetworkAccessManager& network, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
-    , m_autoUpdateEnabled(std::move(autoUpdateEnabled))
     , m_catalog(catalog)
     , m_cachePath(std::move(cachePath))
-    , m_remoteUrl(std::move(remoteUrl))
-    , m_network(network)
+    , m_download(settings, std::move(remoteUrl),
+                 {.what = u"catalog"_s,
+                  .lastRefreshKey = lastRefreshKey,
+                  .interval = std::chrono::seconds(refreshIntervalSeconds),
+                  .maximumBodySize = maximumBodySize,
+                  .transferTimeout = defaultTransferTimeout,
+                  .transferDeadline = defaultTransferDeadline,
+                  .enabled = std::move(autoUpdateEnabled),
+                  .entityTag = [this] { return entityTagToSend(); }},
+                 network, lcCatalog)
 {
+    connect(&m_download, &PeriodicDownload::received, this, &CatalogUpdater::keep);
+    connect(&m_download, &PeriodicDownload::finished, this, &CatalogUpdater::finished);
 }
 
 CatalogUpdater::~CatalogUpdater() = default;
 
 void CatalogUpdater::refreshIfDue(bool force)
 {
-    if (m_running)
-        return;
-    m_running = true;
-
-    if (!(m_autoUpdateEnabled && m_autoUpdateEnabled()) || !isDue(force) || !isAllowedUrl(m_remoteUrl)) {
-        finishLater();
-        return;
-    }
-
-    CatalogDownload::Options options;
-    options.entityTag = entityTagToSend();
-    options.maximumBodySize = maximumBodySize;
-    options.inactivityTimeout = m_transferTimeout;
-    options.deadline = m_transferDeadline;
-    options.isAllowed = [this](const QUrl& url) { return isAllowedUrl(url); };
-    m_download = std::make_unique<CatalogDownload>(m_network, m_remoteUrl, std::move(options));
-    connect(m_download.get(), &CatalogDownload::finished, this, &CatalogUpdater::handleDownload);
-    m_download->start();
-}
-
-bool CatalogUpdater::isDue(bool force) const
-{
-    if (force)
-        return true;
-    // Only a stored date counts; anything else reads as the distant past.
-    const QVariant stored = m_settings.value(lastRefreshKey);
-    if (stored.metaType().id() != QMetaType::QDateTime)
-        return true;
-    const QDateTime last = stored.toDateTime();
-    if (!last.isValid())
-        return true;
-    // A date in the future is less than the interval ago as well.
-    return last.secsTo(Clock::now()) >= refreshIntervalSeconds;
-}
-
-bool CatalogUpdater::isAllowedUrl(const QUrl& url) const
-{
-    if (!url.isValid())
-        return false;
-    const QString scheme = url.scheme().toLower();
-    if (scheme == u"https"_s)
-        return true;
-    return m_allowInsecureLoopback && scheme == u"http"_s && isLoopbackHost(url.host());
+    m_download.start(force);
 }
 
 QByteArray CatalogUpdater::entityTagToSend() const
@@ -122,71 +75,24 @@ QByteArray CatalogUpdater::entityTagToSend() const
     return tag.toLatin1();
 }
 
-void CatalogUpdater::handleDownload()
+void CatalogUpdater::keep(const QByteArray& body, const QByteArray& entityTag)
 {
-    // finished() comes from the download's own event: it goes once that ends.
-    CatalogDownload* download = m_download.release();
-    download->deleteLater();
-    if (download->outcome() == CatalogDownload::Outcome::TransferFailed) {
-        qCWarning(lcCatalog).noquote() << "The catalog download from" << m_remoteUrl.toDisplayString()
-                                       << "failed; the catalog in use is kept.";
-        finishLater();
-        return;
-    }
-    // Any HTTP response counts for the interval, an oversized one too (so
-    // the next starts do not fetch it again), but only a whole 200 is read.
-    m_settings.setValue(lastRefreshKey, Clock::now());
-    m_settings.sync();
-    if (download->outcome() != CatalogDownload::Outcome::Response || download->status() != 200) {
-        if (download->outcome() != CatalogDownload::Outcome::Response)
-            qCWarning(lcCatalog) << "The downloaded catalog was refused: it is larger than" << maximumBodySize
-                                 << "bytes.";
-        else if (download->status() != 304)
-            qCWarning(lcCatalog) << "The catalog server answered with HTTP status" << download->status();
-        finishLater();
-        return;
-    }
-
-    const QByteArray body = download->takeBody();
     const CatalogLoadResult decoded = CatalogDocument::decode(body);
     if (!decoded.succeeded() || decoded.services.size() < CachedServiceCatalog::minimumServiceCount) {
         qCWarning(lcCatalog).noquote() << "The downloaded catalog was refused:"
                                        << (decoded.succeeded() ? u"it lists too few services."_s : *decoded.error);
-        finishLater();
         return;
     }
-
-    if (!QDir().mkpath(QFileInfo(m_cachePath).absolutePath())) {
-        qCWarning(lcCatalog).noquote() << "Couldn't make the folder of" << m_cachePath;
-        finishLater();
+    QString writeError;
+    if (!CacheFile::replace(m_cachePath, body, &writeError)) {
+        qCWarning(lcCatalog).noquote() << writeError;
         return;
     }
-    QSaveFile file(m_cachePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(body) != body.size() || !file.commit()) {
-        qCWarning(lcCatalog).noquote() << "Couldn't write the downloaded catalog to" << m_cachePath << ":"
-                                       << file.errorString();
-        finishLater();
-        return;
-    }
-
-    const QByteArray tag = download->header("ETag");
-    if (!tag.isNull()) {
-        m_settings.setValue(entityTagKey, QString::fromLatin1(tag));
+    if (!entityTag.isNull()) {
+        m_settings.setValue(entityTagKey, QString::fromLatin1(entityTag));
         m_settings.sync();
     }
     m_catalog.load();
-    finishLater();
-}
-
-void CatalogUpdater::finishLater()
-{
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_running = false;
-            Q_EMIT finished();
-        },
-        Qt::QueuedConnection);
 }
 
 }  // namespace tabrino

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "catalog/CatalogDocument.h"
+#include "network/PeriodicDownload.h"
 
 #include <QObject>
 #include <QString>
@@ -18,14 +19,13 @@ class QSettings;
 
 namespace tabrino {
 
-class CatalogDownload;
 class ServiceCatalog;
 
 // Downloads a newer catalog document at most every three days, keeps it as
 // the cache file and reloads the catalog from it. Every failure ends the
 // refresh silently and leaves the cache and the catalog as they were. The
 // request carries nothing about the user but the conditional-request header
-// (see CatalogDownload).
+// (see AnonymousDownload).
 class CatalogUpdater : public QObject {
     Q_OBJECT
 
@@ -57,36 +57,26 @@ public:
     // outcome. A call while a refresh is running is ignored.
     void refreshIfDue(bool force);
 
-    bool isRunning() const { return m_running; }
+    bool isRunning() const { return m_download.isRunning(); }
 
     // Test seams: shorter time limits, and plain HTTP to a loopback address
     // (the program itself fetches only HTTPS).
-    void setTransferTimeout(std::chrono::milliseconds timeout) { m_transferTimeout = timeout; }
-    void setTransferDeadline(std::chrono::milliseconds deadline) { m_transferDeadline = deadline; }
-    void setAllowInsecureLoopback(bool allow) { m_allowInsecureLoopback = allow; }
+    void setTransferTimeout(std::chrono::milliseconds timeout) { m_download.setTransferTimeout(timeout); }
+    void setTransferDeadline(std::chrono::milliseconds deadline) { m_download.setTransferDeadline(deadline); }
+    void setAllowInsecureLoopback(bool allow) { m_download.setAllowInsecureLoopback(allow); }
 
 Q_SIGNALS:
     void finished();
 
 private:
-    bool isDue(bool force) const;
-    bool isAllowedUrl(const QUrl& url) const;
     QByteArray entityTagToSend() const;
-    void handleDownload();
-    void finishLater();
+    // Keeps a downloaded body that decodes as a full catalog.
+    void keep(const QByteArray& body, const QByteArray& entityTag);
 
     QSettings& m_settings;
-    std::function<bool()> m_autoUpdateEnabled;
     ServiceCatalog& m_catalog;
     QString m_cachePath;
-    QUrl m_remoteUrl;
-    QNetworkAccessManager& m_network;
-    std::chrono::milliseconds m_transferTimeout = defaultTransferTimeout;
-    std::chrono::milliseconds m_transferDeadline = defaultTransferDeadline;
-    bool m_allowInsecureLoopback = false;
-
-    bool m_running = false;
-    std::unique_ptr<CatalogDownload> m_download;
+    PeriodicDownload m_download;
 };
 
 }  // namespace tabrino

@@ -302,21 +302,27 @@ QString ExportService::suggestedFileName(Format format)
     return format == Format::Csv ? u"Tabrino Export.csv"_s : u"Tabrino Export.json"_s;
 }
 
-bool ExportService::write(const QByteArray& bytes, const QString& path)
+bool ExportService::write(const QByteArray& bytes, const QString& path, QString* error)
 {
-    if (path.isEmpty())
+    const auto fail = [error](const QString& reason) {
+        if (error)
+            *error = reason;
         return false;
+    };
+    if (path.isEmpty())
+        return fail(u"no file name"_s);
     // Written beside the target and renamed over it only when complete, so a
     // full disk or a crash never leaves a truncated file where the user's
     // previous export was.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return fail(file.errorString());
     if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return false;
+        return fail(reason);
     }
-    return file.commit();
+    return file.commit() || fail(file.errorString());
 }
 
 }  // namespace tabrino

@@ -31,8 +31,9 @@ public:
     static QString suggestedFileName(Format format);
 
     // Replaces the file at `path` with `bytes` atomically: on failure the
-    // previous file, if any, stays untouched. False when anything failed.
-    static bool write(const QByteArray& bytes, const QString& path);
+    // previous file, if any, stays untouched. False when anything failed,
+    // with the reason in `error` when one is given.
+    static bool write(const QByteArray& bytes, const QString& path, QString* error = nullptr);
 };
 
 }  // namespace tabrino

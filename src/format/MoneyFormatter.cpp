@@ -60,4 +60,9 @@ QString MoneyFormatter::signedAmount(const Decimal& amount, const QString& code,
     return prefix + plain(amount.abs(), code, cache);
 }
 
+QString MoneyFormatter::approximately(const QString& amount)
+{
+    return u"\u2248 "_qs + amount;
+}
+
 }  // namespace tabrino

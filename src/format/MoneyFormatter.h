@@ -33,6 +33,9 @@ public:
     static QString twoDecimals(const Decimal& amount, const QString& code,
                                FormatterCache& cache = MoneyFormatter::cache());
 
+    // A converted amount, so it never reads as exact: "≈ $107".
+    static QString approximately(const QString& amount);
+
     // A change: "+" or "−" (U+2212) in front of the plain magnitude, no space;
     // zero gets "+".
     static QString signedAmount(const Decimal& amount, const QString& code,

@@ -7,6 +7,7 @@ namespace tabrino {
 
 Q_LOGGING_CATEGORY(lcStore, "tabrino.store", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcCatalog, "tabrino.catalog", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcRates, "tabrino.rates", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcReminders, "tabrino.reminders", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcTray, "tabrino.tray", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcPanel, "tabrino.panel", QtInfoMsg)

@@ -12,6 +12,7 @@ namespace tabrino {
 // is off until turned on, e.g. QT_LOGGING_RULES="tabrino.*.debug=true".
 Q_DECLARE_LOGGING_CATEGORY(lcStore)
 Q_DECLARE_LOGGING_CATEGORY(lcCatalog)
+Q_DECLARE_LOGGING_CATEGORY(lcRates)
 Q_DECLARE_LOGGING_CATEGORY(lcReminders)
 Q_DECLARE_LOGGING_CATEGORY(lcTray)
 Q_DECLARE_LOGGING_CATEGORY(lcPanel)

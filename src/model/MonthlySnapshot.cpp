@@ -4,6 +4,7 @@
 #include "model/MonthlySnapshot.h"
 
 #include "foundation/Clock.h"
+#include "foundation/OptionalVariant.h"
 
 namespace tabrino {
 
@@ -38,6 +39,24 @@ void MonthlySnapshot::setActiveSubscriptionCount(qint64 value)
 void MonthlySnapshot::setCapturedAt(const QDateTime& value)
 {
     assign(this, m_capturedAt, value.toUTC(), &MonthlySnapshot::capturedAtChanged);
+}
+
+void MonthlySnapshot::setConvertedCurrencyCode(const std::optional<QString>& value)
+{
+    assign(this, m_convertedCurrencyCode, value, &MonthlySnapshot::conversionChanged);
+}
+void MonthlySnapshot::setRatesDate(const std::optional<QDate>& value)
+{
+    assign(this, m_ratesDate, value, &MonthlySnapshot::conversionChanged);
+}
+
+QVariant MonthlySnapshot::convertedCurrencyCodeValue() const
+{
+    return optionalToVariant(m_convertedCurrencyCode);
+}
+QVariant MonthlySnapshot::ratesDateValue() const
+{
+    return optionalToVariant(m_ratesDate);
 }
 
 }  // namespace tabrino

@@ -3,6 +3,8 @@
 
 #include "platform/Autostart.h"
 
+#include "foundation/DisplayedPath.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -69,10 +71,7 @@ bool Autostart::isEnabled() const
 
 QString Autostart::displayedDirectory() const
 {
-    const QString home = QDir::homePath();
-    if (m_directory.startsWith(home + u'/'))
-        return u'~' + m_directory.mid(home.size());
-    return m_directory;
+    return DisplayedPath::of(m_directory);
 }
 
 QString Autostart::writeEntry()

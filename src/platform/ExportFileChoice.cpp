@@ -3,6 +3,9 @@
 
 #include "platform/ExportFileChoice.h"
 
+#include "export/CalendarExport.h"
+#include "export/ExportService.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -20,12 +23,22 @@ constexpr char kHidesOnDeactivate[] = "hidesOnDeactivate";
 
 QString ExportFileChoice::nameFilter(Format format)
 {
-    return format == Format::Csv ? QStringLiteral("CSV files (*.csv)") : QStringLiteral("JSON files (*.json)");
+    switch (format) {
+    case Format::Csv: return QStringLiteral("CSV files (*.csv)");
+    case Format::Json: return QStringLiteral("JSON files (*.json)");
+    case Format::Ics: return QStringLiteral("Calendar files (*.ics)");
+    }
+    return {};
 }
 
 QString ExportFileChoice::suffix(Format format)
 {
-    return format == Format::Csv ? QStringLiteral("csv") : QStringLiteral("json");
+    switch (format) {
+    case Format::Csv: return QStringLiteral("csv");
+    case Format::Json: return QStringLiteral("json");
+    case Format::Ics: return QStringLiteral("ics");
+    }
+    return {};
 }
 
 QUrl ExportFileChoice::startFolder()
@@ -38,7 +51,11 @@ QUrl ExportFileChoice::startFolder()
 
 QUrl ExportFileChoice::suggestedFile(Format format)
 {
-    return QUrl::fromLocalFile(QDir(startFolder().toLocalFile()).filePath(ExportService::suggestedFileName(format)));
+    const QString name = format == Format::Ics
+        ? CalendarExport::suggestedFileName()
+        : ExportService::suggestedFileName(format == Format::Csv ? ExportService::Format::Csv
+                                                                 : ExportService::Format::Json);
+    return QUrl::fromLocalFile(QDir(startFolder().toLocalFile()).filePath(name));
 }
 
 QString ExportFileChoice::chosenPath(const QUrl& chosen, Format format)

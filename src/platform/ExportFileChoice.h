@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include "export/ExportService.h"
-
 #include <QPointer>
 #include <QString>
 #include <QUrl>
@@ -20,17 +18,18 @@ namespace tabrino {
 // portal or the platform theme, else Qt Quick's, drawn inside the window).
 class ExportFileChoice {
 public:
-    using Format = ExportService::Format;
+    // The exports' files: the two of ExportService and the calendar.
+    enum class Format { Csv, Json, Ics };
 
     ExportFileChoice() = delete;
 
-    // "CSV files (*.csv)" or "JSON files (*.json)".
+    // "CSV files (*.csv)", "JSON files (*.json)" or "Calendar files (*.ics)".
     static QString nameFilter(Format format);
-    // "csv" or "json".
+    // "csv", "json" or "ics".
     static QString suffix(Format format);
     // The user's documents folder, or home where there is none.
     static QUrl startFolder();
-    // "Tabrino Export.csv" or "Tabrino Export.json" in the start folder.
+    // The export's proposed name ("Tabrino Export.csv") in the start folder.
     static QUrl suggestedFile(Format format);
     // The local file the user confirmed, with the format's extension added
     // to a bare name; empty when the answer names no local file.

@@ -23,6 +23,8 @@ const QString kYearlyLeadDays = u"yearlyLeadDays"_s;
 const QString kNotificationsRequested = u"notificationsRequested"_s;
 const QString kShowsRenewalIndicator = u"showsRenewalIndicator"_s;
 const QString kCatalogAutoUpdate = u"catalogAutoUpdate"_s;
+const QString kShowsTotalsInOneCurrency = u"showsTotalsInOneCurrency"_s;
+const QString kKeepsCalendarFile = u"keepsCalendarFile"_s;
 
 bool isText(const QVariant& value)
 {
@@ -126,6 +128,8 @@ AppSettings::AppSettings(QSettings& store, QObject* parent)
     m_notificationsRequested = readBool(kNotificationsRequested);
     m_showsRenewalIndicator = readBool(kShowsRenewalIndicator);
     m_catalogAutoUpdate = readBool(kCatalogAutoUpdate);
+    m_showsTotalsInOneCurrency = readBool(kShowsTotalsInOneCurrency);
+    m_keepsCalendarFile = readBool(kKeepsCalendarFile);
 }
 
 QVariant AppSettings::storedOrRegistered(const QString& key) const
@@ -232,6 +236,24 @@ void AppSettings::setCatalogAutoUpdate(bool enabled)
     m_catalogAutoUpdate = enabled;
     write(kCatalogAutoUpdate, enabled);
     Q_EMIT catalogAutoUpdateChanged();
+}
+
+void AppSettings::setKeepsCalendarFile(bool keeps)
+{
+    if (keeps == m_keepsCalendarFile)
+        return;
+    m_keepsCalendarFile = keeps;
+    write(kKeepsCalendarFile, keeps);
+    Q_EMIT keepsCalendarFileChanged();
+}
+
+void AppSettings::setShowsTotalsInOneCurrency(bool shows)
+{
+    if (shows == m_showsTotalsInOneCurrency)
+        return;
+    m_showsTotalsInOneCurrency = shows;
+    write(kShowsTotalsInOneCurrency, shows);
+    Q_EMIT showsTotalsInOneCurrencyChanged();
 }
 
 }  // namespace tabrino

@@ -34,6 +34,9 @@ class AppSettings : public QObject {
     Q_PROPERTY(bool showsRenewalIndicator READ showsRenewalIndicator WRITE setShowsRenewalIndicator NOTIFY
                    showsRenewalIndicatorChanged)
     Q_PROPERTY(bool catalogAutoUpdate READ catalogAutoUpdate WRITE setCatalogAutoUpdate NOTIFY catalogAutoUpdateChanged)
+    Q_PROPERTY(bool showsTotalsInOneCurrency READ showsTotalsInOneCurrency WRITE setShowsTotalsInOneCurrency NOTIFY
+                   showsTotalsInOneCurrencyChanged)
+    Q_PROPERTY(bool keepsCalendarFile READ keepsCalendarFile WRITE setKeepsCalendarFile NOTIFY keepsCalendarFileChanged)
 
 public:
     // The process-wide instance over the user's store (organisation and
@@ -70,6 +73,15 @@ public:
     bool catalogAutoUpdate() const { return m_catalogAutoUpdate; }
     void setCatalogAutoUpdate(bool enabled);
 
+    // Totals convert every amount into the default currency at the euro
+    // reference rates before adding it; off, they add the amounts as they are.
+    bool showsTotalsInOneCurrency() const { return m_showsTotalsInOneCurrency; }
+    void setShowsTotalsInOneCurrency(bool shows);
+
+    // A calendar file of the renewals is kept in the data folder; off by default.
+    bool keepsCalendarFile() const { return m_keepsCalendarFile; }
+    void setKeepsCalendarFile(bool keeps);
+
 Q_SIGNALS:
     void trayDisplayModeChanged();
     void defaultCurrencyCodeChanged();
@@ -78,6 +90,8 @@ Q_SIGNALS:
     void notificationsRequestedChanged();
     void showsRenewalIndicatorChanged();
     void catalogAutoUpdateChanged();
+    void showsTotalsInOneCurrencyChanged();
+    void keepsCalendarFileChanged();
 
 private:
     // The user's stored value, else the registered one, else invalid.
@@ -96,6 +110,8 @@ private:
     bool m_notificationsRequested = false;
     bool m_showsRenewalIndicator = true;
     bool m_catalogAutoUpdate = true;
+    bool m_showsTotalsInOneCurrency = false;
+    bool m_keepsCalendarFile = false;
 };
 
 }  // namespace tabrino

@@ -3,6 +3,7 @@
 
 #include "shell/PanelScene.h"
 
+#include "export/CalendarFileKeeper.h"
 #include "foundation/Logging.h"
 #include "settings/AppSettings.h"
 #include "shell/PanelWindow.h"
@@ -16,15 +17,18 @@
 Q_IMPORT_QML_PLUGIN(Tabrino_DesignPlugin)
 Q_IMPORT_QML_PLUGIN(Tabrino_EditingPlugin)
 Q_IMPORT_QML_PLUGIN(Tabrino_SettingsPlugin)
+Q_IMPORT_QML_PLUGIN(Tabrino_ImportingPlugin)
 Q_IMPORT_QML_PLUGIN(Tabrino_InsightsPlugin)
 Q_IMPORT_QML_PLUGIN(Tabrino_MainPlugin)
 
 namespace tabrino {
 
-PanelScene::PanelScene(SubscriptionStore& store, AppSettings& settings, QObject* parent)
+PanelScene::PanelScene(SubscriptionStore& store, AppSettings& settings, CalendarFileKeeper& calendarFile,
+                       QObject* parent)
     : QObject(parent)
     , m_store(store)
     , m_settings(settings)
+    , m_calendarFile(calendarFile)
 {
 }
 
@@ -54,7 +58,8 @@ PanelWindow* PanelScene::window()
     auto window = std::make_unique<PanelWindow>(*m_engine);
     if (!window->setContent(QUrl(QStringLiteral("qrc:/qt/qml/Tabrino/Main/PanelView.qml")),
                             {{QStringLiteral("store"), QVariant::fromValue(&m_store)},
-                             {QStringLiteral("settings"), QVariant::fromValue(&m_settings)}})) {
+                             {QStringLiteral("settings"), QVariant::fromValue(&m_settings)},
+                             {QStringLiteral("calendarFile"), QVariant::fromValue(&m_calendarFile)}})) {
         qCWarning(lcPanel).noquote() << "The panel could not be built:" << window->errorString();
         m_engine.reset();
         return nullptr;

@@ -13,6 +13,7 @@ class QQmlEngine;
 namespace tabrino {
 
 class AppSettings;
+class CalendarFileKeeper;
 class PanelWindow;
 class SubscriptionStore;
 
@@ -23,8 +24,9 @@ class PanelScene : public QObject {
     Q_OBJECT
 
 public:
-    // The store and settings must outlive the scene.
-    PanelScene(SubscriptionStore& store, AppSettings& settings, QObject* parent = nullptr);
+    // The store, settings and calendar file must outlive the scene.
+    PanelScene(SubscriptionStore& store, AppSettings& settings, CalendarFileKeeper& calendarFile,
+               QObject* parent = nullptr);
     ~PanelScene() override;
 
     bool isCreated() const { return m_window != nullptr; }
@@ -45,6 +47,7 @@ public:
 private:
     SubscriptionStore& m_store;
     AppSettings& m_settings;
+    CalendarFileKeeper& m_calendarFile;
     std::unique_ptr<QQmlEngine> m_engine;
     std::unique_ptr<PanelWindow> m_window;
 };

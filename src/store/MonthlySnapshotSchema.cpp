@@ -26,6 +26,19 @@ const RecordSchema& schemaOf<MonthlySnapshot>()
                           {{u"capturedAt"_qs, T::Instant},
                            [](const M& m) { return QVariant(m.capturedAt()); },
                            [](M& m, const QVariant& v) { m.setCapturedAt(v.toDateTime()); }},
+                          {{u"convertedCurrencyCode"_qs, T::Text, true, 2},
+                           [](const M& m) { return optionalToVariant(m.convertedCurrencyCode()); },
+                           [](M& m, const QVariant& v) { m.setConvertedCurrencyCode(variantToOptional<QString>(v)); }},
+                          // The day as ISO text ("2026-12-07").
+                          {{u"ratesDate"_qs, T::Text, true, 2},
+                           [](const M& m) {
+                               const std::optional<QDate> date = m.ratesDate();
+                               return date ? QVariant(date->toString(Qt::ISODate)) : QVariant();
+                           },
+                           [](M& m, const QVariant& v) {
+                               const QDate date = QDate::fromString(v.toString(), Qt::ISODate);
+                               m.setRatesDate(date.isValid() ? std::optional<QDate>(date) : std::nullopt);
+                           }},
                       },
                       [](const QVariant& key) { return new MonthlySnapshot(key.toDateTime(), Decimal(0), 0); });
     return schema;

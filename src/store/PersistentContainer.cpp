@@ -55,24 +55,47 @@ bool createSchema(SqliteDatabase& db)
     return false;
 }
 
-// Every table the records need, with every column they write.
-bool hasExpectedTables(SqliteDatabase& db)
+// Every table the records need, with every column a file of `version` has.
+bool hasExpectedTables(SqliteDatabase& db, int version)
 {
     for (const RecordSchema* schema : recordSchemas()) {
         const QStringList found =
             db.queryText(u"SELECT group_concat(name, char(10)) FROM pragma_table_info('"_qs + schema->table + u"')"_qs)
                 .split(u'\n');
         for (const Column& column : schema->columns) {
-            if (!found.contains(column.name))
+            if (column.sinceVersion <= version && !found.contains(column.name))
                 return false;
         }
     }
     return true;
 }
 
+// Brings a sound file of `version` to kSchemaVersion, all or nothing; on
+// failure `error` holds SQLite's reason.
+bool migrate(SqliteDatabase& db, int version, QString* error)
+{
+    if (!db.execute(QStringLiteral("BEGIN IMMEDIATE"))) {
+        *error = db.lastError();
+        return false;
+    }
+    bool ok = true;
+    for (int next = version + 1; next <= PersistentContainer::kSchemaVersion; ++next) {
+        for (const RecordSchema* schema : recordSchemas()) {
+            for (const QString& statement : schema->addColumnsSql(next))
+                ok = ok && db.execute(statement);
+        }
+    }
+    ok = ok && db.execute(u"PRAGMA user_version = "_qs + QString::number(PersistentContainer::kSchemaVersion));
+    if (ok && db.execute(QStringLiteral("COMMIT")))
+        return true;
+    *error = db.lastError();
+    db.execute(QStringLiteral("ROLLBACK"));
+    return false;
+}
+
 // The schema version of the file at `path`, read on a read-only connection:
-// 0 for an empty file, kSchemaVersion for a sound file of ours. Anything else
-// is refused with a readable `error`.
+// 0 for an empty file, 1...kSchemaVersion for a sound file of ours. Anything
+// else is refused with a readable `error`.
 std::optional<int> inspect(const QString& path, QString* error)
 {
     // Without a journal or a log the file alone is the whole content, and a
@@ -103,12 +126,12 @@ std::optional<int> inspect(const QString& path, QString* error)
         *error = path + u" is not a Tabrino data file."_qs;
         return std::nullopt;
     }
-    if (version == PersistentContainer::kSchemaVersion) {
+    if (version > 0) {
         if (db->queryText(QStringLiteral("PRAGMA quick_check")) != u"ok"_qs) {
             *error = path + u" is damaged."_qs;
             return std::nullopt;
         }
-        if (!hasExpectedTables(*db)) {
+        if (!hasExpectedTables(*db, version)) {
             *error = path + u" does not hold the expected tables."_qs;
             return std::nullopt;
         }
@@ -153,6 +176,11 @@ std::unique_ptr<PersistentContainer> PersistentContainer::open(const QString& pa
     if (db->queryText(QStringLiteral("PRAGMA journal_mode = WAL")) != u"wal"_qs
         || !db->execute(QStringLiteral("PRAGMA synchronous = FULL")) || (*version == 0 && !createSchema(*db))) {
         *error = u"Cannot prepare "_qs + path + u" ("_qs + db->lastError() + u")."_qs;
+        return nullptr;
+    }
+    QString migrationError;
+    if (*version > 0 && *version < kSchemaVersion && !migrate(*db, *version, &migrationError)) {
+        *error = u"Cannot update "_qs + path + u" to this version of Tabrino ("_qs + migrationError + u")."_qs;
         return nullptr;
     }
     return std::unique_ptr<PersistentContainer>(new PersistentContainer(path, std::move(db)));

@@ -13,10 +13,13 @@ class ModelContext;
 class SqliteDatabase;
 
 // The one database file holding the subscription and snapshot records.
-// Opening never deletes, truncates or rewrites a file it cannot use.
+// Opening never deletes, truncates or rewrites a file it cannot use. A file
+// of an earlier schema version is brought to this one in one transaction
+// (each version's columns added, empty); one of a later version is refused.
 class PersistentContainer {
 public:
-    static constexpr int kSchemaVersion = 1;
+    // 2: snapshots name the currency and rates of a converted total.
+    static constexpr int kSchemaVersion = 2;
 
     // $XDG_DATA_HOME/Tabrino/Tabrino.sqlite
     static QString defaultPath();

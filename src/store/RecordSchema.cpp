@@ -15,21 +15,34 @@ QStringList columnNames(const RecordSchema& schema)
         names << u'"' + column.name + u'"';
     return names;
 }
+
+QString columnDefinition(const Column& column, bool isKey)
+{
+    QString definition = u'"' + column.name + u"\" "_qs + sqlTypeName(column.type);
+    if (!column.optional)
+        definition += u" NOT NULL"_qs;
+    if (isKey)
+        definition += u" UNIQUE"_qs;
+    return definition;
+}
 }  // namespace
 
 QString RecordSchema::createTableSql() const
 {
     QStringList definitions;
-    for (qsizetype i = 0; i < columns.size(); ++i) {
-        const Column& column = columns[i];
-        QString definition = u'"' + column.name + u"\" "_qs + sqlTypeName(column.type);
-        if (!column.optional)
-            definition += u" NOT NULL"_qs;
-        if (i == 0)
-            definition += u" UNIQUE"_qs;
-        definitions << definition;
-    }
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        definitions << columnDefinition(columns[i], i == 0);
     return u"CREATE TABLE \""_qs + table + u"\" ("_qs + definitions.join(u", "_qs) + u')';
+}
+
+QStringList RecordSchema::addColumnsSql(int version) const
+{
+    QStringList statements;
+    for (const Column& column : columns) {
+        if (column.sinceVersion == version)
+            statements << u"ALTER TABLE \""_qs + table + u"\" ADD COLUMN "_qs + columnDefinition(column, false);
+    }
+    return statements;
 }
 
 QString RecordSchema::upsertSql() const

@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <functional>
@@ -20,6 +21,9 @@ struct Column {
     QString name;
     ColumnType type;
     bool optional = false;
+    // The schema version that added the column; files of earlier versions
+    // get it, empty, when they are migrated (so it must be optional).
+    int sinceVersion = 1;
 };
 
 // How one record type maps onto one table. Column 0 is the record's unique
@@ -34,6 +38,8 @@ struct RecordSchema {
 
     QString keyOf(const PersistentRecord& record) const { return keyText(read(record, 0), columns[0].type); }
     QString createTableSql() const;
+    // Adds the columns of `version` to a table of the version before it.
+    QStringList addColumnsSql(int version) const;
     QString upsertSql() const;
     QString selectSql() const;
     QString deleteSql() const;

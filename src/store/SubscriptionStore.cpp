@@ -5,6 +5,9 @@
 
 #include "foundation/Clock.h"
 #include "foundation/OptionalVariant.h"
+#include "rates/CurrencyConverter.h"
+#include "rates/ExchangeRatesSource.h"
+#include "settings/AppSettings.h"
 #include "store/ModelContext.h"
 #include "store/ReminderService.h"
 
@@ -59,6 +62,26 @@ SubscriptionStore::SubscriptionStore(ModelContext& context, AppSettings& setting
             m_saveRetry.start();
         Q_EMIT saveFailureChanged();
     });
+    connect(&m_settings, &AppSettings::showsTotalsInOneCurrencyChanged, this, &SubscriptionStore::conversionDidChange);
+    connect(&m_settings, &AppSettings::defaultCurrencyCodeChanged, this, [this] {
+        if (totalsCurrency())
+            conversionDidChange();
+    });
+}
+
+void SubscriptionStore::setExchangeRates(ExchangeRatesSource* rates)
+{
+    if (m_rates)
+        disconnect(m_rates, nullptr, this, nullptr);
+    m_rates = rates;
+    if (rates) {
+        connect(rates, &ExchangeRatesSource::changed, this, [this] {
+            if (totalsCurrency())
+                conversionDidChange();
+        });
+    }
+    if (m_settings.showsTotalsInOneCurrency())
+        conversionDidChange();
 }
 
 QString SubscriptionStore::saveFailure() const
@@ -90,6 +113,7 @@ void SubscriptionStore::refresh()
     const auto snapshots = m_context.fetch<MonthlySnapshot>(
         {{}, [](const MonthlySnapshot& a, const MonthlySnapshot& b) { return a.monthStart() < b.monthStart(); }});
     m_readFailed = !active || !archived || !snapshots;
+    m_refreshed = true;
     const bool activeChangedNow = replaceList(m_active, active);
     const bool archivedChangedNow = replaceList(m_archived, archived);
     const bool snapshotsChangedNow = replaceList(m_snapshots, snapshots);
@@ -203,6 +227,17 @@ void SubscriptionStore::figuresDidChange()
         Qt::QueuedConnection);
 }
 
+void SubscriptionStore::conversionDidChange()
+{
+    figuresDidChange();
+    // Only lists that were read are the month's figures; a snapshot recorded
+    // here for the first time joins the list at once.
+    if (m_refreshed && !m_readFailed) {
+        captureSnapshot(currentCalendar());
+        refresh();
+    }
+}
+
 SubscriptionStore::FigureCache& SubscriptionStore::figures() const
 {
     // Day counts decide several figures, so a new day outdates them even
@@ -232,17 +267,26 @@ void SubscriptionStore::captureSnapshot(const Calendar& calendar)
     const QDateTime month = MonthlySnapshot::startOfMonth(now, calendar);
     const Decimal total = monthlyTotal();
     const qint64 count = m_active.size();
+    const std::optional<QString> currency = totalsCurrency();
+    const QDate day = currency ? m_rates->rates().date() : QDate();
+    const std::optional<QDate> ratesDate = day.isValid() ? std::optional<QDate>(day) : std::nullopt;
     const auto found = std::find_if(m_snapshots.begin(), m_snapshots.end(),
                                     [&](const MonthlySnapshot* s) { return s->monthStart() == month; });
     if (found != m_snapshots.end()) {
         MonthlySnapshot* snapshot = *found;
-        if (snapshot->monthlyTotal() == total && snapshot->activeSubscriptionCount() == count)
+        if (snapshot->monthlyTotal() == total && snapshot->activeSubscriptionCount() == count
+            && snapshot->convertedCurrencyCode() == currency && snapshot->ratesDate() == ratesDate)
             return;
         snapshot->setMonthlyTotal(total);
         snapshot->setActiveSubscriptionCount(count);
+        snapshot->setConvertedCurrencyCode(currency);
+        snapshot->setRatesDate(ratesDate);
         snapshot->setCapturedAt(now);
     } else {
-        m_context.insert(new MonthlySnapshot(month, total, count));
+        auto* snapshot = new MonthlySnapshot(month, total, count);
+        snapshot->setConvertedCurrencyCode(currency);
+        snapshot->setRatesDate(ratesDate);
+        m_context.insert(snapshot);
     }
     m_context.save();
 }
@@ -260,6 +304,60 @@ void SubscriptionStore::snooze(const QUuid& subscriptionId, int days)
 
 // MARK: spending figures
 
+std::optional<QString> SubscriptionStore::totalsCurrency() const
+{
+    if (!m_rates || !m_settings.showsTotalsInOneCurrency())
+        return std::nullopt;
+    return m_settings.defaultCurrencyCode();
+}
+
+std::optional<Decimal> SubscriptionStore::exactMonthlyCost(const Subscription& subscription) const
+{
+    const std::optional<QString> currency = totalsCurrency();
+    if (!currency)
+        return subscription.monthlyCost();
+    return CurrencyConverter(m_rates->rates())
+        .convert(subscription.monthlyCost(), subscription.currencyCode(), *currency);
+}
+
+Decimal SubscriptionStore::figure(const Decimal& exactSum) const
+{
+    const std::optional<QString> currency = totalsCurrency();
+    return currency ? CurrencyConverter::rounded(exactSum, *currency) : exactSum;
+}
+
+bool SubscriptionStore::isRecordedDifferently(const MonthlySnapshot& snapshot) const
+{
+    return snapshot.convertedCurrencyCode() != totalsCurrency();
+}
+
+std::optional<Decimal> SubscriptionStore::monthlyCostInTotals(const Subscription& subscription) const
+{
+    const std::optional<Decimal> cost = exactMonthlyCost(subscription);
+    return cost ? std::optional<Decimal>(figure(*cost)) : std::nullopt;
+}
+
+std::optional<TotalsConversion> SubscriptionStore::totalsConversion() const
+{
+    return cached(&FigureCache::totalsConversion, [this] { return computeTotalsConversion(); });
+}
+
+std::optional<TotalsConversion> SubscriptionStore::computeTotalsConversion() const
+{
+    const std::optional<QString> currency = totalsCurrency();
+    if (!currency)
+        return std::nullopt;
+    TotalsConversion conversion{*currency, m_rates->rates().date(), {}};
+    QMap<QString, int> leftOut;
+    for (const Subscription* subscription : m_active) {
+        if (!exactMonthlyCost(*subscription))
+            ++leftOut[subscription->currencyCode()];
+    }
+    for (auto it = leftOut.cbegin(); it != leftOut.cend(); ++it)
+        conversion.leftOut << TotalsConversion::LeftOut{it.key(), it.value()};
+    return conversion;
+}
+
 Decimal SubscriptionStore::monthlyTotal() const
 {
     return cached(&FigureCache::monthlyTotal, [this] { return computeMonthlyTotal(); });
@@ -268,9 +366,11 @@ Decimal SubscriptionStore::monthlyTotal() const
 Decimal SubscriptionStore::computeMonthlyTotal() const
 {
     Decimal total;
-    for (const Subscription* subscription : m_active)
-        total += subscription->monthlyCost();
-    return total;
+    for (const Subscription* subscription : m_active) {
+        if (const std::optional<Decimal> cost = exactMonthlyCost(*subscription))
+            total += *cost;
+    }
+    return figure(total);
 }
 
 std::optional<Decimal> SubscriptionStore::monthOverMonthDelta() const
@@ -283,7 +383,9 @@ std::optional<Decimal> SubscriptionStore::computeMonthOverMonthDelta() const
     const QDateTime thisMonth = MonthlySnapshot::startOfMonth(Clock::now(), currentCalendar());
     const auto previous = std::find_if(m_snapshots.rbegin(), m_snapshots.rend(),
                                        [&](const MonthlySnapshot* s) { return s->monthStart() < thisMonth; });
-    if (previous == m_snapshots.rend())
+    // A month recorded in another currency, or converted where the figures
+    // are not or the other way round, is not the same measure.
+    if (previous == m_snapshots.rend() || isRecordedDifferently(**previous))
         return std::nullopt;
     const Decimal current = monthlyTotal();
     const Decimal before = (*previous)->monthlyTotal();
@@ -351,11 +453,14 @@ QList<CategorySlice> SubscriptionStore::computeSpendByCategory() const
 {
     QList<CategorySlice> slices;
     for (SubscriptionCategory category : SubscriptionCategory::values()) {
-        Decimal total;
+        Decimal exact;
         for (const Subscription* subscription : m_active) {
-            if (subscription->category() == category)
-                total += subscription->monthlyCost();
+            if (subscription->category() != category)
+                continue;
+            if (const std::optional<Decimal> cost = exactMonthlyCost(*subscription))
+                exact += *cost;
         }
+        const Decimal total = figure(exact);
         if (total > Decimal(0))
             slices << CategorySlice{category, total};
     }
@@ -377,7 +482,8 @@ QList<MonthBar> SubscriptionStore::twelveMonthHistory(const Calendar& calendar) 
         if (!month)
             continue;
         const MonthlySnapshot* snapshot = byMonth.value(month->toMSecsSinceEpoch());
-        bars << (snapshot ? MonthBar{*month, snapshot->monthlyTotal(), false} : MonthBar{*month, current, true});
+        bars << (snapshot ? MonthBar{*month, snapshot->monthlyTotal(), false, isRecordedDifferently(*snapshot)}
+                          : MonthBar{*month, current, true});
     }
     return bars;
 }
@@ -414,10 +520,10 @@ Subscription* SubscriptionStore::computeMostExpensive() const
     Subscription* best = nullptr;
     Decimal bestCost;
     for (Subscription* subscription : m_active) {
-        const Decimal cost = subscription->monthlyCost();
-        if (!best || cost > bestCost) {
+        const std::optional<Decimal> cost = exactMonthlyCost(*subscription);
+        if (cost && (!best || *cost > bestCost)) {
             best = subscription;
-            bestCost = cost;
+            bestCost = *cost;
         }
     }
     return best;
@@ -430,9 +536,18 @@ std::optional<Decimal> SubscriptionStore::averageMonthlyCost() const
 
 std::optional<Decimal> SubscriptionStore::computeAverageMonthlyCost() const
 {
-    if (m_active.isEmpty())
+    // Over the subscriptions the total counts: one left out is no cheaper.
+    Decimal exact;
+    long long counted = 0;
+    for (const Subscription* subscription : m_active) {
+        if (const std::optional<Decimal> cost = exactMonthlyCost(*subscription)) {
+            exact += *cost;
+            ++counted;
+        }
+    }
+    if (counted == 0)
         return std::nullopt;
-    return monthlyTotal() / Decimal(static_cast<long long>(m_active.size()));
+    return figure(exact / Decimal(counted));
 }
 
 // MARK: the figures as QML reads them

@@ -10,6 +10,7 @@
 #include "store/CategorySlice.h"
 #include "store/LifetimeEntry.h"
 #include "store/MonthBar.h"
+#include "store/TotalsConversion.h"
 #include "store/UpcomingCharge.h"
 
 #include <QList>
@@ -23,6 +24,7 @@
 namespace tabrino {
 
 class AppSettings;
+class ExchangeRatesSource;
 class ModelContext;
 class ReminderService;
 class ServiceCatalog;
@@ -34,6 +36,13 @@ class ServiceCatalog;
 // computed on first read after a change (or a new day) and kept until the
 // next; `figuresChanged` fires once per event-loop turn however many records
 // changed in it.
+//
+// Sums add the amounts of all currencies as plain numbers, unless the user
+// shows totals in one currency: then every monthly cost is converted into
+// the default currency at the rates in use (exactly, not rounded), a cost in
+// a currency without a rate is left out, and each figure is that exact sum
+// rounded once to the currency's minor units. This month's snapshot records
+// the currency and the rates' day with its total.
 class SubscriptionStore : public QObject {
     Q_OBJECT
     Q_PROPERTY(QList<tabrino::Subscription*> active READ active NOTIFY activeChanged)
@@ -65,6 +74,9 @@ public:
     AppSettings& settings() const { return m_settings; }
     ReminderService& notifications() const { return m_notifications; }
     ServiceCatalog* catalog() const { return m_catalog; }
+    // Where totals in one currency get their rates (null: they cannot be
+    // converted, so they add plain numbers); it must outlive the store.
+    void setExchangeRates(ExchangeRatesSource* rates);
     Calendar currentCalendar() const { return m_calendarSource(); }
 
     // By next billing date / most recently archived first / oldest month first.
@@ -96,8 +108,16 @@ public:
     void setSaveRetryInterval(std::chrono::milliseconds interval) { m_saveRetry.setInterval(interval); }
     // The subscriptions whose changes are not saved yet, by name.
     QStringList unsavedSubscriptionNames() const;
+    // The last refresh could not read the lists: they are empty, not the data.
+    bool hasReadFailure() const { return m_readFailed; }
 
-    // Spending figures; sums add amounts of all currencies as plain numbers.
+    // How the figures are converted; absent while they add plain numbers.
+    std::optional<TotalsConversion> totalsConversion() const;
+    // A subscription's monthly cost as a figure counts it: its own, or
+    // converted and rounded; absent when it cannot be converted.
+    std::optional<Decimal> monthlyCostInTotals(const Subscription& subscription) const;
+
+    // Spending figures.
     Decimal monthlyTotal() const;
     std::optional<Decimal> monthOverMonthDelta() const;
     bool hasImminentRenewal() const;
@@ -130,6 +150,18 @@ private:
     void watchRecords();
     // Drops the kept figures at once and signals the change on the next turn.
     void figuresDidChange();
+    // The currency or the rates of the figures changed: they and this
+    // month's snapshot follow.
+    void conversionDidChange();
+
+    // The currency the figures are converted into; absent when they add
+    // plain numbers.
+    std::optional<QString> totalsCurrency() const;
+    // The monthly cost summed into the figures, not rounded.
+    std::optional<Decimal> exactMonthlyCost(const Subscription& subscription) const;
+    // An exact sum as a figure shows it.
+    Decimal figure(const Decimal& exactSum) const;
+    bool isRecordedDifferently(const MonthlySnapshot& snapshot) const;
 
     Decimal computeMonthlyTotal() const;
     std::optional<Decimal> computeMonthOverMonthDelta() const;
@@ -139,6 +171,7 @@ private:
     QList<LifetimeEntry> computeLifetimeSpend() const;
     Subscription* computeMostExpensive() const;
     std::optional<Decimal> computeAverageMonthlyCost() const;
+    std::optional<TotalsConversion> computeTotalsConversion() const;
 
     // Figures as last computed, for the day and zone they were computed in.
     struct FigureCache {
@@ -152,6 +185,7 @@ private:
         std::optional<QList<LifetimeEntry>> lifetimeSpend;
         std::optional<Subscription*> mostExpensive;
         std::optional<std::optional<Decimal>> averageMonthlyCost;
+        std::optional<std::optional<TotalsConversion>> totalsConversion;
         std::optional<QVariantList> chargesNextSevenDays;
         std::optional<QVariantList> spendByCategoryList;
         std::optional<QVariantList> twelveMonthHistory;
@@ -165,11 +199,13 @@ private:
     AppSettings& m_settings;
     ReminderService& m_notifications;
     ServiceCatalog* m_catalog;
+    ExchangeRatesSource* m_rates = nullptr;
     CalendarSource m_calendarSource;
     QList<Subscription*> m_active;
     QList<Subscription*> m_archived;
     QList<MonthlySnapshot*> m_snapshots;
     bool m_readFailed = false;  // the last refresh could not read the lists
+    bool m_refreshed = false;   // the lists were read at least once
     mutable FigureCache m_figures;
     bool m_figuresSignalPending = false;
     QTimer m_saveRetry;

@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "CatalogFixtures.h"
-#include "LocalHttpServer.h"
+#include "support/LocalHttpServer.h"
 
 #include "catalog/CachedServiceCatalog.h"
-#include "catalog/CatalogDownload.h"
 #include "catalog/CatalogUpdater.h"
 #include "catalog/ServiceCatalog.h"
 #include "foundation/Clock.h"
+#include "network/AnonymousDownload.h"
 
 #include <QFile>
 #include <QNetworkAccessManager>
@@ -348,7 +348,7 @@ TEST_F(CatalogUpdaterTest, FollowsRedirectsToAllowedAddressesAndReadsChunkedBodi
     moved.headers = {{"Location", "/catalog/services.json"}};
     server.setResponse("/loop", moved);
     ASSERT_TRUE(refresh());
-    EXPECT_EQ(requestCount(), 3 + 1 + CatalogDownload::maximumRedirects);
+    EXPECT_EQ(requestCount(), 3 + 1 + AnonymousDownload::maximumRedirects);
     EXPECT_FALSE(lastRefresh().isValid());
 }
 

@@ -270,3 +270,14 @@ def keys(*names, pause=0.25):
 def type_text(text, pause=0.4):
     subprocess.run(["xdotool", "type", "--delay", "40", text], check=True)
     pump(pause)
+
+
+def save_through_the_dialog(path):
+    """Presses the focused export button and answers its save dialog with
+    `path`, typed over the proposed name; returns once the file is there."""
+    keys("space", pause=1.0)
+    keys("ctrl+a")
+    type_text(path)
+    keys("Return", pause=1.0)
+    wait_for(lambda: os.path.exists(path), what=f"{path} to be written")
+    return path

@@ -157,13 +157,15 @@ class ScreenReaderTest(ScreenReaderDesktopTest):
 
         tree.press("push button", "Settings")
         settings = tree.wait_for(lambda root: root.find("heading", "Settings") and root)
-        for name in ("Launch at login", "Keep typical prices updated", "Renewal indicator"):
+        for name in ("Launch at login", "Keep typical prices updated", "Show totals in one currency",
+                     "Renewal indicator"):
             settings.find("check box", name)
         for name in ("Currency", "Show", "Default lead", "Yearly plans"):
-            settings.find("combo box", name)
+            settings.find("combo box", name, shown=False)
         # Below the fold, reported as hidden until scrolled to.
-        for name in ("Export CSV", "Export JSON", "Quit Tabrino"):
+        for name in ("Export CSV", "Export JSON", "Export Calendar (.ics)", "Import…", "Quit Tabrino"):
             settings.find("push button", name, shown=False)
+        settings.find("check box", "Keep a calendar file up to date", shown=False)
         settings.find("heading", "Archived (0)", shown=False)
         self.assertAllNamed(settings, "the settings")
         tree.press("push button", "Back")
@@ -182,9 +184,12 @@ class ScreenReaderTest(ScreenReaderDesktopTest):
         stops = [(node.role, node.name) for node in tree.focus_cycle(lambda: keys("Tab", pause=0.1))]
         self.assertEqual(stops, [
             ("push button", "Back"), ("check box", "Launch at login"),
-            ("check box", "Keep typical prices updated"), ("combo box", "Currency"), ("combo box", "Show"),
+            ("check box", "Keep typical prices updated"), ("combo box", "Currency"),
+            ("check box", "Show totals in one currency"), ("combo box", "Show"),
             ("check box", "Renewal indicator"), ("combo box", "Default lead"), ("combo box", "Yearly plans"),
-            ("push button", "Export CSV"), ("push button", "Export JSON"), ("push button", "Hide"),
+            ("push button", "Export CSV"), ("push button", "Export JSON"),
+            ("push button", "Export Calendar (.ics)"), ("check box", "Keep a calendar file up to date"),
+            ("push button", "Import…"), ("push button", "Hide"),
             ("push button", "Restore"), ("push button", "Delete permanently — removes it from lifetime stats"),
             ("push button", "Quit Tabrino")])
 

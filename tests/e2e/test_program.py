@@ -7,8 +7,8 @@ import os
 import subprocess
 import unittest
 
-from desktop import (FAKETIME_LIBRARY, DesktopTest, faked_clock, keys, panel_window, type_text, utc_text,
-                     wait_for)
+from desktop import (FAKETIME_LIBRARY, DesktopTest, faked_clock, keys, panel_window, save_through_the_dialog,
+                     type_text, utc_text, wait_for)
 
 
 class FirstRun(DesktopTest):
@@ -85,10 +85,10 @@ class FirstRun(DesktopTest):
         program.wait_for_label("$8/mo")
 
         keys("shift+Tab", "space")  # the settings
-        keys(*["Tab"] * 9, pause=0.1)  # down to Export CSV
-        csv_file = self.save_through_the_dialog("chosen.csv")
+        keys(*["Tab"] * 10, pause=0.1)  # down to Export CSV
+        csv_file = save_through_the_dialog(self.desktop.path("chosen.csv"))
         keys("Tab")  # Export JSON, beside it
-        json_file = self.save_through_the_dialog("chosen.json")
+        json_file = save_through_the_dialog(self.desktop.path("chosen.json"))
         self.assertIsNotNone(panel_window(), "the panel stays open under its dialog")
 
         with open(csv_file, "rb") as exported:
@@ -113,16 +113,6 @@ class FirstRun(DesktopTest):
   }
 ]""" % (added, next_charge))
 
-    def save_through_the_dialog(self, name):
-        """Presses the focused export button and answers its dialog with `name`
-        in the home folder, typed over the proposed name."""
-        keys("space", pause=1.0)
-        chosen = self.desktop.path(name)
-        keys("ctrl+a")
-        type_text(chosen)
-        keys("Return", pause=1.0)
-        wait_for(lambda: os.path.exists(chosen), what=f"{name} to be written")
-        return chosen
 
 if __name__ == "__main__":
     unittest.main()

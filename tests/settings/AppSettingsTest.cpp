@@ -249,5 +249,18 @@ TEST_F(AppSettingsTest, DamagedValuesReadAsDefaultsAndStayInTheFile)
     EXPECT_FALSE(settings.catalogAutoUpdate());
 }
 
+// Converted totals are an opt-in: nothing converts until the user says so.
+TEST_F(AppSettingsTest, TotalsInOneCurrencyAreOffUntilChosenAndThenKept)
+{
+    {
+        auto store = openStore();
+        AppSettings settings(*store);
+        EXPECT_FALSE(settings.showsTotalsInOneCurrency());
+        settings.setShowsTotalsInOneCurrency(true);
+    }
+    auto store = openStore();
+    EXPECT_TRUE(AppSettings(*store).showsTotalsInOneCurrency());
+}
+
 }  // namespace
 }  // namespace tabrino

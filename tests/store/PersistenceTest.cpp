@@ -148,7 +148,8 @@ TEST_F(PersistenceTest, createsAPrivateVersionedWalDatabase)
     ASSERT_EQ(::stat(QFile::encodeName(dir.path() + u"/data/Tabrino"_qs).constData(), &folder), 0);
     EXPECT_EQ(file.st_mode & 0777, 0600u);
     EXPECT_EQ(folder.st_mode & 0777, 0700u);
-    EXPECT_EQ(container->database().queryText(u"PRAGMA user_version"_qs), u"1");
+    EXPECT_EQ(container->database().queryText(u"PRAGMA user_version"_qs),
+              QString::number(PersistentContainer::kSchemaVersion));
     EXPECT_EQ(container->database().queryText(u"PRAGMA journal_mode"_qs), u"wal");
     EXPECT_TRUE(container->mainContext().fetch<Subscription>()->isEmpty());
 }

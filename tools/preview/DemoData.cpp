@@ -40,6 +40,7 @@ DemoData::DemoData(Set set)
     m_catalog = std::make_unique<ServiceCatalog>(std::make_shared<BundledServiceCatalog>(QStringLiteral("Services")));
     m_store = std::make_unique<SubscriptionStore>(m_container->mainContext(), m_settings, m_reminders, m_catalog.get(),
                                                   [] { return Calendar(QStringLiteral("UTC")); });
+    m_store->setExchangeRates(&m_rates);
     m_settings.setDefaultCurrencyCode(QStringLiteral("USD"));
     if (set == Set::Six)
         addSix();
@@ -98,6 +99,17 @@ void DemoData::addArchived()
     archive("Duolingo Max", "29.99", SubscriptionCategory::Other, "#58CC02", nullptr, 3);
     archive("Peloton App", "12.99", SubscriptionCategory::Fitness, "#DF1C2F", "figure.run", 5);
     context.save();
+    m_store->refresh();
+}
+
+void DemoData::addUnconvertible()
+{
+    auto* s = new Subscription(QStringLiteral("Clarín"), money("4990"), QStringLiteral("ARS"), BillingCycle::monthly(),
+                               now().addDays(20), SubscriptionCategory::News);
+    s->setBrandColorHex(QStringLiteral("#E4002B"));
+    s->setSymbolName(QStringLiteral("newspaper"));
+    m_container->mainContext().insert(s);
+    m_container->mainContext().save();
     m_store->refresh();
 }
 

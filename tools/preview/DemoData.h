@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "rates/ExchangeRatesSource.h"
 #include "settings/AppSettings.h"
 #include "store/ReminderService.h"
 
@@ -33,6 +34,9 @@ public:
     void addInsightsHistory();
     // Three archived subscriptions beside the set, for the settings screen.
     void addArchived();
+    // A subscription in a currency without a euro reference rate, for the
+    // converted totals' note.
+    void addUnconvertible();
     AppSettings& settings() { return m_settings; }
     static QDateTime now();
 
@@ -46,6 +50,8 @@ private:
     void addSix();
 
     QTemporaryDir m_dir;
+    // The shipped set: no download in a picture.
+    ExchangeRatesSource m_rates{m_dir.filePath(QStringLiteral("rates.xml"))};
     QSettings m_settingsFile;
     AppSettings m_settings;
     NoReminders m_reminders;

@@ -5,6 +5,7 @@
 
 #include "model/Subscription.h"
 #include "store/SubscriptionStore.h"
+#include "ui/editing/Prefill.h"
 
 #include <QQuickItem>
 #include <QTest>
@@ -73,9 +74,9 @@ bool EditingPreview::open(QQuickItem* panel, const QString& screen)
         return false;
     if (screen == u"add-plan")
         return QMetaObject::invokeMethod(picker, "select", Q_ARG(int, 1));
-    QVariant prefill;
-    if (!QMetaObject::invokeMethod(picker, "customizedPrefill", Q_RETURN_ARG(QVariant, prefill))
-        || !QMetaObject::invokeMethod(flow, "customize", Q_ARG(QVariant, prefill)))
+    tabrino::Prefill prefill;
+    if (!QMetaObject::invokeMethod(picker, "customizedPrefill", Q_RETURN_ARG(tabrino::Prefill, prefill))
+        || !QMetaObject::invokeMethod(flow, "customize", Q_ARG(tabrino::Prefill, prefill)))
         return false;
     QTest::qWait(300);
     QObject* form = objectProperty(child(panel, "customStage"), "formModel");

@@ -3,12 +3,15 @@
 
 // Renders one screen of the panel with a demo data set to a PNG, for the
 // README and for looking at a change. A tool for developers, run under Xvfb:
-//   tabrino_preview <empty|list|menu|insights|insights-lifetime|settings|settings-archived|add-search|add-plan|add-form|edit-form> <output.png>
+//   tabrino_preview <empty|list|converted|menu|insights|insights-lifetime|settings|settings-archived|settings-converted|add-search|add-plan|add-form|edit-form|import> <output.png>
 #include "DemoData.h"
 #include "EditingPreview.h"
+#include "ImportScreenPreview.h"
 
+#include "export/CalendarFileKeeper.h"
 #include "shell/PanelScene.h"
 #include "shell/PanelWindow.h"
+#include "store/PersistentContainer.h"
 #include "ui/main/PanelNavigator.h"
 
 #include <QApplication>
@@ -82,7 +85,7 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     if (args.size() != 3)
         return fail(
-            "usage: tabrino_preview <empty|list|menu|insights|insights-lifetime|settings|settings-archived|add-search|add-plan|add-form|edit-form> <output.png>");
+            "usage: tabrino_preview <empty|list|converted|menu|insights|insights-lifetime|settings|settings-archived|settings-converted|add-search|add-plan|add-form|edit-form|import> <output.png>");
     const QString screen = args.at(1);
     const QString output = args.at(2);
 
@@ -90,10 +93,19 @@ int main(int argc, char** argv)
     const bool insights = screen == u"insights" || screen == u"insights-lifetime";
     if (insights)
         demo.addInsightsHistory();
-    const bool settings = screen == u"settings" || screen == u"settings-archived";
+    const bool settings = screen == u"settings" || screen == u"settings-archived" || screen == u"settings-converted";
     if (settings)
         demo.addArchived();
-    PanelScene scene(demo.store(), demo.settings());
+    // Totals in one currency, at the shipped rates.
+    if (screen == u"converted")
+        demo.addUnconvertible();
+    if (screen == u"converted" || screen == u"settings-converted")
+        demo.settings().setShowsTotalsInOneCurrency(true);
+    // Named where the program keeps it; the demo never turns it on, so
+    // nothing is written there.
+    CalendarFileKeeper calendarFile(demo.store(), demo.settings(),
+                                    CalendarFileKeeper::pathBeside(PersistentContainer::defaultPath()));
+    PanelScene scene(demo.store(), demo.settings(), calendarFile);
     PanelWindow* window = scene.window();
     if (!window)
         return fail("the panel could not be built");
@@ -107,6 +119,9 @@ int main(int argc, char** argv)
         return fail("the insights tab could not be opened");
     if (settings && !openSettings(window->rootItem(), screen == u"settings-archived"))
         return fail("the settings screen could not be opened");
+    ImportScreenPreview importScreen;
+    if (ImportScreenPreview::handles(screen) && !importScreen.open(window->rootItem()))
+        return fail("the import screen could not be opened");
     QTest::qWait(800);  // let every entrance animation finish
 
     QRect area = window->geometry();

@@ -8,11 +8,17 @@
 
 namespace tabrino {
 
-// The panel's palette, the one definition of every colour the screens and
-// the presenters use.
+// The panel's palette: the one definition of every colour the presenters
+// use, and of the hues Theme's colours are made of.
 struct Aurora {
     static QColor rgb(double r, double g, double b) { return QColor::fromRgbF(float(r), float(g), float(b)); }
     static QColor white(double opacity) { return QColor::fromRgbF(1, 1, 1, float(opacity)); }
+    static QColor black(double opacity) { return QColor::fromRgbF(0, 0, 0, float(opacity)); }
+    static QColor withAlpha(QColor colour, double opacity)
+    {
+        colour.setAlphaF(float(opacity));
+        return colour;
+    }
 
     static QColor panelTop() { return rgb(32 / 255.0, 34 / 255.0, 48 / 255.0); }
     static QColor panelBottom() { return rgb(21 / 255.0, 22 / 255.0, 32 / 255.0); }

@@ -2,18 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 import QtQuick
+import Tabrino.Design
 
 // A card: a faint top-to-bottom sheen behind a hairline border.
 Rectangle {
-    id: card
-
-    property bool emphasized: false
-
-    radius: 14
+    radius: Theme.radiusCard
     border.width: 1
-    border.color: Qt.rgba(1, 1, 1, card.emphasized ? 0.14 : 0.08)
+    border.color: Theme.hairline
     gradient: Gradient {
-        GradientStop { position: 0; color: Qt.rgba(1, 1, 1, card.emphasized ? 0.10 : 0.065) }
-        GradientStop { position: 1; color: Qt.rgba(1, 1, 1, card.emphasized ? 0.05 : 0.03) }
+        GradientStop { position: 0; color: Theme.cardFillTop }
+        GradientStop { position: 1; color: Theme.cardFillBottom }
     }
 }

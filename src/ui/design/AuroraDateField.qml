@@ -19,8 +19,8 @@ FocusScope {
     readonly property alias presenter: presenter
     readonly property alias popup: popup
 
-    implicitWidth: input.implicitWidth + 4 + calendarButton.implicitWidth
-    implicitHeight: 26
+    implicitWidth: input.implicitWidth + Theme.spacingXS + calendarButton.implicitWidth
+    implicitHeight: Theme.controlHeight
     activeFocusOnTab: false
     Accessible.role: Accessible.Grouping
     Accessible.name: title
@@ -61,11 +61,11 @@ FocusScope {
         id: calendarButton
         objectName: "calendarButton"
         anchors.left: input.right
-        anchors.leftMargin: 4
+        anchors.leftMargin: Theme.spacingXS
         anchors.verticalCenter: input.verticalCenter
-        size: 26
+        size: Theme.controlHeight
         symbol: "calendar"
-        symbolSize: 13
+        symbolSize: Theme.symbolMedium
         text: qsTr("Choose %1").arg(field.title)
         onClicked: field.openGrid()
         Keys.onReturnPressed: field.openGrid()
@@ -75,10 +75,10 @@ FocusScope {
     T.Popup {
         id: popup
         objectName: "datePopup"
-        y: field.height + 4
+        y: field.height + Theme.spacingXS
         // Kept inside the panel's window, which would clip it.
-        margins: 4
-        padding: 8
+        margins: Theme.spacingXS
+        padding: Theme.spacingM
         focus: true
         modal: false
         closePolicy: T.Popup.CloseOnEscape | T.Popup.CloseOnPressOutsideParent
@@ -87,8 +87,8 @@ FocusScope {
 
         background: Rectangle {
             color: Theme.panelTop
-            radius: 10
-            border.color: Qt.rgba(1, 1, 1, 0.12)
+            radius: Theme.radiusOption
+            border.color: Theme.outline
         }
 
         contentItem: MonthGridPanel {

@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 import QtQuick
+import Tabrino.Design
 
 // A recessed field background.
 Rectangle {
-    radius: 8
-    color: Qt.rgba(0, 0, 0, 0.22)
+    radius: Theme.radiusField
+    color: Theme.insetFill
     border.width: 1
-    border.color: Qt.rgba(1, 1, 1, 0.07)
+    border.color: Theme.fieldBorder
 }

@@ -8,12 +8,12 @@ import Tabrino.Design
 // The panel's background: a translucent dark gradient with a soft violet
 // glow near the top-leading corner.
 Rectangle {
-    radius: 14
+    radius: Theme.radiusCard
     border.width: 1
-    border.color: Qt.rgba(1, 1, 1, 0.10)
+    border.color: Theme.panelBorder
     gradient: Gradient {
-        GradientStop { position: 0; color: Qt.rgba(Theme.panelTop.r, Theme.panelTop.g, Theme.panelTop.b, 0.62) }
-        GradientStop { position: 1; color: Qt.rgba(Theme.panelBottom.r, Theme.panelBottom.g, Theme.panelBottom.b, 0.76) }
+        GradientStop { position: 0; color: Theme.panelFillTop }
+        GradientStop { position: 1; color: Theme.panelFillBottom }
     }
 
     // The glow: a radial fade from violet to nothing, centred on the top
@@ -34,8 +34,8 @@ Rectangle {
                 centerRadius: glow.reach
                 focalX: glow.centreX
                 focalY: 0
-                GradientStop { position: 0; color: Qt.rgba(Theme.violetDeep.r, Theme.violetDeep.g, Theme.violetDeep.b, 0.34) }
-                GradientStop { position: 1; color: Qt.rgba(Theme.violetDeep.r, Theme.violetDeep.g, Theme.violetDeep.b, 0) }
+                GradientStop { position: 0; color: Theme.panelGlow }
+                GradientStop { position: 1; color: Theme.panelGlowEnd }
             }
             startX: 0
             startY: glow.corner

@@ -11,56 +11,56 @@ T.ComboBox {
     id: picker
 
     implicitWidth: 160
-    implicitHeight: 26
+    implicitHeight: Theme.controlHeight
     textRole: "label"
     valueRole: "value"
     focusPolicy: Qt.StrongFocus
     Accessible.name: displayText
 
     contentItem: Text {
-        leftPadding: 8
+        leftPadding: Theme.spacingM
         rightPadding: 20
         text: picker.displayText
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
         font.family: Theme.fontFamily
-        font.pixelSize: 12
+        font.pixelSize: Theme.fontBody
         color: Theme.textPrimary
     }
     indicator: SymbolGlyph {
-        x: picker.width - width - 6
+        x: picker.width - width - Theme.spacingS
         anchors.verticalCenter: parent.verticalCenter
         symbol: "chevron.down"
-        size: 12
+        size: Theme.symbolSmall
         color: Theme.textTertiary
     }
     background: AuroraInset {
-        border.color: picker.activeFocus ? Theme.violet : Qt.rgba(1, 1, 1, 0.07)
+        border.color: picker.activeFocus ? Theme.violet : Theme.fieldBorder
     }
     delegate: T.ItemDelegate {
         id: option
         required property var modelData
         required property int index
         width: picker.width
-        implicitHeight: 24
+        implicitHeight: Theme.optionHeight
         text: option.modelData.label
         highlighted: picker.highlightedIndex === option.index
         Accessible.name: text
         contentItem: Text {
-            leftPadding: 8
+            leftPadding: Theme.spacingM
             text: option.text
             verticalAlignment: Text.AlignVCenter
             font.family: Theme.fontFamily
-            font.pixelSize: 12
-            color: "white"
+            font.pixelSize: Theme.fontBody
+            color: Theme.textBright
         }
-        background: Rectangle { color: option.highlighted ? Theme.violetDeep : "transparent"; radius: 5 }
+        background: Rectangle { color: option.highlighted ? Theme.violetDeep : "transparent"; radius: Theme.radiusHighlight }
     }
     popup: T.Popup {
-        y: picker.height + 2
+        y: picker.height + Theme.spacingXXS
         width: picker.width
-        implicitHeight: Math.min(contentItem.implicitHeight + 8, 260)
-        padding: 4
+        implicitHeight: Math.min(contentItem.implicitHeight + 2 * padding, 260)
+        padding: Theme.spacingXS
         contentItem: ListView {
             clip: true
             implicitHeight: contentHeight
@@ -69,8 +69,8 @@ T.ComboBox {
         }
         background: Rectangle {
             color: Theme.panelTop
-            radius: 8
-            border.color: Qt.rgba(1, 1, 1, 0.12)
+            radius: Theme.radiusField
+            border.color: Theme.outline
         }
     }
 }

@@ -7,7 +7,7 @@ import Tabrino.Design
 // A section's title: small, spaced capitals.
 Text {
     font.family: Theme.fontFamily
-    font.pixelSize: 10
+    font.pixelSize: Theme.fontCaption
     font.weight: Font.Bold
     font.letterSpacing: 1
     font.capitalization: Font.AllUppercase

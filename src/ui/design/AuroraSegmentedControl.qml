@@ -34,7 +34,7 @@ FocusScope {
         activated(selection)
     }
 
-    implicitHeight: 13 + 2 * 5 + 4 + 2 * 2
+    implicitHeight: Theme.fontLabel + 2 * 5 + 4 + 2 * Theme.spacingXXS
     activeFocusOnTab: true
     Accessible.role: Accessible.PageTabList
     Accessible.name: segments.map(s => s.label).join(", ")
@@ -44,16 +44,16 @@ FocusScope {
 
     Rectangle {
         anchors.fill: parent
-        radius: 9
-        color: Qt.rgba(0, 0, 0, 0.22)
+        radius: Theme.radiusProminent
+        color: Theme.insetFill
         border.width: 1
-        border.color: Qt.rgba(1, 1, 1, 0.06)
+        border.color: Theme.trackBorder
     }
 
     Item {
         id: track
         anchors.fill: parent
-        anchors.margins: 2
+        anchors.margins: Theme.spacingXXS
         readonly property real segmentWidth: control.segments.length > 0 ? width / control.segments.length : 0
 
         SoftShadow {
@@ -64,7 +64,7 @@ FocusScope {
             visible: pill.visible
             glowRadius: 4
             radius: pill.radius
-            color: Qt.rgba(0, 0, 0, 0.16)
+            color: Theme.pillShadow
         }
         Rectangle {
             id: pill
@@ -73,10 +73,10 @@ FocusScope {
             x: Math.max(0, control.selectedIndex) * track.segmentWidth
             width: track.segmentWidth
             height: track.height
-            radius: 7
+            radius: Theme.radiusButton
             gradient: Gradient {
-                GradientStop { position: 0; color: Qt.rgba(1, 1, 1, 0.19) }
-                GradientStop { position: 1; color: Qt.rgba(1, 1, 1, 0.09) }
+                GradientStop { position: 0; color: Theme.segmentFillTop }
+                GradientStop { position: 1; color: Theme.raisedFill }
             }
             Behavior on x { PanelSwapAnimation {} }
         }
@@ -110,13 +110,13 @@ FocusScope {
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignVCenter
                         font.family: Theme.fontFamily
-                        font.pixelSize: 13
+                        font.pixelSize: Theme.fontLabel
                         font.weight: Font.DemiBold
-                        color: segment.isSelected ? "white" : Qt.rgba(1, 1, 1, 0.55)
+                        color: segment.isSelected ? Theme.textBright : Theme.textSecondary
                     }
                 }
             }
         }
     }
-    FocusRing { target: control; radius: 11 }
+    FocusRing { target: control; targetRadius: Theme.radiusProminent }
 }

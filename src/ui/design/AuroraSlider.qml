@@ -33,12 +33,12 @@ T.Slider {
         y: slider.topPadding + slider.availableHeight / 2 - height / 2
         width: slider.availableWidth
         height: 4
-        radius: 2
-        color: Qt.rgba(1, 1, 1, 0.14)
+        radius: height / 2
+        color: Theme.sliderTrack
         Rectangle {
             width: slider.visualPosition * parent.width
             height: parent.height
-            radius: 2
+            radius: height / 2
             color: Theme.violet
         }
     }
@@ -47,8 +47,8 @@ T.Slider {
         y: slider.topPadding + slider.availableHeight / 2 - height / 2
         width: 16
         height: 16
-        radius: 8
-        color: "white"
-        FocusRing { target: slider; radius: 10 }
+        radius: height / 2
+        color: Theme.knob
+        FocusRing { target: slider; targetRadius: slider.handle.height / 2 }
     }
 }

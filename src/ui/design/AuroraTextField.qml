@@ -9,18 +9,18 @@ import Tabrino.Design
 T.TextField {
     id: field
 
-    property int pixelSize: 12
+    property int pixelSize: Theme.fontBody
 
     implicitWidth: 160
-    implicitHeight: Math.max(26, contentHeight + topPadding + bottomPadding)
-    leftPadding: 8
-    rightPadding: 8
+    implicitHeight: Math.max(Theme.controlHeight, contentHeight + topPadding + bottomPadding)
+    leftPadding: Theme.spacingM
+    rightPadding: Theme.spacingM
     topPadding: 5
     bottomPadding: 5
     color: Theme.textPrimary
     selectionColor: Theme.violetDeep
-    selectedTextColor: "white"
-    placeholderTextColor: Qt.rgba(1, 1, 1, 0.35)
+    selectedTextColor: Theme.textBright
+    placeholderTextColor: Theme.placeholder
     font.family: Theme.fontFamily
     font.pixelSize: pixelSize
     verticalAlignment: TextInput.AlignVCenter
@@ -40,6 +40,6 @@ T.TextField {
     }
 
     background: AuroraInset {
-        border.color: field.activeFocus ? Theme.violet : Qt.rgba(1, 1, 1, 0.07)
+        border.color: field.activeFocus ? Theme.violet : Theme.fieldBorder
     }
 }

@@ -10,8 +10,8 @@ T.Switch {
     id: toggle
 
     implicitWidth: Math.max(implicitBackgroundWidth, implicitContentWidth + indicator.width + spacing)
-    implicitHeight: 24
-    spacing: 8
+    implicitHeight: Theme.optionHeight
+    spacing: Theme.spacingM
     focusPolicy: Qt.StrongFocus
     Accessible.name: text
     // A screen reader's Toggle or Press flips the switch as a click does,
@@ -32,19 +32,19 @@ T.Switch {
         anchors.verticalCenter: parent.verticalCenter
         width: 34
         height: 20
-        radius: 10
-        color: toggle.checked ? Theme.violetDeep : Qt.rgba(1, 1, 1, 0.16)
+        radius: height / 2
+        color: toggle.checked ? Theme.violetDeep : Theme.switchTrackOff
         Behavior on color { ColorAnimation { duration: Theme.reduceMotion ? 0 : 150 } }
         Rectangle {
             x: toggle.checked ? parent.width - width - 2 : 2
             anchors.verticalCenter: parent.verticalCenter
             width: 16
             height: 16
-            radius: 8
-            color: "white"
+            radius: height / 2
+            color: Theme.knob
             Behavior on x { PanelSwapAnimation {} }
         }
-        FocusRing { target: toggle; radius: 12 }
+        FocusRing { target: toggle; targetRadius: toggle.indicator.height / 2 }
     }
 
     contentItem: Text {
@@ -52,7 +52,7 @@ T.Switch {
         rightPadding: toggle.indicator.width + toggle.spacing
         verticalAlignment: Text.AlignVCenter
         font.family: Theme.fontFamily
-        font.pixelSize: 13
+        font.pixelSize: Theme.fontLabel
         color: Theme.textPrimary
     }
 }

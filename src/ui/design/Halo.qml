@@ -14,7 +14,7 @@ Loader {
     property Item source
     property real radius: 4
     property int samples: 9
-    property color color: "white"
+    required property color color
 
     anchors.fill: source
     Component.onCompleted: {

@@ -11,8 +11,8 @@ T.Button {
     id: button
 
     required property string symbol
-    property int size: 28
-    property int symbolSize: 13
+    property int size: Theme.iconButtonSize
+    property int symbolSize: Theme.symbolMedium
 
     implicitWidth: size
     implicitHeight: size
@@ -27,12 +27,12 @@ T.Button {
         size: button.symbolSize
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
-        color: Qt.rgba(1, 1, 1, button.down ? 0.6 : 0.9)
+        color: button.down ? Theme.textSubdued : Theme.controlLabel
     }
 
     background: Rectangle {
-        radius: 7
-        color: Qt.rgba(1, 1, 1, button.down ? 0.06 : (button.hovered ? 0.16 : 0.12))
-        FocusRing { target: button; radius: 9 }
+        radius: Theme.radiusButton
+        color: button.down ? Theme.controlFillPressed : button.hovered ? Theme.controlFillHovered : Theme.controlFill
+        FocusRing { target: button; targetRadius: Theme.radiusButton }
     }
 }

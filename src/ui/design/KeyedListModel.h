@@ -59,6 +59,20 @@ protected:
             }
         }
     }
+
+    // placeRows, then each kept row that differs from the target's takes
+    // its value and reports the change.
+    template <typename Row, typename KeyOf>
+    void updateRows(QList<Row>& rows, const QList<Row>& target, KeyOf keyOf)
+    {
+        placeRows(rows, target, keyOf);
+        for (qsizetype position = 0; position < rows.size(); ++position) {
+            if (rows.at(position) == target.at(position))
+                continue;
+            rows[position] = target.at(position);
+            Q_EMIT dataChanged(index(int(position)), index(int(position)));
+        }
+    }
 };
 
 }  // namespace tabrino

@@ -51,7 +51,7 @@ FocusScope {
             anchors.left: parent.left
             size: 24
             symbol: "chevron.left"
-            symbolSize: 12
+            symbolSize: Theme.symbolSmall
             focusPolicy: Qt.NoFocus
             text: qsTr("Previous month")
             onClicked: grid.presenter.moveCursorMonths(-1)
@@ -60,16 +60,16 @@ FocusScope {
             anchors.centerIn: parent
             text: grid.presenter.monthTitle
             font.family: Theme.fontFamily
-            font.pixelSize: 12
+            font.pixelSize: Theme.fontBody
             font.weight: Font.DemiBold
-            color: "white"
+            color: Theme.textBright
             Accessible.ignored: true
         }
         IconButton {
             anchors.right: parent.right
             size: 24
             symbol: "chevron.right"
-            symbolSize: 12
+            symbolSize: Theme.symbolSmall
             focusPolicy: Qt.NoFocus
             text: qsTr("Next month")
             onClicked: grid.presenter.moveCursorMonths(1)
@@ -86,7 +86,7 @@ FocusScope {
             horizontalAlignment: Text.AlignHCenter
             text: shortName
             font.family: Theme.fontFamily
-            font.pixelSize: 10
+            font.pixelSize: Theme.fontCaption
             font.weight: Font.DemiBold
             color: Theme.textTertiary
             Accessible.ignored: true
@@ -120,8 +120,8 @@ FocusScope {
                     y: 1
                     width: 24
                     height: 24
-                    radius: 12
-                    color: cell.modelData.isPicked ? Theme.violetDeep : pointer.containsMouse ? Qt.rgba(1, 1, 1, 0.08) : "transparent"
+                    radius: height / 2
+                    color: cell.modelData.isPicked ? Theme.violetDeep : pointer.containsMouse ? Theme.subtleFill : "transparent"
                     border.width: cell.modelData.isCursor && grid.activeFocus ? 2 : 0
                     border.color: Theme.violet
                 }
@@ -131,11 +131,11 @@ FocusScope {
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     font.family: Theme.fontFamily
-                    font.pixelSize: 11
+                    font.pixelSize: Theme.fontSmall
                     font.weight: cell.modelData.isToday ? Font.Bold : Font.Normal
-                    color: cell.modelData.isPicked ? "white"
+                    color: cell.modelData.isPicked ? Theme.textBright
                          : cell.modelData.isToday ? Theme.violet
-                         : Qt.rgba(1, 1, 1, cell.modelData.inMonth ? 0.85 : 0.3)
+                         : cell.modelData.inMonth ? Theme.calendarDay : Theme.textFaint
                 }
                 MouseArea {
                     id: pointer

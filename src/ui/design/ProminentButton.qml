@@ -37,16 +37,16 @@ T.Button {
         SymbolGlyph {
             visible: button.symbol.length > 0
             symbol: button.symbol
-            size: 13
+            size: Theme.symbolMedium
             font.weight: Font.Bold
             anchors.verticalCenter: parent.verticalCenter
         }
         Text {
             text: button.text
             font.family: Theme.fontFamily
-            font.pixelSize: 13
+            font.pixelSize: Theme.fontLabel
             font.weight: Font.DemiBold
-            color: "white"
+            color: Theme.textBright
             anchors.verticalCenter: parent.verticalCenter
         }
     }
@@ -57,12 +57,12 @@ T.Button {
             width: parent.width
             height: parent.height
             glowRadius: 6
-            radius: 9
-            color: Qt.rgba(0, 0, 0, 0.13)
+            radius: Theme.radiusProminent
+            color: Theme.buttonShadow
         }
         Rectangle {
             anchors.fill: parent
-            radius: 9
+            radius: Theme.radiusProminent
             gradient: Gradient {
                 GradientStop { position: 0; color: Theme.violet }
                 GradientStop { position: 1; color: Theme.violetDeep }
@@ -70,5 +70,5 @@ T.Button {
         }
     }
 
-    FocusRing { target: button; radius: 11 }
+    FocusRing { target: button; targetRadius: Theme.radiusProminent }
 }

@@ -4,10 +4,10 @@
 import QtQuick
 import Tabrino.Design
 
-// The catalog's search field: 13-point text; Return submits.
+// The catalog's search field: label-sized text; Return submits.
 AuroraTextField {
     signal submitted()
 
-    pixelSize: 13
+    pixelSize: Theme.fontLabel
     onAccepted: submitted()
 }

@@ -13,7 +13,7 @@ Item {
     property alias name: presenter.name
     property alias colorHex: presenter.colorHex
     property alias symbolName: presenter.symbolName
-    property real size: 32
+    property real size: Theme.serviceIconLarge
 
     implicitWidth: size
     implicitHeight: size
@@ -27,7 +27,7 @@ Item {
         height: tile.height
         glowRadius: 4
         radius: tile.radius
-        color: Qt.rgba(presenter.tileColor.r, presenter.tileColor.g, presenter.tileColor.b, 0.25)
+        color: Theme.withAlpha(presenter.tileColor, 0.25)
     }
     Rectangle {
         id: tile
@@ -38,15 +38,15 @@ Item {
             anchors.fill: parent
             radius: parent.radius
             gradient: Gradient {
-                GradientStop { position: 0; color: Qt.rgba(1, 1, 1, 0.20) }
-                GradientStop { position: 0.58; color: Qt.rgba(1, 1, 1, 0) }
+                GradientStop { position: 0; color: Theme.iconGloss }
+                GradientStop { position: 0.58; color: Theme.sheenEnd }
             }
         }
     }
     Text {
         anchors.centerIn: parent
         text: presenter.glyph
-        color: "white"
+        color: Theme.textBright
         font.family: presenter.glyphIsSymbol ? Theme.symbolFontFamily : Theme.fontFamily
         font.pixelSize: presenter.glyphIsSymbol ? icon.size * 0.44 : icon.size * 0.47
         font.weight: presenter.glyphIsSymbol ? Font.DemiBold : Font.Bold

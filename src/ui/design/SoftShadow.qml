@@ -19,7 +19,7 @@ Item {
     property real glowRadius: 4
     // The corner radius of the rectangle that casts it.
     property real radius: 0
-    property color color: "black"
+    required property color color
 
     Loader {
         anchors.fill: parent
@@ -38,7 +38,7 @@ Item {
             width: shadow.width + 2 * spread
             height: shadow.height + 2 * spread
             radius: shadow.radius + spread
-            color: Qt.rgba(shadow.color.r, shadow.color.g, shadow.color.b, shadow.color.a / 6)
+            color: Theme.withAlpha(shadow.color, shadow.color.a / 6)
         }
     }
 }

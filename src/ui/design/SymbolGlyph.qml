@@ -7,11 +7,11 @@ import Tabrino.Design
 // A symbol by its name ("gearshape"), drawn from the symbol font.
 Text {
     required property string symbol
-    property int size: 12
+    property int size: Theme.symbolSmall
 
     text: Theme.symbol(symbol)
     font.family: Theme.symbolFontFamily
     font.pixelSize: size
-    color: "white"
+    color: Theme.textBright
     Accessible.ignored: true
 }

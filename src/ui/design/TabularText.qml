@@ -14,10 +14,10 @@ Row {
     id: figure
 
     property string text
-    property int pixelSize: 13
+    property int pixelSize: Theme.fontLabel
     property int weight: Font.Normal
     property real letterSpacing: 0
-    property color color: "white"
+    property color color: Theme.textBright
     property bool countsUp: false
     readonly property real digitWidth: {
         let widest = 0

@@ -18,14 +18,6 @@ Theme::Theme(QObject* parent) : QObject(parent), m_reduceMotion(new ReduceMotion
 
 Theme::~Theme() = default;
 
-QVariantList Theme::donutRamp()
-{
-    QVariantList ramp;
-    for (const QColor& colour : Aurora::donutRamp())
-        ramp << colour;
-    return ramp;
-}
-
 QString Theme::fontFamily()
 {
     return QStringLiteral("Inter");

@@ -33,7 +33,7 @@ QString AddFlow::title() const
 {
     switch (m_stage) {
     case Stage::Search: return tr("Add Subscription");
-    case Stage::Plan: return m_service ? m_service->name : QString();
+    case Stage::Plan: return m_service.name;
     case Stage::Custom: return tr("New Subscription");
     }
     return {};
@@ -51,7 +51,7 @@ void AddFlow::choose(int row)
 {
     if (row < 0 || row >= m_results->count())
         return;
-    moveTo(Stage::Plan, m_results->services().at(row), std::nullopt);
+    moveTo(Stage::Plan, m_results->services().at(row), {});
 }
 
 bool AddFlow::selectFirstResult()
@@ -64,13 +64,12 @@ bool AddFlow::selectFirstResult()
 
 void AddFlow::chooseCustom()
 {
-    moveTo(Stage::Custom, std::nullopt, Prefill::fromQuery(m_query));
+    moveTo(Stage::Custom, {}, Prefill::fromQuery(m_query));
 }
 
-void AddFlow::customize(const QVariant& prefill)
+void AddFlow::customize(const Prefill& prefill)
 {
-    moveTo(Stage::Custom, std::nullopt,
-           prefill.canConvert<Prefill>() ? std::optional<Prefill>(prefill.value<Prefill>()) : std::nullopt);
+    moveTo(Stage::Custom, {}, prefill);
 }
 
 void AddFlow::back()
@@ -79,36 +78,22 @@ void AddFlow::back()
         Q_EMIT done();
         return;
     }
-    moveTo(Stage::Search, std::nullopt, std::nullopt);
+    moveTo(Stage::Search, {}, {});
 }
 
-void AddFlow::moveTo(Stage stage, std::optional<CatalogService> service, std::optional<Prefill> prefill)
+void AddFlow::moveTo(Stage stage, const CatalogService& service, const Prefill& prefill)
 {
     m_stage = stage;
-    m_service = std::move(service);
-    m_prefill = std::move(prefill);
+    m_service = service;
+    m_prefill = prefill;
     Q_EMIT stageChanged();
 }
 
-QVariant AddFlow::serviceValue() const
+void AddFlow::setInitialPlan(const CatalogPlan& plan)
 {
-    return m_service ? QVariant::fromValue(*m_service) : QVariant();
-}
-
-QVariant AddFlow::prefillValue() const
-{
-    return m_prefill ? QVariant::fromValue(*m_prefill) : QVariant();
-}
-
-QVariant AddFlow::initialPlanValue() const
-{
-    return m_initialPlan ? QVariant::fromValue(*m_initialPlan) : QVariant();
-}
-
-void AddFlow::setInitialPlanValue(const QVariant& plan)
-{
-    m_initialPlan =
-        plan.canConvert<CatalogPlan>() ? std::optional<CatalogPlan>(plan.value<CatalogPlan>()) : std::nullopt;
+    if (m_initialPlan == plan)
+        return;
+    m_initialPlan = plan;
     Q_EMIT initialPlanChanged();
 }
 

@@ -12,10 +12,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QVariant>
 #include <QtQml/qqmlregistration.h>
-
-#include <optional>
 
 namespace tabrino {
 
@@ -31,12 +28,12 @@ class AddFlow : public QObject {
     Q_PROPERTY(QString title READ title NOTIFY stageChanged)
     Q_PROPERTY(tabrino::CatalogResultsModel* results READ results CONSTANT)
     Q_PROPERTY(QString customRowLabel READ customRowLabel NOTIFY queryChanged)
-    // The service of the plan stage (a CatalogService), else null.
-    Q_PROPERTY(QVariant service READ serviceValue NOTIFY stageChanged)
-    // The seed of the form stage (a Prefill), else null.
-    Q_PROPERTY(QVariant prefill READ prefillValue NOTIFY stageChanged)
-    // The plan the plan picker starts with (a CatalogPlan), or null.
-    Q_PROPERTY(QVariant initialPlan READ initialPlanValue WRITE setInitialPlanValue NOTIFY initialPlanChanged)
+    // The service of the plan stage; an empty one in the other stages.
+    Q_PROPERTY(tabrino::CatalogService service READ service NOTIFY stageChanged)
+    // The seed of the form stage; a blank one in the other stages.
+    Q_PROPERTY(tabrino::Prefill prefill READ prefill NOTIFY stageChanged)
+    // The plan the plan picker starts with; the empty plan is none.
+    Q_PROPERTY(tabrino::CatalogPlan initialPlan READ initialPlan WRITE setInitialPlan NOTIFY initialPlanChanged)
 
 public:
     enum class Stage { Search, Plan, Custom };
@@ -52,8 +49,10 @@ public:
     QString title() const;
     CatalogResultsModel* results() const { return m_results; }
     QString customRowLabel() const;
-    const std::optional<CatalogService>& service() const { return m_service; }
-    const std::optional<Prefill>& prefill() const { return m_prefill; }
+    const CatalogService& service() const { return m_service; }
+    const Prefill& prefill() const { return m_prefill; }
+    const CatalogPlan& initialPlan() const { return m_initialPlan; }
+    void setInitialPlan(const CatalogPlan& plan);
 
     // A result row: that service's plans.
     Q_INVOKABLE void choose(int row);
@@ -62,7 +61,7 @@ public:
     // The custom row: the form, seeded with the search text as a name.
     Q_INVOKABLE void chooseCustom();
     // "Customize details…" in the plan picker: the form with that seed.
-    Q_INVOKABLE void customize(const QVariant& prefill);
+    Q_INVOKABLE void customize(const tabrino::Prefill& prefill);
     // Back to the search, keeping the text; from the search, the flow ends.
     Q_INVOKABLE void back();
 
@@ -75,19 +74,15 @@ Q_SIGNALS:
     void done();
 
 private:
-    QVariant serviceValue() const;
-    QVariant prefillValue() const;
-    QVariant initialPlanValue() const;
-    void setInitialPlanValue(const QVariant& plan);
-    void moveTo(Stage stage, std::optional<CatalogService> service, std::optional<Prefill> prefill);
+    void moveTo(Stage stage, const CatalogService& service, const Prefill& prefill);
 
     QPointer<SubscriptionStore> m_store;
     CatalogResultsModel* m_results;
     QString m_query;
     Stage m_stage = Stage::Search;
-    std::optional<CatalogService> m_service;
-    std::optional<Prefill> m_prefill;
-    std::optional<CatalogPlan> m_initialPlan;
+    CatalogService m_service;
+    Prefill m_prefill;
+    CatalogPlan m_initialPlan;
 };
 
 }  // namespace tabrino

@@ -12,8 +12,9 @@ FocusScope {
     id: view
 
     required property SubscriptionStore store
-    // A catalog plan the plan picker starts with; none from the panel.
-    property var initialPlan: null
+    // A catalog plan the plan picker starts with; none (the empty plan) from
+    // the panel.
+    property catalogPlan initialPlan
     readonly property alias flow: flow
     readonly property string title: flow.title
     readonly property Item stageItem: stage.item as Item
@@ -84,7 +85,7 @@ FocusScope {
             Column {
                 id: searchColumn
                 width: parent.width
-                spacing: 8
+                spacing: Theme.spacingM
 
                 SearchField {
                     id: searchField
@@ -102,7 +103,7 @@ FocusScope {
                     Keys.onDownPressed: searchField.nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
 
                     SymbolGlyph {
-                        x: 10
+                        x: Theme.spacingL
                         anchors.verticalCenter: parent.verticalCenter
                         symbol: "magnifyingglass"
                         size: 15
@@ -150,7 +151,7 @@ FocusScope {
             store: view.store
             service: view.flow.service
             initialPlan: view.flow.initialPlan
-            onCustomize: prefill => view.flow.customize(prefill)
+            onCustomize: seed => view.flow.customize(seed)
             onConfirmed: view.done()
         }
     }

@@ -10,7 +10,7 @@ import Tabrino.Design
 T.AbstractButton {
     id: row
 
-    implicitHeight: 28 + 2 * 4
+    implicitHeight: Theme.serviceIconMedium + 2 * Theme.spacingXS
     hoverEnabled: true
     focusPolicy: Qt.StrongFocus
     Accessible.role: Accessible.Button
@@ -22,14 +22,14 @@ T.AbstractButton {
     Keys.onUpPressed: row.nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
 
     background: Rectangle {
-        radius: 10
-        color: row.hovered || row.down ? Qt.rgba(1, 1, 1, 0.07) : "transparent"
-        FocusRing { target: row; radius: 12 }
+        radius: Theme.radiusOption
+        color: row.hovered || row.down ? Theme.hoverFill : "transparent"
+        FocusRing { target: row; targetRadius: Theme.radiusOption }
     }
 
     contentItem: Item {
         SymbolGlyph {
-            x: 8 + (28 - width) / 2
+            x: Theme.spacingM + (Theme.serviceIconMedium - width) / 2
             anchors.verticalCenter: parent.verticalCenter
             symbol: "plus.circle.dashed"
             size: 20
@@ -37,15 +37,15 @@ T.AbstractButton {
         }
         Text {
             anchors.left: parent.left
-            anchors.leftMargin: 8 + 28 + 10
+            anchors.leftMargin: Theme.spacingM + Theme.serviceIconMedium + Theme.spacingL
             anchors.right: parent.right
-            anchors.rightMargin: 8
+            anchors.rightMargin: Theme.spacingM
             anchors.verticalCenter: parent.verticalCenter
             text: row.text
             elide: Text.ElideRight
             maximumLineCount: 1
             font.family: Theme.fontFamily
-            font.pixelSize: 13
+            font.pixelSize: Theme.fontLabel
             font.weight: Font.Medium
             color: Theme.textPrimary
         }

@@ -11,15 +11,15 @@ AuroraCard {
     required property string title
     default property alias content: body.data
 
-    implicitHeight: body.implicitHeight + 2 * 12
+    implicitHeight: body.implicitHeight + 2 * body.x
     Accessible.role: Accessible.Grouping
     Accessible.name: title
 
     Column {
         id: body
-        x: 12
-        y: 12
-        width: section.width - 24
+        x: Theme.spacingXL
+        y: Theme.spacingXL
+        width: section.width - 2 * x
         spacing: 9
 
         AuroraSectionLabel { text: section.title }

@@ -12,18 +12,18 @@ Row {
     required property string caption
     readonly property real controlWidth: width - label.width - spacing
 
-    spacing: 8
+    spacing: Theme.spacingM
 
     Text {
         id: label
         width: 76
-        height: Math.max(implicitHeight, 26)
+        height: Math.max(implicitHeight, Theme.controlHeight)
         verticalAlignment: Text.AlignVCenter
         text: row.caption
         elide: Text.ElideRight
         font.family: Theme.fontFamily
-        font.pixelSize: 12
-        color: Qt.rgba(1, 1, 1, 0.62)
+        font.pixelSize: Theme.fontBody
+        color: Theme.fieldCaption
         Accessible.ignored: true
     }
 }

@@ -11,13 +11,13 @@ T.Button {
     id: button
 
     property string symbol: ""
-    property int pixelSize: 13
+    property int pixelSize: Theme.fontLabel
     property int weight: Font.Medium
     property real textOpacity: 0.75
-    readonly property color labelColor: Qt.rgba(1, 1, 1, down ? textOpacity * 0.6
+    readonly property color labelColor: Theme.withAlpha(Theme.textBright, down ? textOpacity * 0.6
                                                         : (hovered ? Math.min(1, textOpacity + 0.2) : textOpacity))
 
-    implicitWidth: implicitContentWidth + 2 * 8
+    implicitWidth: implicitContentWidth + 2 * Theme.spacingM
     implicitHeight: implicitContentHeight + 2 * 5
     focusPolicy: Qt.StrongFocus
     hoverEnabled: true
@@ -31,7 +31,7 @@ T.Button {
 
     contentItem: Row {
         anchors.centerIn: parent
-        spacing: 6
+        spacing: Theme.spacingS
         SymbolGlyph {
             visible: button.symbol.length > 0
             anchors.verticalCenter: parent.verticalCenter
@@ -49,8 +49,8 @@ T.Button {
         }
     }
     background: Rectangle {
-        radius: 7
-        color: button.hovered ? Qt.rgba(1, 1, 1, 0.07) : "transparent"
-        FocusRing { target: button; radius: 9 }
+        radius: Theme.radiusButton
+        color: button.hovered ? Theme.hoverFill : "transparent"
+        FocusRing { target: button; targetRadius: Theme.radiusButton }
     }
 }

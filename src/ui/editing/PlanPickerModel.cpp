@@ -8,7 +8,6 @@
 #include "model/Subscription.h"
 #include "ui/editing/FormRules.h"
 #include "ui/editing/NewSubscription.h"
-#include "ui/editing/Prefill.h"
 
 #include <QVariantMap>
 
@@ -38,7 +37,7 @@ void PlanPickerModel::setService(const CatalogService& service)
     Q_EMIT serviceChanged();
 }
 
-void PlanPickerModel::setInitialPlan(const std::optional<CatalogPlan>& plan)
+void PlanPickerModel::setInitialPlan(const CatalogPlan& plan)
 {
     m_initialPlan = plan;
     Q_EMIT serviceChanged();
@@ -92,8 +91,8 @@ QDateTime PlanPickerModel::onePeriodFromNow(const BillingCycle& cycle) const
 
 void PlanPickerModel::start()
 {
-    m_selectedIndex = m_initialPlan ? indexOf(*m_initialPlan) : -1;
-    setNextBillingDate(onePeriodFromNow(m_initialPlan ? m_initialPlan->billingCycle() : BillingCycle::monthly()));
+    m_selectedIndex = indexOf(m_initialPlan);
+    setNextBillingDate(onePeriodFromNow(hasSelection() ? m_initialPlan.billingCycle() : BillingCycle::monthly()));
     Q_EMIT selectionChanged();
     if (m_service.plans.size() == 1)
         select(0);
@@ -108,10 +107,10 @@ void PlanPickerModel::select(int index)
     Q_EMIT selectionChanged();
 }
 
-QVariant PlanPickerModel::customizedPrefill() const
+Prefill PlanPickerModel::customizedPrefill() const
 {
     const std::optional<CatalogPlan> plan = hasSelection() ? selectedPlan() : m_service.defaultPlan();
-    return QVariant::fromValue(Prefill::fromService(m_service, plan));
+    return Prefill::fromService(m_service, plan);
 }
 
 bool PlanPickerModel::confirm()
@@ -138,27 +137,6 @@ QString PlanPickerModel::accessibilityText(const CatalogPlan& plan)
 {
     return tr("%1, %2 per %3")
         .arg(plan.name, MoneyFormatter::twoDecimals(plan.price, kDollars), plan.billingCycle().displayName());
-}
-
-QVariant PlanPickerModel::serviceValue() const
-{
-    return QVariant::fromValue(m_service);
-}
-
-void PlanPickerModel::setServiceValue(const QVariant& service)
-{
-    setService(service.value<CatalogService>());
-}
-
-QVariant PlanPickerModel::initialPlanValue() const
-{
-    return m_initialPlan ? QVariant::fromValue(*m_initialPlan) : QVariant();
-}
-
-void PlanPickerModel::setInitialPlanValue(const QVariant& plan)
-{
-    setInitialPlan(plan.canConvert<CatalogPlan>() ? std::optional<CatalogPlan>(plan.value<CatalogPlan>())
-                                                  : std::nullopt);
 }
 
 }  // namespace tabrino

@@ -6,12 +6,13 @@
 #include "catalog/CatalogPlan.h"
 #include "catalog/CatalogService.h"
 #include "store/SubscriptionStore.h"
+#include "ui/editing/Prefill.h"
 
 #include <QDateTime>
 #include <QObject>
 #include <QPointer>
 #include <QQmlParserStatus>
-#include <QVariant>
+#include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
 #include <optional>
@@ -26,10 +27,10 @@ class PlanPickerModel : public QObject, public QQmlParserStatus {
     QML_ELEMENT
     Q_INTERFACES(QQmlParserStatus)
     Q_PROPERTY(tabrino::SubscriptionStore* store READ store WRITE setStore NOTIFY storeChanged)
-    // A CatalogService.
-    Q_PROPERTY(QVariant service READ serviceValue WRITE setServiceValue NOTIFY serviceChanged)
-    // A CatalogPlan selected from the start, or null.
-    Q_PROPERTY(QVariant initialPlan READ initialPlanValue WRITE setInitialPlanValue NOTIFY serviceChanged)
+    Q_PROPERTY(tabrino::CatalogService service READ service WRITE setService NOTIFY serviceChanged)
+    // The plan selected from the start; one the service does not offer (the
+    // empty plan among them) selects none.
+    Q_PROPERTY(tabrino::CatalogPlan initialPlan READ initialPlan WRITE setInitialPlan NOTIFY serviceChanged)
     Q_PROPERTY(QString serviceName READ serviceName NOTIFY serviceChanged)
     Q_PROPERTY(QString colorHex READ colorHex NOTIFY serviceChanged)
     Q_PROPERTY(QString symbol READ symbol NOTIFY serviceChanged)
@@ -45,8 +46,10 @@ public:
 
     SubscriptionStore* store() const { return m_store; }
     void setStore(SubscriptionStore* store);
+    const CatalogService& service() const { return m_service; }
     void setService(const CatalogService& service);
-    void setInitialPlan(const std::optional<CatalogPlan>& plan);
+    const CatalogPlan& initialPlan() const { return m_initialPlan; }
+    void setInitialPlan(const CatalogPlan& plan);
 
     QString serviceName() const { return m_service.name; }
     QString colorHex() const { return m_service.brandColor; }
@@ -67,7 +70,7 @@ public:
     // replacing any date picked before.
     Q_INVOKABLE void select(int index);
     // The form's seed from the selected plan, or the cheapest without one.
-    Q_INVOKABLE QVariant customizedPrefill() const;
+    Q_INVOKABLE tabrino::Prefill customizedPrefill() const;
     // Adds the selected plan as a US-dollar record and saves; false when no
     // plan is selected.
     Q_INVOKABLE bool confirm();
@@ -86,16 +89,12 @@ Q_SIGNALS:
     void nextBillingDateChanged();
 
 private:
-    QVariant serviceValue() const;
-    void setServiceValue(const QVariant& service);
-    QVariant initialPlanValue() const;
-    void setInitialPlanValue(const QVariant& plan);
     int indexOf(const CatalogPlan& plan) const;
     QDateTime onePeriodFromNow(const BillingCycle& cycle) const;
 
     QPointer<SubscriptionStore> m_store;
     CatalogService m_service;
-    std::optional<CatalogPlan> m_initialPlan;
+    CatalogPlan m_initialPlan;
     int m_selectedIndex = -1;
     QDateTime m_nextBillingDate;
 };

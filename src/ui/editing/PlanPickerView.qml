@@ -13,12 +13,11 @@ FocusScope {
     id: picker
 
     required property SubscriptionStore store
-    // A catalog service, as the add flow holds it.
-    required property var service
-    property var initialPlan: null
+    required property catalogService service
+    property catalogPlan initialPlan
     readonly property alias planModel: planModel
 
-    signal customize(var prefill)
+    signal customize(prefill seed)
     signal confirmed()
 
     function confirm() {
@@ -40,7 +39,7 @@ FocusScope {
     Column {
         id: column
         width: parent.width
-        spacing: 10
+        spacing: Theme.spacingL
 
         ServiceIconView {
             anchors.horizontalCenter: parent.horizontalCenter
@@ -53,7 +52,7 @@ FocusScope {
         Column {
             objectName: "plans"
             width: parent.width
-            spacing: 6
+            spacing: Theme.spacingS
             Accessible.role: Accessible.List
             Accessible.name: qsTr("Plans")
 
@@ -88,7 +87,7 @@ FocusScope {
             width: parent.width
             shown: planModel.hasSelection
 
-            Item { width: 1; height: 2 }
+            Item { width: 1; height: Theme.spacingXXS }
             LabeledField {
                 width: parent.width
                 caption: qsTr("First charge")
@@ -99,7 +98,7 @@ FocusScope {
                     onDateChanged: planModel.nextBillingDate = date
                 }
             }
-            Item { width: 1; height: 10 }
+            Item { width: 1; height: Theme.spacingL }
             ProminentButton {
                 objectName: "addPlanButton"
                 anchors.horizontalCenter: parent.horizontalCenter
@@ -112,7 +111,7 @@ FocusScope {
             objectName: "customizeButton"
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("Customize details…")
-            pixelSize: 11
+            pixelSize: Theme.fontSmall
             weight: Font.Medium
             textOpacity: 0.5
             onClicked: picker.customize(planModel.customizedPrefill())

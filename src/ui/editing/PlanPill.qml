@@ -20,7 +20,7 @@ T.RadioButton {
     property real priceWidth: 0
     // The price, and room for the check mark whether it shows or not, so
     // the name does not move when the pill is selected.
-    readonly property real trailingWidth: priceWidth + 8 + 16
+    readonly property real trailingWidth: priceWidth + Theme.spacingM + 16
 
     implicitHeight: 36
     hoverEnabled: true
@@ -34,38 +34,36 @@ T.RadioButton {
     Accessible.onToggleAction: pill.clicked()
 
     background: Rectangle {
-        radius: 10
-        color: pill.selected ? Qt.rgba(Theme.violetDeep.r, Theme.violetDeep.g, Theme.violetDeep.b, 0.22)
-                             : Qt.rgba(1, 1, 1, pill.hovered ? 0.09 : 0.05)
+        radius: Theme.radiusOption
+        color: pill.selected ? Theme.selectedFill : pill.hovered ? Theme.raisedFill : Theme.pillFill
         border.width: 1
-        border.color: pill.selected ? Qt.rgba(Theme.violet.r, Theme.violet.g, Theme.violet.b, 0.7)
-                                    : Qt.rgba(1, 1, 1, 0.08)
+        border.color: pill.selected ? Theme.selectedBorder : Theme.hairline
         Behavior on color { ColorAnimation { duration: Theme.reduceMotion ? 0 : Theme.panelSwapMs; easing: Theme.panelSwap } }
-        FocusRing { target: pill; radius: 12 }
+        FocusRing { target: pill; targetRadius: Theme.radiusOption }
     }
 
     contentItem: Row {
-        leftPadding: 12
-        rightPadding: 12
-        spacing: 8
+        leftPadding: Theme.spacingXL
+        rightPadding: Theme.spacingXL
+        spacing: Theme.spacingM
         Text {
             anchors.verticalCenter: parent.verticalCenter
             // What the price and the check mark leave.
-            width: pill.availableWidth - 24 - 8 - pill.trailingWidth
+            width: pill.availableWidth - 2 * Theme.spacingXL - Theme.spacingM - pill.trailingWidth
             text: pill.name
             elide: Text.ElideRight
             maximumLineCount: 1
             font.family: Theme.fontFamily
-            font.pixelSize: 13
+            font.pixelSize: Theme.fontLabel
             font.weight: Font.Medium
             color: Theme.textPrimary
         }
         TabularText {
             anchors.verticalCenter: parent.verticalCenter
             text: pill.priceText
-            pixelSize: 12
+            pixelSize: Theme.fontBody
             weight: Font.DemiBold
-            color: Qt.rgba(1, 1, 1, 0.8)
+            color: Theme.planPrice
             Accessible.ignored: true
             onImplicitWidthChanged: pill.priceWidth = implicitWidth
             Component.onCompleted: pill.priceWidth = implicitWidth

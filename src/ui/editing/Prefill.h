@@ -10,15 +10,23 @@
 #include "model/SubscriptionCategory.h"
 
 #include <QMetaType>
+#include <QObject>
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 
 #include <optional>
 
 namespace tabrino {
 
 // The seed of a new record in the subscription form: a typed name, or a
-// catalog service with one of its plans.
+// catalog service with one of its plans. The default seed proposes nothing:
+// a blank form.
 struct Prefill {
+    Q_GADGET
+    QML_VALUE_TYPE(prefill)
+    Q_PROPERTY(QString name MEMBER name)
+
+public:
     QString name;
     std::optional<QString> serviceId;
     Decimal price;  // 0: no price proposed

@@ -17,7 +17,7 @@ T.AbstractButton {
     required property string subtitle
     required property string accessibilityText
 
-    implicitHeight: 28 + 2 * 4
+    implicitHeight: Theme.serviceIconMedium + 2 * Theme.spacingXS
     hoverEnabled: true
     focusPolicy: Qt.StrongFocus
     Accessible.role: Accessible.Button
@@ -31,25 +31,25 @@ T.AbstractButton {
     Keys.onUpPressed: row.nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
 
     background: Rectangle {
-        radius: 10
-        color: row.hovered || row.down ? Qt.rgba(1, 1, 1, 0.07) : "transparent"
-        FocusRing { target: row; radius: 12 }
+        radius: Theme.radiusOption
+        color: row.hovered || row.down ? Theme.hoverFill : "transparent"
+        FocusRing { target: row; targetRadius: Theme.radiusOption }
     }
 
     contentItem: Row {
-        leftPadding: 8
-        rightPadding: 8
-        spacing: 10
+        leftPadding: Theme.spacingM
+        rightPadding: Theme.spacingM
+        spacing: Theme.spacingL
         ServiceIconView {
             anchors.verticalCenter: parent.verticalCenter
-            size: 28
+            size: Theme.serviceIconMedium
             name: row.name
             colorHex: row.colorHex
             symbolName: row.symbol
         }
         Column {
             // What the icon, the chevron and the spacing leave.
-            width: row.availableWidth - 16 - 28 - 14 - 2 * 10
+            width: row.availableWidth - 2 * Theme.spacingM - Theme.serviceIconMedium - Theme.symbolLarge - 2 * Theme.spacingL
             anchors.verticalCenter: parent.verticalCenter
             spacing: 1
             Text {
@@ -58,7 +58,7 @@ T.AbstractButton {
                 elide: Text.ElideRight
                 maximumLineCount: 1
                 font.family: Theme.fontFamily
-                font.pixelSize: 13
+                font.pixelSize: Theme.fontLabel
                 font.weight: Font.DemiBold
                 color: Theme.textPrimary
             }
@@ -68,14 +68,14 @@ T.AbstractButton {
                 text: row.subtitle
                 elide: Text.ElideRight
                 font.family: Theme.fontFamily
-                font.pixelSize: 11
+                font.pixelSize: Theme.fontSmall
                 color: Theme.textTertiary
             }
         }
         SymbolGlyph {
             anchors.verticalCenter: parent.verticalCenter
             symbol: "chevron.right"
-            size: 14
+            size: Theme.symbolLarge
             color: Theme.textTertiary
         }
     }

@@ -17,6 +17,7 @@
 #include <unicode/numberformatter.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace tabrino {
 
@@ -49,20 +50,10 @@ void SubscriptionFormModel::setSubscription(Subscription* subscription)
     Q_EMIT inputsChanged();
 }
 
-void SubscriptionFormModel::setPrefill(const std::optional<Prefill>& prefill)
+void SubscriptionFormModel::setPrefill(const Prefill& prefill)
 {
     m_prefill = prefill;
     Q_EMIT inputsChanged();
-}
-
-QVariant SubscriptionFormModel::prefillValue() const
-{
-    return m_prefill ? QVariant::fromValue(*m_prefill) : QVariant();
-}
-
-void SubscriptionFormModel::setPrefillValue(const QVariant& prefill)
-{
-    setPrefill(prefill.canConvert<Prefill>() ? std::optional<Prefill>(prefill.value<Prefill>()) : std::nullopt);
 }
 
 QString SubscriptionFormModel::saveButtonText() const
@@ -95,13 +86,13 @@ void SubscriptionFormModel::start()
         m_notes = s->notes().value_or(QString());
         m_leadDaysChoice = s->notificationLeadDays().value_or(-1);
     } else {
-        m_name = m_prefill ? m_prefill->name : QString();
-        m_priceText = m_prefill && m_prefill->price > Decimal(0) ? m_prefill->price.toString() : QString();
+        m_name = m_prefill.name;
+        m_priceText = m_prefill.price > Decimal(0) ? m_prefill.price.toString() : QString();
         m_currencyCode = m_store ? m_store->settings().defaultCurrencyCode() : QStringLiteral("USD");
-        m_cycle = m_prefill ? m_prefill->cycle : BillingCycle::monthly();
+        m_cycle = m_prefill.cycle;
         m_customDaysText = QStringLiteral("30");
         m_nextBillingDate = FormRules::onePeriodAfter(now, m_cycle, calendar());
-        m_category = m_prefill ? m_prefill->category : SubscriptionCategory::Other;
+        m_category = m_prefill.category;
         m_isTrial = false;
         m_trialEndDate = now;
         m_isShared = false;
@@ -278,10 +269,10 @@ bool SubscriptionFormModel::save()
     const bool isNew = record == nullptr;
     if (isNew) {
         record = new Subscription(name, *price, m_currencyCode, m_cycle, m_nextBillingDate, m_category);
-        record->setServiceId(m_prefill ? m_prefill->serviceId : std::nullopt);
-        record->setBrandColorHex(m_prefill ? m_prefill->brandColorHex : std::nullopt);
-        record->setSymbolName(m_prefill ? m_prefill->symbolName : std::nullopt);
-        record->setCancellationUrlString(m_prefill ? m_prefill->cancellationUrl : std::nullopt);
+        record->setServiceId(m_prefill.serviceId);
+        record->setBrandColorHex(m_prefill.brandColorHex);
+        record->setSymbolName(m_prefill.symbolName);
+        record->setCancellationUrlString(m_prefill.cancellationUrl);
     }
     record->setName(name);
     record->setPrice(*price);

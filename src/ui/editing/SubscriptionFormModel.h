@@ -17,8 +17,6 @@
 #include <QVariant>
 #include <QtQml/qqmlregistration.h>
 
-#include <optional>
-
 namespace tabrino {
 
 // The subscription form's editable copy of a record: every field as the user
@@ -32,8 +30,8 @@ class SubscriptionFormModel : public QObject, public QQmlParserStatus {
     Q_PROPERTY(tabrino::SubscriptionStore* store READ store WRITE setStore NOTIFY inputsChanged)
     // The record edited; null in new mode.
     Q_PROPERTY(tabrino::Subscription* subscription READ subscription WRITE setSubscription NOTIFY inputsChanged)
-    // The seed of a new record (a Prefill), or null.
-    Q_PROPERTY(QVariant prefill READ prefillValue WRITE setPrefillValue NOTIFY inputsChanged)
+    // The seed of a new record; ignored in edit mode.
+    Q_PROPERTY(tabrino::Prefill prefill READ prefill WRITE setPrefill NOTIFY inputsChanged)
     Q_PROPERTY(bool isEditMode READ isEditMode NOTIFY inputsChanged)
     Q_PROPERTY(QString saveButtonText READ saveButtonText NOTIFY inputsChanged)
 
@@ -76,7 +74,8 @@ public:
     void setStore(SubscriptionStore* store);
     Subscription* subscription() const { return m_subscription; }
     void setSubscription(Subscription* subscription);
-    void setPrefill(const std::optional<Prefill>& prefill);
+    const Prefill& prefill() const { return m_prefill; }
+    void setPrefill(const Prefill& prefill);
     bool isEditMode() const { return m_subscription != nullptr; }
     QString saveButtonText() const;
 
@@ -144,15 +143,13 @@ Q_SIGNALS:
     void formChanged();
 
 private:
-    QVariant prefillValue() const;
-    void setPrefillValue(const QVariant& prefill);
     Calendar calendar() const;
     template <typename T>
     void assign(T& field, const T& value);
 
     QPointer<SubscriptionStore> m_store;
     QPointer<Subscription> m_subscription;
-    std::optional<Prefill> m_prefill;
+    Prefill m_prefill;
     // start() read a record: a save writes that record and never a new one.
     bool m_editsRecord = false;
 

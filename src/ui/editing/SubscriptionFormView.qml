@@ -15,7 +15,7 @@ FocusScope {
 
     required property SubscriptionStore store
     // The seed of a new record (from the add flow); ignored when editing.
-    property var prefill: null
+    property prefill prefill
     // The record edited; none for a new one.
     property Subscription subscription: null
     readonly property alias formModel: formModel
@@ -58,7 +58,7 @@ FocusScope {
         Column {
             id: sections
             width: scroller.width
-            spacing: 10
+            spacing: Theme.spacingL
 
             FormSection {
                 width: sections.width
@@ -84,12 +84,12 @@ FocusScope {
                     caption: qsTr("Price")
                     Text {
                         id: symbol
-                        height: 26
+                        height: Theme.controlHeight
                         verticalAlignment: Text.AlignVCenter
                         text: formModel.currencySymbol
                         font.family: Theme.fontFamily
-                        font.pixelSize: 12
-                        color: Qt.rgba(1, 1, 1, 0.55)
+                        font.pixelSize: Theme.fontBody
+                        color: Theme.textSecondary
                         Accessible.ignored: true
                     }
                     AuroraTextField {
@@ -132,20 +132,20 @@ FocusScope {
                             category.currentIndex = Qt.binding(() => formModel.categoryIndex)
                         }
                         contentItem: Row {
-                            leftPadding: 8
-                            spacing: 6
+                            leftPadding: Theme.spacingM
+                            spacing: Theme.spacingS
                             SymbolGlyph {
                                 anchors.verticalCenter: parent.verticalCenter
                                 visible: category.currentIndex >= 0
                                 symbol: category.currentIndex >= 0 ? formModel.categoryChoices[category.currentIndex].symbol : ""
-                                size: 13
+                                size: Theme.symbolMedium
                                 color: Theme.violet
                             }
                             Text {
                                 anchors.verticalCenter: parent.verticalCenter
                                 text: category.displayText
                                 font.family: Theme.fontFamily
-                                font.pixelSize: 12
+                                font.pixelSize: Theme.fontBody
                                 color: Theme.textPrimary
                             }
                         }
@@ -154,29 +154,29 @@ FocusScope {
                             required property var modelData
                             required property int index
                             width: category.width
-                            implicitHeight: 24
+                            implicitHeight: Theme.optionHeight
                             text: option.modelData.label
                             highlighted: category.highlightedIndex === option.index
                             Accessible.name: text
                             contentItem: Row {
-                                leftPadding: 8
-                                spacing: 6
+                                leftPadding: Theme.spacingM
+                                spacing: Theme.spacingS
                                 SymbolGlyph {
                                     anchors.verticalCenter: parent.verticalCenter
                                     symbol: option.modelData.symbol
-                                    size: 13
+                                    size: Theme.symbolMedium
                                 }
                                 Text {
                                     anchors.verticalCenter: parent.verticalCenter
                                     text: option.text
                                     font.family: Theme.fontFamily
-                                    font.pixelSize: 12
-                                    color: "white"
+                                    font.pixelSize: Theme.fontBody
+                                    color: Theme.textBright
                                 }
                             }
                             background: Rectangle {
                                 color: option.highlighted ? Theme.violetDeep : "transparent"
-                                radius: 5
+                                radius: Theme.radiusHighlight
                             }
                         }
                     }
@@ -212,12 +212,12 @@ FocusScope {
                         onTextEdited: formModel.customDaysText = text
                     }
                     Text {
-                        height: 26
+                        height: Theme.controlHeight
                         verticalAlignment: Text.AlignVCenter
                         text: qsTr("days")
                         font.family: Theme.fontFamily
-                        font.pixelSize: 12
-                        color: Qt.rgba(1, 1, 1, 0.55)
+                        font.pixelSize: Theme.fontBody
+                        color: Theme.textSecondary
                         Accessible.ignored: true
                     }
                 }
@@ -293,7 +293,7 @@ FocusScope {
                         AuroraSlider {
                             objectName: "shareSlider"
                             width: shareRow.controlWidth - shareValue.width - shareRow.spacing
-                            height: 26
+                            height: Theme.controlHeight
                             from: 5
                             to: 95
                             stepSize: 5
@@ -304,12 +304,12 @@ FocusScope {
                         Text {
                             id: shareValue
                             width: 36
-                            height: 26
+                            height: Theme.controlHeight
                             verticalAlignment: Text.AlignVCenter
                             horizontalAlignment: Text.AlignRight
                             text: formModel.shareText
                             font.family: Theme.fontFamily
-                            font.pixelSize: 12
+                            font.pixelSize: Theme.fontBody
                             font.weight: Font.DemiBold
                             color: Theme.textPrimary
                             Accessible.ignored: true
@@ -363,13 +363,13 @@ FocusScope {
         id: footer
         anchors.top: scroller.bottom
         width: parent.width
-        implicitHeight: buttons.implicitHeight + 2 * 8
+        implicitHeight: buttons.implicitHeight + 2 * Theme.spacingM
 
         Row {
             id: buttons
             anchors.right: parent.right
             anchors.verticalCenter: parent.verticalCenter
-            spacing: 8
+            spacing: Theme.spacingM
             PlainButton {
                 objectName: "cancelButton"
                 anchors.verticalCenter: parent.verticalCenter

@@ -8,10 +8,10 @@ import Tabrino.Design
 Rectangle {
     implicitWidth: label.implicitWidth + 2 * 5
     implicitHeight: label.implicitHeight + 2 * 1
-    radius: 4
-    color: Qt.rgba(1, 1, 1, 0.09)
+    radius: Theme.radiusTag
+    color: Theme.raisedFill
     border.width: 1
-    border.color: Qt.rgba(1, 1, 1, 0.12)
+    border.color: Theme.outline
     Accessible.role: Accessible.StaticText
     Accessible.name: qsTr("Archived")
 
@@ -20,10 +20,10 @@ Rectangle {
         anchors.centerIn: parent
         text: qsTr("ARCHIVED")
         font.family: Theme.fontFamily
-        font.pixelSize: 9
+        font.pixelSize: Theme.fontTiny
         font.weight: Font.Bold
         font.letterSpacing: 0.5
-        color: Qt.rgba(1, 1, 1, 0.55)
+        color: Theme.textSecondary
         Accessible.ignored: true
     }
 }

@@ -18,6 +18,8 @@ HistoryBars::HistoryBars(const QList<MonthBar>& bars) : m_bars(bars)
     // Heights are pixels, so a double is precise enough for the scale.
     m_top = std::max(highest->total.toString().toDouble(), 1.0);
     m_hasEstimated = std::any_of(bars.begin(), bars.end(), [](const MonthBar& bar) { return bar.isEstimated; });
+    m_hasRecordedDifferently =
+        std::any_of(bars.begin(), bars.end(), [](const MonthBar& bar) { return bar.isRecordedDifferently; });
 }
 
 Decimal HistoryBars::lastTotal() const
@@ -39,7 +41,8 @@ double HistoryBars::height(qsizetype index) const
 
 double HistoryBars::opacity(qsizetype index) const
 {
-    return m_bars.at(index).isEstimated && !isCurrent(index) ? kEstimatedOpacity : 1.0;
+    const MonthBar& bar = m_bars.at(index);
+    return (bar.isEstimated || bar.isRecordedDifferently) && !isCurrent(index) ? kEstimatedOpacity : 1.0;
 }
 
 }  // namespace tabrino

@@ -27,11 +27,13 @@ public:
     // The largest month, at least 1: the scale of the track.
     double top() const { return m_top; }
     bool hasEstimated() const { return m_hasEstimated; }
+    bool hasRecordedDifferently() const { return m_hasRecordedDifferently; }
     // The last bar's total, 0 with no bars.
     Decimal lastTotal() const;
 
     bool isCurrent(qsizetype index) const;
     double height(qsizetype index) const;
+    // Faded: months estimated or recorded differently, except the current one.
     double opacity(qsizetype index) const;
 
 private:
@@ -39,6 +41,7 @@ private:
     Decimal m_low;
     double m_top = 1;
     bool m_hasEstimated = false;
+    bool m_hasRecordedDifferently = false;
 };
 
 }  // namespace tabrino

@@ -8,38 +8,40 @@
 namespace tabrino {
 
 InsightsCardsPresenter::InsightsCardsPresenter(QObject* parent)
-    : InsightsPresenter({"label", "value", "detail", "accessibilityText"}, parent)
+    : InsightsPresenter(parent)
+    , m_rows(new InsightsRows<StatCardRow>(this))
 {
 }
 
-QString InsightsCardsPresenter::Card::accessibilityText() const
+QString StatCardRow::accessibilityText() const
 {
-    return tr("%1: %2 per month, %3").arg(label, value, detail);
+    return InsightsCardsPresenter::tr("%1: %2 per month, %3").arg(label, value, detail);
 }
 
-QList<InsightsCardsPresenter::Card> InsightsCardsPresenter::cards(const SubscriptionStore& store,
-                                                                  const QString& currencyCode)
+QList<StatCardRow> InsightsCardsPresenter::cards(const SubscriptionStore& store, const QString& currencyCode)
 {
-    QList<Card> cards;
+    const bool converted = store.totalsConversion().has_value();
+    const auto money = [&](const Decimal& amount) {
+        const QString text = MoneyFormatter::plain(amount, currencyCode);
+        return converted ? MoneyFormatter::approximately(text) : text;
+    };
+    QList<StatCardRow> cards;
     if (const Subscription* priciest = store.mostExpensive())
-        cards << Card{QStringLiteral("mostExpensive"), tr("Most Expensive"),
-                      MoneyFormatter::plain(priciest->monthlyCost(), currencyCode), priciest->name()};
+        cards << StatCardRow{QStringLiteral("mostExpensive"), tr("Most Expensive"),
+                             money(store.monthlyCostInTotals(*priciest).value_or(priciest->monthlyCost())),
+                             priciest->name()};
     const QList<CategorySlice> slices = store.spendByCategory();
     if (!slices.isEmpty())
-        cards << Card{QStringLiteral("topCategory"), tr("Top Category"),
-                      MoneyFormatter::plain(slices.first().total, currencyCode), slices.first().displayName()};
+        cards << StatCardRow{QStringLiteral("topCategory"), tr("Top Category"), money(slices.first().total),
+                             slices.first().displayName()};
     if (const std::optional<Decimal> average = store.averageMonthlyCost())
-        cards << Card{QStringLiteral("average"), tr("Average"), MoneyFormatter::plain(*average, currencyCode),
-                      tr("per service")};
+        cards << StatCardRow{QStringLiteral("average"), tr("Average"), money(*average), tr("per service")};
     return cards;
 }
 
 void InsightsCardsPresenter::update(const SubscriptionStore& store)
 {
-    QList<InsightsRowsModel::Row> rows;
-    for (const Card& card : cards(store, currencyCode()))
-        rows << InsightsRowsModel::Row{card.key, {card.label, card.value, card.detail, card.accessibilityText()}};
-    this->rows()->setRows(rows);
+    m_rows->setRows(cards(store, currencyCode()));
 }
 
 }  // namespace tabrino

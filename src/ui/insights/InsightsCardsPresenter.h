@@ -10,29 +10,45 @@
 
 namespace tabrino {
 
+// One card of InsightsCardsPresenter; its properties are the roles of its rows.
+struct StatCardRow {
+    Q_GADGET
+    Q_PROPERTY(QString label MEMBER label)
+    Q_PROPERTY(QString value MEMBER value)
+    Q_PROPERTY(QString detail MEMBER detail)
+    Q_PROPERTY(QString accessibilityText READ accessibilityText)
+
+public:
+    QString key;
+    QString label;
+    QString value;
+    QString detail;
+    // "Average: $12 per month, per service".
+    QString accessibilityText() const;
+
+    friend bool operator==(const StatCardRow&, const StatCardRow&) = default;
+};
+
 // The row of stat cards: the most expensive subscription, the top category
 // and the average cost, in that order, each left out when its figure is
-// absent. Rows: label, value, detail, accessibilityText.
+// absent.
 class InsightsCardsPresenter : public tabrino::InsightsPresenter {
     Q_OBJECT
     QML_ELEMENT
 
 public:
-    struct Card {
-        QString key;
-        QString label;
-        QString value;
-        QString detail;
-        // "Average: $12 per month, per service".
-        QString accessibilityText() const;
-    };
-
     explicit InsightsCardsPresenter(QObject* parent = nullptr);
 
-    static QList<Card> cards(const SubscriptionStore& store, const QString& currencyCode);
+    InsightsRows<StatCardRow>* rows() const { return m_rows; }
+    InsightsRowsModel* rowsModel() const override { return m_rows; }
+
+    static QList<StatCardRow> cards(const SubscriptionStore& store, const QString& currencyCode);
 
 protected:
     void update(const SubscriptionStore& store) override;
+
+private:
+    InsightsRows<StatCardRow>* const m_rows;
 };
 
 }  // namespace tabrino

@@ -10,13 +10,17 @@
 namespace tabrino {
 
 InsightsDonutPresenter::InsightsDonutPresenter(QObject* parent)
-    : InsightsPresenter({"label", "color", "path", "legendAmount", "accessibilityText"}, parent)
+    : InsightsPresenter(parent)
+    , m_rows(new InsightsRows<DonutSliceRow>(this))
 {
 }
 
 QString InsightsDonutPresenter::totalAccessibilityText() const
 {
-    return m_totalText.isEmpty() ? QString() : tr("%1 per month").arg(m_totalText);
+    if (m_totalAmount.isEmpty())
+        return QString();
+    // Read out, "≈" would be "almost equal to".
+    return m_totalConverted ? tr("about %1 per month").arg(m_totalAmount) : tr("%1 per month").arg(m_totalAmount);
 }
 
 QList<InsightsDonutPresenter::RankedSlice> InsightsDonutPresenter::rankedSlices(const QList<CategorySlice>& slices)
@@ -38,28 +42,33 @@ QList<InsightsDonutPresenter::RankedSlice> InsightsDonutPresenter::rankedSlices(
 void InsightsDonutPresenter::update(const SubscriptionStore& store)
 {
     const QString code = currencyCode();
-    m_totalText = MoneyFormatter::compact(store.monthlyTotal(), code);
+    m_totalAmount = MoneyFormatter::compact(store.monthlyTotal(), code);
+    m_totalConverted = store.totalsConversion().has_value();
+    m_totalText = m_totalConverted ? MoneyFormatter::approximately(m_totalAmount) : m_totalAmount;
     const QList<RankedSlice> ranked = rankedSlices(store.spendByCategory());
     QList<double> values;
     for (const RankedSlice& slice : ranked)
         values << slice.total.toString().toDouble();  // only the angles need it
     const QList<DonutGeometry::Sector> sectors = DonutGeometry::sectors(values);
-    QList<InsightsRowsModel::Row> rows;
+    QList<DonutSliceRow> rows;
     for (qsizetype i = 0; i < ranked.size(); ++i) {
         const RankedSlice& slice = ranked.at(i);
-        rows << InsightsRowsModel::Row{
-            slice.key,
-            {slice.label, slice.color, i < sectors.size() ? sectors.at(i).path : QString(),
-             MoneyFormatter::twoDecimals(slice.total, code),
-             QStringList{slice.label, MoneyFormatter::plain(slice.total, code)}.join(u", ")}};
+        rows << DonutSliceRow{slice.key,
+                              slice.label,
+                              slice.color,
+                              i < sectors.size() ? sectors.at(i).path : QString(),
+                              MoneyFormatter::twoDecimals(slice.total, code),
+                              QStringList{slice.label, MoneyFormatter::plain(slice.total, code)}.join(u", ")};
     }
-    this->rows()->setRows(rows);
+    m_rows->setRows(rows);
 }
 
 void InsightsDonutPresenter::clear()
 {
     InsightsPresenter::clear();
     m_totalText.clear();
+    m_totalAmount.clear();
+    m_totalConverted = false;
 }
 
 }  // namespace tabrino

@@ -13,10 +13,31 @@
 
 namespace tabrino {
 
+// One slice of InsightsDonutPresenter, as drawn and listed; its properties
+// are the roles of its rows.
+struct DonutSliceRow {
+    Q_GADGET
+    Q_PROPERTY(QString label MEMBER label)
+    Q_PROPERTY(QColor color MEMBER color)
+    // The sector's outline as SVG path data.
+    Q_PROPERTY(QString path MEMBER path)
+    Q_PROPERTY(QString legendAmount MEMBER legendAmount)
+    Q_PROPERTY(QString accessibilityText MEMBER accessibilityText)
+
+public:
+    QString key;
+    QString label;
+    QColor color;
+    QString path;
+    QString legendAmount;
+    QString accessibilityText;
+
+    friend bool operator==(const DonutSliceRow&, const DonutSliceRow&) = default;
+};
+
 // The spend-by-category donut: the ranked slices (the five largest
 // categories, then the rest as "Other"), each slice's sector outline, its
 // legend amount and its spoken label, and the monthly total in the middle.
-// Rows: label, color, path, legendAmount, accessibilityText.
 class InsightsDonutPresenter : public tabrino::InsightsPresenter {
     Q_OBJECT
     QML_ELEMENT
@@ -35,6 +56,9 @@ public:
 
     explicit InsightsDonutPresenter(QObject* parent = nullptr);
 
+    InsightsRows<DonutSliceRow>* rows() const { return m_rows; }
+    InsightsRowsModel* rowsModel() const override { return m_rows; }
+
     QString totalText() const { return m_totalText; }
     // "$121 per month".
     QString totalAccessibilityText() const;
@@ -48,7 +72,10 @@ protected:
     void clear() override;
 
 private:
+    InsightsRows<DonutSliceRow>* const m_rows;
     QString m_totalText;
+    QString m_totalAmount;  // without the mark of a converted total
+    bool m_totalConverted = false;
 };
 
 }  // namespace tabrino

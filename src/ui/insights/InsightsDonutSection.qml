@@ -66,7 +66,7 @@ Item {
                 objectName: "donutTotal"
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: presenter.totalText
-                pixelSize: 21
+                pixelSize: Theme.fontFigure
                 weight: Font.Bold
                 letterSpacing: -0.5
                 Accessible.ignored: true
@@ -75,9 +75,9 @@ Item {
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: qsTr("per month")
                 font.family: Theme.fontFamily
-                font.pixelSize: 10
+                font.pixelSize: Theme.fontCaption
                 font.weight: Font.DemiBold
-                color: Qt.rgba(1, 1, 1, 0.45)
+                color: Theme.donutCaption
                 Accessible.ignored: true
             }
         }
@@ -109,20 +109,20 @@ Item {
                     anchors.verticalCenter: parent.verticalCenter
                     width: 7
                     height: 7
-                    radius: 3.5
+                    radius: height / 2
                     color: line.color
                 }
                 Text {
                     id: name
                     x: 7 + 7
-                    width: parent.width - x - amount.width - 6
+                    width: parent.width - x - amount.width - Theme.spacingS
                     text: line.label
                     elide: Text.ElideRight
                     maximumLineCount: 1
                     font.family: Theme.fontFamily
-                    font.pixelSize: 11
+                    font.pixelSize: Theme.fontSmall
                     font.weight: Font.Medium
-                    color: Qt.rgba(1, 1, 1, 0.72)
+                    color: Theme.textLabel
                     Accessible.ignored: true
                 }
                 TabularText {
@@ -130,9 +130,9 @@ Item {
                     anchors.right: parent.right
                     anchors.verticalCenter: parent.verticalCenter
                     text: line.legendAmount
-                    pixelSize: 11
+                    pixelSize: Theme.fontSmall
                     weight: Font.DemiBold
-                    color: Qt.rgba(1, 1, 1, 0.88)
+                    color: Theme.legendAmount
                     Accessible.ignored: true
                 }
             }

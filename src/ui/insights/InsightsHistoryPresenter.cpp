@@ -8,7 +8,8 @@
 namespace tabrino {
 
 InsightsHistoryPresenter::InsightsHistoryPresenter(QObject* parent)
-    : InsightsPresenter({"barHeight", "barOpacity", "isCurrent", "accessibilityText"}, parent)
+    : InsightsPresenter(parent)
+    , m_rows(new InsightsRows<HistoryBarRow>(this))
 {
 }
 
@@ -18,6 +19,8 @@ QString InsightsHistoryPresenter::barAccessibilityText(const MonthBar& bar, cons
     const QString text =
         QStringList{month(bar.monthStart, MonthStyle::Full, calendar), MoneyFormatter::plain(bar.total, currencyCode)}
             .join(u", ");
+    if (bar.isRecordedDifferently)
+        return text + tr(", recorded unconverted or in another currency");
     return bar.isEstimated ? text + tr(", estimated") : text;
 }
 
@@ -32,14 +35,14 @@ void InsightsHistoryPresenter::update(const SubscriptionStore& store)
     m_firstMonthText = bars.isEmpty() ? QString() : month(bars.first().monthStart, MonthStyle::Short, calendar);
     m_lastMonthText = bars.isEmpty() ? QString() : month(bars.last().monthStart, MonthStyle::Short, calendar);
     m_showsFootnote = history.hasEstimated();
-    QList<InsightsRowsModel::Row> rows;
+    m_showsRecordedNote = history.hasRecordedDifferently();
+    QList<HistoryBarRow> rows;
     for (qsizetype i = 0; i < bars.size(); ++i) {
         const MonthBar& bar = bars.at(i);
-        rows << InsightsRowsModel::Row{
-            QString::number(bar.monthStart.toMSecsSinceEpoch()),
-            {history.height(i), history.opacity(i), history.isCurrent(i), barAccessibilityText(bar, calendar, code)}};
+        rows << HistoryBarRow{QString::number(bar.monthStart.toMSecsSinceEpoch()), history.height(i),
+                              history.opacity(i), history.isCurrent(i), barAccessibilityText(bar, calendar, code)};
     }
-    this->rows()->setRows(rows);
+    m_rows->setRows(rows);
 }
 
 void InsightsHistoryPresenter::clear()
@@ -50,6 +53,7 @@ void InsightsHistoryPresenter::clear()
     m_firstMonthText.clear();
     m_lastMonthText.clear();
     m_showsFootnote = false;
+    m_showsRecordedNote = false;
 }
 
 }  // namespace tabrino

@@ -17,20 +17,20 @@ Column {
     required property date now
     readonly property alias presenter: presenter
 
-    spacing: 6
+    spacing: Theme.spacingS
 
     InsightsHistoryPresenter { id: presenter; store: section.store; now: section.now }
 
     FontMetrics {
         id: lowMetrics
         font.family: Theme.fontFamily
-        font.pixelSize: 10
+        font.pixelSize: Theme.fontCaption
         font.weight: Font.DemiBold
     }
     FontMetrics {
         id: lastMetrics
         font.family: Theme.fontFamily
-        font.pixelSize: 11
+        font.pixelSize: Theme.fontSmall
         font.weight: Font.Bold
     }
 
@@ -43,9 +43,9 @@ Column {
             anchors.baseline: last.baseline
             baselineOffset: lowMetrics.ascent
             text: presenter.lowText
-            pixelSize: 10
+            pixelSize: Theme.fontCaption
             weight: Font.DemiBold
-            color: Qt.rgba(1, 1, 1, 0.36)
+            color: Theme.textQuiet
         }
         TabularText {
             id: last
@@ -53,7 +53,7 @@ Column {
             anchors.right: parent.right
             baselineOffset: lastMetrics.ascent
             text: presenter.lastText
-            pixelSize: 11
+            pixelSize: Theme.fontSmall
             weight: Font.Bold
             color: Theme.violet
         }
@@ -64,7 +64,7 @@ Column {
         objectName: "historyBars"
         width: section.width
         height: 78
-        spacing: 4
+        spacing: Theme.spacingXS
 
         Repeater {
             model: presenter.rows
@@ -92,7 +92,7 @@ Column {
 
                     // Rounded 3 at the top and 1 at the bottom.
                     ShapePath {
-                        fillColor: Qt.rgba(1, 1, 1, 0.13)
+                        fillColor: Theme.barFill
                         fillGradient: bar.isCurrent ? currentFill : null
                         strokeWidth: -1
                         strokeColor: "transparent"
@@ -130,16 +130,16 @@ Column {
             objectName: "historyFirstMonth"
             text: presenter.firstMonthText
             font.family: Theme.fontFamily
-            font.pixelSize: 10
+            font.pixelSize: Theme.fontCaption
             font.weight: Font.Medium
-            color: Qt.rgba(1, 1, 1, 0.36)
+            color: Theme.textQuiet
         }
         Text {
             objectName: "historyLastMonth"
             anchors.right: parent.right
             text: presenter.lastMonthText
             font.family: Theme.fontFamily
-            font.pixelSize: 10
+            font.pixelSize: Theme.fontCaption
             font.weight: Font.Medium
             color: Theme.violet
         }
@@ -152,8 +152,20 @@ Column {
         wrapMode: Text.Wrap
         text: qsTr("Faded bars are estimated from your current subscriptions.")
         font.family: Theme.fontFamily
-        font.pixelSize: 9
-        color: Qt.rgba(1, 1, 1, 0.30)
+        font.pixelSize: Theme.fontTiny
+        color: Theme.textFaint
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
+    }
+    Text {
+        objectName: "historyRecordedNote"
+        visible: presenter.showsRecordedNote
+        width: section.width
+        wrapMode: Text.Wrap
+        text: qsTr("Faded months recorded unconverted or in another currency show what was recorded.")
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontTiny
+        color: Theme.textTertiary
         Accessible.role: Accessible.StaticText
         Accessible.name: text
     }

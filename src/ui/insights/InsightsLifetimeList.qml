@@ -33,8 +33,8 @@ Column {
         Accessible.role: Accessible.StaticText
         Accessible.name: text
         font.family: Theme.fontFamily
-        font.pixelSize: 11
-        color: Qt.rgba(1, 1, 1, 0.36)
+        font.pixelSize: Theme.fontSmall
+        color: Theme.textQuiet
     }
 
     ListView {
@@ -57,7 +57,7 @@ Column {
             required property string accessibilityText
 
             width: ListView.view.width
-            height: 28 + 2 * 8
+            height: Theme.serviceIconMedium + 2 * Theme.spacingM
             Accessible.role: Accessible.ListItem
             Accessible.name: entry.accessibilityText
 
@@ -73,27 +73,27 @@ Column {
                     id: icon
                     anchors.verticalCenter: parent.verticalCenter
                     subscription: entry.subscription
-                    size: 28
+                    size: Theme.serviceIconMedium
                 }
                 Column {
                     anchors.left: icon.right
-                    anchors.leftMargin: 10
+                    anchors.leftMargin: Theme.spacingL
                     anchors.right: amount.left
-                    anchors.rightMargin: 8
+                    anchors.rightMargin: Theme.spacingM
                     anchors.verticalCenter: parent.verticalCenter
                     spacing: 1
 
                     Row {
                         width: parent.width
-                        spacing: 6
+                        spacing: Theme.spacingS
                         Text {
                             id: name
-                            width: Math.min(implicitWidth, parent.width - (tag.visible ? tag.width + 6 : 0))
+                            width: Math.min(implicitWidth, parent.width - (tag.visible ? tag.width + Theme.spacingS : 0))
                             text: entry.name
                             elide: Text.ElideRight
                             maximumLineCount: 1
                             font.family: Theme.fontFamily
-                            font.pixelSize: 13
+                            font.pixelSize: Theme.fontLabel
                             font.weight: Font.DemiBold
                             color: Theme.textPrimary
                             Accessible.ignored: true
@@ -112,7 +112,7 @@ Column {
                         elide: Text.ElideRight
                         maximumLineCount: 1
                         font.family: Theme.fontFamily
-                        font.pixelSize: 11
+                        font.pixelSize: Theme.fontSmall
                         color: Theme.textTertiary
                         Accessible.ignored: true
                     }
@@ -122,9 +122,9 @@ Column {
                     anchors.right: parent.right
                     anchors.verticalCenter: parent.verticalCenter
                     text: entry.amountText
-                    pixelSize: 13
+                    pixelSize: Theme.fontLabel
                     weight: Font.DemiBold
-                    color: Qt.rgba(1, 1, 1, 0.92)
+                    color: Theme.textFigure
                     Accessible.ignored: true
                 }
             }

@@ -10,7 +10,8 @@
 namespace tabrino {
 
 InsightsLifetimePresenter::InsightsLifetimePresenter(QObject* parent)
-    : InsightsPresenter({"subscription", "name", "subtitle", "amountText", "isArchived", "accessibilityText"}, parent)
+    : InsightsPresenter(parent)
+    , m_rows(new InsightsRows<LifetimeRow>(this))
 {
 }
 
@@ -38,7 +39,7 @@ void InsightsLifetimePresenter::update(const SubscriptionStore& store)
 {
     const Calendar calendar = store.currentCalendar();
     const QList<LifetimeEntry> entries = store.lifetimeSpend();
-    QList<InsightsRowsModel::Row> rows;
+    QList<LifetimeRow> rows;
     for (const LifetimeEntry& entry : entries.first(std::min<qsizetype>(entries.size(), m_limit))) {
         Subscription* subscription = entry.subscription;
         const bool archived = !subscription->isActive();
@@ -48,11 +49,15 @@ void InsightsLifetimePresenter::update(const SubscriptionStore& store)
         if (archived)
             spoken << tr("Archived");
         spoken << subtitle << amount;
-        rows << InsightsRowsModel::Row{
-            subscription->id().toString(QUuid::WithoutBraces),
-            {QVariant::fromValue(subscription), subscription->name(), subtitle, amount, archived, spoken.join(u", ")}};
+        rows << LifetimeRow{subscription->id().toString(QUuid::WithoutBraces),
+                            subscription,
+                            subscription->name(),
+                            subtitle,
+                            amount,
+                            archived,
+                            spoken.join(u", ")};
     }
-    this->rows()->setRows(rows);
+    m_rows->setRows(rows);
 }
 
 }  // namespace tabrino

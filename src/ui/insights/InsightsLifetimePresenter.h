@@ -9,9 +9,32 @@
 
 namespace tabrino {
 
+// One subscription's line of InsightsLifetimePresenter; its properties are
+// the roles of its rows.
+struct LifetimeRow {
+    Q_GADGET
+    Q_PROPERTY(tabrino::Subscription* subscription MEMBER subscription)
+    Q_PROPERTY(QString name MEMBER name)
+    Q_PROPERTY(QString subtitle MEMBER subtitle)
+    // In the subscription's own currency.
+    Q_PROPERTY(QString amountText MEMBER amountText)
+    Q_PROPERTY(bool isArchived MEMBER isArchived)
+    Q_PROPERTY(QString accessibilityText MEMBER accessibilityText)
+
+public:
+    QString key;
+    Subscription* subscription = nullptr;
+    QString name;
+    QString subtitle;
+    QString amountText;
+    bool isArchived = false;
+    QString accessibilityText;
+
+    friend bool operator==(const LifetimeRow&, const LifetimeRow&) = default;
+};
+
 // The lifetime list: the first `limit` of the store's lifetime entries,
-// archived ones included. Rows: subscription, name, subtitle, amountText
-// (in the subscription's own currency), isArchived, accessibilityText.
+// archived ones included.
 class InsightsLifetimePresenter : public tabrino::InsightsPresenter {
     Q_OBJECT
     QML_ELEMENT
@@ -20,6 +43,9 @@ class InsightsLifetimePresenter : public tabrino::InsightsPresenter {
 
 public:
     explicit InsightsLifetimePresenter(QObject* parent = nullptr);
+
+    InsightsRows<LifetimeRow>* rows() const { return m_rows; }
+    InsightsRowsModel* rowsModel() const override { return m_rows; }
 
     int limit() const { return m_limit; }
     void setLimit(int limit);
@@ -37,6 +63,7 @@ protected:
     void update(const SubscriptionStore& store) override;
 
 private:
+    InsightsRows<LifetimeRow>* const m_rows;
     int m_limit = 10;
 };
 

@@ -9,9 +9,7 @@
 
 namespace tabrino {
 
-InsightsPresenter::InsightsPresenter(const QByteArrayList& roleNames, QObject* parent)
-    : QObject(parent)
-    , m_rows(new InsightsRowsModel(roleNames, this))
+InsightsPresenter::InsightsPresenter(QObject* parent) : QObject(parent)
 {
 }
 

@@ -16,20 +16,22 @@ namespace tabrino {
 // What the blocks of the insights tab share: the store they read, "now" (so
 // that figures which depend on the day follow midnight) and the default
 // currency. A block re-reads its figures whenever one of them changes, and
-// hands its list to QML as keyed rows that update in place.
+// hands its list to QML as keyed rows of its own row type that update in
+// place.
 class InsightsPresenter : public QObject {
     Q_OBJECT
     QML_ANONYMOUS
     Q_PROPERTY(tabrino::SubscriptionStore* store READ store WRITE setStore NOTIFY storeChanged)
     Q_PROPERTY(QDateTime now READ now WRITE setNow NOTIFY nowChanged)
-    Q_PROPERTY(tabrino::InsightsRowsModel* rows READ rows CONSTANT)
+    Q_PROPERTY(tabrino::InsightsRowsModel* rows READ rowsModel CONSTANT)
 
 public:
     SubscriptionStore* store() const { return m_watch.store(); }
     void setStore(SubscriptionStore* store);
     QDateTime now() const { return m_now; }
     void setNow(const QDateTime& now);
-    InsightsRowsModel* rows() const { return m_rows; }
+    // The block's rows as QML sees them; each block also offers them typed.
+    virtual InsightsRowsModel* rowsModel() const = 0;
 
     enum class MonthStyle {
         Short,   // "Jan 26"
@@ -48,12 +50,12 @@ Q_SIGNALS:
     void textsChanged();
 
 protected:
-    InsightsPresenter(const QByteArrayList& roleNames, QObject* parent);
+    explicit InsightsPresenter(QObject* parent);
 
     // Re-reads the store (never null here) into rows and texts.
     virtual void update(const SubscriptionStore& store) = 0;
     // Empties the block when there is no store.
-    virtual void clear() { m_rows->setRows({}); }
+    virtual void clear() { rowsModel()->clear(); }
     QString currencyCode() const;
 
 private:
@@ -61,7 +63,6 @@ private:
 
     FigureWatch m_watch{this, [this] { refresh(); }};
     QDateTime m_now;
-    InsightsRowsModel* const m_rows;
 };
 
 }  // namespace tabrino

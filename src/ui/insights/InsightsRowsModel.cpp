@@ -3,17 +3,13 @@
 
 #include "ui/insights/InsightsRowsModel.h"
 
+#include <QMetaProperty>
+
 namespace tabrino {
 
-namespace {
-
-constexpr int kKeyRole = Qt::UserRole;
-
-}  // namespace
-
-InsightsRowsModel::InsightsRowsModel(const QByteArrayList& roleNames, QObject* parent)
+InsightsRowsModel::InsightsRowsModel(const QMetaObject& rowType, QObject* parent)
     : KeyedListModel(parent)
-    , m_roleNames(roleNames)
+    , m_rowType(rowType)
 {
 }
 
@@ -26,18 +22,17 @@ QVariant InsightsRowsModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const Row& row = m_rows.at(index.row());
-    if (role == kKeyRole)
-        return row.key;
-    const int value = role - kKeyRole - 1;
-    return value >= 0 && value < row.values.size() ? row.values.at(value) : QVariant();
+    const int property = role - Qt::UserRole;
+    if (property < 0 || property >= m_rowType.propertyCount())
+        return {};
+    return m_rowType.property(property).readOnGadget(rowAt(index.row()));
 }
 
 QHash<int, QByteArray> InsightsRowsModel::roleNames() const
 {
-    QHash<int, QByteArray> names{{kKeyRole, "key"}};
-    for (qsizetype i = 0; i < m_roleNames.size(); ++i)
-        names.insert(kKeyRole + 1 + int(i), m_roleNames.at(i));
+    QHash<int, QByteArray> names;
+    for (int property = 0; property < m_rowType.propertyCount(); ++property)
+        names.insert(Qt::UserRole + property, m_rowType.property(property).name());
     return names;
 }
 
@@ -46,39 +41,22 @@ QVariantMap InsightsRowsModel::get(int row) const
     QVariantMap values;
     if (row < 0 || row >= count())
         return values;
-    const QHash<int, QByteArray> names = roleNames();
-    for (auto it = names.begin(); it != names.end(); ++it)
-        values.insert(QString::fromLatin1(it.value()), data(index(row), it.key()));
+    for (int property = 0; property < m_rowType.propertyCount(); ++property) {
+        const QMetaProperty meta = m_rowType.property(property);
+        values.insert(QString::fromLatin1(meta.name()), meta.readOnGadget(rowAt(row)));
+    }
     return values;
 }
 
-void InsightsRowsModel::setRows(const QList<Row>& rows)
+QList<int> InsightsRowsModel::changedRoles(const void* before, const void* after) const
 {
-    if (rows == m_rows)
-        return;
-    const int before = count();
-    placeRows(m_rows, rows, [](const Row& row) { return row.key; });
-    updateValues(rows);
-    if (count() != before)
-        Q_EMIT countChanged();
-}
-
-void InsightsRowsModel::updateValues(const QList<Row>& target)
-{
-    for (qsizetype position = 0; position < target.size(); ++position) {
-        Row& row = m_rows[position];
-        const QVariantList& values = target.at(position).values;
-        if (row.values == values)
-            continue;
-        QList<int> roles;
-        for (qsizetype i = 0; i < values.size(); ++i) {
-            if (i >= row.values.size() || row.values.at(i) != values.at(i))
-                roles << kKeyRole + 1 + int(i);
-        }
-        row.values = values;
-        const QModelIndex changed = index(int(position));
-        Q_EMIT dataChanged(changed, changed, roles);
+    QList<int> roles;
+    for (int property = 0; property < m_rowType.propertyCount(); ++property) {
+        const QMetaProperty meta = m_rowType.property(property);
+        if (meta.readOnGadget(before) != meta.readOnGadget(after))
+            roles << Qt::UserRole + property;
     }
+    return roles;
 }
 
 }  // namespace tabrino

@@ -14,7 +14,7 @@ Row {
     required property SubscriptionStore store
     readonly property alias presenter: presenter
 
-    spacing: 8
+    spacing: Theme.spacingM
 
     InsightsCardsPresenter { id: presenter; store: cards.store }
 

@@ -47,9 +47,9 @@ FocusScope {
         Column {
             id: blocks
             width: scroll.width
-            leftPadding: 16
-            rightPadding: 16
-            topPadding: 8
+            leftPadding: Theme.spacingXXL
+            rightPadding: Theme.spacingXXL
+            topPadding: Theme.spacingM
             bottomPadding: 14
             readonly property real innerWidth: width - leftPadding - rightPadding
 
@@ -59,8 +59,8 @@ FocusScope {
                 store: view.store
             }
             AuroraSectionLabel {
-                topPadding: 20
-                bottomPadding: 10
+                topPadding: Theme.spacingXXXL
+                bottomPadding: Theme.spacingL
                 text: qsTr("Spend by Category")
             }
             InsightsDonutSection {
@@ -69,8 +69,8 @@ FocusScope {
                 store: view.store
             }
             AuroraSectionLabel {
-                topPadding: 20
-                bottomPadding: 10
+                topPadding: Theme.spacingXXXL
+                bottomPadding: Theme.spacingL
                 text: qsTr("Last 12 Months")
             }
             InsightsHistorySection {
@@ -80,8 +80,8 @@ FocusScope {
                 now: view.now
             }
             AuroraSectionLabel {
-                topPadding: 20
-                bottomPadding: 4
+                topPadding: Theme.spacingXXXL
+                bottomPadding: Theme.spacingXS
                 text: qsTr("Lifetime Spend")
             }
             InsightsLifetimeList {
@@ -97,6 +97,6 @@ FocusScope {
     FocusRing {
         target: view
         anchors.margins: 2
-        radius: 10
+        radius: Theme.radiusOption
     }
 }

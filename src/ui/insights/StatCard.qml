@@ -15,7 +15,7 @@ AuroraCard {
     required property string detail
     required property string accessibilityText
 
-    readonly property int valueSize: 15
+    readonly property int valueSize: Theme.fontTitle
     // The amount's size: as large as fits beside "/mo", down to 70 %.
     readonly property int fittedValueSize: {
         const room = content.width - perMonth.implicitWidth - 2
@@ -24,8 +24,8 @@ AuroraCard {
         return Math.max(Math.ceil(card.valueSize * 0.7), fitting)
     }
 
-    radius: 13
-    implicitHeight: content.implicitHeight + 2 * 10
+    radius: Theme.radiusStatCard
+    implicitHeight: content.implicitHeight + 2 * content.x
     Accessible.role: Accessible.StaticText
     Accessible.name: card.accessibilityText
 
@@ -48,9 +48,9 @@ AuroraCard {
 
     Column {
         id: content
-        x: 10
-        y: 10
-        width: card.width - 2 * 10
+        x: Theme.spacingL
+        y: Theme.spacingL
+        width: card.width - 2 * x
         spacing: 3
 
         Text {
@@ -61,7 +61,7 @@ AuroraCard {
             maximumLineCount: 1
             elide: Text.ElideRight
             font.family: Theme.fontFamily
-            font.pixelSize: 10
+            font.pixelSize: Theme.fontCaption
             font.weight: Font.Bold
             font.letterSpacing: 0.5
             font.capitalization: Font.AllUppercase
@@ -89,7 +89,7 @@ AuroraCard {
                 anchors.baseline: value.baseline
                 text: qsTr("/mo")
                 font.family: Theme.fontFamily
-                font.pixelSize: 10
+                font.pixelSize: Theme.fontCaption
                 color: Theme.textTertiary
                 Accessible.ignored: true
             }
@@ -100,8 +100,8 @@ AuroraCard {
             elide: Text.ElideRight
             maximumLineCount: 1
             font.family: Theme.fontFamily
-            font.pixelSize: 11
-            color: Qt.rgba(1, 1, 1, 0.48)
+            font.pixelSize: Theme.fontSmall
+            color: Theme.statDetail
             Accessible.ignored: true
         }
     }

@@ -13,12 +13,12 @@ Rectangle {
     required property PanelHeaderPresenter presenter
     property bool shown: false
 
-    implicitWidth: content.implicitWidth + 2 * 8
-    implicitHeight: content.implicitHeight + 2 * 4
+    implicitWidth: content.implicitWidth + 2 * Theme.spacingM
+    implicitHeight: content.implicitHeight + 2 * Theme.spacingXS
     radius: height / 2
-    color: Qt.rgba(1, 1, 1, 0.08)
+    color: Theme.subtleFill
     border.width: 1
-    border.color: Qt.rgba(1, 1, 1, 0.08)
+    border.color: Theme.hairline
     visible: opacity > 0
     opacity: shown ? 1 : 0
     scale: shown ? 1 : 0.9
@@ -30,7 +30,7 @@ Rectangle {
     Row {
         id: content
         anchors.centerIn: parent
-        spacing: 4
+        spacing: Theme.spacingXS
         SymbolGlyph {
             anchors.verticalCenter: parent.verticalCenter
             symbol: pill.presenter.deltaSymbol
@@ -41,9 +41,9 @@ Rectangle {
         TabularText {
             anchors.verticalCenter: parent.verticalCenter
             text: pill.presenter.deltaText
-            pixelSize: 11
+            pixelSize: Theme.fontSmall
             weight: Font.DemiBold
-            color: Qt.rgba(1, 1, 1, 0.78)
+            color: Theme.deltaText
             Accessible.ignored: true
         }
     }

@@ -30,7 +30,7 @@ Column {
             height: 48
             radius: 10
             rotation: -9
-            color: Qt.rgba(Theme.violetDeep.r, Theme.violetDeep.g, Theme.violetDeep.b, 0.16)
+            color: Theme.illustrationBack
         }
         Rectangle {
             anchors.centerIn: parent
@@ -40,13 +40,13 @@ Column {
             height: 48
             radius: 10
             rotation: 6
-            color: Qt.rgba(Theme.violetDeep.r, Theme.violetDeep.g, Theme.violetDeep.b, 0.30)
+            color: Theme.illustrationFront
         }
         Halo {
             source: card
             radius: 10
             samples: 21
-            color: Qt.rgba(Theme.heroGlow.r, Theme.heroGlow.g, Theme.heroGlow.b, 0.40)
+            color: Theme.illustrationGlow
         }
         SymbolGlyph {
             id: card
@@ -64,20 +64,20 @@ Column {
         Accessible.role: Accessible.Heading
         Accessible.name: text
         font.family: Theme.fontFamily
-        font.pixelSize: 15
+        font.pixelSize: Theme.fontTitle
         font.weight: Font.Bold
-        color: "white"
+        color: Theme.textBright
     }
     Text {
         anchors.horizontalCenter: parent.horizontalCenter
-        topPadding: 4
-        bottomPadding: 16
+        topPadding: Theme.spacingXS
+        bottomPadding: Theme.spacingXXL
         text: qsTr("Takes about 10 seconds.")
         Accessible.role: Accessible.StaticText
         Accessible.name: text
         font.family: Theme.fontFamily
-        font.pixelSize: 12
-        color: Qt.rgba(1, 1, 1, 0.55)
+        font.pixelSize: Theme.fontBody
+        color: Theme.textSecondary
     }
     ProminentButton {
         objectName: "emptyStateAddButton"

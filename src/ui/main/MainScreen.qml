@@ -35,15 +35,15 @@ Column {
         AuroraSegmentedControl {
             id: tabs
             objectName: "tabControl"
-            x: 16
+            x: Theme.spacingXXL
             y: 0
-            width: main.width - 32
+            width: main.width - 2 * Theme.spacingXXL
             segments: [{ value: PanelNavigator.List, label: qsTr("List") },
                        { value: PanelNavigator.Insights, label: qsTr("Insights") }]
             selection: main.navigator.tab
             onActivated: value => main.navigator.tab = value
         }
-        Item { id: tabGap; width: 1; height: 4 }
+        Item { id: tabGap; width: 1; height: Theme.spacingXS }
 
         Column {
             objectName: "listTab"
@@ -58,12 +58,12 @@ Column {
             }
             UpcomingStripView {
                 id: strip
-                x: 16
-                width: main.width - 32
+                x: Theme.spacingXXL
+                width: main.width - 2 * Theme.spacingXXL
                 store: main.store
                 now: main.now
             }
-            Item { id: stripGap; width: 1; height: 8 }
+            Item { id: stripGap; width: 1; height: Theme.spacingM }
             SubscriptionListView {
                 id: list
                 objectName: "subscriptionList"
@@ -73,7 +73,7 @@ Column {
                 maxHeight: Math.max(96, Math.min(380, main.availableHeight - main.chromeHeight))
                 onEdit: subscription => main.navigator.openEdit(subscription)
             }
-            Item { id: listGap; width: 1; height: 6 }
+            Item { id: listGap; width: 1; height: Theme.spacingS }
         }
 
         // Made the first time the tab is chosen and kept from then on: a panel

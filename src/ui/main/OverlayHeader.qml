@@ -12,30 +12,30 @@ Item {
     required property string title
     signal back()
 
-    implicitHeight: 28
+    implicitHeight: Theme.iconButtonSize
 
     IconButton {
         id: backButton
         objectName: "backButton"
         anchors.left: parent.left
         symbol: "chevron.left"
-        symbolSize: 12
+        symbolSize: Theme.symbolSmall
         text: qsTr("Back")
         onClicked: header.back()
     }
     Text {
         anchors.left: backButton.right
         anchors.right: parent.right
-        anchors.rightMargin: 28
+        anchors.rightMargin: backButton.width
         anchors.verticalCenter: parent.verticalCenter
         horizontalAlignment: Text.AlignHCenter
         text: header.title
         elide: Text.ElideRight
         maximumLineCount: 1
         font.family: Theme.fontFamily
-        font.pixelSize: 13
+        font.pixelSize: Theme.fontLabel
         font.weight: Font.DemiBold
-        color: "white"
+        color: Theme.textBright
         Accessible.role: Accessible.Heading
         Accessible.name: text
     }

@@ -13,26 +13,26 @@ Item {
     signal add()
     signal settings()
 
-    implicitHeight: buttons.implicitHeight + 2 * 10
+    implicitHeight: buttons.implicitHeight + 2 * Theme.spacingL
 
     Rectangle {
         anchors.fill: parent
         gradient: Gradient {
-            GradientStop { position: 0; color: Qt.rgba(1, 1, 1, 0.03) }
-            GradientStop { position: 1; color: Qt.rgba(1, 1, 1, 0) }
+            GradientStop { position: 0; color: Theme.footerSheen }
+            GradientStop { position: 1; color: Theme.sheenEnd }
         }
     }
     Rectangle {
         width: parent.width
         height: 1
-        color: Qt.rgba(1, 1, 1, 0.08)
+        color: Theme.hairline
     }
     Row {
         id: buttons
         anchors.right: parent.right
-        anchors.rightMargin: 12
+        anchors.rightMargin: Theme.spacingXL
         anchors.verticalCenter: parent.verticalCenter
-        spacing: 8
+        spacing: Theme.spacingM
 
         ProminentButton {
             objectName: "footerAddButton"

@@ -20,6 +20,8 @@ void PanelHeaderPresenter::setStore(SubscriptionStore* store)
 
 void PanelHeaderPresenter::update()
 {
+    m_converted = false;
+    m_monthlyAmount.clear();
     m_monthlyText.clear();
     m_yearlyText.clear();
     m_delta.reset();
@@ -28,8 +30,13 @@ void PanelHeaderPresenter::update()
     if (const SubscriptionStore* store = m_watch.store()) {
         const QString code = store->settings().defaultCurrencyCode();
         const Decimal monthly = store->monthlyTotal();
-        m_monthlyText = MoneyFormatter::plain(monthly, code);
-        m_yearlyText = tr("%1 per year").arg(MoneyFormatter::compact(monthly * Decimal(12), code));
+        m_converted = store->totalsConversion().has_value();
+        const auto marked = [this](const QString& amount) {
+            return m_converted ? MoneyFormatter::approximately(amount) : amount;
+        };
+        m_monthlyAmount = MoneyFormatter::plain(monthly, code);
+        m_monthlyText = marked(m_monthlyAmount);
+        m_yearlyText = tr("%1 per year").arg(marked(MoneyFormatter::compact(monthly * Decimal(12), code)));
         const std::optional<Decimal> delta = store->monthOverMonthDelta();
         if (delta && !delta->isZero()) {
             m_delta = delta;
@@ -44,7 +51,9 @@ void PanelHeaderPresenter::update()
 
 QString PanelHeaderPresenter::monthlyAccessibilityText() const
 {
-    return tr("Monthly total %1").arg(m_monthlyText);
+    // Read out, "≈" would be "almost equal to".
+    return m_converted ? tr("Monthly total about %1").arg(m_monthlyAmount)
+                       : tr("Monthly total %1").arg(m_monthlyAmount);
 }
 
 bool PanelHeaderPresenter::deltaIsIncrease() const

@@ -18,7 +18,8 @@
 namespace tabrino {
 
 // The texts of the panel's header: the monthly and yearly totals in the
-// default currency and the change against last month (`DeltaPill`).
+// default currency ("≈" in front while they are converted) and the change
+// against last month (`DeltaPill`).
 class PanelHeaderPresenter : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -58,6 +59,8 @@ private:
     void update();
 
     FigureWatch m_watch{this, [this] { update(); }};
+    bool m_converted = false;
+    QString m_monthlyAmount;
     QString m_monthlyText;
     QString m_yearlyText;
     std::optional<Decimal> m_delta;

@@ -5,24 +5,24 @@ import QtQuick
 import Tabrino.Design
 import Tabrino.Main
 
-// The monthly total with its glow, the yearly figure, and the change
-// against last month.
+// The monthly total with its glow, the yearly figure, the note on converted
+// totals, and the change against last month.
 Column {
     id: header
 
     required property SubscriptionStore store
     readonly property alias presenter: presenter
 
-    leftPadding: 16
-    rightPadding: 16
-    topPadding: 20
-    bottomPadding: 16
+    leftPadding: Theme.spacingXXL
+    rightPadding: Theme.spacingXXL
+    topPadding: Theme.spacingXXXL
+    bottomPadding: Theme.spacingXXL
     spacing: 0
 
     PanelHeaderPresenter { id: presenter; store: header.store }
 
     Row {
-        spacing: 2
+        spacing: Theme.spacingXXS
         Accessible.role: Accessible.StaticText
         Accessible.name: presenter.monthlyAccessibilityText
 
@@ -33,20 +33,20 @@ Column {
                 source: monthly
                 radius: 14
                 samples: 29
-                color: Qt.rgba(Theme.heroGlow.r, Theme.heroGlow.g, Theme.heroGlow.b, 0.38)
+                color: Theme.heroHalo
             }
             Halo {
                 source: monthly
                 radius: 3
                 samples: 7
-                color: Qt.rgba(Theme.heroGlow.r, Theme.heroGlow.g, Theme.heroGlow.b, 0.18)
+                color: Theme.heroHaloTight
             }
             TabularText {
                 id: monthly
                 objectName: "monthlyText"
                 text: presenter.monthlyText
                 countsUp: true
-                pixelSize: 40
+                pixelSize: Theme.fontHero
                 weight: Font.Bold
                 letterSpacing: -1.2
                 Accessible.ignored: true
@@ -57,23 +57,29 @@ Column {
             anchors.baselineOffset: -10
             text: qsTr("/mo")
             font.family: Theme.fontFamily
-            font.pixelSize: 15
+            font.pixelSize: Theme.fontTitle
             font.weight: Font.DemiBold
-            color: Qt.rgba(1, 1, 1, 0.55)
+            color: Theme.textSecondary
             Accessible.ignored: true
         }
     }
     TabularText {
         objectName: "yearlyText"
-        topPadding: 6
+        topPadding: Theme.spacingS
         text: presenter.yearlyText
         countsUp: true
-        pixelSize: 11
-        color: Qt.rgba(1, 1, 1, 0.5)
+        pixelSize: Theme.fontSmall
+        color: Theme.heroCaption
+    }
+    ConversionNoteView {
+        objectName: "conversionNote"
+        topPadding: 6
+        width: header.width - header.leftPadding - header.rightPadding
+        store: header.store
     }
     Item {
         width: 1
-        height: pill.visible || pill.opacity > 0 ? 12 : 0
+        height: pill.visible || pill.opacity > 0 ? Theme.spacingXL : 0
     }
     DeltaPill {
         id: pill

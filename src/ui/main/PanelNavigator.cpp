@@ -40,12 +40,32 @@ bool PanelNavigator::openEdit(Subscription* subscription)
     return subscription && open(Screen::Edit, subscription);
 }
 
+bool PanelNavigator::openImport(const QUrl& file)
+{
+    if (m_screen != Screen::Settings || file.isEmpty())
+        return false;
+    m_screen = Screen::Import;
+    m_importFile = file;
+    Q_EMIT screenChanged();
+    return true;
+}
+
+void PanelNavigator::backToSettings()
+{
+    if (m_screen != Screen::Import)
+        return;
+    m_screen = Screen::Settings;
+    m_importFile.clear();
+    Q_EMIT screenChanged();
+}
+
 void PanelNavigator::close()
 {
     if (m_screen == Screen::Main)
         return;
     m_screen = Screen::Main;
     m_editing = nullptr;
+    m_importFile.clear();
     Q_EMIT screenChanged();
 }
 

@@ -4,6 +4,7 @@
 import QtQuick
 import Tabrino.Design
 import Tabrino.Editing
+import Tabrino.Importing
 import Tabrino.Main
 import Tabrino.Settings
 
@@ -15,6 +16,8 @@ FocusScope {
 
     required property SubscriptionStore store
     required property AppSettings settings
+    // The program's calendar file, for the settings screen.
+    property CalendarFileKeeper calendarFile
     readonly property alias navigator: navigator
     readonly property alias clock: clock
     readonly property bool isEmpty: rows.count === 0
@@ -63,6 +66,7 @@ FocusScope {
             objectName: "saveFailureNotice"
             width: parent.width
             store: panel.store
+            calendarFile: panel.calendarFile
         }
 
         // The main screen lives as long as the panel, so its list keeps its
@@ -82,7 +86,7 @@ FocusScope {
                 navigator: panel.navigator
                 now: clock.now
                 isEmpty: panel.isEmpty
-                topPadding: 12
+                topPadding: Theme.spacingXL
                 availableHeight: 640 - footer.implicitHeight - saveFailure.implicitHeight
                 onVisibleChanged: if (visible) panel.swapIn(main)
             }
@@ -95,6 +99,7 @@ FocusScope {
                     case PanelNavigator.Add: return addScreen
                     case PanelNavigator.Settings: return settingsScreen
                     case PanelNavigator.Edit: return editScreen
+                    case PanelNavigator.Import: return importScreen
                     default: return null
                     }
                 }
@@ -135,20 +140,20 @@ FocusScope {
             Column {
                 id: addColumn
                 width: parent.width
-                topPadding: 12
-                bottomPadding: 12
-                spacing: 10
+                topPadding: Theme.spacingXL
+                bottomPadding: Theme.spacingXL
+                spacing: Theme.spacingL
                 OverlayHeader {
-                    x: 12
-                    width: parent.width - 24
+                    x: Theme.spacingXL
+                    width: parent.width - 2 * Theme.spacingXL
                     title: addView.title
                     onBack: addView.back()
                 }
                 AddSubscriptionView {
                     id: addView
                     objectName: "addView"
-                    x: 12
-                    width: parent.width - 24
+                    x: Theme.spacingXL
+                    width: parent.width - 2 * Theme.spacingXL
                     focus: true
                     store: panel.store
                     onDone: navigator.close()
@@ -165,11 +170,11 @@ FocusScope {
             Column {
                 id: settingsColumn
                 width: parent.width
-                topPadding: 12
-                spacing: 10
+                topPadding: Theme.spacingXL
+                spacing: Theme.spacingL
                 OverlayHeader {
-                    x: 12
-                    width: parent.width - 24
+                    x: Theme.spacingXL
+                    width: parent.width - 2 * Theme.spacingXL
                     title: qsTr("Settings")
                     onBack: navigator.close()
                 }
@@ -178,7 +183,9 @@ FocusScope {
                     focus: true
                     store: panel.store
                     settings: panel.settings
+                    calendarFile: panel.calendarFile
                     onDone: navigator.close()
+                    onImportChosen: file => navigator.openImport(file)
                 }
             }
         }
@@ -192,23 +199,53 @@ FocusScope {
             Column {
                 id: editColumn
                 width: parent.width
-                topPadding: 12
-                bottomPadding: 12
-                spacing: 10
+                topPadding: Theme.spacingXL
+                bottomPadding: Theme.spacingXL
+                spacing: Theme.spacingL
                 OverlayHeader {
-                    x: 12
-                    width: parent.width - 24
+                    x: Theme.spacingXL
+                    width: parent.width - 2 * Theme.spacingXL
                     title: navigator.editing ? navigator.editing.name : ""
                     onBack: navigator.close()
                 }
                 SubscriptionFormView {
                     objectName: "editForm"
-                    x: 12
-                    width: parent.width - 24
+                    x: Theme.spacingXL
+                    width: parent.width - 2 * Theme.spacingXL
                     focus: true
                     store: panel.store
                     subscription: navigator.editing
                     onDone: navigator.close()
+                }
+            }
+        }
+    }
+    Component {
+        id: importScreen
+        FocusScope {
+            objectName: "importScreen"
+            width: panel.width
+            implicitHeight: importColumn.implicitHeight
+            Column {
+                id: importColumn
+                width: parent.width
+                topPadding: Theme.spacingXL
+                bottomPadding: Theme.spacingXL
+                spacing: Theme.spacingL
+                OverlayHeader {
+                    x: Theme.spacingXL
+                    width: parent.width - 2 * Theme.spacingXL
+                    title: qsTr("Import")
+                    onBack: navigator.backToSettings()
+                }
+                ImportPreviewView {
+                    objectName: "importView"
+                    width: parent.width
+                    focus: true
+                    store: panel.store
+                    file: navigator.importFile
+                    onBack: navigator.backToSettings()
+                    onImported: navigator.close()
                 }
             }
         }

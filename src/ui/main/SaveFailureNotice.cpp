@@ -18,11 +18,24 @@ void SaveFailureNotice::setStore(SubscriptionStore* store)
     Q_EMIT changed();
 }
 
+void SaveFailureNotice::setCalendarFile(CalendarFileKeeper* calendarFile)
+{
+    if (calendarFile == m_calendarFile)
+        return;
+    if (m_calendarFile)
+        disconnect(m_calendarFile, nullptr, this, nullptr);
+    m_calendarFile = calendarFile;
+    if (m_calendarFile)
+        connect(m_calendarFile, &CalendarFileKeeper::errorChanged, this, &SaveFailureNotice::changed);
+    Q_EMIT calendarFileChanged();
+    Q_EMIT changed();
+}
+
 QString SaveFailureNotice::text() const
 {
-    if (!isShown())
-        return {};
-    return tr("Couldn't save your changes: %1. Tabrino keeps them and tries again.").arg(m_store->saveFailure());
+    if (const QString failure = storeFailure(); !failure.isEmpty())
+        return tr("Couldn't save your changes: %1. Tabrino keeps them and tries again.").arg(failure);
+    return calendarFileFailure();
 }
 
 }  // namespace tabrino

@@ -40,8 +40,8 @@ ListView {
     delegate: SubscriptionRowView {
         id: delegateRow
         required property int index
-        x: 4
-        width: ListView.view.width - 8
+        x: Theme.spacingXS
+        width: ListView.view.width - 2 * Theme.spacingXS
         store: list.store
         now: list.now
         onEdit: list.edit(delegateRow.subscription)

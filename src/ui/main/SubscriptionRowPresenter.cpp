@@ -92,12 +92,12 @@ QString SubscriptionRowPresenter::dueText() const
 
 QColor SubscriptionRowPresenter::dueColor() const
 {
-    if (!ready())
-        return Aurora::white(0.38);
-    switch (m_subscription->urgency(m_now, calendar())) {
-    case Subscription::Urgency::Urgent: return Aurora::redDeep();
-    case Subscription::Urgency::Soon: return Aurora::amber();
-    case Subscription::Urgency::Calm: break;
+    if (ready()) {
+        switch (m_subscription->urgency(m_now, calendar())) {
+        case Subscription::Urgency::Urgent: return Aurora::redDeep();
+        case Subscription::Urgency::Soon: return Aurora::amber();
+        case Subscription::Urgency::Calm: break;
+        }
     }
     return Aurora::white(0.38);
 }

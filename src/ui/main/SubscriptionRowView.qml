@@ -25,7 +25,7 @@ T.AbstractButton {
     property Platform.Menu menu: null
     signal edit()
 
-    implicitHeight: Math.max(32, labels.implicitHeight) + 2 * 7
+    implicitHeight: Math.max(icon.size, labels.implicitHeight) + 2 * 7
     hoverEnabled: true
     focusPolicy: Qt.StrongFocus
     onClicked: row.edit()
@@ -67,9 +67,9 @@ T.AbstractButton {
     }
 
     background: Rectangle {
-        radius: 12
-        color: row.hovered ? Qt.rgba(1, 1, 1, 0.065) : "transparent"
-        FocusRing { target: row; radius: 14 }
+        radius: Theme.radiusListRow
+        color: row.hovered ? Theme.rowHoverFill : "transparent"
+        FocusRing { target: row; targetRadius: Theme.radiusListRow }
     }
 
     TapHandler {
@@ -88,28 +88,28 @@ T.AbstractButton {
             anchors.leftMargin: 11
             anchors.verticalCenter: parent.verticalCenter
             subscription: row.subscription
-            size: 32
+            size: Theme.serviceIconLarge
         }
         Column {
             id: labels
             anchors.left: icon.right
-            anchors.leftMargin: 10
+            anchors.leftMargin: Theme.spacingL
             anchors.right: amounts.left
-            anchors.rightMargin: 8
+            anchors.rightMargin: Theme.spacingM
             anchors.verticalCenter: parent.verticalCenter
             spacing: 1
 
             Row {
                 width: parent.width
-                spacing: 6
+                spacing: Theme.spacingS
                 Text {
                     id: name
-                    width: Math.min(implicitWidth, parent.width - (badge.visible ? badge.width + 6 : 0))
+                    width: Math.min(implicitWidth, parent.width - (badge.visible ? badge.width + Theme.spacingS : 0))
                     text: row.subscription.name
                     elide: Text.ElideRight
                     maximumLineCount: 1
                     font.family: Theme.fontFamily
-                    font.pixelSize: 13
+                    font.pixelSize: Theme.fontLabel
                     font.weight: Font.DemiBold
                     font.letterSpacing: -0.1
                     color: Theme.textPrimary
@@ -126,7 +126,7 @@ T.AbstractButton {
                 text: presenter.subtitle
                 elide: Text.ElideRight
                 font.family: Theme.fontFamily
-                font.pixelSize: 11
+                font.pixelSize: Theme.fontSmall
                 color: Theme.textTertiary
             }
         }
@@ -145,18 +145,18 @@ T.AbstractButton {
                     text: presenter.priceText
                     // The row speaks for its parts.
                     Accessible.ignored: true
-                    pixelSize: 13
+                    pixelSize: Theme.fontLabel
                     weight: Font.DemiBold
                     letterSpacing: -0.1
-                    color: Qt.rgba(1, 1, 1, 0.92)
+                    color: Theme.textFigure
                 }
                 Text {
                     anchors.bottom: price.bottom
                     anchors.bottomMargin: 1
                     text: presenter.cycleText
                     font.family: Theme.fontFamily
-                    font.pixelSize: 11
-                    color: Qt.rgba(1, 1, 1, 0.40)
+                    font.pixelSize: Theme.fontSmall
+                    color: Theme.textSuffix
                 }
             }
             Text {
@@ -164,7 +164,7 @@ T.AbstractButton {
                 anchors.right: parent.right
                 text: presenter.dueText
                 font.family: Theme.fontFamily
-                font.pixelSize: 11
+                font.pixelSize: Theme.fontSmall
                 font.weight: Font.DemiBold
                 color: presenter.dueColor
             }

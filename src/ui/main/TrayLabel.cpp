@@ -68,14 +68,21 @@ void TrayLabel::update()
     const bool imminent = m_store.hasImminentRenewal();
     const QString amount =
         MoneyFormatter::compact(m_store.monthlyTotal(), m_settings.defaultCurrencyCode(), m_cache) + u"/mo"_qs;
+    const bool converted = m_store.totalsConversion().has_value();
 
     const bool showsIcon = mode != TrayDisplayMode::Total;
     const bool showsAmount = mode != TrayDisplayMode::IconOnly;
-    const QString amountText = showsAmount ? amount : QString();
-    const QStringList compactAmounts =
+    const QString amountText = !showsAmount ? QString() : converted ? MoneyFormatter::approximately(amount) : amount;
+    QStringList compactAmounts =
         showsAmount ? compactForms(m_store.monthlyTotal(), m_settings.defaultCurrencyCode(), m_cache) : QStringList();
+    // Even the shortest form keeps the mark: no converted figure reads as exact.
+    if (converted) {
+        for (QString& form : compactAmounts)
+            form.prepend(u'\u2248');
+    }
     const bool showsDot = m_settings.showsRenewalIndicator() && imminent;
-    QString spoken = u"Tabrino. Monthly total "_qs + amount + u"."_qs;
+    QString spoken =
+        (converted ? u"Tabrino. Monthly total about "_qs : u"Tabrino. Monthly total "_qs) + amount + u"."_qs;
     if (imminent)
         spoken += u" A subscription renews within 3 days."_qs;
 

@@ -34,15 +34,17 @@ public:
     TrayLabel(SubscriptionStore& store, AppSettings& settings, FormatterCache& cache, QObject* parent = nullptr);
 
     bool showsIcon() const { return m_showsIcon; }
-    // "$13/mo", or empty when the display mode hides the amount.
+    // "$13/mo" ("≈ $13/mo" while totals are converted), or empty when the
+    // display mode hides the amount.
     QString amountText() const { return m_amountText; }
     // The amount alone in ever shorter forms, each written by the locale:
     // "$1,234", "1,234", "$1.2K", "1.2K", "$1K", "1K" (a form equal to an
     // earlier one is left out); empty when the display mode hides the amount.
     QStringList compactAmounts() const { return m_compactAmounts; }
     bool showsDot() const { return m_showsDot; }
-    // "Tabrino. Monthly total $13/mo." plus " A subscription renews within 3
-    // days." when one does, in every display mode.
+    // "Tabrino. Monthly total $13/mo." ("... total about $13/mo." while
+    // converted) plus " A subscription renews within 3 days." when one does,
+    // in every display mode.
     QString accessibilityText() const { return m_accessibilityText; }
 
 Q_SIGNALS:

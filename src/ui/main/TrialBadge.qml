@@ -8,10 +8,10 @@ import Tabrino.Design
 Rectangle {
     implicitWidth: label.implicitWidth + 2 * 5
     implicitHeight: label.implicitHeight + 2 * 1
-    radius: 4
-    color: Qt.rgba(Theme.trialChip.r, Theme.trialChip.g, Theme.trialChip.b, 0.14)
+    radius: Theme.radiusTag
+    color: Theme.trialFill
     border.width: 1
-    border.color: Qt.rgba(Theme.trialChip.r, Theme.trialChip.g, Theme.trialChip.b, 0.32)
+    border.color: Theme.trialBorder
     Accessible.ignored: true
 
     Text {
@@ -19,7 +19,7 @@ Rectangle {
         anchors.centerIn: parent
         text: qsTr("TRIAL")
         font.family: Theme.fontFamily
-        font.pixelSize: 10
+        font.pixelSize: Theme.fontCaption
         font.weight: Font.Bold
         font.letterSpacing: 0.6
         color: Theme.red

@@ -41,7 +41,7 @@ QColor UpcomingCell::dayColorFor(int days)
         return Aurora::red();
     if (days <= 6)
         return Aurora::amber();
-    return Aurora::white(0.42);
+    return Aurora::textTertiary();
 }
 
 }  // namespace tabrino

@@ -9,7 +9,7 @@ Column {
     id: cell
 
     required property var charge
-    spacing: 2
+    spacing: Theme.spacingXXS
     Accessible.role: Accessible.StaticText
     Accessible.name: charge.accessibilityText
 
@@ -19,14 +19,14 @@ Column {
         elide: Text.ElideRight
         maximumLineCount: 1
         font.family: Theme.fontFamily
-        font.pixelSize: 11
+        font.pixelSize: Theme.fontSmall
         font.weight: Font.DemiBold
-        color: Qt.rgba(1, 1, 1, 0.72)
+        color: Theme.textLabel
         Accessible.ignored: true
     }
     TabularText {
         text: cell.charge.amountLabel
-        pixelSize: 13
+        pixelSize: Theme.fontLabel
         weight: Font.Bold
         letterSpacing: -0.1
         Accessible.ignored: true
@@ -34,7 +34,7 @@ Column {
     Text {
         text: cell.charge.dayLabel
         font.family: Theme.fontFamily
-        font.pixelSize: 10
+        font.pixelSize: Theme.fontCaption
         font.weight: Font.DemiBold
         color: cell.charge.dayColor
         Accessible.ignored: true

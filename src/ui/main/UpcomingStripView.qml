@@ -14,7 +14,7 @@ AuroraCard {
     required property date now
     readonly property alias presenter: presenter
 
-    implicitHeight: content.implicitHeight + 2 * 12
+    implicitHeight: content.implicitHeight + 2 * content.anchors.margins
     Accessible.role: Accessible.Grouping
     Accessible.name: presenter.accessibilityText
 
@@ -23,17 +23,17 @@ AuroraCard {
     Column {
         id: content
         anchors.fill: parent
-        anchors.margins: 12
-        spacing: 8
+        anchors.margins: Theme.spacingXL
+        spacing: Theme.spacingM
 
         AuroraSectionLabel { text: qsTr("Up Next") }
         Text {
             visible: presenter.isEmpty
             text: qsTr("Nothing renews this week 🎉")
             font.family: Theme.fontFamily
-            font.pixelSize: 12
+            font.pixelSize: Theme.fontBody
             font.weight: Font.Medium
-            color: Qt.rgba(1, 1, 1, 0.55)
+            color: Theme.textSecondary
             Accessible.ignored: true
         }
         Row {
@@ -51,12 +51,12 @@ AuroraCard {
                         visible: slot.index > 0
                         width: 1
                         height: parent.height
-                        color: Qt.rgba(1, 1, 1, 0.08)
+                        color: Theme.hairline
                     }
                     UpcomingCell {
                         id: cellView
-                        x: slot.index > 0 ? 10 : 0
-                        width: parent.width - x - 4
+                        x: slot.index > 0 ? Theme.spacingL : 0
+                        width: parent.width - x - Theme.spacingXS
                         charge: slot.modelData
                     }
                 }

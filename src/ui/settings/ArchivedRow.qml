@@ -23,19 +23,19 @@ Item {
         anchors.left: parent.left
         anchors.verticalCenter: parent.verticalCenter
         subscription: row.subscription
-        size: 24
+        size: Theme.serviceIconSmall
     }
     Text {
         anchors.left: icon.right
-        anchors.leftMargin: 8
+        anchors.leftMargin: Theme.spacingM
         anchors.right: restoreButton.left
-        anchors.rightMargin: 8
+        anchors.rightMargin: Theme.spacingM
         anchors.verticalCenter: parent.verticalCenter
         text: row.subscription.name
         elide: Text.ElideRight
         maximumLineCount: 1
         font.family: Theme.fontFamily
-        font.pixelSize: 13
+        font.pixelSize: Theme.fontLabel
         color: Theme.textPrimary
         Accessible.ignored: true
     }
@@ -43,7 +43,7 @@ Item {
         id: restoreButton
         objectName: "restoreButton"
         anchors.right: deleteButton.left
-        anchors.rightMargin: 6
+        anchors.rightMargin: Theme.spacingS
         anchors.verticalCenter: parent.verticalCenter
         text: qsTr("Restore")
         Accessible.description: row.subscription.name
@@ -56,7 +56,7 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         size: 24
         symbol: "trash"
-        symbolSize: 13
+        symbolSize: Theme.symbolMedium
         hoverEnabled: true
         text: qsTr("Delete permanently — removes it from lifetime stats")
         Accessible.description: row.subscription.name

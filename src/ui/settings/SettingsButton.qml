@@ -11,7 +11,7 @@ T.Button {
 
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
-    horizontalPadding: 10
+    horizontalPadding: Theme.spacingL
     verticalPadding: 5
     focusPolicy: Qt.StrongFocus
     hoverEnabled: true
@@ -26,15 +26,15 @@ T.Button {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         font.family: Theme.fontFamily
-        font.pixelSize: 12
+        font.pixelSize: Theme.fontBody
         font.weight: Font.Medium
-        color: Qt.rgba(1, 1, 1, button.down ? 0.6 : 0.9)
+        color: button.down ? Theme.textSubdued : Theme.controlLabel
     }
     background: Rectangle {
-        radius: 6
-        color: Qt.rgba(1, 1, 1, button.down ? 0.06 : (button.hovered ? 0.16 : 0.11))
+        radius: Theme.radiusSmallButton
+        color: button.down ? Theme.controlFillPressed : button.hovered ? Theme.controlFillHovered : Theme.settingsButtonFill
         border.width: 1
-        border.color: Qt.rgba(1, 1, 1, 0.08)
-        FocusRing { target: button; radius: 8 }
+        border.color: Theme.hairline
+        FocusRing { target: button; targetRadius: Theme.radiusSmallButton }
     }
 }

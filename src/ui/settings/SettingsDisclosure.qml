@@ -22,11 +22,11 @@ T.AbstractButton {
     Accessible.onPressAction: if (disclosure.enabled) disclosure.clicked()
 
     contentItem: Row {
-        spacing: 4
+        spacing: Theme.spacingXS
         SymbolGlyph {
             anchors.verticalCenter: parent.verticalCenter
             symbol: "chevron.right"
-            size: 14
+            size: Theme.symbolLarge
             color: Theme.textTertiary
             rotation: disclosure.expanded ? 90 : 0
             Behavior on rotation { PanelSwapAnimation {} }
@@ -35,12 +35,12 @@ T.AbstractButton {
             anchors.verticalCenter: parent.verticalCenter
             text: disclosure.text
             font.family: Theme.fontFamily
-            font.pixelSize: 12
+            font.pixelSize: Theme.fontBody
             font.weight: Font.Medium
-            color: disclosure.hovered ? Theme.textPrimary : Qt.rgba(1, 1, 1, 0.7)
+            color: disclosure.hovered ? Theme.textPrimary : Theme.disclosureLabel
         }
     }
     background: Item {
-        FocusRing { target: disclosure; radius: 6 }
+        FocusRing { target: disclosure; radius: Theme.radiusSmallButton }
     }
 }

@@ -3,7 +3,9 @@
 
 #include "ui/settings/SettingsExport.h"
 
+#include "export/CalendarExport.h"
 #include "export/ExportService.h"
+#include "foundation/Clock.h"
 
 namespace tabrino {
 
@@ -17,7 +19,12 @@ void SettingsExport::setStore(SubscriptionStore* store)
 
 ExportFileChoice::Format SettingsExport::dialogFormat() const
 {
-    return m_format == Format::Json ? ExportFileChoice::Format::Json : ExportFileChoice::Format::Csv;
+    switch (m_format.value_or(Format::Csv)) {
+    case Format::Csv: return ExportFileChoice::Format::Csv;
+    case Format::Json: return ExportFileChoice::Format::Json;
+    case Format::Calendar: return ExportFileChoice::Format::Ics;
+    }
+    return ExportFileChoice::Format::Csv;
 }
 
 QStringList SettingsExport::nameFilters() const
@@ -46,7 +53,13 @@ void SettingsExport::begin(Format format, QWindow* window)
     if (m_store)
         subscriptions = m_store->active() + m_store->archived();
     m_format = format;
-    m_bytes = ExportService::build(subscriptions, dialogFormat());
+    if (format == Format::Calendar) {
+        const Calendar calendar = m_store ? m_store->currentCalendar() : Calendar::current();
+        m_bytes = CalendarExport::build(subscriptions, calendar, Clock::now());
+    } else {
+        m_bytes = ExportService::build(
+            subscriptions, format == Format::Json ? ExportService::Format::Json : ExportService::Format::Csv);
+    }
     m_hold.hold(window);
     Q_EMIT pendingChanged();
 }

@@ -20,7 +20,8 @@ namespace tabrino {
 
 // One export from the settings screen. `begin` takes the file's content as
 // the data stands at the button press (active subscriptions first, then
-// archived ones) and says what the save dialog proposes; `finish` writes it
+// archived ones; the calendar has the active ones' renewals) and says what
+// the save dialog proposes; `finish` writes it
 // to the confirmed file in one step, so a failed write leaves no partial
 // file and whatever was there before; `cancel` drops it. While the dialog
 // is up the panel stays open.
@@ -38,7 +39,7 @@ class SettingsExport : public QObject {
     Q_PROPERTY(QString error READ error NOTIFY errorChanged)
 
 public:
-    enum class Format { Csv, Json };
+    enum class Format { Csv, Json, Calendar };
     Q_ENUM(Format)
 
     using QObject::QObject;

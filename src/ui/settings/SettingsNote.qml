@@ -12,9 +12,9 @@ Text {
 
     wrapMode: Text.Wrap
     font.family: Theme.fontFamily
-    font.pixelSize: 11
+    font.pixelSize: Theme.fontSmall
     color: tone === SettingsNote.Tone.Warning ? Theme.amber
-         : tone === SettingsNote.Tone.Secondary ? Qt.rgba(1, 1, 1, 0.6) : Theme.textTertiary
+         : tone === SettingsNote.Tone.Secondary ? Theme.textSubdued : Theme.textTertiary
     Accessible.role: Accessible.StaticText
     Accessible.name: text
 }

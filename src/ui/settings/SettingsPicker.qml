@@ -23,6 +23,6 @@ SettingsRow {
         Accessible.name: row.caption
         Accessible.description: displayText
         onActivated: index => row.chosen(index)
-        FocusRing { target: picker; radius: 10 }
+        FocusRing { target: picker; targetRadius: Theme.radiusField }
     }
 }

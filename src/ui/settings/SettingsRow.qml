@@ -19,7 +19,7 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         text: row.caption
         font.family: Theme.fontFamily
-        font.pixelSize: 13
+        font.pixelSize: Theme.fontLabel
         color: Theme.textPrimary
         Accessible.ignored: true
     }

@@ -11,21 +11,21 @@ Column {
     required property string title
     default property alias content: body.data
 
-    spacing: 6
+    spacing: Theme.spacingS
 
     AuroraSectionLabel {
-        leftPadding: 4
+        leftPadding: Theme.spacingXS
         text: section.title
     }
     AuroraCard {
         width: section.width
-        height: body.implicitHeight + 2 * 12
+        height: body.implicitHeight + 2 * body.x
         Column {
             id: body
-            x: 12
-            y: 12
-            width: parent.width - 24
-            spacing: 10
+            x: Theme.spacingXL
+            y: Theme.spacingXL
+            width: parent.width - 2 * x
+            spacing: Theme.spacingL
         }
     }
 }

@@ -14,7 +14,7 @@ Column {
     readonly property alias toggle: toggle
     signal toggled(bool checked)
 
-    spacing: 2
+    spacing: Theme.spacingXXS
 
     AuroraToggle {
         id: toggle

@@ -15,10 +15,15 @@ FocusScope {
 
     required property SubscriptionStore store
     required property AppSettings settings
+    // The program's calendar file; absent where the screen is shown alone.
+    property CalendarFileKeeper calendarFile
     readonly property alias presenter: presenter
     readonly property alias exporter: exporter
     readonly property alias saveDialog: saveDialog
+    readonly property alias openDialog: openDialog
     signal done()
+    // The file the person chose to import, for the panel to preview.
+    signal importChosen(url file)
 
     implicitHeight: scroll.implicitHeight
     Keys.onEscapePressed: view.done()
@@ -32,6 +37,7 @@ FocusScope {
         id: exporter
         store: view.store
     }
+    SettingsImport { id: importer }
 
     Shortcut {
         sequence: "Ctrl+Q"
@@ -73,13 +79,40 @@ FocusScope {
         }
     }
 
+    // The same kind of dialog window asks which file to import.
+    Platform.FileDialog {
+        id: openDialog
+        objectName: "openDialog"
+        parentWindow: view.Window.window
+        title: qsTr("Import")
+        fileMode: Platform.FileDialog.OpenFile
+        nameFilters: importer.nameFilters
+        folder: importer.folder
+        onAccepted: {
+            const chosen = importer.finish(file)
+            if (chosen.toString().length > 0)
+                view.importChosen(chosen)
+            else
+                importButton.forceActiveFocus()
+        }
+        onRejected: {
+            importer.cancel()
+            importButton.forceActiveFocus()
+        }
+    }
+
     // Tabbing to a control below the fold scrolls it into view.
     Connections {
         target: view.Window.window
         function onActiveFocusItemChanged() {
             const item = view.Window.window ? view.Window.window.activeFocusItem : null
-            if (item && scroll.contains(scroll.mapFromItem(item, 0, 0)))
-                scroll.reveal(item)
+            // Any control of the sections, those out of view above all.
+            for (let ancestor = item; ancestor; ancestor = ancestor.parent) {
+                if (ancestor === sections) {
+                    scroll.reveal(item)
+                    return
+                }
+            }
         }
     }
 
@@ -90,8 +123,8 @@ FocusScope {
         maxHeight: 460
 
         function reveal(item) {
-            const top = item.mapToItem(scroll.contentItem, 0, 0).y - 8
-            const bottom = top + item.height + 16
+            const top = item.mapToItem(scroll.contentItem, 0, 0).y - Theme.spacingM
+            const bottom = top + item.height + 2 * Theme.spacingM
             if (top < scroll.contentY)
                 scroll.contentY = Math.max(0, top)
             else if (bottom > scroll.contentY + scroll.height)
@@ -100,10 +133,10 @@ FocusScope {
 
         Column {
             id: sections
-            x: 12
-            width: scroll.width - 24
-            topPadding: 4
-            bottomPadding: 12
+            x: Theme.spacingXL
+            width: scroll.width - 2 * Theme.spacingXL
+            topPadding: Theme.spacingXS
+            bottomPadding: Theme.spacingXL
             spacing: 14
 
             SettingsSection {
@@ -140,6 +173,14 @@ FocusScope {
                     choices: presenter.currencyChoices
                     selectedIndex: presenter.currencyIndex
                     onChosen: index => presenter.chooseCurrency(index)
+                }
+                SettingsToggle {
+                    objectName: "oneCurrencyToggle"
+                    width: parent.width
+                    text: qsTr("Show totals in one currency")
+                    note: qsTr("Converts other currencies at the European Central Bank's rates, fetched anonymously once a day")
+                    checked: view.settings.showsTotalsInOneCurrency
+                    onToggled: checked => view.settings.showsTotalsInOneCurrency = checked
                 }
             }
 
@@ -201,8 +242,10 @@ FocusScope {
                 width: sections.width
                 title: qsTr("Your Data")
 
-                Row {
-                    spacing: 8
+                // The calendar's button wraps to a line of its own.
+                Flow {
+                    width: parent.width
+                    spacing: Theme.spacingM
                     SettingsButton {
                         id: exportCsvButton
                         objectName: "exportCsvButton"
@@ -215,6 +258,12 @@ FocusScope {
                         text: qsTr("Export JSON")
                         onClicked: view.startExport(SettingsExport.Json, exportJsonButton)
                     }
+                    SettingsButton {
+                        id: exportCalendarButton
+                        objectName: "exportCalendarButton"
+                        text: qsTr("Export Calendar (.ics)")
+                        onClicked: view.startExport(SettingsExport.Calendar, exportCalendarButton)
+                    }
                 }
                 SettingsNote {
                     objectName: "exportError"
@@ -222,6 +271,30 @@ FocusScope {
                     visible: exporter.error.length > 0
                     tone: SettingsNote.Tone.Warning
                     text: exporter.error
+                }
+                SettingsToggle {
+                    objectName: "calendarFileToggle"
+                    width: parent.width
+                    text: qsTr("Keep a calendar file up to date")
+                    note: view.calendarFile
+                          ? qsTr("%1, for your calendar app to subscribe to").arg(view.calendarFile.displayedPath)
+                          : ""
+                    checked: view.settings.keepsCalendarFile
+                    onToggled: checked => view.settings.keepsCalendarFile = checked
+                }
+                SettingsRow {
+                    width: parent.width
+                    caption: qsTr("Restore or bring your list")
+                    SettingsButton {
+                        id: importButton
+                        objectName: "importButton"
+                        text: qsTr("Import…")
+                        Accessible.description: qsTr("A Tabrino, Wallos or SubTrackr export, or a spreadsheet")
+                        onClicked: {
+                            importer.begin(view.Window.window)
+                            openDialog.open()
+                        }
+                    }
                 }
                 SettingsNote {
                     width: parent.width
@@ -255,7 +328,7 @@ FocusScope {
                     height: contentHeight
                     visible: presenter.showsArchivedList
                     interactive: false
-                    spacing: 6
+                    spacing: Theme.spacingS
                     activeFocusOnTab: false
                     Accessible.role: Accessible.List
                     Accessible.name: presenter.archivedTitle
@@ -289,7 +362,7 @@ FocusScope {
                         id: name
                         text: qsTr("Tabrino")
                         font.family: Theme.fontFamily
-                        font.pixelSize: 13
+                        font.pixelSize: Theme.fontLabel
                         font.weight: Font.DemiBold
                         color: Theme.textPrimary
                         Accessible.role: Accessible.StaticText
@@ -301,7 +374,7 @@ FocusScope {
                         anchors.baseline: name.baseline
                         text: presenter.versionText
                         font.family: Theme.fontFamily
-                        font.pixelSize: 12
+                        font.pixelSize: Theme.fontBody
                         color: Theme.textTertiary
                         Accessible.ignored: true
                     }
@@ -314,7 +387,7 @@ FocusScope {
                 Rectangle {
                     width: parent.width
                     height: 1
-                    color: Qt.rgba(1, 1, 1, 0.08)
+                    color: Theme.hairline
                     Accessible.ignored: true
                 }
                 SettingsButton {

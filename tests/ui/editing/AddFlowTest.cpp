@@ -37,7 +37,7 @@ TEST_F(AddFlowTest, ReturnOpensTheFirstResultsPlansAndBackKeepsTheQuery)
     flow.setQuery(u"netf"_qs);
     ASSERT_TRUE(flow.selectFirstResult());
     EXPECT_EQ(flow.stage(), AddFlow::Stage::Plan);
-    EXPECT_EQ(flow.service()->id, u"netflix");
+    EXPECT_EQ(flow.service().id, u"netflix");
     EXPECT_EQ(flow.title(), u"Netflix");
 
     QSignalSpy done(&flow, &AddFlow::done);
@@ -64,7 +64,7 @@ TEST_F(AddFlowTest, WithoutResultsReturnDoesNothingAndTheCustomRowTakesTheText)
     flow.chooseCustom();
     EXPECT_EQ(flow.stage(), AddFlow::Stage::Custom);
     EXPECT_EQ(flow.title(), u"New Subscription");
-    EXPECT_EQ(flow.prefill()->name, u"");
+    EXPECT_EQ(flow.prefill().name, u"");
 
     flow.back();
     flow.setQuery(QString());
@@ -77,7 +77,7 @@ TEST_F(AddFlowTest, CustomRowSeedsOnlyTheTrimmedName)
     flow.chooseCustom();
     Prefill expected;
     expected.name = u"My Gym"_qs;
-    EXPECT_EQ(*flow.prefill(), expected);
+    EXPECT_EQ(flow.prefill(), expected);
     EXPECT_EQ(expected.price, Decimal(0));
     EXPECT_EQ(expected.cycle, BillingCycle::monthly());
     EXPECT_EQ(expected.category, SubscriptionCategory::Other);

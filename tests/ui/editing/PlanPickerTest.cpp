@@ -56,6 +56,15 @@ TEST_F(PlanPickerTest, AnInitialPlanStartsSelectedWithItsOwnPeriod)
     open(icloud());
     EXPECT_EQ(picker.selectedIndex(), 1);
     EXPECT_EQ(picker.nextBillingDate(), local(calendar, 2026, 3, 10, 12));
+
+    // A plan the service does not offer, the empty plan among them, is none:
+    // nothing selected, and a month ahead.
+    for (const CatalogPlan& stranger : {plan("3 TB", "9.99", "weekly"), CatalogPlan{}}) {
+        picker.setInitialPlan(stranger);
+        picker.start();
+        EXPECT_FALSE(picker.hasSelection()) << stranger.name.toStdString();
+        EXPECT_EQ(picker.nextBillingDate(), local(calendar, 2025, 4, 10, 12)) << stranger.name.toStdString();
+    }
 }
 
 TEST_F(PlanPickerTest, PillsShowDollarsWithCentsPerCycle)
@@ -71,7 +80,7 @@ TEST_F(PlanPickerTest, PillsShowDollarsWithCentsPerCycle)
 TEST_F(PlanPickerTest, CustomizeSeedsTheFormWithTheSelectedOrCheapestPlan)
 {
     open(icloud());
-    Prefill seed = picker.customizedPrefill().value<Prefill>();
+    Prefill seed = picker.customizedPrefill();
     EXPECT_EQ(seed.name, u"iCloud+");
     EXPECT_EQ(seed.serviceId, u"icloud"_qs);
     EXPECT_EQ(seed.price, dec("0.99"));
@@ -82,7 +91,7 @@ TEST_F(PlanPickerTest, CustomizeSeedsTheFormWithTheSelectedOrCheapestPlan)
     EXPECT_FALSE(seed.cancellationUrl);
 
     picker.select(1);
-    seed = picker.customizedPrefill().value<Prefill>();
+    seed = picker.customizedPrefill();
     EXPECT_EQ(seed.price, dec("99.99"));
     EXPECT_EQ(seed.cycle, BillingCycle::yearly());
 
@@ -90,7 +99,7 @@ TEST_F(PlanPickerTest, CustomizeSeedsTheFormWithTheSelectedOrCheapestPlan)
     PlanPickerModel bare;
     bare.setService(planless());
     bare.start();
-    seed = bare.customizedPrefill().value<Prefill>();
+    seed = bare.customizedPrefill();
     EXPECT_EQ(seed.price, Decimal(0));
     EXPECT_EQ(seed.cycle, BillingCycle::monthly());
     EXPECT_EQ(seed.category, SubscriptionCategory::Other);

@@ -15,7 +15,7 @@ namespace {
 
 class SubscriptionFormTest : public EditingFixture {
 protected:
-    SubscriptionFormModel& openNew(const std::optional<Prefill>& prefill = std::nullopt)
+    SubscriptionFormModel& openNew(const Prefill& prefill = {})
     {
         form.setStore(store.get());
         form.setPrefill(prefill);

@@ -23,11 +23,12 @@ TEST_F(InsightsCardsTest, ThreeCardsInOrderWithTheirSpokenLabels)
     addNamed("Disney+", "8.51", SubscriptionCategory::Streaming);
     addNamed("Gym", "20", SubscriptionCategory::Fitness);
     cards.setStore(store.get());
-    const InsightsRowsModel* rows = cards.rows();
-    EXPECT_EQ(column(rows, "label"), (QStringList{u"Most Expensive"_qs, u"Top Category"_qs, u"Average"_qs}));
-    EXPECT_EQ(column(rows, "value"), (QStringList{u"$20"_qs, u"$24"_qs, u"$14.67"_qs}));
-    EXPECT_EQ(column(rows, "detail"), (QStringList{u"Gym"_qs, u"Streaming"_qs, u"per service"_qs}));
-    EXPECT_EQ(column(rows, "accessibilityText"),
+    const auto* rows = cards.rows();
+    EXPECT_EQ(column(rows, &StatCardRow::label),
+              (QStringList{u"Most Expensive"_qs, u"Top Category"_qs, u"Average"_qs}));
+    EXPECT_EQ(column(rows, &StatCardRow::value), (QStringList{u"$20"_qs, u"$24"_qs, u"$14.67"_qs}));
+    EXPECT_EQ(column(rows, &StatCardRow::detail), (QStringList{u"Gym"_qs, u"Streaming"_qs, u"per service"_qs}));
+    EXPECT_EQ(column(rows, &StatCardRow::accessibilityText),
               (QStringList{u"Most Expensive: $20 per month, Gym"_qs, u"Top Category: $24 per month, Streaming"_qs,
                            u"Average: $14.67 per month, per service"_qs}));
 }
@@ -41,17 +42,18 @@ TEST_F(InsightsCardsTest, ACardWithoutItsFigureIsLeftOut)
     Subscription* free = addNamed("Free Tier", "0", SubscriptionCategory::Cloud);
     addNamed("Open Source", "0", SubscriptionCategory::Software);
     settle();
-    EXPECT_EQ(column(cards.rows(), "label"), (QStringList{u"Most Expensive"_qs, u"Average"_qs}));
-    EXPECT_EQ(column(cards.rows(), "value"), (QStringList{u"$0"_qs, u"$0"_qs}));
-    EXPECT_EQ(column(cards.rows(), "detail").first(), u"Free Tier");  // the first of equals
+    EXPECT_EQ(column(cards.rows(), &StatCardRow::label), (QStringList{u"Most Expensive"_qs, u"Average"_qs}));
+    EXPECT_EQ(column(cards.rows(), &StatCardRow::value), (QStringList{u"$0"_qs, u"$0"_qs}));
+    EXPECT_EQ(column(cards.rows(), &StatCardRow::detail).first(), u"Free Tier");  // the first of equals
 
     watch(cards.rows());
     free->setPrice(dec("12"));
     settle();
-    EXPECT_EQ(column(cards.rows(), "label"), (QStringList{u"Most Expensive"_qs, u"Top Category"_qs, u"Average"_qs}));
+    EXPECT_EQ(column(cards.rows(), &StatCardRow::label),
+              (QStringList{u"Most Expensive"_qs, u"Top Category"_qs, u"Average"_qs}));
     EXPECT_EQ(insertions->count(), 1);  // the new card alone; the other two stay
     EXPECT_EQ(removals->count() + resets->count(), 0);
 
     settings.setDefaultCurrencyCode(u"EUR"_qs);
-    EXPECT_EQ(column(cards.rows(), "value"), (QStringList{u"€12"_qs, u"€12"_qs, u"€6"_qs}));
+    EXPECT_EQ(column(cards.rows(), &StatCardRow::value), (QStringList{u"€12"_qs, u"€12"_qs, u"€6"_qs}));
 }

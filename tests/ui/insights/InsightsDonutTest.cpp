@@ -226,24 +226,25 @@ TEST_F(InsightsDonutTest, RowsAndTotalFollowTheStoreInPlace)
     watch(donut.rows());
     EXPECT_EQ(donut.totalText(), u"$55");
     EXPECT_EQ(donut.totalAccessibilityText(), u"$55 per month");
-    EXPECT_EQ(column(donut.rows(), "label"), (QStringList{u"Fitness"_qs, u"Streaming"_qs}));
-    EXPECT_EQ(column(donut.rows(), "legendAmount"), (QStringList{u"$40.00"_qs, u"$15.49"_qs}));
-    EXPECT_EQ(column(donut.rows(), "accessibilityText"), (QStringList{u"Fitness, $40"_qs, u"Streaming, $15.49"_qs}));
-    EXPECT_EQ(value(donut.rows(), 0, "color").value<QColor>(), Aurora::donutRamp().at(0));
+    EXPECT_EQ(column(donut.rows(), &DonutSliceRow::label), (QStringList{u"Fitness"_qs, u"Streaming"_qs}));
+    EXPECT_EQ(column(donut.rows(), &DonutSliceRow::legendAmount), (QStringList{u"$40.00"_qs, u"$15.49"_qs}));
+    EXPECT_EQ(column(donut.rows(), &DonutSliceRow::accessibilityText),
+              (QStringList{u"Fitness, $40"_qs, u"Streaming, $15.49"_qs}));
+    EXPECT_EQ(donut.rows()->rows().at(0).color, Aurora::donutRamp().at(0));
 
     // The streaming slice overtakes: the rows move and keep their keys.
     gym->setPrice(dec("10"));
     settle();
-    EXPECT_EQ(column(donut.rows(), "label"), (QStringList{u"Streaming"_qs, u"Fitness"_qs}));
-    EXPECT_EQ(value(donut.rows(), 0, "color").value<QColor>(), Aurora::donutRamp().at(0));
+    EXPECT_EQ(column(donut.rows(), &DonutSliceRow::label), (QStringList{u"Streaming"_qs, u"Fitness"_qs}));
+    EXPECT_EQ(donut.rows()->rows().at(0).color, Aurora::donutRamp().at(0));
     EXPECT_EQ(resets->count() + removals->count() + insertions->count(), 0);
 
     settings.setDefaultCurrencyCode(u"EUR"_qs);
     EXPECT_EQ(donut.totalText(), u"€25");
-    EXPECT_EQ(column(donut.rows(), "legendAmount"), (QStringList{u"€15.49"_qs, u"€10.00"_qs}));
+    EXPECT_EQ(column(donut.rows(), &DonutSliceRow::legendAmount), (QStringList{u"€15.49"_qs, u"€10.00"_qs}));
 
     store->archive(gym);
     settle();
-    EXPECT_EQ(column(donut.rows(), "label"), (QStringList{u"Streaming"_qs}));
+    EXPECT_EQ(column(donut.rows(), &DonutSliceRow::label), (QStringList{u"Streaming"_qs}));
     EXPECT_EQ(removals->count(), 1);
 }

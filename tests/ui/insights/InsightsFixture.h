@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <type_traits>
 
 namespace tabrino::test {
 
@@ -62,16 +64,13 @@ protected:
         changes = std::make_unique<QSignalSpy>(model, &QAbstractItemModel::dataChanged);
     }
 
-    static QVariant value(const InsightsRowsModel* model, int row, const char* role)
+    // One field of every row, by a member or a getter of the row type.
+    template <typename Row, typename Field>
+    static auto column(const InsightsRows<Row>* model, Field field)
     {
-        return model->get(row).value(QString::fromLatin1(role));
-    }
-
-    static QStringList column(const InsightsRowsModel* model, const char* role)
-    {
-        QStringList values;
-        for (int row = 0; row < model->count(); ++row)
-            values << value(model, row, role).toString();
+        QList<std::decay_t<std::invoke_result_t<Field, const Row&>>> values;
+        for (const Row& row : model->rows())
+            values << std::invoke(field, row);
         return values;
     }
 

@@ -78,23 +78,23 @@ TEST_F(InsightsHistoryTest, TwelveMonthsWithTheirTextsAndSpokenLabels)
     addMonth(2024, 8, "16.5");
     history.setStore(store.get());
     history.setNow(kNow);
-    const InsightsRowsModel* rows = history.rows();
-    ASSERT_EQ(rows->count(), 12);
+    const QList<HistoryBarRow>& rows = history.rows()->rows();
+    ASSERT_EQ(rows.size(), 12);
     EXPECT_EQ(history.firstMonthText(), u"Jul 24");
     EXPECT_EQ(history.lastMonthText(), u"Jun 25");
     EXPECT_EQ(history.lowText(), u"$17");  // compact
     EXPECT_EQ(history.lastText(), u"$40");
     EXPECT_TRUE(history.showsFootnote());
 
-    EXPECT_EQ(value(rows, 1, "accessibilityText").toString(), u"August 2024, $16.50");
-    EXPECT_EQ(value(rows, 0, "accessibilityText").toString(), u"July 2024, $40, estimated");
-    EXPECT_EQ(value(rows, 11, "accessibilityText").toString(), u"June 2025, $40");
-    EXPECT_DOUBLE_EQ(value(rows, 9, "barHeight").toDouble(), 20 + 58 * 0.5);  // April
-    EXPECT_DOUBLE_EQ(value(rows, 11, "barHeight").toDouble(), 78);
-    EXPECT_DOUBLE_EQ(value(rows, 0, "barOpacity").toDouble(), 0.55);
-    EXPECT_DOUBLE_EQ(value(rows, 9, "barOpacity").toDouble(), 1);
-    EXPECT_TRUE(value(rows, 11, "isCurrent").toBool());
-    EXPECT_FALSE(value(rows, 10, "isCurrent").toBool());
+    EXPECT_EQ(rows.at(1).accessibilityText, u"August 2024, $16.50");
+    EXPECT_EQ(rows.at(0).accessibilityText, u"July 2024, $40, estimated");
+    EXPECT_EQ(rows.at(11).accessibilityText, u"June 2025, $40");
+    EXPECT_DOUBLE_EQ(rows.at(9).barHeight, 20 + 58 * 0.5);  // April
+    EXPECT_DOUBLE_EQ(rows.at(11).barHeight, 78);
+    EXPECT_DOUBLE_EQ(rows.at(0).barOpacity, 0.55);
+    EXPECT_DOUBLE_EQ(rows.at(9).barOpacity, 1);
+    EXPECT_TRUE(rows.at(11).isCurrent);
+    EXPECT_FALSE(rows.at(10).isCurrent);
 }
 
 TEST_F(InsightsHistoryTest, NothingRecordedIsTwelveStubsAtZero)
@@ -102,7 +102,7 @@ TEST_F(InsightsHistoryTest, NothingRecordedIsTwelveStubsAtZero)
     history.setStore(store.get());
     ASSERT_EQ(history.rows()->count(), 12);
     for (int row = 0; row < 12; ++row)
-        EXPECT_DOUBLE_EQ(value(history.rows(), row, "barHeight").toDouble(), 20) << row;
+        EXPECT_DOUBLE_EQ(history.rows()->rows().at(row).barHeight, 20) << row;
     EXPECT_EQ(history.lowText(), u"$0");
     EXPECT_EQ(history.lastText(), u"$0");
 }
@@ -123,7 +123,7 @@ TEST_F(InsightsHistoryTest, AFullYearOfSnapshotsHasNoNoteAndChangesInPlace)
     store->save();  // records June at 60
     settle();
     EXPECT_EQ(history.lastText(), u"$60");
-    EXPECT_DOUBLE_EQ(value(history.rows(), 0, "barHeight").toDouble(), 20 + 58 * 0.5);
+    EXPECT_DOUBLE_EQ(history.rows()->rows().at(0).barHeight, 20 + 58 * 0.5);
     EXPECT_EQ(resets->count() + removals->count() + insertions->count(), 0);
     EXPECT_GT(changes->count(), 0);
 }

@@ -34,13 +34,13 @@ TEST_F(InsightsLifetimeTest, TheFirstTenLargestFirstInTheirOwnCurrency)
     since("Le Monde", "9.99", utc(2025, 1, 15), "EUR");  // five charges, 15 January to 15 May
     lifetime.setStore(store.get());
     EXPECT_EQ(lifetime.limit(), 10);
-    const InsightsRowsModel* rows = lifetime.rows();
+    const auto* rows = lifetime.rows();
     ASSERT_EQ(rows->count(), 10);
-    EXPECT_EQ(value(rows, 0, "name").toString(), u"Le Monde");
-    EXPECT_EQ(value(rows, 0, "amountText").toString(), u"€49.95");  // not in the default dollars
-    EXPECT_EQ(value(rows, 0, "subtitle").toString(), u"since Jan 2025");
-    EXPECT_EQ(value(rows, 0, "accessibilityText").toString(), u"Le Monde, since Jan 2025, €49.95");
-    EXPECT_EQ(value(rows, 1, "amountText").toString(), u"$5.00");
+    EXPECT_EQ(rows->rows().at(0).name, u"Le Monde");
+    EXPECT_EQ(rows->rows().at(0).amountText, u"€49.95");  // not in the default dollars
+    EXPECT_EQ(rows->rows().at(0).subtitle, u"since Jan 2025");
+    EXPECT_EQ(rows->rows().at(0).accessibilityText, u"Le Monde, since Jan 2025, €49.95");
+    EXPECT_EQ(rows->rows().at(1).amountText, u"$5.00");
     EXPECT_FALSE(lifetime.isEmpty());
 
     lifetime.setLimit(3);
@@ -53,16 +53,16 @@ TEST_F(InsightsLifetimeTest, ArchivingDimsTagsAndSubtitlesTheRowInPlace)
     since("Spotify", "10", utc(2025, 5, 1));
     lifetime.setStore(store.get());
     watch(lifetime.rows());
-    EXPECT_FALSE(value(lifetime.rows(), 0, "isArchived").toBool());
+    EXPECT_FALSE(lifetime.rows()->rows().at(0).isArchived);
 
     store->archive(netflix);
     settle();
-    const InsightsRowsModel* rows = lifetime.rows();
+    const auto* rows = lifetime.rows();
     ASSERT_EQ(rows->count(), 2);
-    EXPECT_EQ(value(rows, 0, "name").toString(), u"Netflix");  // four charges, archived or not
-    EXPECT_TRUE(value(rows, 0, "isArchived").toBool());
-    EXPECT_EQ(value(rows, 0, "subtitle").toString(), u"ended Jun 2025");
-    EXPECT_EQ(value(rows, 0, "accessibilityText").toString(), u"Netflix, Archived, ended Jun 2025, $61.96");
+    EXPECT_EQ(rows->rows().at(0).name, u"Netflix");  // four charges, archived or not
+    EXPECT_TRUE(rows->rows().at(0).isArchived);
+    EXPECT_EQ(rows->rows().at(0).subtitle, u"ended Jun 2025");
+    EXPECT_EQ(rows->rows().at(0).accessibilityText, u"Netflix, Archived, ended Jun 2025, $61.96");
     EXPECT_EQ(resets->count() + removals->count() + insertions->count(), 0);
     EXPECT_GT(changes->count(), 0);
 }

@@ -82,3 +82,27 @@ TEST_F(PanelNavigatorTest, TabSurvivesEveryOverlay)
     }
     EXPECT_EQ(tabChanged.count(), 1);
 }
+
+TEST_F(PanelNavigatorTest, TheImportOpensFromTheSettingsAndLeadsBackOrHome)
+{
+    const QUrl file = QUrl::fromLocalFile(QStringLiteral("/home/me/wallos.json"));
+    EXPECT_FALSE(navigator.openImport(file));  // not from the main screen
+    ASSERT_TRUE(navigator.openSettings());
+    EXPECT_FALSE(navigator.openImport(QUrl()));
+    ASSERT_TRUE(navigator.openImport(file));
+    EXPECT_EQ(navigator.screen(), Screen::Import);
+    EXPECT_EQ(navigator.importFile(), file);
+    EXPECT_FALSE(navigator.openAdd());
+
+    navigator.backToSettings();
+    EXPECT_EQ(navigator.screen(), Screen::Settings);
+    EXPECT_TRUE(navigator.importFile().isEmpty());
+    navigator.backToSettings();  // only from the import
+    EXPECT_EQ(navigator.screen(), Screen::Settings);
+
+    ASSERT_TRUE(navigator.openImport(file));
+    navigator.close();  // imported: the list shows what came
+    EXPECT_EQ(navigator.screen(), Screen::Main);
+    EXPECT_TRUE(navigator.importFile().isEmpty());
+    EXPECT_EQ(screenChanged.count(), 5);
+}

@@ -6,6 +6,7 @@
 #include "support/FileSizeLimit.h"
 #include "ui/LabelFixture.h"
 
+#include <QFile>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -34,4 +35,31 @@ TEST(SaveFailureNotice, showsWhileChangesWaitAndGoesOnceTheyAreSaved)
     fixture.store->save();
     EXPECT_FALSE(notice.isShown());
     EXPECT_EQ(changed.size(), 2);
+}
+
+TEST(SaveFailureNotice, showsACalendarFileThatCannotBeWrittenAfterTheDatabase)
+{
+    test::LabelFixture fixture;
+    // A file where the calendar's folder should be.
+    const QString blocker = fixture.dir.filePath(QStringLiteral("blocked"));
+    QFile(blocker).open(QIODevice::WriteOnly);
+    CalendarFileKeeper calendarFile(*fixture.store, fixture.settings, blocker + u"/renewals.ics"_qs);
+    SaveFailureNotice notice;
+    notice.setStore(fixture.store.get());
+    notice.setCalendarFile(&calendarFile);
+    EXPECT_FALSE(notice.isShown());
+
+    fixture.settings.setKeepsCalendarFile(true);
+    ASSERT_TRUE(notice.isShown());
+    EXPECT_EQ(notice.text(), calendarFile.error());
+    {
+        test::FileSizeLimit full(0);
+        fixture.add("9.99", 3);
+    }
+    EXPECT_TRUE(notice.text().startsWith(u"Couldn't save your changes: "_qs)) << notice.text().toStdString();
+
+    fixture.store->save();
+    EXPECT_EQ(notice.text(), calendarFile.error());
+    fixture.settings.setKeepsCalendarFile(false);
+    EXPECT_FALSE(notice.isShown());
 }

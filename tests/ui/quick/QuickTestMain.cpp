@@ -14,6 +14,7 @@
 Q_IMPORT_QML_PLUGIN(Tabrino_DesignPlugin)
 Q_IMPORT_QML_PLUGIN(Tabrino_EditingPlugin)
 Q_IMPORT_QML_PLUGIN(Tabrino_SettingsPlugin)
+Q_IMPORT_QML_PLUGIN(Tabrino_ImportingPlugin)
 Q_IMPORT_QML_PLUGIN(Tabrino_InsightsPlugin)
 Q_IMPORT_QML_PLUGIN(Tabrino_MainPlugin)
 

@@ -96,6 +96,18 @@ Item {
             waitForRendering(view)
         }
 
+        function test_focusOutOfViewScrollsTheControlIn() {
+            open()
+            const quit = find("quitButton")
+            const inView = function() {
+                const top = quit.mapToItem(view, 0, 0).y
+                return top >= 0 && top + quit.height <= view.height
+            }
+            verify(!inView(), "the last button starts below the fold")
+            quit.forceActiveFocus()
+            tryVerify(inView, 5000, "the focused button scrolls into view")
+        }
+
         function test_togglesWriteTheirSettings() {
             open()
             mouseClick(toggleOf("catalogToggle"))

@@ -70,6 +70,21 @@ TEST_F(SettingsExportTest, writesTheDataAsItWasAtThePressActiveRecordsFirst)
     EXPECT_LT(json.indexOf("\"Renamed while the dialog was up\""), json.indexOf("\"Old\""));
 }
 
+TEST_F(SettingsExportTest, writesTheActiveRenewalsAsACalendar)
+{
+    exporter.begin(SettingsExport::Format::Calendar);
+    EXPECT_EQ(exporter.nameFilters(), QStringList{u"Calendar files (*.ics)"_qs});
+    EXPECT_EQ(exporter.defaultSuffix(), u"ics");
+    EXPECT_TRUE(exporter.suggestedFile().toLocalFile().endsWith(u"/Tabrino Renewals.ics"));
+    ASSERT_TRUE(exporter.finish(QUrl::fromLocalFile(file("renewals"))));
+
+    const QByteArray renewals = contents(file("renewals.ics"));
+    EXPECT_TRUE(renewals.startsWith("BEGIN:VCALENDAR\r\n"));
+    EXPECT_EQ(renewals.count("BEGIN:VEVENT"), 2) << "the archived one left out";
+    EXPECT_TRUE(renewals.contains("DTSTART;VALUE=DATE:20250401\r\n"));
+    EXPECT_FALSE(renewals.contains("SUMMARY:Old"));
+}
+
 TEST_F(SettingsExportTest, aFailedWriteKeepsThePreviousFileAndSaysSoUntilAnExportWorks)
 {
     QSignalSpy error(&exporter, &SettingsExport::errorChanged);

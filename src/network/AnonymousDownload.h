@@ -11,22 +11,20 @@
 #include <QUrl>
 
 #include <chrono>
-#include <functional>
 
 class QNetworkAccessManager;
 class QNetworkReply;
 
 namespace tabrino {
 
-// One GET of the catalog through the program's network access manager (so
-// the desktop's proxy settings apply), carrying nothing about the user: a
-// fixed User-Agent and Accept-Language, no compression, no cookies, no
-// cache, and the optional If-None-Match.
+// One GET of a public file (the catalog, the exchange rates) through the
+// program's network access manager (so the desktop's proxy settings apply),
+// carrying nothing about the user: a fixed User-Agent and Accept-Language,
+// no compression, no cookies, no cache, and the optional If-None-Match.
 //
-// Follows up to five redirects to addresses `isAllowed` accepts, never from
-// https to plain http. Ends with finished(), once, on a later turn of the
-// event loop.
-class CatalogDownload : public QObject {
+// Asks only HTTPS addresses, redirects included, and follows up to five
+// redirects. Ends with finished(), once, on a later turn of the event loop.
+class AnonymousDownload : public QObject {
     Q_OBJECT
 
 public:
@@ -36,12 +34,17 @@ public:
     static constexpr QByteArrayView acceptLanguage = "en";
     static constexpr int maximumRedirects = 5;
 
+    // Whether an address may be asked: HTTPS, or with `allowInsecureLoopback`
+    // plain HTTP to this machine.
+    static bool isAllowedAddress(const QUrl& url, bool allowInsecureLoopback);
+
     struct Options {
         QByteArray entityTag;  // sent as If-None-Match when not empty
         qint64 maximumBodySize = 0;
         std::chrono::milliseconds inactivityTimeout{60000};  // with nothing received
         std::chrono::milliseconds deadline{300000};          // for the whole transfer
-        std::function<bool(const QUrl&)> isAllowed;          // every address asked, redirects included
+        // Also plain HTTP to a loopback address: only tests serve files so.
+        bool allowInsecureLoopback = false;
     };
 
     enum class Outcome {
@@ -51,8 +54,8 @@ public:
     };
 
     // `network` must outlive the download.
-    CatalogDownload(QNetworkAccessManager& network, QUrl url, Options options, QObject* parent = nullptr);
-    ~CatalogDownload() override;
+    AnonymousDownload(QNetworkAccessManager& network, QUrl url, Options options, QObject* parent = nullptr);
+    ~AnonymousDownload() override;
 
     void start();
 

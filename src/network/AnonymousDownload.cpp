@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tabrino developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "catalog/CatalogDownload.h"
+#include "network/AnonymousDownload.h"
 
+#include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -18,6 +19,14 @@ bool isHttps(const QUrl& url)
     return url.scheme().compare(u"https"_s, Qt::CaseInsensitive) == 0;
 }
 
+bool isLoopbackHost(const QString& host)
+{
+    if (host.compare(u"localhost"_s, Qt::CaseInsensitive) == 0)
+        return true;
+    const QHostAddress address(host);
+    return !address.isNull() && address.isLoopback();
+}
+
 // The errors that come with a whole HTTP response (4xx and 5xx statuses),
 // as opposed to a transfer that broke off.
 bool isStatusError(QNetworkReply::NetworkError error)
@@ -28,7 +37,7 @@ bool isStatusError(QNetworkReply::NetworkError error)
 
 }  // namespace
 
-CatalogDownload::CatalogDownload(QNetworkAccessManager& network, QUrl url, Options options, QObject* parent)
+AnonymousDownload::AnonymousDownload(QNetworkAccessManager& network, QUrl url, Options options, QObject* parent)
     : QObject(parent)
     , m_network(network)
     , m_url(std::move(url))
@@ -38,12 +47,22 @@ CatalogDownload::CatalogDownload(QNetworkAccessManager& network, QUrl url, Optio
     connect(&m_deadline, &QTimer::timeout, this, [this] { finish(Outcome::TransferFailed); });
 }
 
-QByteArray CatalogDownload::userAgent()
+bool AnonymousDownload::isAllowedAddress(const QUrl& url, bool allowInsecureLoopback)
+{
+    if (!url.isValid() || url.host().isEmpty())
+        return false;
+    if (isHttps(url))
+        return true;
+    return allowInsecureLoopback && url.scheme().compare(u"http"_s, Qt::CaseInsensitive) == 0
+        && isLoopbackHost(url.host());
+}
+
+QByteArray AnonymousDownload::userAgent()
 {
     return QByteArrayLiteral("Tabrino/" TABRINO_VERSION);
 }
 
-CatalogDownload::~CatalogDownload()
+AnonymousDownload::~AnonymousDownload()
 {
     if (m_reply) {
         m_reply->disconnect(this);
@@ -52,7 +71,7 @@ CatalogDownload::~CatalogDownload()
     }
 }
 
-void CatalogDownload::start()
+void AnonymousDownload::start()
 {
     // The inactivity time-out alone lets a server that sends a byte now and
     // then hold the transfer open for ever.
@@ -60,9 +79,9 @@ void CatalogDownload::start()
     request(m_url);
 }
 
-void CatalogDownload::request(const QUrl& url)
+void AnonymousDownload::request(const QUrl& url)
 {
-    if (!url.isValid() || url.host().isEmpty() || !m_options.isAllowed || !m_options.isAllowed(url)) {
+    if (!isAllowedAddress(url, m_options.allowInsecureLoopback)) {
         finish(Outcome::TransferFailed);
         return;
     }
@@ -81,12 +100,12 @@ void CatalogDownload::request(const QUrl& url)
     request.setTransferTimeout(static_cast<int>(m_options.inactivityTimeout.count()));
 
     m_reply = m_network.get(request);
-    connect(m_reply, &QNetworkReply::metaDataChanged, this, &CatalogDownload::checkDeclaredLength);
-    connect(m_reply, &QNetworkReply::readyRead, this, &CatalogDownload::readBody);
-    connect(m_reply, &QNetworkReply::finished, this, &CatalogDownload::replyFinished);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, &AnonymousDownload::checkDeclaredLength);
+    connect(m_reply, &QNetworkReply::readyRead, this, &AnonymousDownload::readBody);
+    connect(m_reply, &QNetworkReply::finished, this, &AnonymousDownload::replyFinished);
 }
 
-bool CatalogDownload::followRedirect()
+bool AnonymousDownload::followRedirect()
 {
     const QVariant target = m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute);
     if (!target.isValid())
@@ -103,14 +122,14 @@ bool CatalogDownload::followRedirect()
     return true;
 }
 
-void CatalogDownload::checkDeclaredLength()
+void AnonymousDownload::checkDeclaredLength()
 {
     const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && length.toLongLong() > m_options.maximumBodySize)
         finish(Outcome::TooLarge);
 }
 
-void CatalogDownload::readBody()
+void AnonymousDownload::readBody()
 {
     if (m_body.size() + m_reply->bytesAvailable() > m_options.maximumBodySize) {
         finish(Outcome::TooLarge);
@@ -119,7 +138,7 @@ void CatalogDownload::readBody()
     m_body += m_reply->readAll();
 }
 
-void CatalogDownload::replyFinished()
+void AnonymousDownload::replyFinished()
 {
     if (m_finished)
         return;
@@ -141,7 +160,7 @@ void CatalogDownload::replyFinished()
     finish(Outcome::Response);
 }
 
-void CatalogDownload::finish(Outcome outcome)
+void AnonymousDownload::finish(Outcome outcome)
 {
     if (m_finished)
         return;
@@ -155,7 +174,7 @@ void CatalogDownload::finish(Outcome outcome)
         m_reply->abort();
         m_reply->deleteLater();
     }
-    QMetaObject::invokeMethod(this, &CatalogDownload::finished, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &AnonymousDownload::finished, Qt::QueuedConnection);
 }
 
 }  // namespace tabrino

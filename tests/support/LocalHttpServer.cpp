@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tabrino developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "LocalHttpServer.h"
+#include "support/LocalHttpServer.h"
 
 #include <QHostAddress>
 #include <QTcpSocket>
