@@ -33,8 +33,10 @@ ACTION = "org.a11y.atspi.Action"
 COMPONENT = "org.a11y.atspi.Component"
 VALUE = "org.a11y.atspi.Value"
 CALL_TIMEOUT = 10.0
-# What Qt answers for an element that no longer exists.
-GONE = {"org.freedesktop.DBus.Error.UnknownObject", "org.freedesktop.DBus.Error.UnknownMethod"}
+# How an element that went away answers; Qt's bridge says "unknown interface"
+# for an object it has just dropped.
+GONE = {"org.freedesktop.DBus.Error.UnknownObject", "org.freedesktop.DBus.Error.UnknownMethod",
+        "org.freedesktop.DBus.Error.UnknownInterface"}
 
 # What a program needs to expose its tree at once, without waiting for a
 # screen reader to ask for it.

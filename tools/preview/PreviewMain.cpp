@@ -3,7 +3,7 @@
 
 // Renders one screen of the panel with a demo data set to a PNG, for the
 // README and for looking at a change. A tool for developers, run under Xvfb:
-//   tabrino_preview <empty|list|converted|menu|insights|insights-lifetime|settings|settings-archived|settings-converted|add-search|add-plan|add-form|edit-form|import> <output.png>
+//   tabrino_preview <empty|list|converted|menu|insights|insights-lifetime|settings|settings-archived|settings-data|settings-converted|add-search|add-plan|add-form|edit-form|import> <output.png>
 #include "DemoData.h"
 #include "EditingPreview.h"
 #include "ImportScreenPreview.h"
@@ -54,18 +54,23 @@ bool openInsights(QQuickItem* root, bool lifetime)
     return scroll != nullptr;
 }
 
-// The settings screen; with `archived`, its archived list expanded and
-// scrolled into view.
-bool openSettings(QQuickItem* root, bool archived)
+// The settings screen, scrolled to `section`: "archived" (its list expanded,
+// at the bottom), "data" (Your Data) or none (the top).
+bool openSettings(QQuickItem* root, const QString& section)
 {
     auto* navigator = root->property("navigator").value<QObject*>();
     if (!navigator || !QMetaObject::invokeMethod(navigator, "openSettings"))
         return false;
     QTest::qWait(400);
-    if (!archived)
+    auto* scroll = root->findChild<QQuickItem*>(QStringLiteral("settingsScroll"));
+    if (section == u"data") {
+        auto* importButton = root->findChild<QQuickItem*>(QStringLiteral("importButton"));
+        return scroll && importButton
+            && QMetaObject::invokeMethod(scroll, "reveal", Q_ARG(QVariant, QVariant::fromValue(importButton)));
+    }
+    if (section != u"archived")
         return true;
     auto* disclosure = root->findChild<QQuickItem*>(QStringLiteral("archivedDisclosure"));
-    auto* scroll = root->findChild<QQuickItem*>(QStringLiteral("settingsScroll"));
     if (!disclosure || !scroll || !QMetaObject::invokeMethod(disclosure, "clicked"))
         return false;
     QTest::qWait(400);
@@ -85,7 +90,7 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     if (args.size() != 3)
         return fail(
-            "usage: tabrino_preview <empty|list|converted|menu|insights|insights-lifetime|settings|settings-archived|settings-converted|add-search|add-plan|add-form|edit-form|import> <output.png>");
+            "usage: tabrino_preview <empty|list|converted|menu|insights|insights-lifetime|settings|settings-archived|settings-data|settings-converted|add-search|add-plan|add-form|edit-form|import> <output.png>");
     const QString screen = args.at(1);
     const QString output = args.at(2);
 
@@ -93,7 +98,7 @@ int main(int argc, char** argv)
     const bool insights = screen == u"insights" || screen == u"insights-lifetime";
     if (insights)
         demo.addInsightsHistory();
-    const bool settings = screen == u"settings" || screen == u"settings-archived" || screen == u"settings-converted";
+    const bool settings = screen.startsWith(u"settings");
     if (settings)
         demo.addArchived();
     // Totals in one currency, at the shipped rates.
@@ -117,7 +122,7 @@ int main(int argc, char** argv)
         return fail("the editing screen could not be opened");
     if (insights && !openInsights(window->rootItem(), screen == u"insights-lifetime"))
         return fail("the insights tab could not be opened");
-    if (settings && !openSettings(window->rootItem(), screen == u"settings-archived"))
+    if (settings && !openSettings(window->rootItem(), screen.section(u'-', 1, 1)))
         return fail("the settings screen could not be opened");
     ImportScreenPreview importScreen;
     if (ImportScreenPreview::handles(screen) && !importScreen.open(window->rootItem()))

@@ -284,7 +284,7 @@ FocusScope {
                 }
                 SettingsRow {
                     width: parent.width
-                    caption: qsTr("Restore or bring your list")
+                    caption: qsTr("From a backup or another app")
                     SettingsButton {
                         id: importButton
                         objectName: "importButton"
