@@ -15,6 +15,11 @@ InsightsDonutPresenter::InsightsDonutPresenter(QObject* parent)
 {
 }
 
+QString InsightsDonutPresenter::totalText() const
+{
+    return m_totalConverted ? MoneyFormatter::approximately(m_totalAmount) : m_totalAmount;
+}
+
 QString InsightsDonutPresenter::totalAccessibilityText() const
 {
     if (m_totalAmount.isEmpty())
@@ -44,7 +49,6 @@ void InsightsDonutPresenter::update(const SubscriptionStore& store)
     const QString code = currencyCode();
     m_totalAmount = MoneyFormatter::compact(store.monthlyTotal(), code);
     m_totalConverted = store.totalsConversion().has_value();
-    m_totalText = m_totalConverted ? MoneyFormatter::approximately(m_totalAmount) : m_totalAmount;
     const QList<RankedSlice> ranked = rankedSlices(store.spendByCategory());
     QList<double> values;
     for (const RankedSlice& slice : ranked)
@@ -66,7 +70,6 @@ void InsightsDonutPresenter::update(const SubscriptionStore& store)
 void InsightsDonutPresenter::clear()
 {
     InsightsPresenter::clear();
-    m_totalText.clear();
     m_totalAmount.clear();
     m_totalConverted = false;
 }

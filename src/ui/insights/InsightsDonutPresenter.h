@@ -59,7 +59,7 @@ public:
     InsightsRows<DonutSliceRow>* rows() const { return m_rows; }
     InsightsRowsModel* rowsModel() const override { return m_rows; }
 
-    QString totalText() const { return m_totalText; }
+    QString totalText() const;
     // "$121 per month".
     QString totalAccessibilityText() const;
 
@@ -73,7 +73,6 @@ protected:
 
 private:
     InsightsRows<DonutSliceRow>* const m_rows;
-    QString m_totalText;
     QString m_totalAmount;  // without the mark of a converted total
     bool m_totalConverted = false;
 };
