@@ -51,17 +51,17 @@ void plainThousand(benchmark::State& state)
 BENCHMARK(plainThousand)->Unit(benchmark::kMicrosecond);
 
 // One date text of an upcoming charge; each call builds an ICU date format.
-void weekdayOrDate(benchmark::State& state)
+void namedDay(benchmark::State& state)
 {
     const QDateTime now = QDateTime::fromString(u"2024-02-26T23:30:00Z"_s, Qt::ISODate);
     Clock::setSource([now] { return now; });
     const Calendar calendar(u"Europe/Berlin"_s);
     const QDateTime date = now.addDays(4);
     for (auto _ : state)
-        benchmark::DoNotOptimize(RelativeDateText::weekdayOrDate(date, calendar, u"en_US"_s));
+        benchmark::DoNotOptimize(RelativeDateText::namedDay(date, calendar, u"en_US"_s));
     Clock::setSource({});
 }
-BENCHMARK(weekdayOrDate)->Unit(benchmark::kMicrosecond);
+BENCHMARK(namedDay)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -33,6 +33,7 @@ QString FinalSave::lossMessage() const
 
 QString FinalSave::lossMessage(const QStringList& names, const QString& reason)
 {
+    //: A dialog on quitting; %1 is the names of the subscriptions, separated by commas, %2 why saving failed
     return QCoreApplication::translate("FinalSave",
                                        "Tabrino couldn't save your latest changes to %1: %2. "
                                        "If you quit now, these changes are lost.")

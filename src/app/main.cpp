@@ -7,6 +7,7 @@
 #include "platform/DisplayServerChoice.h"
 #include "platform/QuitOnSignal.h"
 #include "platform/SingleInstance.h"
+#include "platform/UserLanguage.h"
 #include "store/DataFileLock.h"
 #include "store/PersistentContainer.h"
 
@@ -41,7 +42,8 @@ int stop(const QString& message)
 // file is left untouched so nothing the user had is lost.
 int failToStart(const QString& description)
 {
-    return stop(QStringLiteral("Couldn't create data store: ") + description);
+    //: The message of the program's one fatal error at start; %1 says why (from the system, often English)
+    return stop(QCoreApplication::translate("Startup", "Couldn't create data store: %1").arg(description));
 }
 
 // Asked when quitting would lose changes that could not be saved. Keeping
@@ -49,8 +51,10 @@ int failToStart(const QString& description)
 bool userKeepsProgramOpen(const QString& lossMessage)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Tabrino"), lossMessage);
+    //: A button of the dialog that warns quitting would lose changes; the default
     QPushButton* keep =
         box.addButton(QCoreApplication::translate("FinalSave", "Keep Tabrino Open"), QMessageBox::RejectRole);
+    //: A button of the dialog that warns quitting would lose changes
     box.addButton(QCoreApplication::translate("FinalSave", "Quit Anyway"), QMessageBox::DestructiveRole);
     box.setDefaultButton(keep);
     box.setEscapeButton(keep);
@@ -67,6 +71,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (platformChosen)
         DisplayServerChoice::forget();
+    UserLanguage::install(app);
     QApplication::setOrganizationName(QStringLiteral("Tabrino"));
     QApplication::setApplicationName(QStringLiteral("Tabrino"));
     QApplication::setApplicationVersion(AppVersion::text());
@@ -91,7 +96,8 @@ int main(int argc, char* argv[])
     switch (dataLock.acquire(&lockError)) {
     case DataFileLock::Result::Acquired: break;
     case DataFileLock::Result::HeldElsewhere:
-        return stop(QStringLiteral("Tabrino is already running for this account."));
+        //: Why a second start stops: the program already runs in another session of the same user
+        return stop(QCoreApplication::translate("Startup", "Tabrino is already running for this account."));
     case DataFileLock::Result::Failed: return failToStart(lockError);
     }
 

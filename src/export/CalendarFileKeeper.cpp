@@ -89,6 +89,7 @@ void CalendarFileKeeper::update()
     QString reason;
     if (!ExportService::write(bytes, m_path, &reason)) {
         qCWarning(lcStore).noquote() << u"Couldn't write the calendar file %1: %2"_s.arg(m_path, reason);
+        //: Under the settings' calendar file switch; %1 is the system's reason
         setError(tr("Couldn't update the calendar file: %1. Tabrino tries again.").arg(reason));
         m_retry.start();
         return;

@@ -6,6 +6,7 @@
 #include "export/ExportRecord.h"
 #include "model/Subscription.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -309,8 +310,10 @@ bool ExportService::write(const QByteArray& bytes, const QString& path, QString*
             *error = reason;
         return false;
     };
-    if (path.isEmpty())
-        return fail(u"no file name"_s);
+    if (path.isEmpty()) {
+        //: Why a file was not written, in "Couldn't update the calendar file: %1. Tabrino tries again."
+        return fail(QCoreApplication::translate("ExportService", "no file name"));
+    }
     // Written beside the target and renamed over it only when complete, so a
     // full disk or a crash never leaves a truncated file where the user's
     // previous export was.

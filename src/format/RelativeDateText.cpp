@@ -17,8 +17,6 @@
 
 namespace tabrino {
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 icu::UnicodeString toIcu(const QString& text)
@@ -48,32 +46,46 @@ QString formatSkeleton(const QDateTime& instant, const char16_t* skeleton, const
 
 QString RelativeDateText::countdown(int days)
 {
-    if (days < 0)
-        return u"Overdue"_s;
-    if (days == 0)
-        return u"Today"_s;
-    if (days == 1)
-        return u"Tomorrow"_s;
-    return u"In "_s + QString::number(days) + u" days"_s;
+    return byDistance(days,
+                      //: When a subscription's renewal comes, under its price in the list: its day has passed
+                      tr("Overdue"),
+                      //: When a charge comes, on its own under its price in the list or the Up Next strip: today
+                      tr("Today"),
+                      //: When a charge comes, on its own under its price in the list or the Up Next strip: tomorrow
+                      tr("Tomorrow"),
+                      //: When a charge comes, on its own under its price in the list or the Up Next strip; %Ln is
+                      //: 2 or more
+                      tr("In %Ln days", nullptr, days));
 }
 
-QString RelativeDateText::weekdayOrDate(const QDateTime& date, const Calendar& calendar)
+QString RelativeDateText::byDistance(int days, const QString& past, const QString& today, const QString& tomorrow,
+                                     const QString& later)
 {
-    return weekdayOrDate(date, calendar, SystemLocale::timeLocaleId());
+    if (days < 0)
+        return past;
+    if (days == 0)
+        return today;
+    return days == 1 ? tomorrow : later;
 }
 
-QString RelativeDateText::weekdayOrDate(const QDateTime& date, const Calendar& calendar, const QString& localeId)
+RelativeDateText::NamedDay RelativeDateText::namedDay(const QDateTime& date, const Calendar& calendar)
+{
+    return namedDay(date, calendar, SystemLocale::timeLocaleId());
+}
+
+RelativeDateText::NamedDay RelativeDateText::namedDay(const QDateTime& date, const Calendar& calendar,
+                                                      const QString& localeId)
 {
     if (!date.isValid())
-        return u"today"_s;
+        return {NamedDay::Kind::Today, {}};
     const int days = calendar.daysBetween(Clock::now(), date);
     if (days == 0)
-        return u"today"_s;
+        return {NamedDay::Kind::Today, {}};
     if (days == 1)
-        return u"tomorrow"_s;
+        return {NamedDay::Kind::Tomorrow, {}};
     if (days > 6)
-        return formatSkeleton(date, u"MMMd", localeId, calendar.timeZoneId());
-    return formatSkeleton(date, u"EEEE", localeId, calendar.timeZoneId());
+        return {NamedDay::Kind::Date, formatSkeleton(date, u"MMMd", localeId, calendar.timeZoneId())};
+    return {NamedDay::Kind::Weekday, formatSkeleton(date, u"EEEE", localeId, calendar.timeZoneId())};
 }
 
 QString RelativeDateText::withSkeleton(const QDateTime& date, const char16_t* skeleton, const Calendar& calendar,

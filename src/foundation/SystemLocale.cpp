@@ -103,6 +103,13 @@ QString toIcuLocaleId(const QByteArray& posix)
     return QString::fromLatin1(locale.getName());
 }
 
+// Whether the name is a locale someone chose, not the unconfigured default
+// (unset, C, POSIX) or a name that is no locale.
+bool namesLocale(const QByteArray& posix)
+{
+    return toIcuLocaleId(posix) != QLatin1String(kUnconfiguredLocale) || posix.startsWith("en");
+}
+
 }  // namespace
 
 QString SystemLocale::monetaryLocaleId()
@@ -113,6 +120,22 @@ QString SystemLocale::monetaryLocaleId()
 QString SystemLocale::timeLocaleId()
 {
     return toIcuLocaleId(environmentLocale("LC_TIME"));
+}
+
+QStringList SystemLocale::messageLanguages()
+{
+    const QByteArray messages = environmentLocale("LC_MESSAGES");
+    if (!namesLocale(messages))
+        return {};
+    QStringList languages;
+    for (const QByteArray& name : qgetenv("LANGUAGE").split(':')) {
+        if (const QString id = toIcuLocaleId(name); namesLocale(name) && !languages.contains(id))
+            languages << id;
+    }
+    const QString messagesId = toIcuLocaleId(messages);
+    if (!languages.contains(messagesId))
+        languages << messagesId;
+    return languages;
 }
 
 QString SystemLocale::currencyCode()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tabrino {
 
@@ -17,6 +18,11 @@ public:
     static QString monetaryLocaleId();
     // ICU id of the locale for dates and texts (LC_TIME).
     static QString timeLocaleId();
+    // The languages the user reads, best first, as ICU ids: LANGUAGE's
+    // colon-separated list, then the locale for messages (LC_MESSAGES). As
+    // gettext does, LANGUAGE counts only when that locale is configured, so
+    // LC_ALL=C means plain English whatever LANGUAGE says. Empty without one.
+    static QStringList messageLanguages();
     // ISO 4217 code of the monetary locale's currency, "USD" when it has none.
     static QString currencyCode();
 };

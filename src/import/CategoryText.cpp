@@ -43,8 +43,11 @@ constexpr const char16_t* kNone[] = {u"", u"none", u"nocategory", u"uncategorize
 CategoryText::Reading CategoryText::read(QStringView text)
 {
     const QString name = text.trimmed().toString();
+    // Files name categories in English; a spreadsheet the user filled in
+    // may use the names the screens show them.
     for (SubscriptionCategory category : SubscriptionCategory::values()) {
-        if (name.compare(category.displayName(), Qt::CaseInsensitive) == 0)
+        if (name.compare(category.displayName(), Qt::CaseInsensitive) == 0
+            || name.compare(category.localizedName(), Qt::CaseInsensitive) == 0)
             return {category, false};
     }
     QString word = name.toLower();

@@ -84,16 +84,20 @@ bool isBlank(const Line& line)
 
 QString problemOf(const Line& line, qsizetype columns)
 {
-    if (line.unclosedQuote)
+    if (line.unclosedQuote) {
+        //: Why a line of an imported file is not read, after "line 7: "
         return QCoreApplication::translate("CsvReader", "a quoted value is never closed (is the file cut off?)");
+    }
     qsizetype count = line.fields.size();
     // Spreadsheets pad rows with empty cells up to the widest row.
     while (count > columns && line.fields.at(count - 1).trimmed().isEmpty())
         --count;
     if (count == columns)
         return {};
-    return QCoreApplication::translate("CsvReader", "%1 values where the header names %2")
-        .arg(line.fields.size())
+    //: Why a line of an imported file is not read, after "line 7: ": it has %n values where the header row
+    //: names %1 columns
+    return QCoreApplication::translate("CsvReader", "%n values where the header names %1", nullptr,
+                                       int(line.fields.size()))
         .arg(columns);
 }
 
@@ -139,6 +143,7 @@ TableParse CsvReader::read(QStringView text)
     const auto named = std::count_if(header.fields.cbegin(), header.fields.cend(),
                                      [](const QString& name) { return !name.isEmpty(); });
     if (named < 2 || header.unclosedQuote) {
+        //: Why a file is not imported; the example names columns as a file's first row would
         result.refusal = QCoreApplication::translate("CsvReader",
                                                      "The file has no header row naming its columns, such as "
                                                      "\"Name,Price,Currency\".");
@@ -151,6 +156,7 @@ TableParse CsvReader::read(QStringView text)
         if (isBlank(line))
             continue;
         if (table.records.size() == ImportLimits::kMaxRows) {
+            //: Why a file is not imported; %L1 is the most rows one import takes
             result.refusal = QCoreApplication::translate("CsvReader",
                                                          "The file has more than %L1 rows; import at most %L1 "
                                                          "at a time.")

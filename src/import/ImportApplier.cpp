@@ -77,6 +77,7 @@ QString ImportApplier::apply(const QList<ImportedSubscription>& additions, const
         // With the import undone nothing may be left to write, which clears
         // the failure; changes that waited before it are tried again.
         context.save();
+        //: %1 is the data file's reason, in the words of its database
         return QCoreApplication::translate("ImportApplier", "Couldn't save the import, so nothing was imported: %1")
             .arg(failure);
     }

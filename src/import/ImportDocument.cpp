@@ -12,19 +12,9 @@
 #include "import/TextDecoding.h"
 #include "import/WallosFormat.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 namespace tabrino {
-
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ImportDocument", text);
-}
-
-}  // namespace
 
 ImportDocument ImportDocument::refused(const QString& refusal)
 {
@@ -36,6 +26,7 @@ ImportDocument ImportDocument::refused(const QString& refusal)
 ImportDocument ImportDocument::fromBytes(QByteArrayView bytes)
 {
     if (bytes.size() > ImportLimits::kMaxFileBytes) {
+        //: Why a file is not imported; %L1 is the largest size taken, in megabytes
         return refused(tr("The file is larger than %L1 MB, far more than any list of subscriptions. "
                           "Is it the right file?")
                            .arg(ImportLimits::kMaxFileBytes / (1024 * 1024)));
@@ -56,13 +47,17 @@ ImportDocument ImportDocument::fromBytes(QByteArrayView bytes)
 ImportDocument ImportDocument::fromFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        //: Why a file is not imported; %1 is the system's reason
         return refused(tr("Couldn't open the file: %1").arg(file.errorString()));
+    }
     // One byte more than allowed tells a file that is too large, also one
     // that grows while it is read.
     const QByteArray bytes = file.read(ImportLimits::kMaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
+    if (file.error() != QFileDevice::NoError) {
+        //: Why a file is not imported; %1 is the system's reason
         return refused(tr("Couldn't read the file: %1").arg(file.errorString()));
+    }
     return fromBytes(bytes);
 }
 

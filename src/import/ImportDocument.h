@@ -8,6 +8,7 @@
 #include "import/RecordTable.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 
 namespace tabrino {
@@ -17,6 +18,8 @@ namespace tabrino {
 // Wallos or SubTrackr export, else a spreadsheet's), as often as the
 // person's answers change. The file's name plays no part.
 class ImportDocument {
+    Q_DECLARE_TR_FUNCTIONS(ImportDocument)
+
 public:
     // JSON when the text starts with '[' or '{', else delimited text.
     static ImportDocument fromBytes(QByteArrayView bytes);

@@ -5,7 +5,7 @@
 
 #include "import/ImportLimits.h"
 
-#include <rapidjson/error/en.h>
+#include <rapidjson/error/error.h>
 #include <rapidjson/reader.h>
 
 #include <QCoreApplication>
@@ -50,6 +50,38 @@ private:
     qsizetype m_position = 0;
     int m_line = 1;
 };
+
+// What is wrong where RapidJSON stopped, in its own words (which it has in
+// English only).
+QString syntaxError(rapidjson::ParseErrorCode code)
+{
+    //: Why a file is not valid JSON, after "The file is not valid JSON: "
+    switch (code) {
+    case rapidjson::kParseErrorDocumentEmpty: return JsonRecordReader::tr("The document is empty.");
+    case rapidjson::kParseErrorDocumentRootNotSingular:
+        return JsonRecordReader::tr("The document root must not be followed by other values.");
+    case rapidjson::kParseErrorValueInvalid: return JsonRecordReader::tr("Invalid value.");
+    case rapidjson::kParseErrorObjectMissName: return JsonRecordReader::tr("Missing a name for object member.");
+    case rapidjson::kParseErrorObjectMissColon:
+        return JsonRecordReader::tr("Missing a colon after a name of object member.");
+    case rapidjson::kParseErrorObjectMissCommaOrCurlyBracket:
+        return JsonRecordReader::tr("Missing a comma or '}' after an object member.");
+    case rapidjson::kParseErrorArrayMissCommaOrSquareBracket:
+        return JsonRecordReader::tr("Missing a comma or ']' after an array element.");
+    case rapidjson::kParseErrorStringUnicodeEscapeInvalidHex:
+        return JsonRecordReader::tr("Incorrect hex digit in a Unicode escape in string.");
+    case rapidjson::kParseErrorStringUnicodeSurrogateInvalid:
+        return JsonRecordReader::tr("The surrogate pair in string is invalid.");
+    case rapidjson::kParseErrorStringEscapeInvalid: return JsonRecordReader::tr("Invalid escape character in string.");
+    case rapidjson::kParseErrorStringMissQuotationMark:
+        return JsonRecordReader::tr("Missing a closing quotation mark in string.");
+    case rapidjson::kParseErrorStringInvalidEncoding: return JsonRecordReader::tr("Invalid encoding in string.");
+    case rapidjson::kParseErrorNumberTooBig: return JsonRecordReader::tr("Number too big to be stored in double.");
+    case rapidjson::kParseErrorNumberMissFraction: return JsonRecordReader::tr("Miss fraction part in number.");
+    case rapidjson::kParseErrorNumberMissExponent: return JsonRecordReader::tr("Miss exponent in number.");
+    default: return JsonRecordReader::tr("Unspecific syntax error.");
+    }
+}
 
 QString noList()
 {
@@ -212,8 +244,9 @@ TableParse JsonRecordReader::read(QStringView text)
         return result;
     }
     if (parsed.IsError()) {
+        //: Why a file is not imported; %1 is what is wrong ("Invalid value."), %2 the line where it is
         result.refusal = QCoreApplication::translate("JsonRecordReader", "The file is not valid JSON: %1 (line %2).")
-                             .arg(QString::fromUtf8(rapidjson::GetParseError_En(parsed.Code())))
+                             .arg(syntaxError(parsed.Code()))
                              .arg(stream.line());
         return result;
     }

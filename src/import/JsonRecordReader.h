@@ -5,6 +5,7 @@
 
 #include "import/RecordTable.h"
 
+#include <QCoreApplication>
 #include <QStringView>
 
 namespace tabrino {
@@ -16,6 +17,8 @@ namespace tabrino {
 // marked nested, not followed. Numbers keep their source text. An element
 // of the list that is not an object is kept as a record with its problem.
 class JsonRecordReader {
+    Q_DECLARE_TR_FUNCTIONS(JsonRecordReader)
+
 public:
     JsonRecordReader() = delete;
 

@@ -8,16 +8,11 @@
 #include "import/FlagText.h"
 #include "import/ImportLimits.h"
 
-#include <QCoreApplication>
+#include <QLocale>
 
 namespace tabrino {
 
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("RecordFields", text);
-}
 
 const RecordValue& missing()
 {
@@ -56,7 +51,8 @@ QString RecordFields::quoted(const QString& text)
 {
     constexpr int kLongest = 40;
     const QString shown = text.size() > kLongest ? text.left(kLongest - 1) + u'…' : text;
-    return u'\'' + shown + u'\'';
+    //: Quotation marks around a value as the imported file writes it; use your language's own marks
+    return tr("'%1'").arg(shown);
 }
 
 void RecordFields::fail(const QString& reason)
@@ -74,6 +70,7 @@ QString RecordFields::name(int column, bool exact)
 {
     const RecordValue& found = value(column);
     if (found.isBlank()) {
+        //: Why a line of an imported file is not read, after "line 7: "
         fail(tr("the name is missing"));
         return {};
     }
@@ -87,11 +84,21 @@ AmountText::Result RecordFields::price(int column, DecimalMark mark)
     switch (result.problem) {
     case AmountText::Problem::None: break;
     case AmountText::Problem::Empty: fail(tr("the price is missing")); break;
-    case AmountText::Problem::NotANumber: fail(tr("price %1 is not a number").arg(quoted(written))); break;
-    case AmountText::Problem::Formula: fail(tr("price %1 is a formula, not a number").arg(quoted(written))); break;
-    case AmountText::Problem::Negative: fail(tr("price %1 is negative").arg(quoted(written))); break;
+    case AmountText::Problem::NotANumber:
+        //: Why a line of an imported file is not read; %1 is the price as written, quoted: 'abc'
+        fail(tr("price %1 is not a number").arg(quoted(written)));
+        break;
+    case AmountText::Problem::Formula:
+        //: Why a line of an imported file is not read; %1 is the price as written, quoted: '=A1*2'
+        fail(tr("price %1 is a formula, not a number").arg(quoted(written)));
+        break;
+    case AmountText::Problem::Negative:
+        //: Why a line of an imported file is not read; %1 is the price as written, quoted
+        fail(tr("price %1 is negative").arg(quoted(written)));
+        break;
     case AmountText::Problem::TooLarge:
-        fail(tr("price %1 is above %L2").arg(quoted(written)).arg(ImportLimits::kMaxPrice));
+        //: Why a line of an imported file is not read; %1 is the price as written, quoted, %2 the highest price taken
+        fail(tr("price %1 is above %2").arg(quoted(written), QLocale().toString(ImportLimits::kMaxPrice)));
         break;
     }
     return result;
@@ -111,8 +118,11 @@ QString RecordFields::dateProblem(DateText::Problem problem, const QString& text
     switch (problem) {
     case DateText::Problem::None: return {};
     case DateText::Problem::Empty: return tr("the next billing date is missing");
+    //: Why a line of an imported file is not read; %1 is the date as written, quoted: 'soon'
     case DateText::Problem::NotADate: return tr("date %1 is not a date").arg(quoted(text));
+    //: Why a line of an imported file is not read; %1 is the date as written, quoted: '2025-02-30'
     case DateText::Problem::NoSuchDate: return tr("date %1 does not exist").arg(quoted(text));
+    //: Why a line of an imported file is not read; %1 is the date as written, quoted: '1/1/12025'
     case DateText::Problem::OutOfRange: return tr("date %1 is out of range").arg(quoted(text));
     }
     return {};
@@ -142,11 +152,15 @@ BillingCycle RecordFields::cycle(int column)
     }
     const std::optional<CycleText::Reading> reading = CycleText::read(written);
     if (!reading) {
+        //: Why a line of an imported file is not read; %1 is the billing cycle as written, quoted: 'sometimes'
         fail(tr("cycle %1 is not a billing period").arg(quoted(written)));
         return BillingCycle::monthly();
     }
-    if (reading->approximate)
-        note(tr("cycle %1 taken as %2").arg(quoted(written), reading->cycle.displayName()));
+    if (reading->approximate) {
+        //: How an imported value without an exact match was read; %1 is the billing cycle as written, quoted,
+        //: %2 the name of the cycle taken instead: "cycle 'Every 2 Months' taken as Every 61 days"
+        note(tr("cycle %1 taken as %2").arg(quoted(written), reading->cycle.localizedName()));
+    }
     return reading->cycle;
 }
 
@@ -156,8 +170,11 @@ std::optional<SubscriptionCategory> RecordFields::category(int column)
     if (written.isEmpty())
         return std::nullopt;
     const CategoryText::Reading reading = CategoryText::read(written);
-    if (reading.approximate)
-        note(tr("category %1 taken as %2").arg(quoted(written), reading.category.displayName()));
+    if (reading.approximate) {
+        //: How an imported value without an exact match was read; %1 is the category as written, quoted,
+        //: %2 the name of the category taken instead: "category 'News & Magazines' taken as News"
+        note(tr("category %1 taken as %2").arg(quoted(written), reading.category.localizedName()));
+    }
     return reading.category;
 }
 
@@ -166,8 +183,11 @@ std::optional<bool> RecordFields::flag(int column)
     if (value(column).isBlank())
         return std::nullopt;
     const std::optional<bool> flag = FlagText::read(text(column));
-    if (!flag)
-        fail(tr("%1 %2 is not yes or no").arg(m_table.columns.value(column), quoted(text(column))));
+    if (!flag) {
+        //: Why a line of an imported file is not read; %1 is the file's column name, %2 its value as
+        //: written, quoted: "Trial: 'maybe' is not yes or no"
+        fail(tr("%1: %2 is not yes or no").arg(m_table.columns.value(column), quoted(text(column))));
+    }
     return flag;
 }
 

@@ -8,6 +8,7 @@
 #include "import/ImportReading.h"
 #include "import/RecordTable.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 
@@ -20,6 +21,8 @@ namespace tabrino {
 // imported, worded for the preview ("price 'abc' is not a number"), and a
 // note for each value read as the nearest thing Tabrino has.
 class RecordFields {
+    Q_DECLARE_TR_FUNCTIONS(RecordFields)
+
 public:
     RecordFields(const RecordTable& table, const SourceRecord& record);
 

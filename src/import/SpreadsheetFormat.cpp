@@ -5,7 +5,6 @@
 
 #include "import/RecordFields.h"
 
-#include <QCoreApplication>
 #include <QSet>
 
 namespace tabrino {
@@ -37,11 +36,6 @@ const FieldNames kFieldNames[] = {
     {Field::Url, {u"url", u"website", u"link", u"web", u"homepage"}, {u"url", u"website"}},
     {Field::Notes, {u"notes", u"note", u"comment", u"comments", u"description", u"memo"}, {u"note", u"comment"}},
 };
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SpreadsheetFormat", text);
-}
 
 }  // namespace
 
@@ -76,6 +70,7 @@ ImportReading SpreadsheetFormat::read(const RecordTable& table, const ReadingCon
     const QHash<Field, int> guessed = guessColumns(table.columns);
     const auto columnOf = [&](Field field) { return context.chosenColumns.value(field, guessed.value(field, -1)); };
     ImportReading reading;
+    //: The kind of an imported file in the import preview, before its counts: "Spreadsheet (CSV): 4 new"
     reading.format =
         table.syntax == RecordTable::Syntax::Csv ? tr("Spreadsheet (CSV)") : tr("List of subscriptions (JSON)");
     reading.columns = table.columns;

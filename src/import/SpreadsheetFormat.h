@@ -7,6 +7,7 @@
 #include "import/ReadingContext.h"
 #include "import/RecordTable.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace tabrino {
@@ -19,6 +20,8 @@ namespace tabrino {
 // for when no name fits: the name and price are needed, a file without a
 // cycle is monthly and one without dates renews today.
 class SpreadsheetFormat {
+    Q_DECLARE_TR_FUNCTIONS(SpreadsheetFormat)
+
 public:
     SpreadsheetFormat() = delete;
 

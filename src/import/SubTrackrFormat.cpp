@@ -6,24 +6,23 @@
 #include "import/CycleText.h"
 #include "import/RecordFields.h"
 
-#include <QCoreApplication>
-
 namespace tabrino {
 
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SubTrackrFormat", text);
-}
 
 BillingCycle scheduleOf(RecordFields& fields, int schedule, int interval)
 {
     const QString written = fields.text(schedule);
     const std::optional<CycleText::Period> period = CycleText::period(written);
     if (!period) {
-        fields.fail(written.isEmpty() ? tr("the schedule is missing")
-                                      : tr("schedule %1 is not a billing period").arg(RecordFields::quoted(written)));
+        if (written.isEmpty()) {
+            //: Why a line of an imported SubTrackr file is not read, after "line 7: "
+            fields.fail(SubTrackrFormat::tr("the schedule is missing"));
+        } else {
+            //: Why a line of an imported SubTrackr file is not read, after "line 7: "; %1 is the schedule as
+            //: written, quoted: 'Sometimes'
+            fields.fail(SubTrackrFormat::tr("schedule %1 is not a billing period").arg(RecordFields::quoted(written)));
+        }
         return BillingCycle::monthly();
     }
     const QString repeat = fields.text(interval);
@@ -32,12 +31,17 @@ BillingCycle scheduleOf(RecordFields& fields, int schedule, int interval)
     const std::optional<CycleText::Reading> reading =
         isNumber ? CycleText::fromUnits(period->unit, period->count * every) : std::nullopt;
     if (!reading) {
-        fields.fail(tr("schedule interval %1 is not a whole number of periods").arg(RecordFields::quoted(repeat)));
+        //: Why a line of an imported SubTrackr file is not read; %1 is the interval as written, quoted: '1.5'
+        fields.fail(SubTrackrFormat::tr("schedule interval %1 is not a whole number of periods")
+                        .arg(RecordFields::quoted(repeat)));
         return BillingCycle::monthly();
     }
     if (reading->approximate) {
-        fields.note(tr("schedule %1 every %2 taken as %3")
-                        .arg(RecordFields::quoted(written), repeat, reading->cycle.displayName()));
+        //: How an imported SubTrackr schedule without an exact match was read; %1 is the schedule as written,
+        //: quoted, %2 its interval, %3 the name of the cycle taken instead:
+        //: "schedule 'Monthly' every 2 taken as Every 61 days"
+        fields.note(SubTrackrFormat::tr("schedule %1 every %2 taken as %3")
+                        .arg(RecordFields::quoted(written), repeat, reading->cycle.localizedName()));
     }
     return reading->cycle;
 }
@@ -59,7 +63,9 @@ void readStatus(RecordFields& fields, int status, ImportedSubscription& subscrip
             return;
         }
     }
-    fields.fail(tr("status %1 is not one Tabrino knows").arg(RecordFields::quoted(fields.text(status))));
+    //: Why a line of an imported SubTrackr file is not read; %1 is the status as written, quoted: 'Frozen'
+    fields.fail(
+        SubTrackrFormat::tr("status %1 is not one Tabrino knows").arg(RecordFields::quoted(fields.text(status))));
 }
 
 }  // namespace
@@ -85,6 +91,7 @@ ImportReading SubTrackrFormat::read(const RecordTable& table, const ReadingConte
     const int notes = table.column(u"Notes");
 
     ImportReading reading;
+    //: The kind of an imported file in the import preview: a file SubTrackr exported
     reading.format =
         table.syntax == RecordTable::Syntax::Csv ? tr("SubTrackr export (CSV)") : tr("SubTrackr export (JSON)");
     reading.columns = table.columns;

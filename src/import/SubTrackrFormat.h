@@ -7,6 +7,8 @@
 #include "import/ReadingContext.h"
 #include "import/RecordTable.h"
 
+#include <QCoreApplication>
+
 namespace tabrino {
 
 // SubTrackr's CSV (ID, Name, Category, Cost, Currency, Schedule, Schedule
@@ -16,6 +18,8 @@ namespace tabrino {
 // interval units ("Monthly" every 3 is quarterly); a paused or cancelled
 // subscription is archived, one on trial is tracked as a trial.
 class SubTrackrFormat {
+    Q_DECLARE_TR_FUNCTIONS(SubTrackrFormat)
+
 public:
     SubTrackrFormat() = delete;
 

@@ -32,6 +32,8 @@ std::optional<double> shareOf(RecordFields& fields, int column, bool percent)
     double value = 0;
     const auto [end, error] = std::from_chars(digits.cbegin(), digits.cend(), value);
     if (error != std::errc() || end != digits.cend() || !std::isfinite(value)) {
+        //: Why a line of an imported file is not read; %1 is the user's share of a split subscription as
+        //: written, quoted: 'half'
         fields.fail(
             QCoreApplication::translate("TabrinoFormat", "share %1 is not a number").arg(RecordFields::quoted(*text)));
         return std::nullopt;
@@ -75,6 +77,7 @@ ImportReading TabrinoFormat::read(const RecordTable& table, const ReadingContext
     const int added = table.column(u"dateAdded");
 
     ImportReading reading;
+    //: The kind of an imported file in the import preview: a file Tabrino exported
     reading.format = csv ? QCoreApplication::translate("TabrinoFormat", "Tabrino export (CSV)")
                          : QCoreApplication::translate("TabrinoFormat", "Tabrino export (JSON)");
     reading.columns = table.columns;
@@ -86,8 +89,10 @@ ImportReading TabrinoFormat::read(const RecordTable& table, const ReadingContext
         subscription.name = fields.name(name, true);
         subscription.price = fields.price(price, DecimalMark::Point).value;
         subscription.currency.code = subscription.currency.written = fields.text(currency);
-        if (subscription.currency.code.isEmpty())
+        if (subscription.currency.code.isEmpty()) {
+            //: Why a line of an imported file is not read, after "line 7: "
             fields.fail(QCoreApplication::translate("TabrinoFormat", "the currency is missing"));
+        }
         subscription.cycle = fields.cycle(cycle);
         subscription.nextBillingDate = fields.date(next, DateOrder::DayFirst, calendar);
         subscription.category = fields.category(category);

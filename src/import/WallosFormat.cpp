@@ -28,6 +28,7 @@ ImportReading WallosFormat::read(const RecordTable& table, const ReadingContext&
     const int state = table.column(u"State") >= 0 ? table.column(u"State") : table.column(u"Active");
 
     ImportReading reading;
+    //: The kind of an imported file in the import preview: a file Wallos exported
     reading.format = table.syntax == RecordTable::Syntax::Csv
         ? QCoreApplication::translate("WallosFormat", "Wallos export (CSV)")
         : QCoreApplication::translate("WallosFormat", "Wallos export (JSON)");

@@ -3,6 +3,8 @@
 
 #include "model/BillingCycle.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace tabrino {
@@ -54,6 +56,54 @@ QString BillingCycle::displayName() const
     case Kind::Yearly: return QStringLiteral("Yearly");
     }
     return QStringLiteral("Monthly");
+}
+
+QString BillingCycle::localizedShortLabel() const
+{
+    switch (m_kind) {
+    case Kind::Custom:
+        //: After a price and a slash, a custom cycle of %n days: "$5/10d"
+        return QCoreApplication::translate("BillingCycle", "%nd", "", dayCount());
+    //: After a price and a slash: "$5/wk"
+    case Kind::Weekly: return QCoreApplication::translate("BillingCycle", "wk");
+    //: After a price and a slash: "$5/mo"
+    case Kind::Monthly: return QCoreApplication::translate("BillingCycle", "mo");
+    //: After a price and a slash: "$5/qtr"
+    case Kind::Quarterly: return QCoreApplication::translate("BillingCycle", "qtr");
+    //: After a price and a slash: "$5/yr"
+    case Kind::Yearly: return QCoreApplication::translate("BillingCycle", "yr");
+    }
+    return QCoreApplication::translate("BillingCycle", "mo");
+}
+
+QString BillingCycle::localizedName() const
+{
+    switch (m_kind) {
+    case Kind::Custom: return QCoreApplication::translate("BillingCycle", "Every %n days", "", dayCount());
+    case Kind::Weekly: return QCoreApplication::translate("BillingCycle", "Weekly");
+    case Kind::Monthly: return QCoreApplication::translate("BillingCycle", "Monthly");
+    case Kind::Quarterly: return QCoreApplication::translate("BillingCycle", "Quarterly");
+    case Kind::Yearly: return QCoreApplication::translate("BillingCycle", "Yearly");
+    }
+    return QCoreApplication::translate("BillingCycle", "Monthly");
+}
+
+QString BillingCycle::localizedPrice(const QString& amount) const
+{
+    switch (m_kind) {
+    //: %1 is the price of one charge ("$9.99"); read out and shown in sentences
+    case Kind::Weekly: return QCoreApplication::translate("BillingCycle", "%1 per week").arg(amount);
+    //: %1 is the price of one charge ("$9.99"); read out and shown in sentences
+    case Kind::Monthly: return QCoreApplication::translate("BillingCycle", "%1 per month").arg(amount);
+    //: %1 is the price of one charge ("$9.99"); read out and shown in sentences
+    case Kind::Quarterly: return QCoreApplication::translate("BillingCycle", "%1 per quarter").arg(amount);
+    //: %1 is the price of one charge ("$9.99"); read out and shown in sentences
+    case Kind::Yearly: return QCoreApplication::translate("BillingCycle", "%1 per year").arg(amount);
+    case Kind::Custom:
+        //: %1 is the price of one charge ("$9.99"), charged every %Ln days
+        return QCoreApplication::translate("BillingCycle", "%1 every %Ln days", "", dayCount()).arg(amount);
+    }
+    return amount;
 }
 
 CalendarStep BillingCycle::calendarStep() const

@@ -40,8 +40,14 @@ public:
     qint64 customDays() const { return m_days; }  // 0 for named cycles
 
     QString toString() const;
+    // English, as exports write them.
     QString shortLabel() const;   // "wk", "mo", "qtr", "yr", "10d"
     QString displayName() const;  // "Weekly" ... "Every 10 days"
+    // In the user's language, for screens and reminders.
+    QString localizedShortLabel() const;
+    QString localizedName() const;
+    // A charge's price and how often it falls due: "$9.99 per month".
+    QString localizedPrice(const QString& amount) const;
     CalendarStep calendarStep() const;
     Decimal monthlyFactor() const;  // per-charge amount x factor = monthly equivalent
     // Days before a charge that a reminder comes when the user chose no lead
@@ -57,6 +63,7 @@ private:
     explicit BillingCycle(Kind kind, qint64 days = 0) : m_kind(kind), m_days(days) {}
     // The day count a custom cycle steps by: at least 1, at most the maximum.
     qint64 stepDays() const;
+    int dayCount() const { return static_cast<int>(m_days); }  // for plural forms
 
     Kind m_kind;
     qint64 m_days;

@@ -3,27 +3,29 @@
 
 #include "model/SubscriptionCategory.h"
 
+#include <QCoreApplication>
+
 namespace tabrino {
 
 namespace {
 struct CategoryTexts {
     const char16_t* name;
-    const char16_t* displayName;
+    const char* displayName;  // English, as files store it; also the key of its translation
     const char16_t* symbolName;
 };
 
 // Indexed by SubscriptionCategory::Value.
 constexpr std::array<CategoryTexts, 10> kTexts{{
-    {u"streaming", u"Streaming", u"play.tv"},
-    {u"software", u"Software", u"square.stack.3d.up"},
-    {u"music", u"Music", u"music.note"},
-    {u"cloud", u"Cloud", u"cloud"},
-    {u"fitness", u"Fitness", u"figure.run"},
-    {u"news", u"News", u"newspaper"},
-    {u"gaming", u"Gaming", u"gamecontroller"},
-    {u"finance", u"Finance", u"chart.line.uptrend.xyaxis"},
-    {u"food", u"Food", u"fork.knife"},
-    {u"other", u"Other", u"square.grid.2x2"},
+    {u"streaming", QT_TRANSLATE_NOOP("SubscriptionCategory", "Streaming"), u"play.tv"},
+    {u"software", QT_TRANSLATE_NOOP("SubscriptionCategory", "Software"), u"square.stack.3d.up"},
+    {u"music", QT_TRANSLATE_NOOP("SubscriptionCategory", "Music"), u"music.note"},
+    {u"cloud", QT_TRANSLATE_NOOP("SubscriptionCategory", "Cloud"), u"cloud"},
+    {u"fitness", QT_TRANSLATE_NOOP("SubscriptionCategory", "Fitness"), u"figure.run"},
+    {u"news", QT_TRANSLATE_NOOP("SubscriptionCategory", "News"), u"newspaper"},
+    {u"gaming", QT_TRANSLATE_NOOP("SubscriptionCategory", "Gaming"), u"gamecontroller"},
+    {u"finance", QT_TRANSLATE_NOOP("SubscriptionCategory", "Finance"), u"chart.line.uptrend.xyaxis"},
+    {u"food", QT_TRANSLATE_NOOP("SubscriptionCategory", "Food"), u"fork.knife"},
+    {u"other", QT_TRANSLATE_NOOP("SubscriptionCategory", "Other"), u"square.grid.2x2"},
 }};
 }  // namespace
 
@@ -50,7 +52,12 @@ QString SubscriptionCategory::toString() const
 
 QString SubscriptionCategory::displayName() const
 {
-    return QString::fromUtf16(kTexts[m_value].displayName);
+    return QString::fromLatin1(kTexts[m_value].displayName);
+}
+
+QString SubscriptionCategory::localizedName() const
+{
+    return QCoreApplication::translate("SubscriptionCategory", kTexts[m_value].displayName);
 }
 
 QString SubscriptionCategory::symbolName() const

@@ -25,7 +25,8 @@ public:
     Value value() const { return m_value; }
     QString toString() const;
     QString id() const { return toString(); }
-    QString displayName() const;
+    QString displayName() const;    // English: exports and imports use it
+    QString localizedName() const;  // in the user's language, for screens and reminders
     QString symbolName() const;
 
     friend bool operator==(SubscriptionCategory, SubscriptionCategory) = default;

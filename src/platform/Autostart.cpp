@@ -77,21 +77,24 @@ QString Autostart::displayedDirectory() const
 QString Autostart::writeEntry()
 {
     const bool wasEnabled = isEnabled();
-    QString reason;
+    QString failure;
     if (m_executablePath.isEmpty()) {
-        reason = u"the program's own path is unknown"_qs;
+        //: An error on the settings screen; %1 is a folder ("~/.config/autostart")
+        failure = tr("Couldn't write the autostart entry in %1: the program's own path is unknown.")
+                      .arg(displayedDirectory());
     } else if (!QDir().mkpath(m_directory)) {
-        reason = u"the folder could not be created"_qs;
+        //: An error on the settings screen; %1 is a folder ("~/.config/autostart")
+        failure =
+            tr("Couldn't write the autostart entry in %1: the folder could not be created.").arg(displayedDirectory());
     } else {
         QSaveFile file(entryPath());
         if (!file.open(QIODevice::WriteOnly) || file.write(entryText(m_executablePath)) < 0 || !file.commit())
-            reason = file.errorString();
+            //: An error on the settings screen; %1 is a folder ("~/.config/autostart"), %2 the system's reason
+            failure = tr("Couldn't write the autostart entry in %1: %2.").arg(displayedDirectory(), file.errorString());
     }
     if (wasEnabled != isEnabled())
         Q_EMIT enabledChanged();
-    if (reason.isEmpty())
-        return QString();
-    return u"Couldn't write the autostart entry in "_qs + displayedDirectory() + u": "_qs + reason + u'.';
+    return failure;
 }
 
 QString Autostart::removeEntry()
@@ -103,8 +106,8 @@ QString Autostart::removeEntry()
         Q_EMIT enabledChanged();
     if (removed)
         return QString();
-    return u"Couldn't remove the autostart entry from "_qs + displayedDirectory() + u": "_qs + file.errorString()
-        + u'.';
+    //: An error on the settings screen; %1 is a folder ("~/.config/autostart"), %2 the system's reason
+    return tr("Couldn't remove the autostart entry from %1: %2.").arg(displayedDirectory(), file.errorString());
 }
 
 QString Autostart::quotedExecArgument(const QString& path)

@@ -13,6 +13,8 @@
 
 namespace tabrino {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The panel window's switch for closing on focus loss, by name: this layer
@@ -23,10 +25,14 @@ constexpr char kHidesOnDeactivate[] = "hidesOnDeactivate";
 
 QString ExportFileChoice::nameFilter(Format format)
 {
+    const QString pattern = u"*."_s + suffix(format);
     switch (format) {
-    case Format::Csv: return QStringLiteral("CSV files (*.csv)");
-    case Format::Json: return QStringLiteral("JSON files (*.json)");
-    case Format::Ics: return QStringLiteral("Calendar files (*.ics)");
+    //: A file type in the export's save dialog; %1 is its file name pattern, kept last in parentheses
+    case Format::Csv: return tr("CSV files (%1)").arg(pattern);
+    //: A file type in the export's save dialog; %1 is its file name pattern, kept last in parentheses
+    case Format::Json: return tr("JSON files (%1)").arg(pattern);
+    //: A file type in the export's save dialog; %1 is its file name pattern, kept last in parentheses
+    case Format::Ics: return tr("Calendar files (%1)").arg(pattern);
     }
     return {};
 }

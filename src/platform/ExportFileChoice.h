@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <QUrl>
@@ -17,6 +18,8 @@ namespace tabrino {
 // means; the dialog itself is the toolkit's (the desktop's own through the
 // portal or the platform theme, else Qt Quick's, drawn inside the window).
 class ExportFileChoice {
+    Q_DECLARE_TR_FUNCTIONS(ExportFileChoice)
+
 public:
     // The exports' files: the two of ExportService and the calendar.
     enum class Format { Csv, Json, Ics };

@@ -3,15 +3,16 @@
 
 #include "platform/ImportFileChoice.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 namespace tabrino {
 
 QStringList ImportFileChoice::nameFilters()
 {
-    return {QCoreApplication::translate("ImportFileChoice", "Subscription lists (*.csv *.json *.txt *.tsv)"),
-            QCoreApplication::translate("ImportFileChoice", "All files (*)")};
+    //: A file type in the import's open dialog; %1 is its file name patterns, kept last in parentheses
+    return {tr("Subscription lists (%1)").arg(u"*.csv *.json *.txt *.tsv"),
+            //: A file type in the import's open dialog; %1 is its file name pattern, kept last in parentheses
+            tr("All files (%1)").arg(u"*")};
 }
 
 QString ImportFileChoice::chosenPath(const QUrl& chosen)

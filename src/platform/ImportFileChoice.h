@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -14,6 +15,8 @@ namespace tabrino {
 // dialog does (ExportFileChoice, whose start folder and window hold it
 // shares).
 class ImportFileChoice {
+    Q_DECLARE_TR_FUNCTIONS(ImportFileChoice)
+
 public:
     ImportFileChoice() = delete;
 

@@ -140,8 +140,10 @@ QVariantMap StatusNotifierMenu::propertiesOf(int id) const
     };
     switch (id) {
     case 0: return rootProperties();
+    //: An entry of the tray item's menu: opens the panel
     case kOpenId: return entry(QStringLiteral("standard"), tr("Open Tabrino"));
     case kSeparatorId: return entry(QStringLiteral("separator"), QString());
+    //: An entry of the tray item's menu: ends the program
     case kQuitId: return entry(QStringLiteral("standard"), tr("Quit Tabrino"));
     default: return {};
     }

@@ -74,8 +74,10 @@ NotificationService::~NotificationService()
 
 QList<NotificationCategory> NotificationService::categories()
 {
-    const NotificationAction snooze{snoozeActionIdentifier(), u"Snooze 1 Day"_s, false};
-    const NotificationAction openCancellation{openCancellationActionIdentifier(), u"Open Cancellation Page"_s, true};
+    //: A button of a reminder: remind again tomorrow
+    const NotificationAction snooze{snoozeActionIdentifier(), tr("Snooze 1 Day"), false};
+    //: A button of a reminder: opens the service's web page for cancelling
+    const NotificationAction openCancellation{openCancellationActionIdentifier(), tr("Open Cancellation Page"), true};
     return {
         {renewalCategoryIdentifier(), {snooze, openCancellation}},
         {trialCategoryIdentifier(), {openCancellation, snooze}},
@@ -316,18 +318,43 @@ NotificationContent NotificationService::renewalContent(const Subscription& subs
                                                         const Calendar& calendar) const
 {
     // The day is described as seen now, when the reminder is planned.
-    const QString day = RelativeDateText::weekdayOrDate(subscription.nextBillingDate(), calendar);
+    const RelativeDateText::NamedDay day = RelativeDateText::namedDay(subscription.nextBillingDate(), calendar);
+    const QString name = subscription.name();
     const QString amount = amountText(subscription);
     NotificationContent content;
-    content.title = subscription.name() + u" renews "_s + day;
+    switch (day.kind) {
+    case RelativeDateText::NamedDay::Kind::Today:
+        //: A reminder's title; %1 is the subscription's name
+        content.title = tr("%1 renews today").arg(name);
+        break;
+    case RelativeDateText::NamedDay::Kind::Tomorrow:
+        //: A reminder's title; %1 is the subscription's name
+        content.title = tr("%1 renews tomorrow").arg(name);
+        break;
+    case RelativeDateText::NamedDay::Kind::Weekday:
+        //: A reminder's title; %1 is the subscription's name, %2 a weekday within the coming week ("Friday")
+        content.title = tr("%1 renews %2", "on a weekday").arg(name, day.name);
+        break;
+    case RelativeDateText::NamedDay::Kind::Date:
+        //: A reminder's title; %1 is the subscription's name, %2 a month and day a week or more ahead ("Mar 20")
+        content.title = tr("%1 renews %2", "on a date").arg(name, day.name);
+        break;
+    }
     switch (subscription.billingCycle().kind()) {
-    case BillingCycle::Kind::Quarterly: content.body = amount + u" for the next quarter. Still using it?"_s; break;
+    case BillingCycle::Kind::Quarterly:
+        //: A renewal reminder's text; %1 is the price of one quarter ("$30.00")
+        content.body = tr("%1 for the next quarter. Still using it?").arg(amount);
+        break;
     case BillingCycle::Kind::Yearly:
-        content.body = u"Your annual plan is "_s + amount + u". Worth a look before it goes through."_s;
+        //: A renewal reminder's text; %1 is the price of one year ("$99.00")
+        content.body = tr("Your annual plan is %1. Worth a look before it goes through.").arg(amount);
         break;
     case BillingCycle::Kind::Weekly:
     case BillingCycle::Kind::Monthly:
-    case BillingCycle::Kind::Custom: content.body = amount + u". Still using it?"_s; break;
+    case BillingCycle::Kind::Custom:
+        //: A renewal reminder's text; %1 is the price of one charge ("$15.49")
+        content.body = tr("%1. Still using it?").arg(amount);
+        break;
     }
     content.playsSound = true;
     content.categoryIdentifier = renewalCategoryIdentifier();
@@ -336,18 +363,25 @@ NotificationContent NotificationService::renewalContent(const Subscription& subs
 
 NotificationContent NotificationService::trialContent(const Subscription& subscription, int daysLeft) const
 {
-    const QString price = amountText(subscription) + u'/' + subscription.billingCycle().shortLabel();
+    const QString name = subscription.name();
+    const QString price = amountText(subscription) + u'/' + subscription.billingCycle().localizedShortLabel();
     NotificationContent content;
     if (daysLeft >= 2) {
-        content.title = subscription.name() + u" trial ends in "_s + QString::number(daysLeft) + u" days"_s;
-        content.body = u"Then it's "_s + price + u". Good time to decide."_s;
+        //: A reminder's title; %1 is the subscription's name, %Ln the days left of its free trial (2 or more)
+        content.title = tr("%1 trial ends in %Ln days", nullptr, daysLeft).arg(name);
+        //: A trial reminder's text; %1 is the price per cycle after the trial ("$9.99/mo")
+        content.body = tr("Then it's %1. Good time to decide.").arg(price);
     } else if (daysLeft == 1) {
-        content.title = subscription.name() + u" trial ends tomorrow"_s;
-        content.body = u"It becomes "_s + price + u" unless you cancel today."_s;
+        //: A reminder's title; %1 is the subscription's name
+        content.title = tr("%1 trial ends tomorrow").arg(name);
+        //: A trial reminder's text; %1 is the price per cycle after the trial ("$9.99/mo")
+        content.body = tr("It becomes %1 unless you cancel today.").arg(price);
     } else {
         // Only a snoozed reminder comes back on the day the trial ends.
-        content.title = subscription.name() + u" trial ends today"_s;
-        content.body = u"It becomes "_s + price + u" today unless you cancel."_s;
+        //: A reminder's title; %1 is the subscription's name
+        content.title = tr("%1 trial ends today").arg(name);
+        //: A trial reminder's text; %1 is the price per cycle after the trial ("$9.99/mo")
+        content.body = tr("It becomes %1 today unless you cancel.").arg(price);
     }
     content.playsSound = true;
     content.categoryIdentifier = trialCategoryIdentifier();

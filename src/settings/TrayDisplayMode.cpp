@@ -3,6 +3,8 @@
 
 #include "settings/TrayDisplayMode.h"
 
+#include <QCoreApplication>
+
 namespace tabrino {
 
 namespace {
@@ -10,14 +12,17 @@ namespace {
 struct ModeNames {
     TrayDisplayMode mode;
     QStringView key;
-    QStringView label;
+    const char* label;  // English; the key of its translation
 };
 
 // The stored name and the settings screen's text of each mode.
 constexpr ModeNames kNames[] = {
-    {TrayDisplayMode::Total, u"total", u"Total only"},
-    {TrayDisplayMode::IconOnly, u"iconOnly", u"Icon only"},
-    {TrayDisplayMode::IconAndTotal, u"iconAndTotal", u"Icon and total"},
+    //: A choice in the settings of what the tray item shows: the monthly total alone
+    {TrayDisplayMode::Total, u"total", QT_TRANSLATE_NOOP("TrayDisplayMode", "Total only")},
+    //: A choice in the settings of what the tray item shows: the app's icon alone
+    {TrayDisplayMode::IconOnly, u"iconOnly", QT_TRANSLATE_NOOP("TrayDisplayMode", "Icon only")},
+    //: A choice in the settings of what the tray item shows: the app's icon and the monthly total
+    {TrayDisplayMode::IconAndTotal, u"iconAndTotal", QT_TRANSLATE_NOOP("TrayDisplayMode", "Icon and total")},
 };
 
 const ModeNames& namesOf(TrayDisplayMode mode)
@@ -47,7 +52,7 @@ std::optional<TrayDisplayMode> trayDisplayModeFromString(QStringView text)
 
 QString label(TrayDisplayMode mode)
 {
-    return namesOf(mode).label.toString();
+    return QCoreApplication::translate("TrayDisplayMode", namesOf(mode).label);
 }
 
 }  // namespace tabrino

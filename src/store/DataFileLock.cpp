@@ -44,8 +44,9 @@ DataFileLock::Result DataFileLock::acquire(QString* error)
     const int descriptor =
         ::open(QFile::encodeName(m_lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (descriptor < 0) {
-        *error =
-            u"Cannot open the lock file "_qs + m_lockPath + u": "_qs + QString::fromLocal8Bit(std::strerror(errno));
+        //: Why Tabrino cannot start; %1 is the path of the file that keeps a second Tabrino from starting,
+        //: %2 the system's reason
+        *error = tr("Cannot open the lock file %1: %2").arg(m_lockPath, QString::fromLocal8Bit(std::strerror(errno)));
         return Result::Failed;
     }
     // flock, not fcntl: its lock belongs to this open file, so a second
@@ -55,7 +56,9 @@ DataFileLock::Result DataFileLock::acquire(QString* error)
         ::close(descriptor);
         if (reason == EWOULDBLOCK)
             return Result::HeldElsewhere;
-        *error = u"Cannot lock "_qs + m_lockPath + u": "_qs + QString::fromLocal8Bit(std::strerror(reason));
+        //: Why Tabrino cannot start; %1 is the path of the file that keeps a second Tabrino from starting,
+        //: %2 the system's reason
+        *error = tr("Cannot lock %1: %2").arg(m_lockPath, QString::fromLocal8Bit(std::strerror(reason)));
         return Result::Failed;
     }
     m_descriptor = descriptor;

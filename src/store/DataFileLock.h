@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace tabrino {
@@ -13,6 +14,8 @@ namespace tabrino {
 // it only sees its own session. The kernel releases the lock when the
 // process ends, however it ends. The data file itself is never touched.
 class DataFileLock {
+    Q_DECLARE_TR_FUNCTIONS(DataFileLock)
+
 public:
     enum class Result { Acquired, HeldElsewhere, Failed };
 

@@ -34,7 +34,9 @@ bool createEmptyPrivateFile(const QString& path, QString* error)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
-        *error = u"Cannot create the data file "_qs + path + u": "_qs + QString::fromLocal8Bit(strerror(errno));
+        //: Why Tabrino cannot start; %1 is the data file's path, %2 the system's reason
+        *error = PersistentContainer::tr("Cannot create the data file %1: %2")
+                     .arg(path, QString::fromLocal8Bit(strerror(errno)));
         return false;
     }
     ::close(fd);
@@ -105,34 +107,43 @@ std::optional<int> inspect(const QString& path, QString* error)
     std::unique_ptr<SqliteDatabase> db = SqliteDatabase::open(
         path, &openError, companions ? SqliteDatabase::Access::ReadOnly : SqliteDatabase::Access::Immutable);
     if (!db) {
-        *error = u"Cannot open "_qs + path + u" ("_qs + openError + u")."_qs;
+        //: Why Tabrino cannot start; %1 is the data file's path, %2 the database's reason
+        *error = PersistentContainer::tr("Cannot open %1 (%2).").arg(path, openError);
         return std::nullopt;
     }
     const QString tableCount = db->queryText(QStringLiteral("SELECT count(*) FROM sqlite_master"));
     if (tableCount.isNull()) {
-        if (db->lastErrorCode() == SQLITE_READONLY_ROLLBACK)
-            *error = path + u" holds an unfinished write and is not known to be a Tabrino data file."_qs;
-        else
-            *error = path + u" cannot be read as a database ("_qs + db->lastError() + u")."_qs;
+        if (db->lastErrorCode() == SQLITE_READONLY_ROLLBACK) {
+            //: Why Tabrino cannot start; %1 is the data file's path
+            *error = PersistentContainer::tr("%1 holds an unfinished write and is not known to be a Tabrino data file.")
+                         .arg(path);
+        } else {
+            //: Why Tabrino cannot start; %1 is the data file's path, %2 the database's reason
+            *error = PersistentContainer::tr("%1 cannot be read as a database (%2).").arg(path, db->lastError());
+        }
         return std::nullopt;
     }
     const int version = db->queryText(QStringLiteral("PRAGMA user_version")).toInt();
     if (version > PersistentContainer::kSchemaVersion) {
-        *error = path + u" was written by a newer version of Tabrino."_qs;
+        //: Why Tabrino cannot start; %1 is the data file's path
+        *error = PersistentContainer::tr("%1 was written by a newer version of Tabrino.").arg(path);
         return std::nullopt;
     }
     // No version of ours is negative: another program's number.
     if (version < 0 || (version == 0 && tableCount != u"0"_qs)) {
-        *error = path + u" is not a Tabrino data file."_qs;
+        //: Why Tabrino cannot start; %1 is the data file's path
+        *error = PersistentContainer::tr("%1 is not a Tabrino data file.").arg(path);
         return std::nullopt;
     }
     if (version > 0) {
         if (db->queryText(QStringLiteral("PRAGMA quick_check")) != u"ok"_qs) {
-            *error = path + u" is damaged."_qs;
+            //: Why Tabrino cannot start; %1 is the data file's path
+            *error = PersistentContainer::tr("%1 is damaged.").arg(path);
             return std::nullopt;
         }
         if (!hasExpectedTables(*db, version)) {
-            *error = path + u" does not hold the expected tables."_qs;
+            //: Why Tabrino cannot start; %1 is the data file's path
+            *error = PersistentContainer::tr("%1 does not hold the expected tables.").arg(path);
             return std::nullopt;
         }
     }
@@ -156,7 +167,8 @@ std::unique_ptr<PersistentContainer> PersistentContainer::open(const QString& pa
         if (!makePrivateFolder(info.absolutePath(), error) || !createEmptyPrivateFile(path, error))
             return nullptr;
     } else if (!info.isFile()) {
-        *error = path + u" is not a file."_qs;
+        //: Why Tabrino cannot start; %1 is the data file's path, which names a folder or a device
+        *error = tr("%1 is not a file.").arg(path);
         return nullptr;
     }
 
@@ -170,17 +182,20 @@ std::unique_ptr<PersistentContainer> PersistentContainer::open(const QString& pa
     QString openError;
     std::unique_ptr<SqliteDatabase> db = SqliteDatabase::open(path, &openError, SqliteDatabase::Access::ReadWrite);
     if (!db) {
-        *error = path + u" cannot be written ("_qs + openError + u")."_qs;
+        //: Why Tabrino cannot start; %1 is the data file's path, %2 the database's reason
+        *error = tr("%1 cannot be written (%2).").arg(path, openError);
         return nullptr;
     }
     if (db->queryText(QStringLiteral("PRAGMA journal_mode = WAL")) != u"wal"_qs
         || !db->execute(QStringLiteral("PRAGMA synchronous = FULL")) || (*version == 0 && !createSchema(*db))) {
-        *error = u"Cannot prepare "_qs + path + u" ("_qs + db->lastError() + u")."_qs;
+        //: Why Tabrino cannot start; %1 is the data file's path, %2 the database's reason
+        *error = tr("Cannot prepare %1 (%2).").arg(path, db->lastError());
         return nullptr;
     }
     QString migrationError;
     if (*version > 0 && *version < kSchemaVersion && !migrate(*db, *version, &migrationError)) {
-        *error = u"Cannot update "_qs + path + u" to this version of Tabrino ("_qs + migrationError + u")."_qs;
+        //: Why Tabrino cannot start; %1 is the data file's path, %2 the database's reason
+        *error = tr("Cannot update %1 to this version of Tabrino (%2).").arg(path, migrationError);
         return nullptr;
     }
     return std::unique_ptr<PersistentContainer>(new PersistentContainer(path, std::move(db)));

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -17,6 +18,8 @@ class SqliteDatabase;
 // of an earlier schema version is brought to this one in one transaction
 // (each version's columns added, empty); one of a later version is refused.
 class PersistentContainer {
+    Q_DECLARE_TR_FUNCTIONS(PersistentContainer)
+
 public:
     // 2: snapshots name the currency and rates of a converted total.
     static constexpr int kSchemaVersion = 2;

@@ -3,6 +3,7 @@
 
 #include "store/PrivateFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,7 +17,8 @@ bool makePrivateFolder(const QString& folder, QString* error)
     if (QFileInfo(folder).isDir())
         return true;
     if (!QDir().mkpath(folder) || ::chmod(QFile::encodeName(folder).constData(), 0700) != 0) {
-        *error = u"Cannot create the folder "_qs + folder;
+        //: Why Tabrino cannot start; %1 is the folder that holds its data
+        *error = QCoreApplication::translate("PrivateFolder", "Cannot create the folder %1").arg(folder);
         return false;
     }
     return true;

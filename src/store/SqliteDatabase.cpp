@@ -5,6 +5,7 @@
 
 #include "store/SqliteStatement.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <sqlite3.h>
@@ -30,8 +31,10 @@ std::unique_ptr<SqliteDatabase> SqliteDatabase::open(const QString& path, QStrin
     // SQLite quietly falls back to reading when the file refuses writing
     // (mode 0444, say); every later save would then fail.
     if (access == Access::ReadWrite && sqlite3_db_readonly(handle, "main") == 1) {
-        if (error)
-            *error = QStringLiteral("it opens for reading only");
+        if (error) {
+            //: Why the data file cannot be used, in "~/.local/share/Tabrino/Tabrino.sqlite cannot be written (%1)."
+            *error = QCoreApplication::translate("SqliteDatabase", "it opens for reading only");
+        }
         sqlite3_close(handle);
         return nullptr;
     }

@@ -9,6 +9,7 @@ folder, presses keys on the X display with xdotool, and reads what the
 program shows through the tray item's D-Bus properties. Run inside a private
 session bus and X server (`dbus-run-session -- xvfb-run -a`).
 Uses Debian's python3-dbus, python3-gi, xdotool and faketime."""
+import calendar
 import datetime
 import glob
 import os
@@ -243,6 +244,16 @@ def program_today(program):
         return datetime.date.today()
     started = datetime.datetime.strptime(moment, "%Y-%m-%d %H:%M:%S")
     return (started + datetime.timedelta(seconds=time.monotonic() - program.started)).date()
+
+
+def days_to_a_month_ahead(program):
+    """Days from `program`'s today to the same day next month (the month's
+    last day where it is shorter): when a monthly subscription added today
+    renews."""
+    today = program_today(program)
+    year, month = today.year + today.month // 12, today.month % 12 + 1
+    ahead = datetime.date(year, month, min(today.day, calendar.monthrange(year, month)[1]))
+    return (ahead - today).days
 
 
 def utc_text(moment):

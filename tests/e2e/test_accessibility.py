@@ -5,20 +5,15 @@
 AT-SPI: every control a person acts on has a name, the main ones say what
 they are and which is selected, their actions do what a click does, and the
 Tab key reaches every control."""
-import calendar
-import datetime
 import unittest
 
 from atspi import ScreenReaderDesktopTest, unnamed_controls
-from desktop import keys, program_today, type_text
+from desktop import days_to_a_month_ahead, keys, type_text
 
 
 def renews_in_a_month(program):
     """The spoken countdown of a monthly subscription `program` added today."""
-    today = program_today(program)
-    year, month = today.year + today.month // 12, today.month % 12 + 1
-    ahead = datetime.date(year, month, min(today.day, calendar.monthrange(year, month)[1]))
-    return f"Renews In {(ahead - today).days} days."
+    return f"Renews in {days_to_a_month_ahead(program)} days."
 
 
 class ScreenReaderTest(ScreenReaderDesktopTest):
@@ -61,8 +56,8 @@ class ScreenReaderTest(ScreenReaderDesktopTest):
 
         # Three plans, none chosen yet: radio buttons, none selected.
         plans = tree.wait_for(lambda root: root.find("heading", "Netflix") and root)
-        names = ["Standard with ads, $7.99 per Monthly", "Standard, $17.99 per Monthly",
-                 "Premium, $24.99 per Monthly"]
+        names = ["Standard with ads, $7.99 per month", "Standard, $17.99 per month",
+                 "Premium, $24.99 per month"]
         self.assertEqual([plan.name for plan in plans.find_all("radio button")], names)
         for plan in plans.find_all("radio button"):
             self.assertFalse({"selected", "checked"} & plan.states, plan)
@@ -82,7 +77,7 @@ class ScreenReaderTest(ScreenReaderDesktopTest):
 
         # The list: the row speaks as one element, with its hint.
         listed = tree.wait_for(lambda root: root.find("page tab list", "List, Insights") and root)
-        row = listed.find("push button", f"Netflix, $17.99 per Monthly, Streaming. {renews_in_a_month(self.program)}")
+        row = listed.find("push button", f"Netflix, $17.99 per month, Streaming. {renews_in_a_month(self.program)}")
         self.assertEqual(row.description, "Opens details")
         self.assertEqual(row.children, [], "the row's parts are not read one by one")
         self.assertSelectedAmong(listed, "page tab", "List", ["Insights"])
@@ -128,7 +123,7 @@ class ScreenReaderTest(ScreenReaderDesktopTest):
         self.program.wait_for_label("$11/mo")  # 55 % of 20
 
         # Its row opens the form in edit mode with what was saved.
-        tree.press("push button", f"Gym, $11 per Monthly, Other. {renews_in_a_month(self.program)}")
+        tree.press("push button", f"Gym, $11 per month, Other. {renews_in_a_month(self.program)}")
         edit = tree.wait_for(lambda root: root.find("heading", "Gym") and root)
         self.assertIn("checked", edit.find("check box", "Split with others").states)
         self.assertEqual(edit.find("slider", "My share").value, 55)

@@ -48,7 +48,7 @@ class ArchivedSubscriptionsTest(ScreenReaderDesktopTest):
         program.wait_for_label("$20/mo")
         tree.wait_for_element("heading", "Archived (0)", shown=False)
         tree.press("push button", "Back")
-        tree.wait_for_element("push button", lambda spoken: spoken.startswith("Spotify, $11.99 per Monthly"))
+        tree.wait_for_element("push button", lambda spoken: spoken.startswith("Spotify, $11.99 per month"))
 
         # Archived again, it still has its lifetime entry...
         self.archive(tree, "Spotify")

@@ -53,7 +53,7 @@ class ImportTest(ScreenReaderDesktopTest):
 
         tree.press("push button", "Import 3")
         program.wait_for_label("$27/mo")  # $15.99 + $10.99; the archived one does not count
-        tree.wait_for_element("push button", lambda name: name.startswith("Spotify, $10.99 per Monthly"))
+        tree.wait_for_element("push button", lambda name: name.startswith("Spotify, $10.99 per month"))
 
         # Saved: there after a restart, the archived one in the settings.
         program.process.terminate()

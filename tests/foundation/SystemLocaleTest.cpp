@@ -9,6 +9,7 @@
 
 using tabrino::SystemLocale;
 using tabrino::test::localeEnvironment;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -55,6 +56,27 @@ TEST(SystemLocale, LcAllThenCategoryThenLang)
     qunsetenv("LC_TIME");
     EXPECT_EQ(SystemLocale::timeLocaleId(), QStringLiteral("en"));
     EXPECT_EQ(SystemLocale::currencyCode(), QStringLiteral("USD"));
+}
+
+TEST(SystemLocale, MessageLanguagesFollowGettext)
+{
+    const auto environment = localeEnvironment();
+    EXPECT_TRUE(SystemLocale::messageLanguages().isEmpty());
+
+    qputenv("LANG", "es_ES.UTF-8");
+    EXPECT_EQ(SystemLocale::messageLanguages(), QStringList{u"es_ES"_s});
+    qputenv("LC_MESSAGES", "de_AT.UTF-8");
+    EXPECT_EQ(SystemLocale::messageLanguages(), QStringList{u"de_AT"_s});
+
+    // LANGUAGE comes first, without repeats or names that are no locale.
+    qputenv("LANGUAGE", "pt_BR:de_AT::C:x!y:pt_BR");
+    EXPECT_EQ(SystemLocale::messageLanguages(), (QStringList{u"pt_BR"_s, u"de_AT"_s}));
+
+    // The C locale is English, whatever LANGUAGE asks for.
+    qputenv("LC_ALL", "C.UTF-8");
+    EXPECT_TRUE(SystemLocale::messageLanguages().isEmpty());
+    qputenv("LC_ALL", "en_US.UTF-8");
+    EXPECT_EQ(SystemLocale::messageLanguages(), (QStringList{u"pt_BR"_s, u"de_AT"_s, u"en_US"_s}));
 }
 
 TEST(SystemLocale, PosixNamesBecomeIcuIds)

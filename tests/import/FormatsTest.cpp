@@ -7,6 +7,8 @@
 #include "ImportFixture.h"
 #include "import/TextDecoding.h"
 
+#include "support/TestCatalogue.h"
+
 #include <QStringEncoder>
 
 using namespace tabrino;
@@ -280,4 +282,23 @@ TEST(SpreadsheetFormat, formulasStayTextAndNeverCountAsNumbers)
     EXPECT_EQ(errorTexts(reading),
               (QStringList{u"line 3: price '=B2*12' is a formula, not a number"_s,
                            u"line 4: price '-A1' is a formula, not a number"_s}));
+}
+
+TEST(SpreadsheetFormat, notesAndProblemsSpeakTheUsersLanguage)
+{
+    TestCatalogue german;
+    german.add("Every %n days", u"Alle %n Tage"_s)
+        .add("News", u"Nachrichten"_s)
+        .add("cycle %1 taken as %2", u"Zyklus %1 gelesen als %2"_s)
+        .add("%n values where the header names %1", u"%n Werte, wo die Kopfzeile %1 nennt"_s,
+             u"ein Wert, wo die Kopfzeile %1 nennt"_s);
+    const ImportReading reading = readBytes("Name,Price,Cycle,Category\n"
+                                            "Zeit,9,Every 2 Months,News & Magazines\n"
+                                            "Kurz\n");
+    ASSERT_EQ(reading.rows.size(), 1);
+    EXPECT_EQ(reading.rows[0].notes,
+              (QStringList{u"Zyklus 'Every 2 Months' gelesen als Alle 61 Tage"_s,
+                           u"category 'News & Magazines' taken as Nachrichten"_s}));
+    // A count of one takes the singular.
+    EXPECT_EQ(errorTexts(reading), QStringList{u"line 3: ein Wert, wo die Kopfzeile 4 nennt"_s});
 }

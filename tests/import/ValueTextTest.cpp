@@ -10,6 +10,8 @@
 #include "import/CycleText.h"
 #include "import/DateText.h"
 
+#include "support/TestCatalogue.h"
+
 using namespace tabrino;
 using namespace tabrino::test;
 using namespace Qt::StringLiterals;
@@ -170,4 +172,13 @@ TEST(CategoryText, namesGoToTheNearestCategory)
     EXPECT_EQ(CategoryText::read(u"Cloud Services").category, SubscriptionCategory::Cloud);
     EXPECT_EQ(CategoryText::read(u"Utilities").category, SubscriptionCategory::Other);
     EXPECT_TRUE(CategoryText::read(u"Utilities").approximate);
+}
+
+TEST(CategoryText, theNamesTheScreensShowAreExactToo)
+{
+    TestCatalogue german;
+    german.add("Music", u"Musik"_s);
+    EXPECT_EQ(CategoryText::read(u"musik").category, SubscriptionCategory::Music);
+    EXPECT_FALSE(CategoryText::read(u"musik").approximate);
+    EXPECT_FALSE(CategoryText::read(u"Music").approximate);  // files stay English
 }

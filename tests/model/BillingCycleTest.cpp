@@ -3,6 +3,7 @@
 
 #include "model/BillingCycle.h"
 #include "model/SubscriptionCategory.h"
+#include "support/SpokenLanguage.h"
 #include "support/TestMoney.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +39,41 @@ TEST(BillingCycle, textsAndSteps)
     EXPECT_EQ(BillingCycle::quarterly().calendarStep().count, 3);
     EXPECT_EQ(BillingCycle::weekly().calendarStep().count, 7);
     EXPECT_EQ(BillingCycle::yearly().calendarStep().unit, CalendarUnit::Year);
+}
+
+// What the screens show is in the user's language, counted days in its
+// plural forms; what files keep stays English.
+TEST(BillingCycle, screensNameCyclesInTheUsersLanguage)
+{
+    const auto named = [] {
+        QStringList texts;
+        for (qint64 days : {1, 2, 5, 21})
+            texts << BillingCycle::custom(days).localizedName();
+        return texts;
+    };
+    const auto priced = [] {
+        QStringList texts;
+        for (qint64 days : {1, 2, 21})
+            texts << BillingCycle::custom(days).localizedPrice(u"5 €"_qs);
+        return texts << BillingCycle::monthly().localizedPrice(u"5 €"_qs);
+    };
+    EXPECT_EQ(named(), (QStringList{u"Every day"_qs, u"Every 2 days"_qs, u"Every 5 days"_qs, u"Every 21 days"_qs}));
+    EXPECT_EQ(priced(),
+              (QStringList{u"5 € every day"_qs, u"5 € every 2 days"_qs, u"5 € every 21 days"_qs, u"5 € per month"_qs}));
+    {
+        const test::SpokenLanguage german(u"de"_qs);
+        EXPECT_EQ(named(), (QStringList{u"Täglich"_qs, u"Alle 2 Tage"_qs, u"Alle 5 Tage"_qs, u"Alle 21 Tage"_qs}));
+        EXPECT_EQ(priced(),
+                  (QStringList{u"5 € pro Tag"_qs, u"5 € alle 2 Tage"_qs, u"5 € alle 21 Tage"_qs, u"5 € pro Monat"_qs}));
+        EXPECT_EQ(BillingCycle::yearly().displayName(), u"Yearly");
+        EXPECT_EQ(BillingCycle::custom(21).shortLabel(), u"21d");
+    }
+    {
+        const test::SpokenLanguage spanish(u"es"_qs);
+        EXPECT_EQ(named(), (QStringList{u"Cada día"_qs, u"Cada 2 días"_qs, u"Cada 5 días"_qs, u"Cada 21 días"_qs}));
+        EXPECT_EQ(priced(),
+                  (QStringList{u"5 € al día"_qs, u"5 € cada 2 días"_qs, u"5 € cada 21 días"_qs, u"5 € al mes"_qs}));
+    }
 }
 
 TEST(BillingCycle, monthlyFactorsAreExactDecimals)

@@ -4,6 +4,7 @@
 #include "ReminderFixture.h"
 
 #include "reminders/NotificationCenterDelegate.h"
+#include "support/SpokenLanguage.h"
 
 #include <QTest>
 
@@ -83,6 +84,53 @@ TEST_F(ReminderContentTest, trialWordingCountsTheDaysLeft)
 
     EXPECT_EQ(contentFor(trial(BillingCycle::yearly(), "120"), u"trial1"_qs).body,
               u"It becomes $120.00/yr unless you cancel today.");
+}
+
+// Titles and bodies are whole sentences in the user's language; money and
+// dates keep following the formats' locale.
+TEST_F(ReminderContentTest, remindersSpeakGermanAndSpanish)
+{
+    Subscription* renewal = make(BillingCycle::monthly(), local(berlin, 2025, 3, 11, 12), "15.49");
+    renewal->setNotificationLeadDays(1);
+    Subscription* quarterly = make(BillingCycle::quarterly(), local(berlin, 2025, 3, 11, 12), "30");
+    quarterly->setNotificationLeadDays(1);
+    Subscription* ending = trial(BillingCycle::monthly(), "9.99");
+    const auto texts = [&] {
+        QStringList all;
+        for (const NotificationContent& content : {contentFor(renewal), contentFor(quarterly),
+                                                   contentFor(ending, u"trial3"_qs), contentFor(ending, u"trial1"_qs)})
+            all << content.title << content.body;
+        return all;
+    };
+    {
+        const test::SpokenLanguage german(u"de"_qs);
+        EXPECT_EQ(texts(),
+                  (QStringList{
+                      u"Netflix verlängert sich morgen"_qs,
+                      u"$15.49. Nutzen Sie es noch?"_qs,
+                      u"Netflix verlängert sich morgen"_qs,
+                      u"$30.00 für das nächste Quartal. Nutzen Sie es noch?"_qs,
+                      u"Netflix: Testphase endet in 3 Tagen"_qs,
+                      u"Danach kostet es $9.99/Mon. – ein guter Moment, sich zu entscheiden."_qs,
+                      u"Netflix: Testphase endet morgen"_qs,
+                      u"Danach kostet es $9.99/Mon., wenn Sie nicht heute kündigen."_qs,
+                  }));
+    }
+    {
+        const test::SpokenLanguage spanish(u"es"_qs);
+        EXPECT_EQ(texts(),
+                  (QStringList{
+                      u"Netflix se renueva mañana"_qs,
+                      u"$15.49. ¿Aún lo usas?"_qs,
+                      u"Netflix se renueva mañana"_qs,
+                      u"$30.00 por el próximo trimestre. ¿Aún lo usas?"_qs,
+                      u"La prueba de Netflix termina en 3 días"_qs,
+                      u"Luego costará $9.99/mes. Buen momento para decidir."_qs,
+                      u"La prueba de Netflix termina mañana"_qs,
+                      u"Pasará a costar $9.99/mes si no cancelas hoy."_qs,
+                  }));
+        EXPECT_EQ(NotificationService::categories().first().actions.first().title, u"Recordar mañana");
+    }
 }
 
 TEST_F(ReminderContentTest, sharedSubscriptionsNameTheUsersShare)

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tabrino developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "platform/UserLanguage.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -46,5 +48,6 @@ int main(int argc, char** argv)
     enterPrivateSession(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    tabrino::UserLanguage::install(app);
     return RUN_ALL_TESTS();
 }

@@ -46,7 +46,7 @@ private:
 // The variables that choose the locale.
 inline EnvironmentGuard localeEnvironment()
 {
-    return EnvironmentGuard{"LC_ALL", "LC_MONETARY", "LC_TIME", "LANG"};
+    return EnvironmentGuard{"LC_ALL", "LC_MONETARY", "LC_TIME", "LC_MESSAGES", "LANG", "LANGUAGE"};
 }
 
 }  // namespace tabrino::test

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tabrino developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "platform/UserLanguage.h"
+
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>
@@ -11,5 +13,7 @@ int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     QGuiApplication app(argc, argv);
+    // The program's own catalogue, English under the tests' C locale.
+    tabrino::UserLanguage::install(app);
     return RUN_ALL_TESTS();
 }

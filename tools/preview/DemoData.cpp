@@ -12,6 +12,8 @@
 #include "store/PersistentContainer.h"
 #include "store/SubscriptionStore.h"
 
+#include <tuple>
+
 namespace tabrino {
 
 namespace {
@@ -21,11 +23,17 @@ Decimal money(const char* text)
     return Decimal::fromString(std::string_view(text)).value_or(Decimal(0));
 }
 
+// Noon, like now(), so a day's distance never depends on the hour.
+QDateTime day(int year, int month, int dayOfMonth)
+{
+    return QDateTime(QDate(year, month, dayOfMonth), QTime(12, 0), Qt::UTC);
+}
+
 }  // namespace
 
 QDateTime DemoData::now()
 {
-    return QDateTime(QDate(2026, 3, 10), QTime(12, 0), Qt::UTC);
+    return day(2026, 3, 10);
 }
 
 DemoData::DemoData(Set set)
@@ -42,8 +50,8 @@ DemoData::DemoData(Set set)
                                                   [] { return Calendar(QStringLiteral("UTC")); });
     m_store->setExchangeRates(&m_rates);
     m_settings.setDefaultCurrencyCode(QStringLiteral("USD"));
-    if (set == Set::Six)
-        addSix();
+    if (set == Set::Subscriptions)
+        addSubscriptions();
     m_store->refresh();
 }
 
@@ -52,102 +60,73 @@ DemoData::~DemoData()
     Clock::setSource({});
 }
 
-void DemoData::addInsightsHistory()
+// Six running (one overdue, a trial ending tomorrow, one shared, one in
+// euros, one yearly), three ended over the past months, and the months on
+// record that those endings explain.
+void DemoData::addSubscriptions()
 {
     ModelContext& context = m_container->mainContext();
-    const QDateTime today = now();
-    auto* games = new Subscription(QStringLiteral("Game Pass"), money("16.99"), QStringLiteral("USD"),
-                                   BillingCycle::monthly(), today.addDays(18), SubscriptionCategory::Gaming);
-    games->setBrandColorHex(QStringLiteral("#107C10"));
-    games->setDateAdded(today.addMonths(-7));
-    games->setStartDate(today.addMonths(-7));
-    context.insert(games);
-    auto* ended = new Subscription(QStringLiteral("Audible"), money("14.95"), QStringLiteral("USD"),
-                                   BillingCycle::monthly(), today.addMonths(-2), SubscriptionCategory::Other);
-    ended->setBrandColorHex(QStringLiteral("#F29A1F"));
-    ended->setStartDate(today.addYears(-2));
-    ended->setIsActive(false);
-    ended->setArchivedDate(today.addMonths(-2));
-    context.insert(ended);
-    // Recorded months; the others are estimated from today's total.
-    const Calendar utc(QStringLiteral("UTC"));
-    for (const auto& [monthsAgo, total] : {std::pair{2, "88.4"}, {3, "88.4"}, {4, "72.9"}, {6, "64"}, {7, "64"}})
-        context.insert(
-            new MonthlySnapshot(MonthlySnapshot::startOfMonth(today.addMonths(-monthsAgo), utc), money(total), 5));
-    context.save();
-    m_store->refresh();
-}
-
-void DemoData::addArchived()
-{
-    ModelContext& context = m_container->mainContext();
-    const QDateTime today = now();
-    const auto archive = [&](const char* name, const char* price, SubscriptionCategory category, const char* colour,
-                             const char* symbol, int monthsAgo) {
-        auto* s = new Subscription(QString::fromUtf8(name), money(price), QStringLiteral("USD"),
-                                   BillingCycle::monthly(), today.addMonths(-monthsAgo), category);
+    const auto add = [&](const char* name, const char* price, const char* currency, const BillingCycle& cycle,
+                         const QDateTime& next, const QDateTime& start, SubscriptionCategory category,
+                         const char* colour, const char* symbol) {
+        auto* s = new Subscription(QString::fromUtf8(name), money(price), QString::fromLatin1(currency), cycle, next,
+                                   category);
         s->setBrandColorHex(QString::fromLatin1(colour));
-        if (symbol)
-            s->setSymbolName(QString::fromLatin1(symbol));
-        s->setDateAdded(today.addYears(-1));
-        s->setStartDate(today.addYears(-1));
-        s->setIsActive(false);
-        s->setArchivedDate(today.addMonths(-monthsAgo));
-        context.insert(s);
-    };
-    archive("Disney+", "13.99", SubscriptionCategory::Streaming, "#113CCF", "play.tv", 1);
-    archive("Duolingo Max", "29.99", SubscriptionCategory::Other, "#58CC02", nullptr, 3);
-    archive("Peloton App", "12.99", SubscriptionCategory::Fitness, "#DF1C2F", "figure.run", 5);
-    context.save();
-    m_store->refresh();
-}
-
-void DemoData::addUnconvertible()
-{
-    auto* s = new Subscription(QStringLiteral("Clarín"), money("4990"), QStringLiteral("ARS"), BillingCycle::monthly(),
-                               now().addDays(20), SubscriptionCategory::News);
-    s->setBrandColorHex(QStringLiteral("#E4002B"));
-    s->setSymbolName(QStringLiteral("newspaper"));
-    m_container->mainContext().insert(s);
-    m_container->mainContext().save();
-    m_store->refresh();
-}
-
-void DemoData::addSix()
-{
-    ModelContext& context = m_container->mainContext();
-    const QDateTime today = now();
-    const auto add = [&](const char* name, const char* price, const char* currency, const BillingCycle& cycle, int days,
-                         SubscriptionCategory category, const char* colour, const char* symbol) {
-        auto* s = new Subscription(QString::fromUtf8(name), money(price), QString::fromLatin1(currency), cycle,
-                                   today.addDays(days), category);
-        s->setBrandColorHex(QString::fromLatin1(colour));
-        if (symbol)
-            s->setSymbolName(QString::fromLatin1(symbol));
-        s->setDateAdded(today.addYears(-2));
-        s->setStartDate(today.addYears(-2));
+        s->setSymbolName(QString::fromLatin1(symbol));
+        s->setDateAdded(start);
+        s->setStartDate(start);
         context.insert(s);
         return s;
     };
-    add("Netflix", "15.49", "USD", BillingCycle::monthly(), 2, SubscriptionCategory::Streaming, "#E50914", "play.tv");
-    Subscription* trial =
-        add("Claude Pro", "20", "USD", BillingCycle::monthly(), 30, SubscriptionCategory::Software, "#D97757", nullptr);
+    const BillingCycle monthly = BillingCycle::monthly();
+    using Category = SubscriptionCategory;
+
+    add("Gym", "22.99", "USD", monthly, day(2026, 3, 8), day(2024, 1, 8), Category::Fitness, "#2E7D32", "dumbbell");
+    // Added a week ago; its first charge is when the trial ends.
+    Subscription* trial = add("Claude Pro", "20", "USD", monthly, day(2026, 3, 11), day(2026, 3, 11),
+                              Category::Software, "#D97757", "sparkles");
+    trial->setDateAdded(day(2026, 3, 4));
     trial->setIsTrial(true);
-    trial->setTrialEndDate(today.addDays(1));
-    Subscription* overdue = add("Gym Membership", "39.99", "USD", BillingCycle::monthly(), -2,
-                                SubscriptionCategory::Fitness, "#2E7D32", nullptr);
-    Subscription* shared = add("Spotify Family", "19.99", "USD", BillingCycle::monthly(), 5,
-                               SubscriptionCategory::Music, "#1DB954", "music.note");
+    trial->setTrialEndDate(day(2026, 3, 11));
+    add("Netflix", "15.49", "USD", monthly, day(2026, 3, 12), day(2024, 3, 12), Category::Streaming, "#E50914",
+        "play.tv")
+        ->setCancellationUrlString(QStringLiteral("https://www.netflix.com/cancelplan"));
+    // Alone in its category, so its half cent never shows as a sum that
+    // differs from the row by a cent.
+    Subscription* shared = add("Game Pass", "29.99", "USD", monthly, day(2026, 3, 15), day(2025, 8, 15),
+                               Category::Gaming, "#107C10", "gamecontroller");
     shared->setIsShared(true);
     shared->setSharePercentage(0.5);
-    add("Le Monde", "9.99", "EUR", BillingCycle::monthly(), 12, SubscriptionCategory::News, "#1A1A1A", "newspaper");
-    Subscription* yearly =
-        add("iCloud+", "35.88", "USD", BillingCycle::yearly(), 80, SubscriptionCategory::Cloud, "#3693F3", "icloud");
-    yearly->setCancellationUrlString(QStringLiteral("https://support.apple.com/en-us/HT207594"));
-    (void)overdue;
-    // Last month's snapshot, so the header shows a change.
-    const QDateTime lastMonth = MonthlySnapshot::startOfMonth(today.addMonths(-1), Calendar(QStringLiteral("UTC")));
-    context.insert(new MonthlySnapshot(lastMonth, money("95.5"), 5));
+    add("Le Monde", "9.99", "EUR", monthly, day(2026, 3, 22), day(2025, 1, 22), Category::News, "#1A1A1A", "newspaper");
+    add("Disney+", "189.99", "USD", BillingCycle::yearly(), day(2026, 5, 29), day(2024, 5, 29), Category::Streaming,
+        "#113CCF", "play.tv")
+        ->setCancellationUrlString(QStringLiteral("https://www.disneyplus.com/account/subscription"));
+
+    const auto archived = [&](const char* name, const char* price, const QDateTime& start, const QDateTime& end,
+                              SubscriptionCategory category, const char* colour, const char* symbol) {
+        Subscription* s = add(name, price, "USD", monthly, end, start, category, colour, symbol);
+        s->setIsActive(false);
+        s->setArchivedDate(end);
+    };
+    archived("HBO Max", "18.49", day(2025, 4, 10), day(2026, 2, 10), Category::Streaming, "#002BE7", "play.tv");
+    archived("Audible", "14.95", day(2024, 3, 10), day(2026, 1, 10), Category::Other, "#F8991C", "headphones");
+    archived("Peloton", "15.99", day(2024, 10, 10), day(2025, 10, 10), Category::Fitness, "#DF1C2F", "bicycle");
+
+    // Each month's total as recorded at its end: today's five without the
+    // trial (79.2975: half of Game Pass, a twelfth of Disney+), plus what
+    // had not ended yet. The months before Game Pass are estimated from
+    // today's total.
+    const Calendar utc(QStringLiteral("UTC"));
+    for (const auto& [month, total, count] : {std::tuple{2, "79.2975", 5},
+                                              {1, "97.7875", 6},
+                                              {12, "112.7375", 7},
+                                              {11, "112.7375", 7},
+                                              {10, "112.7375", 7},
+                                              {9, "128.7275", 8},
+                                              {8, "128.7275", 8}}) {
+        const QDateTime start = day(month > 3 ? 2025 : 2026, month, 1);
+        context.insert(new MonthlySnapshot(MonthlySnapshot::startOfMonth(start, utc), money(total), count));
+    }
     context.save();
 }
 

@@ -19,24 +19,18 @@ class PersistentContainer;
 class ServiceCatalog;
 class SubscriptionStore;
 
-// A store filled with a demo data set, in a folder of its own that goes
-// with it, at a fixed "now" so every rendering shows the same days.
+// A store filled with one person's subscriptions, in a folder of its own
+// that goes with it, at a fixed "now" so every rendering shows the same
+// days. Every screen draws from this one set: the list, the archived
+// ones, the months on record behind Insights.
 class DemoData {
 public:
-    enum class Set { Empty, Six };
+    enum class Set { Empty, Subscriptions };
 
     explicit DemoData(Set set);
     ~DemoData();
 
     SubscriptionStore& store() const { return *m_store; }
-    // A seventh category, an ended subscription and months on record, for
-    // the insights tab.
-    void addInsightsHistory();
-    // Three archived subscriptions beside the set, for the settings screen.
-    void addArchived();
-    // A subscription in a currency without a euro reference rate, for the
-    // converted totals' note.
-    void addUnconvertible();
     AppSettings& settings() { return m_settings; }
     static QDateTime now();
 
@@ -47,7 +41,7 @@ private:
         void setSnoozeHandler(SnoozeHandler) override {}
     };
 
-    void addSix();
+    void addSubscriptions();
 
     QTemporaryDir m_dir;
     // The shipped set: no download in a picture.

@@ -3,6 +3,7 @@
 
 #include "EditingPreview.h"
 
+#include "foundation/Clock.h"
 #include "model/Subscription.h"
 #include "store/SubscriptionStore.h"
 #include "ui/editing/Prefill.h"
@@ -82,13 +83,14 @@ bool EditingPreview::open(QQuickItem* panel, const QString& screen)
     QObject* form = objectProperty(child(panel, "customStage"), "formModel");
     if (!form)
         return false;
+    // A month free, charged from the day it ends.
+    const QDateTime trialEnd = tabrino::Clock::now().addMonths(1);
     form->setProperty("isTrial", true);
+    form->setProperty("trialEndDate", trialEnd);
+    form->setProperty("nextBillingDate", trialEnd);
     form->setProperty("isShared", true);
     form->setProperty("sharePercent", 40);
     form->setProperty("paymentMethod", QStringLiteral("Visa •••• 4242"));
     QTest::qWait(500);
-    // The details, with the trial and the share, scrolled into view.
-    if (auto* scroll = qobject_cast<QQuickItem*>(child(panel, "formScroll")))
-        scroll->setProperty("contentY", scroll->property("contentHeight").toReal() - scroll->height());
     return true;
 }

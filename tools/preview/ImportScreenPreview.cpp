@@ -10,14 +10,14 @@
 
 namespace {
 
+// The demo person's own export from Wallos: Netflix as they track it in
+// Tabrino, and what they kept only there.
 constexpr char kWallosExport[] =
     "Name,Payment Cycle,Next Payment,Category,Payment Method,Price,Notes,URL,Active\n"
     "Netflix,Monthly,2026-03-12,Entertainment,PayPal,$15.49,,https://www.netflix.com,Yes\n"
-    "Disney+,Monthly,2026-03-19,Entertainment,PayPal,$13.99,Standard,https://www.disneyplus.com,Yes\n"
     "Viaplay,Monthly,2026-03-25,Entertainment,Card,kr 149,,,Yes\n"
     "The Economist,Every 2 Months,2026-04-15,News & Magazines,PayPal,$24.00,Print + digital,,Yes\n"
-    "Hetzner Storage Box,Monthly,2026-02-30,Cloud Services,SEPA,€3.81,,,Yes\n"
-    "Audible,Monthly,2026-03-28,Books,Credit Card,abc,,,Yes\n"
+    "Kindle Unlimited,Monthly,2026-03-28,Books,Credit Card,abc,,,Yes\n"
     "Dropbox Plus,Yearly,2026-11-02,Cloud Services,Credit Card,$119.88,Moved to Nextcloud,,No\n";
 
 }  // namespace

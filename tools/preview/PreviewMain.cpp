@@ -2,21 +2,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Renders one screen of the panel with a demo data set to a PNG, for the
-// README and for looking at a change. A tool for developers, run under Xvfb:
+// README and for looking at a change, at twice the pixels (QT_SCALE_FACTOR=2
+// unless set) so the pictures stay sharp on HiDPI screens. A tool for
+// developers, run under Xvfb:
 //   tabrino_preview <empty|list|converted|menu|insights|insights-lifetime|settings|settings-archived|settings-data|settings-converted|add-search|add-plan|add-form|edit-form|import> <output.png>
 #include "DemoData.h"
 #include "EditingPreview.h"
 #include "ImportScreenPreview.h"
 
 #include "export/CalendarFileKeeper.h"
+#include "platform/UserLanguage.h"
 #include "shell/PanelScene.h"
 #include "shell/PanelWindow.h"
 #include "store/PersistentContainer.h"
 #include "ui/main/PanelNavigator.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QPainter>
 #include <QQuickItem>
-#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -78,6 +82,22 @@ bool openSettings(QQuickItem* root, const QString& section)
     return true;
 }
 
+// The panel with an open menu over it, on a transparent margin. Each is
+// drawn by itself, so neither needs the screen to be large enough for it.
+QImage withPopup(QQuickWindow* window, QWidget* popup)
+{
+    const QImage panel = window->grabWindow();
+    const QRect area = window->geometry().united(popup->geometry()).adjusted(-8, -8, 8, 8);
+    const qreal ratio = panel.devicePixelRatio();
+    QImage picture((QSizeF(area.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.drawImage(window->geometry().topLeft() - area.topLeft(), panel);
+    painter.drawPixmap(popup->geometry().topLeft() - area.topLeft(), popup->grab());
+    return picture;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -86,7 +106,10 @@ int main(int argc, char** argv)
     // on a headless X server; QT_QUICK_BACKEND=software shows the plain one.
     if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND") && !qEnvironmentVariableIsSet("QSG_RHI_BACKEND"))
         qputenv("QSG_RHI_BACKEND", "opengl");
+    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
+    UserLanguage::install(app);
     const QStringList args = app.arguments();
     if (args.size() != 3)
         return fail(
@@ -94,16 +117,10 @@ int main(int argc, char** argv)
     const QString screen = args.at(1);
     const QString output = args.at(2);
 
-    DemoData demo(screen == u"empty" ? DemoData::Set::Empty : DemoData::Set::Six);
+    DemoData demo(screen == u"empty" ? DemoData::Set::Empty : DemoData::Set::Subscriptions);
     const bool insights = screen == u"insights" || screen == u"insights-lifetime";
-    if (insights)
-        demo.addInsightsHistory();
     const bool settings = screen.startsWith(u"settings");
-    if (settings)
-        demo.addArchived();
     // Totals in one currency, at the shipped rates.
-    if (screen == u"converted")
-        demo.addUnconvertible();
     if (screen == u"converted" || screen == u"settings-converted")
         demo.settings().setShowsTotalsInOneCurrency(true);
     // Named where the program keeps it; the demo never turns it on, so
@@ -114,6 +131,8 @@ int main(int argc, char** argv)
     PanelWindow* window = scene.window();
     if (!window)
         return fail("the panel could not be built");
+    // Away from where the window first appears, so no row is drawn hovered.
+    QCursor::setPos(0, 0);
     window->showAsWindow();
     if (!QTest::qWaitForWindowExposed(window))
         return fail("the panel was never shown");
@@ -129,24 +148,24 @@ int main(int argc, char** argv)
         return fail("the import screen could not be opened");
     QTest::qWait(800);  // let every entrance animation finish
 
-    QRect area = window->geometry();
     if (screen == u"menu") {
         QQuickItem* row = firstRow(window->rootItem());
         if (!row)
             return fail("no row to open a menu on");
-        const QPointF at = row->mapToGlobal(QPointF(0, 0));
         QTimer::singleShot(0, row, [row] { QMetaObject::invokeMethod(row, "openMenu", Q_ARG(QVariant, false)); });
         // The desktop's menu runs its own loop; take the picture from inside it.
         QImage picture;
         QTimer::singleShot(700, [&] {
-            picture = window->screen()->grabWindow(0).toImage();
-            if (QWidget* menu = QApplication::activePopupWidget())
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                picture = withPopup(window, menu);
                 menu->close();
+            }
         });
         QTest::qWait(1200);
-        area = area.united(QRect(at.toPoint(), QSize(300, 220)));
-        return picture.copy(area.adjusted(-8, -8, 8, 8)).save(output) ? 0 : fail("the picture could not be written");
+        if (picture.isNull())
+            return fail("the menu never opened");
+        return picture.save(output) ? 0 : fail("the picture could not be written");
     }
-    const QImage picture = window->screen()->grabWindow(0).toImage().copy(area);
+    const QImage picture = window->grabWindow().convertToFormat(QImage::Format_RGB32);
     return picture.save(output) ? 0 : fail("the picture could not be written");
 }

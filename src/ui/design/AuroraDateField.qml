@@ -66,6 +66,7 @@ FocusScope {
         size: Theme.controlHeight
         symbol: "calendar"
         symbolSize: Theme.symbolMedium
+        //: Read out for the calendar button beside a date field; %1 is the field's name ("Next charge")
         text: qsTr("Choose %1").arg(field.title)
         onClicked: field.openGrid()
         Keys.onReturnPressed: field.openGrid()

@@ -21,6 +21,7 @@ FocusScope {
     activeFocusOnTab: true
     Accessible.role: Accessible.Table
     Accessible.name: grid.presenter.cursorSpokenText
+    //: Read out for the month grid of a date field; Page Up, Page Down and Return are keys
     Accessible.description: qsTr("Arrows move the day, Page Up and Page Down the month, Return picks")
 
     Keys.onPressed: event => {
@@ -53,6 +54,7 @@ FocusScope {
             symbol: "chevron.left"
             symbolSize: Theme.symbolSmall
             focusPolicy: Qt.NoFocus
+            //: Read out for the month grid's button to the month before
             text: qsTr("Previous month")
             onClicked: grid.presenter.moveCursorMonths(-1)
         }
@@ -71,6 +73,7 @@ FocusScope {
             symbol: "chevron.right"
             symbolSize: Theme.symbolSmall
             focusPolicy: Qt.NoFocus
+            //: Read out for the month grid's button to the month after
             text: qsTr("Next month")
             onClicked: grid.presenter.moveCursorMonths(1)
         }

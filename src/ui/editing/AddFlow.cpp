@@ -32,8 +32,10 @@ void AddFlow::setQuery(const QString& query)
 QString AddFlow::title() const
 {
     switch (m_stage) {
+    //: Title of the add screen while it searches the catalog
     case Stage::Search: return tr("Add Subscription");
     case Stage::Plan: return m_service.name;
+    //: Title of the add screen's form for a subscription the catalog does not list
     case Stage::Custom: return tr("New Subscription");
     }
     return {};
@@ -44,6 +46,7 @@ QString AddFlow::customRowLabel() const
     // The text as typed, spaces and all, so the user sees what becomes the name.
     if (m_query.isEmpty())
         return tr("Add a custom subscription");
+    //: The last row of the search results; %1 is the text searched for
     return tr("Can't find it? Add \"%1\"").arg(m_query);
 }
 

@@ -93,6 +93,7 @@ FocusScope {
                     width: parent.width
                     focus: true
                     leftPadding: 30
+                    //: Placeholder of the catalog search: examples of services to search for
                     placeholderText: qsTr("Netflix, Spotify, iCloud…")
                     text: view.flow.query
                     Accessible.role: Accessible.EditableText
@@ -121,6 +122,7 @@ FocusScope {
                         id: rows
                         width: results.width
                         Accessible.role: Accessible.List
+                        //: Read out for the list of catalog services found
                         Accessible.name: qsTr("Services")
 
                         Repeater {

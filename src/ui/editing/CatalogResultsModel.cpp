@@ -106,14 +106,17 @@ QString CatalogResultsModel::subtitle(const CatalogService& service)
     const std::optional<CatalogPlan> plan = service.defaultPlan();
     if (!plan)
         return {};
+    //: Under a service in the search results: %1 is its cheapest usual price ("$0.99"), %2 the short
+    //: billing cycle after the slash ("mo"), %3 its category ("Cloud")
     return tr("from %1/%2 · %3")
-        .arg(MoneyFormatter::plain(plan->price, QStringLiteral("USD")), plan->billingCycle().shortLabel(),
-             categoryOf(service).displayName());
+        .arg(MoneyFormatter::plain(plan->price, QStringLiteral("USD")), plan->billingCycle().localizedShortLabel(),
+             categoryOf(service).localizedName());
 }
 
 QString CatalogResultsModel::accessibilityText(const CatalogService& service)
 {
-    return service.name + QStringLiteral(", ") + categoryOf(service).displayName();
+    //: Read out for a service in the search results: %1 is its name, %2 its category ("Netflix, Streaming")
+    return tr("%1, %2").arg(service.name, categoryOf(service).localizedName());
 }
 
 }  // namespace tabrino

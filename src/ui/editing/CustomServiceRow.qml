@@ -35,14 +35,13 @@ T.AbstractButton {
             size: 20
             color: Theme.violet
         }
-        Text {
+        ElidedText {
             anchors.left: parent.left
             anchors.leftMargin: Theme.spacingM + Theme.serviceIconMedium + Theme.spacingL
             anchors.right: parent.right
             anchors.rightMargin: Theme.spacingM
             anchors.verticalCenter: parent.verticalCenter
             text: row.text
-            elide: Text.ElideRight
             maximumLineCount: 1
             font.family: Theme.fontFamily
             font.pixelSize: Theme.fontLabel

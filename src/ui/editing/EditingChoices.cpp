@@ -3,8 +3,6 @@
 
 #include "ui/editing/EditingChoices.h"
 
-#include <QCoreApplication>
-
 namespace tabrino {
 
 QStringList EditingChoices::currencyCodes()
@@ -31,11 +29,12 @@ int EditingChoices::leadDaysIndex(int days)
 
 QString EditingChoices::leadTimeLabel(int days)
 {
-    if (days == 0)
-        return QCoreApplication::translate("EditingChoices", "Off");
-    if (days == 1)
-        return QCoreApplication::translate("EditingChoices", "1 day before");
-    return QCoreApplication::translate("EditingChoices", "%1 days before").arg(days);
+    if (days == 0) {
+        //: A reminder choice: no reminder
+        return tr("Off");
+    }
+    //: A reminder choice: a reminder %n days before each charge
+    return tr("%n days before", nullptr, days);
 }
 
 }  // namespace tabrino

@@ -32,7 +32,7 @@ public:
     Q_INVOKABLE static int currencyIndex(const QString& code);
     // The lead time's place in the list, or -1 when it is not offered.
     Q_INVOKABLE static int leadDaysIndex(int days);
-    // "Off", "1 day before", "3 days before".
+    // "Off", "1 day before", "3 days before", in the user's language.
     Q_INVOKABLE static QString leadTimeLabel(int days);
 };
 

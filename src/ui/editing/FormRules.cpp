@@ -80,8 +80,9 @@ QDateTime FormRules::onePeriodAfter(const QDateTime& from, const BillingCycle& c
 
 QString FormRules::defaultLeadLabel(const BillingCycle& cycle)
 {
-    return QCoreApplication::translate("FormRules", "Default (%1)")
-        .arg(EditingChoices::leadTimeLabel(cycle.defaultLeadDays()).toLower());
+    // Every cycle reminds at least a day ahead, so the default is never "Off".
+    //: The reminder choice that follows the billing cycle: a reminder %n days before each charge
+    return QCoreApplication::translate("FormRules", "Default (%n days before)", nullptr, cycle.defaultLeadDays());
 }
 
 QVariantList FormRules::leadChoices(const BillingCycle& cycle)

@@ -5,7 +5,8 @@ import QtQuick
 import Tabrino.Design
 
 // A field row: a fixed-width caption on the leading side, the controls
-// declared inside it beside the caption.
+// declared inside it beside the caption. A caption too long for one line,
+// as translations can be, takes a second.
 Row {
     id: row
 
@@ -14,13 +15,14 @@ Row {
 
     spacing: Theme.spacingM
 
-    Text {
+    ElidedText {
         id: label
         width: 76
         height: Math.max(implicitHeight, Theme.controlHeight)
         verticalAlignment: Text.AlignVCenter
         text: row.caption
-        elide: Text.ElideRight
+        wrapMode: Text.Wrap
+        maximumLineCount: 2
         font.family: Theme.fontFamily
         font.pixelSize: Theme.fontBody
         color: Theme.fieldCaption

@@ -71,6 +71,7 @@ void PlanPickerModel::setNextBillingDate(const QDateTime& date)
 
 QString PlanPickerModel::addButtonText() const
 {
+    //: The plan picker's button; %1 is a service's name: "Add Netflix"
     return tr("Add %1").arg(m_service.name);
 }
 
@@ -130,13 +131,14 @@ bool PlanPickerModel::confirm()
 
 QString PlanPickerModel::priceText(const CatalogPlan& plan)
 {
-    return MoneyFormatter::twoDecimals(plan.price, kDollars) + u'/' + plan.billingCycle().shortLabel();
+    return MoneyFormatter::twoDecimals(plan.price, kDollars) + u'/' + plan.billingCycle().localizedShortLabel();
 }
 
 QString PlanPickerModel::accessibilityText(const CatalogPlan& plan)
 {
-    return tr("%1, %2 per %3")
-        .arg(plan.name, MoneyFormatter::twoDecimals(plan.price, kDollars), plan.billingCycle().displayName());
+    //: Read out for a plan: %1 is the plan's name, %2 its price and cycle ("$7.99 per month")
+    return tr("%1, %2").arg(plan.name,
+                            plan.billingCycle().localizedPrice(MoneyFormatter::twoDecimals(plan.price, kDollars)));
 }
 
 }  // namespace tabrino

@@ -75,7 +75,7 @@ public:
     // plan is selected.
     Q_INVOKABLE bool confirm();
 
-    // "Standard" "$15.49/mo", and "Standard, $15.49 per Monthly".
+    // "Standard" "$15.49/mo", and "Standard, $15.49 per month".
     static QString priceText(const CatalogPlan& plan);
     static QString accessibilityText(const CatalogPlan& plan);
 

@@ -54,6 +54,7 @@ FocusScope {
             width: parent.width
             spacing: Theme.spacingS
             Accessible.role: Accessible.List
+            //: Read out for the list of a service's plans to pick from
             Accessible.name: qsTr("Plans")
 
             Repeater {
@@ -90,6 +91,7 @@ FocusScope {
             Item { width: 1; height: Theme.spacingXXS }
             LabeledField {
                 width: parent.width
+                //: Label of the date the picked plan is first charged
                 caption: qsTr("First charge")
                 AuroraDateField {
                     objectName: "firstChargeField"
@@ -110,6 +112,7 @@ FocusScope {
         PlainButton {
             objectName: "customizeButton"
             anchors.horizontalCenter: parent.horizontalCenter
+            //: Button under a service's plans: continue in the full form instead
             text: qsTr("Customize details…")
             pixelSize: Theme.fontSmall
             weight: Font.Medium

@@ -46,12 +46,11 @@ T.RadioButton {
         leftPadding: Theme.spacingXL
         rightPadding: Theme.spacingXL
         spacing: Theme.spacingM
-        Text {
+        ElidedText {
             anchors.verticalCenter: parent.verticalCenter
             // What the price and the check mark leave.
             width: pill.availableWidth - 2 * Theme.spacingXL - Theme.spacingM - pill.trailingWidth
             text: pill.name
-            elide: Text.ElideRight
             maximumLineCount: 1
             font.family: Theme.fontFamily
             font.pixelSize: Theme.fontLabel

@@ -52,21 +52,19 @@ T.AbstractButton {
             width: row.availableWidth - 2 * Theme.spacingM - Theme.serviceIconMedium - Theme.symbolLarge - 2 * Theme.spacingL
             anchors.verticalCenter: parent.verticalCenter
             spacing: 1
-            Text {
+            ElidedText {
                 width: parent.width
                 text: row.name
-                elide: Text.ElideRight
                 maximumLineCount: 1
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.fontLabel
                 font.weight: Font.DemiBold
                 color: Theme.textPrimary
             }
-            Text {
+            ElidedText {
                 width: parent.width
                 visible: row.subtitle.length > 0
                 text: row.subtitle
-                elide: Text.ElideRight
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.fontSmall
                 color: Theme.textTertiary

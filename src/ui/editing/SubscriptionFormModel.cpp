@@ -58,7 +58,12 @@ void SubscriptionFormModel::setPrefill(const Prefill& prefill)
 
 QString SubscriptionFormModel::saveButtonText() const
 {
-    return isEditMode() ? tr("Save") : tr("Add");
+    if (isEditMode()) {
+        //: The form's button that saves an edited subscription
+        return tr("Save");
+    }
+    //: The form's button that adds the new subscription
+    return tr("Add");
 }
 
 Calendar SubscriptionFormModel::calendar() const
@@ -236,7 +241,7 @@ QVariantList SubscriptionFormModel::categoryChoices()
     QVariantList choices;
     for (const SubscriptionCategory category : SubscriptionCategory::values())
         choices.append(QVariantMap{{QStringLiteral("value"), category.toString()},
-                                   {QStringLiteral("label"), category.displayName()},
+                                   {QStringLiteral("label"), category.localizedName()},
                                    {QStringLiteral("symbol"), category.symbolName()}});
     return choices;
 }
@@ -246,9 +251,15 @@ QVariantList SubscriptionFormModel::leadChoices() const
     return FormRules::leadChoices(cycleToSave());
 }
 
+int SubscriptionFormModel::customDays() const
+{
+    return static_cast<int>(FormRules::cycle(QStringLiteral("custom"), m_customDaysText).customDays());
+}
+
 QString SubscriptionFormModel::shareText() const
 {
-    return QString::number(static_cast<qint64>(m_sharePercent)) + u'%';
+    //: The user's share of a split subscription beside its slider; %1 is a whole number: "30%"
+    return tr("%1%").arg(static_cast<qint64>(m_sharePercent));
 }
 
 BillingCycle SubscriptionFormModel::cycleToSave() const

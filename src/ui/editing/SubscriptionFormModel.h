@@ -65,6 +65,9 @@ class SubscriptionFormModel : public QObject, public QQmlParserStatus {
     // { value, label } per reminder choice, the default's label following the cycle.
     Q_PROPERTY(QVariantList leadChoices READ leadChoices NOTIFY formChanged)
     Q_PROPERTY(bool showsCustomDays READ showsCustomDays NOTIFY formChanged)
+    // The day count a custom cycle would save, for the unit after its field
+    // to agree with ("day" after 1).
+    Q_PROPERTY(int customDays READ customDays NOTIFY formChanged)
     Q_PROPERTY(QString shareText READ shareText NOTIFY formChanged)
 
 public:
@@ -119,6 +122,7 @@ public:
     static QVariantList categoryChoices();
     QVariantList leadChoices() const;
     bool showsCustomDays() const { return m_cycle.kind() == BillingCycle::Kind::Custom; }
+    int customDays() const;
     QString shareText() const;
     // The cycle a save stores: a custom one with the typed day count.
     BillingCycle cycleToSave() const;

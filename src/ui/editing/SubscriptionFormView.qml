@@ -62,11 +62,13 @@ FocusScope {
 
             FormSection {
                 width: sections.width
+                //: Heading of the form's first section: the subscription's name, price and category
                 title: qsTr("Service")
 
                 LabeledField {
                     id: nameRow
                     width: parent.width
+                    //: Label of the subscription's name field
                     caption: qsTr("Name")
                     AuroraTextField {
                         objectName: "nameField"
@@ -95,6 +97,7 @@ FocusScope {
                     AuroraTextField {
                         objectName: "priceField"
                         width: priceRow.controlWidth - symbol.width - currency.width - 2 * priceRow.spacing
+                        //: Placeholder of the price field: an amount as typed, with the decimal mark users write
                         placeholderText: qsTr("0.00")
                         inputMethodHints: Qt.ImhFormattedNumbersOnly
                         text: formModel.priceText
@@ -185,36 +188,52 @@ FocusScope {
 
             FormSection {
                 width: sections.width
+                //: Heading of the form's section of billing cycle, next charge and reminder
                 title: qsTr("Billing")
 
                 AuroraSegmentedControl {
                     objectName: "cycleControl"
                     width: parent.width
-                    segments: [{ value: "weekly", label: qsTr("Week") },
-                               { value: "monthly", label: qsTr("Month") },
-                               { value: "quarterly", label: qsTr("Quarter") },
-                               { value: "yearly", label: qsTr("Year") },
-                               { value: "custom", label: qsTr("Custom") }]
+                    // A charge every week, month, quarter, year or custom number of days.
+                    segments: [{ value: "weekly",
+                                 //: A billing cycle to pick: charged every week
+                                 label: qsTr("Week") },
+                               { value: "monthly",
+                                 //: A billing cycle to pick: charged every month
+                                 label: qsTr("Month") },
+                               { value: "quarterly",
+                                 //: A billing cycle to pick: charged every three months
+                                 label: qsTr("Quarter") },
+                               { value: "yearly",
+                                 //: A billing cycle to pick: charged every year
+                                 label: qsTr("Year") },
+                               { value: "custom",
+                                 //: A billing cycle to pick: charged every so many days, typed below
+                                 label: qsTr("Custom") }]
                     selection: formModel.cycleValue
                     onActivated: value => formModel.cycleValue = value
                 }
                 LabeledField {
                     width: parent.width
                     visible: formModel.showsCustomDays
+                    //: Label before the field for a custom cycle's day count: "Every [30] days"
                     caption: qsTr("Every")
                     AuroraTextField {
                         objectName: "customDaysField"
                         width: 50
-                        placeholderText: qsTr("30")
+                        placeholderText: "30"
                         text: formModel.customDaysText
+                        //: The custom cycle's day count field, read out: "Every", then the count, then "days"
                         Accessible.name: qsTr("Every")
-                        Accessible.description: qsTr("days")
+                        //: After a custom cycle's day count: "Every [30] days"
+                        Accessible.description: qsTr("days", "", formModel.customDays)
                         onTextEdited: formModel.customDaysText = text
                     }
                     Text {
                         height: Theme.controlHeight
                         verticalAlignment: Text.AlignVCenter
-                        text: qsTr("days")
+                        //: After a custom cycle's day count: "Every [30] days"
+                        text: qsTr("days", "", formModel.customDays)
                         font.family: Theme.fontFamily
                         font.pixelSize: Theme.fontBody
                         color: Theme.textSecondary
@@ -223,6 +242,7 @@ FocusScope {
                 }
                 LabeledField {
                     width: parent.width
+                    //: Label of the date the subscription is next charged
                     caption: qsTr("Next charge")
                     AuroraDateField {
                         objectName: "nextChargeField"
@@ -234,6 +254,7 @@ FocusScope {
                 LabeledField {
                     id: remindRow
                     width: parent.width
+                    //: Label of the reminder choice ("3 days before")
                     caption: qsTr("Remind me")
                     AuroraPickerShell {
                         id: lead
@@ -253,11 +274,13 @@ FocusScope {
 
             FormSection {
                 width: sections.width
+                //: Heading of the form's section of trial, sharing, payment and notes
                 title: qsTr("Details")
 
                 AuroraToggle {
                     objectName: "trialToggle"
                     width: parent.width
+                    //: A switch: the subscription is a free trial that turns into a paid one
                     text: qsTr("Free trial")
                     checked: formModel.isTrial
                     onToggled: formModel.isTrial = checked
@@ -267,6 +290,7 @@ FocusScope {
                     shown: formModel.isTrial
                     LabeledField {
                         width: parent.width
+                        //: Label of the date a free trial turns into a paid subscription
                         caption: qsTr("Trial ends")
                         AuroraDateField {
                             objectName: "trialEndField"
@@ -279,6 +303,7 @@ FocusScope {
                 AuroraToggle {
                     objectName: "shareToggle"
                     width: parent.width
+                    //: A switch: the user pays only a share of the subscription
                     text: qsTr("Split with others")
                     checked: formModel.isShared
                     onToggled: formModel.isShared = checked
@@ -289,7 +314,8 @@ FocusScope {
                     LabeledField {
                         id: shareRow
                         width: parent.width
-                        caption: qsTr("My share")
+                        //: Label of the slider for the user's percent of a split subscription
+                    caption: qsTr("My share")
                         AuroraSlider {
                             objectName: "shareSlider"
                             width: shareRow.controlWidth - shareValue.width - shareRow.spacing
@@ -319,10 +345,12 @@ FocusScope {
                 LabeledField {
                     id: paymentRow
                     width: parent.width
+                    //: Label of the field naming how the subscription is paid (a card, an account)
                     caption: qsTr("Payment")
                     AuroraTextField {
                         objectName: "paymentField"
                         width: paymentRow.controlWidth
+                        //: Placeholder of the payment field: a card named by its last four digits
                         placeholderText: qsTr("e.g. Amex •••• 1005")
                         text: formModel.paymentMethod
                         Accessible.name: qsTr("Payment")
@@ -336,6 +364,7 @@ FocusScope {
                     AuroraTextField {
                         objectName: "notesField"
                         width: notesRow.controlWidth
+                        //: Placeholder of the notes field
                         placeholderText: qsTr("Optional")
                         text: formModel.notes
                         Accessible.name: qsTr("Notes")
@@ -347,6 +376,7 @@ FocusScope {
             FormSection {
                 width: sections.width
                 visible: formModel.isEditMode
+                //: Heading of the section with the button that archives the subscription
                 title: qsTr("Archive")
 
                 PlainButton {
@@ -373,6 +403,7 @@ FocusScope {
             PlainButton {
                 objectName: "cancelButton"
                 anchors.verticalCenter: parent.verticalCenter
+                //: The form's button that closes it without saving
                 text: qsTr("Cancel")
                 onClicked: form.cancel()
             }

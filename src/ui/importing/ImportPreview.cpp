@@ -21,6 +21,8 @@ namespace {
 
 QString promptFor(ImportReading::Field field)
 {
+    // Asked about a spreadsheet whose column names say too little; the
+    // answers are the file's column names.
     switch (field) {
     case ImportReading::Field::Name: return ImportPreview::tr("Which column holds the names?");
     case ImportReading::Field::Price: return ImportPreview::tr("Which column holds the prices?");
@@ -33,8 +35,12 @@ QString promptFor(ImportReading::Field field)
 // What a field without a column stands for.
 QString noColumnFor(ImportReading::Field field)
 {
-    return field == ImportReading::Field::Cycle ? ImportPreview::tr("None: every month")
-                                                : ImportPreview::tr("None: renews today");
+    if (field == ImportReading::Field::Cycle) {
+        //: The last answer to "Which column holds the billing cycles?": no column, each subscription is monthly
+        return ImportPreview::tr("None: every month");
+    }
+    //: The last answer to "Which column holds the next billing dates?": no column, each renews today
+    return ImportPreview::tr("None: renews today");
 }
 
 }  // namespace
@@ -131,7 +137,7 @@ QString ImportPreview::detailOf(const ImportedSubscription& subscription)
     parts << (subscription.currency.isResolved()
                   ? MoneyFormatter::plain(subscription.price, subscription.currency.code)
                   : subscription.price.toString() + u' ' + subscription.currency.written);
-    parts << subscription.cycle.displayName();
+    parts << subscription.cycle.localizedName();
     // A file's rows share few dates, and writing one costs an ICU formatter.
     auto date = m_dateTexts.constFind(subscription.nextBillingDate);
     if (date == m_dateTexts.cend()) {
@@ -139,11 +145,16 @@ QString ImportPreview::detailOf(const ImportedSubscription& subscription)
                                   RelativeDateText::withSkeleton(subscription.nextBillingDate, u"yMMMd",
                                                                  m_context->calendar, SystemLocale::timeLocaleId()));
     }
+    //: In a row of the import preview, after the price and cycle; %1 is the next billing date
     parts << tr("next %1").arg(*date);
-    if (subscription.isTrial.value_or(false))
+    if (subscription.isTrial.value_or(false)) {
+        //: In a row of the import preview: the subscription is a free trial
         parts << tr("trial");
-    if (!subscription.isActive)
+    }
+    if (!subscription.isActive) {
+        //: In a row of the import preview: the subscription has ended and is imported as archived
         parts << tr("archived");
+    }
     return parts.join(u" · ");
 }
 
@@ -158,6 +169,7 @@ QList<ImportQuestionsModel::Question> ImportPreview::questionList() const
         result << ImportQuestionsModel::Question{promptFor(column.field), choices, selected};
     }
     for (const CurrencyQuestion& currency : m_currencyQuestions) {
+        //: Asked when a file writes amounts with a symbol several currencies share; %1 is the symbol: "$"
         result << ImportQuestionsModel::Question{
             tr("Which currency is “%1”?").arg(currency.written), currency.choices,
             int(currency.choices.indexOf(m_currencyAnswers.value(currency.written)))};
@@ -184,10 +196,18 @@ void ImportPreview::answer(int question, int choice)
 
 QVariantMap ImportPreview::sectionTitles() const
 {
-    return {{QStringLiteral("new"), tr("New (%1)").arg(newCount())},
-            {QStringLiteral("tracked"),
-             (m_updatesTracked ? tr("Will be updated (%1)") : tr("Will be skipped (%1)")).arg(trackedCount())},
-            {QStringLiteral("unreadable"), tr("Can't be read (%1)").arg(unreadableCount())}};
+    //: Heading of the import preview's subscriptions that are not tracked yet, with their count
+    const QString newTitle = tr("New (%Ln)", nullptr, newCount());
+    //: Heading of the import preview's subscriptions already tracked, which the import updates, with their count
+    const QString updatedTitle = tr("Will be updated (%Ln)", nullptr, trackedCount());
+    //: Heading of the import preview's subscriptions already tracked, which the import leaves as they are,
+    //: with their count
+    const QString skippedTitle = tr("Will be skipped (%Ln)", nullptr, trackedCount());
+    //: Heading of the import preview's lines that cannot be read, with their count
+    const QString unreadableTitle = tr("Can't be read (%Ln)", nullptr, unreadableCount());
+    return {{QStringLiteral("new"), newTitle},
+            {QStringLiteral("tracked"), m_updatesTracked ? updatedTitle : skippedTitle},
+            {QStringLiteral("unreadable"), unreadableTitle}};
 }
 
 int ImportPreview::newCount() const
@@ -202,15 +222,24 @@ int ImportPreview::trackedCount() const
 
 QString ImportPreview::summary() const
 {
+    // Each count stands alone, so the counts list in any order with " · ".
     QStringList parts;
-    if (newCount() > 0)
-        parts << tr("%1 new").arg(newCount());
-    if (trackedCount() > 0)
-        parts << tr("%1 already tracked").arg(trackedCount());
-    if (unreadableCount() > 0)
-        parts << tr("%1 can't be read").arg(unreadableCount());
+    if (newCount() > 0) {
+        //: A count in the import preview's summary: subscriptions not tracked yet
+        parts << tr("%Ln new", nullptr, newCount());
+    }
+    if (trackedCount() > 0) {
+        //: A count in the import preview's summary: subscriptions the file holds that are tracked already
+        parts << tr("%Ln already tracked", nullptr, trackedCount());
+    }
+    if (unreadableCount() > 0) {
+        //: A count in the import preview's summary: lines of the file that cannot be read
+        parts << tr("%Ln can't be read", nullptr, unreadableCount());
+    }
     if (parts.isEmpty())
         return m_reading.format;
+    //: The import preview's summary; %1 is the kind of file ("Wallos export (JSON)"), %2 its counts
+    //: ("4 new · 1 already tracked")
     return tr("%1: %2").arg(m_reading.format, parts.join(u" · "));
 }
 
@@ -229,11 +258,15 @@ QString ImportPreview::waitingFor() const
     const bool columnsMissing = std::any_of(
         m_reading.questions.cbegin(), m_reading.questions.cend(),
         [](const ImportReading::ColumnQuestion& question) { return question.required && question.column < 0; });
-    if (columnsMissing)
+    if (columnsMissing) {
+        //: Why the import button is disabled: the questions about columns are not answered
         return tr("Choose the columns that hold the names and prices.");
+    }
     for (const CurrencyQuestion& currency : m_currencyQuestions) {
-        if (!m_currencyAnswers.contains(currency.written))
+        if (!m_currencyAnswers.contains(currency.written)) {
+            //: Why the import button is disabled; %1 is a currency symbol several currencies share: "$"
             return tr("Choose which currency “%1” is.").arg(currency.written);
+        }
     }
     if (newCount() == 0 && (trackedCount() == 0 || !m_updatesTracked)) {
         return trackedCount() > 0 ? tr("Everything in the file is tracked already.")
@@ -250,11 +283,20 @@ bool ImportPreview::canImport() const
 QString ImportPreview::importLabel() const
 {
     const int updated = m_updatesTracked ? trackedCount() : 0;
-    if (newCount() > 0 && updated > 0)
-        return tr("Import %1 and update %2").arg(newCount()).arg(updated);
-    if (updated > 0)
-        return tr("Update %1").arg(updated);
-    return newCount() > 0 ? tr("Import %1").arg(newCount()) : tr("Import");
+    if (newCount() > 0 && updated > 0) {
+        //: The import button: adds %Ln new subscriptions and updates %L1 tracked ones
+        return tr("Import %Ln and update %L1", nullptr, newCount()).arg(updated);
+    }
+    if (updated > 0) {
+        //: The import button: updates %Ln tracked subscriptions from the file
+        return tr("Update %Ln", nullptr, updated);
+    }
+    if (newCount() > 0) {
+        //: The import button: adds %Ln new subscriptions
+        return tr("Import %Ln", nullptr, newCount());
+    }
+    //: The import button while there is nothing to import
+    return tr("Import");
 }
 
 bool ImportPreview::apply()

@@ -107,6 +107,7 @@ FocusScope {
             Text {
                 anchors.left: parent.left
                 anchors.verticalCenter: parent.verticalCenter
+                //: Label of the choice what the import does with subscriptions that are tracked already
                 text: qsTr("Already tracked")
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.fontLabel
@@ -118,7 +119,12 @@ FocusScope {
                 objectName: "trackedChoice"
                 anchors.right: parent.right
                 width: 150
-                segments: [{ value: false, label: qsTr("Skip") }, { value: true, label: qsTr("Update") }]
+                segments: [{ value: false,
+                             //: What the import does with subscriptions tracked already: leave them as they are
+                             label: qsTr("Skip") },
+                           { value: true,
+                             //: What the import does with subscriptions tracked already: update them from the file
+                             label: qsTr("Update") }]
                 selection: preview.updatesTracked
                 onActivated: value => preview.updatesTracked = value
             }

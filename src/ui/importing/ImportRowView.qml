@@ -27,7 +27,7 @@ Item {
         width: row.width
         spacing: 1
 
-        Text {
+        ElidedText {
             width: parent.width
             text: row.name
             elide: row.unreadable ? Text.ElideNone : Text.ElideRight
@@ -39,11 +39,10 @@ Item {
             color: row.unreadable ? Theme.amber : Theme.textPrimary
             Accessible.ignored: true
         }
-        Text {
+        ElidedText {
             width: parent.width
             visible: text.length > 0
             text: row.detail
-            elide: Text.ElideRight
             font.family: Theme.fontFamily
             font.pixelSize: Theme.fontSmall
             color: Theme.textSecondary

@@ -20,6 +20,7 @@ ListView {
     boundsBehavior: Flickable.StopAtBounds
     activeFocusOnTab: true
     Accessible.role: Accessible.List
+    //: Read out for the import preview's list of what the chosen file holds
     Accessible.name: qsTr("Subscriptions in the file")
     section.property: "section"
     section.delegate: AuroraSectionLabel {

@@ -13,11 +13,13 @@ Rectangle {
     border.width: 1
     border.color: Theme.outline
     Accessible.role: Accessible.StaticText
+    //: Read out for the tag beside an archived subscription's name
     Accessible.name: qsTr("Archived")
 
     Text {
         id: label
         anchors.centerIn: parent
+        //: A small tag beside an archived subscription's name, in capitals where the language has them
         text: qsTr("ARCHIVED")
         font.family: Theme.fontFamily
         font.pixelSize: Theme.fontTiny

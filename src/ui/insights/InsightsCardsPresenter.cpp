@@ -15,6 +15,8 @@ InsightsCardsPresenter::InsightsCardsPresenter(QObject* parent)
 
 QString StatCardRow::accessibilityText() const
 {
+    //: Read out for a card of the insights: %1 is its label ("Most Expensive"), %2 a monthly amount, %3 what
+    //: the amount is of (a subscription's name, a category, "per service")
     return InsightsCardsPresenter::tr("%1: %2 per month, %3").arg(label, value, detail);
 }
 
@@ -26,16 +28,24 @@ QList<StatCardRow> InsightsCardsPresenter::cards(const SubscriptionStore& store,
         return converted ? MoneyFormatter::approximately(text) : text;
     };
     QList<StatCardRow> cards;
-    if (const Subscription* priciest = store.mostExpensive())
+    if (const Subscription* priciest = store.mostExpensive()) {
+        //: Label of the insights card with the subscription that costs the most a month
         cards << StatCardRow{QStringLiteral("mostExpensive"), tr("Most Expensive"),
                              money(store.monthlyCostInTotals(*priciest).value_or(priciest->monthlyCost())),
                              priciest->name()};
+    }
     const QList<CategorySlice> slices = store.spendByCategory();
-    if (!slices.isEmpty())
+    if (!slices.isEmpty()) {
+        //: Label of the insights card with the category that costs the most a month
         cards << StatCardRow{QStringLiteral("topCategory"), tr("Top Category"), money(slices.first().total),
-                             slices.first().displayName()};
-    if (const std::optional<Decimal> average = store.averageMonthlyCost())
-        cards << StatCardRow{QStringLiteral("average"), tr("Average"), money(*average), tr("per service")};
+                             slices.first().category.localizedName()};
+    }
+    if (const std::optional<Decimal> average = store.averageMonthlyCost()) {
+        //: Label of the insights card with what a subscription costs a month on average
+        cards << StatCardRow{QStringLiteral("average"), tr("Average"), money(*average),
+                             //: Under the average monthly amount on its insights card
+                             tr("per service")};
+    }
     return cards;
 }
 

@@ -25,7 +25,12 @@ QString InsightsDonutPresenter::totalAccessibilityText() const
     if (m_totalAmount.isEmpty())
         return QString();
     // Read out, "≈" would be "almost equal to".
-    return m_totalConverted ? tr("about %1 per month").arg(m_totalAmount) : tr("%1 per month").arg(m_totalAmount);
+    if (m_totalConverted) {
+        //: Read out for the total in the middle of the spend chart, converted at today's rates; %1 is an amount
+        return tr("about %1 per month").arg(m_totalAmount);
+    }
+    //: Read out for the total in the middle of the spend chart; %1 is an amount
+    return tr("%1 per month").arg(m_totalAmount);
 }
 
 QList<InsightsDonutPresenter::RankedSlice> InsightsDonutPresenter::rankedSlices(const QList<CategorySlice>& slices)
@@ -33,12 +38,13 @@ QList<InsightsDonutPresenter::RankedSlice> InsightsDonutPresenter::rankedSlices(
     const QList<QColor> ramp = Aurora::donutRamp();
     QList<RankedSlice> ranked;
     for (qsizetype i = 0; i < std::min<qsizetype>(slices.size(), kNamedSlices); ++i)
-        ranked << RankedSlice{slices.at(i).id(), slices.at(i).displayName(), slices.at(i).total, ramp.at(i)};
+        ranked << RankedSlice{slices.at(i).id(), slices.at(i).category.localizedName(), slices.at(i).total, ramp.at(i)};
     if (slices.size() > kNamedSlices) {
         Decimal rest;
         for (qsizetype i = kNamedSlices; i < slices.size(); ++i)
             rest += slices.at(i).total;
         // Its own key, apart from the category "other" it may sit beside.
+        //: The spend chart's slice for all categories past the largest ones
         ranked << RankedSlice{QStringLiteral("rest"), tr("Other"), rest, ramp.at(kNamedSlices)};
     }
     return ranked;

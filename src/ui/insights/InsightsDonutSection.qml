@@ -73,6 +73,7 @@ Item {
             }
             Text {
                 anchors.horizontalCenter: parent.horizontalCenter
+                //: Under the monthly total in the middle of the spend chart
                 text: qsTr("per month")
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.fontCaption
@@ -112,12 +113,11 @@ Item {
                     radius: height / 2
                     color: line.color
                 }
-                Text {
+                ElidedText {
                     id: name
                     x: 7 + 7
                     width: parent.width - x - amount.width - Theme.spacingS
                     text: line.label
-                    elide: Text.ElideRight
                     maximumLineCount: 1
                     font.family: Theme.fontFamily
                     font.pixelSize: Theme.fontSmall

@@ -16,12 +16,20 @@ InsightsHistoryPresenter::InsightsHistoryPresenter(QObject* parent)
 QString InsightsHistoryPresenter::barAccessibilityText(const MonthBar& bar, const Calendar& calendar,
                                                        const QString& currencyCode)
 {
-    const QString text =
-        QStringList{month(bar.monthStart, MonthStyle::Full, calendar), MoneyFormatter::plain(bar.total, currencyCode)}
-            .join(u", ");
-    if (bar.isRecordedDifferently)
-        return text + tr(", recorded unconverted or in another currency");
-    return bar.isEstimated ? text + tr(", estimated") : text;
+    const QString monthName = month(bar.monthStart, MonthStyle::Full, calendar);
+    const QString total = MoneyFormatter::plain(bar.total, currencyCode);
+    if (bar.isRecordedDifferently) {
+        //: Read out for a month's bar of the spend history, whose total was recorded in another currency or
+        //: unconverted; %1 is the month ("March 2025"), %2 its total
+        return tr("%1, %2, recorded unconverted or in another currency").arg(monthName, total);
+    }
+    if (bar.isEstimated) {
+        //: Read out for a month's bar of the spend history, estimated from the current subscriptions; %1 is the
+        //: month ("March 2025"), %2 its total
+        return tr("%1, %2, estimated").arg(monthName, total);
+    }
+    //: Read out for a month's bar of the spend history; %1 is the month ("March 2025"), %2 its total
+    return tr("%1, %2").arg(monthName, total);
 }
 
 void InsightsHistoryPresenter::update(const SubscriptionStore& store)

@@ -150,6 +150,7 @@ Column {
         visible: presenter.showsFootnote
         width: section.width
         wrapMode: Text.Wrap
+        //: Under the chart of the last 12 months' spend
         text: qsTr("Faded bars are estimated from your current subscriptions.")
         font.family: Theme.fontFamily
         font.pixelSize: Theme.fontTiny
@@ -162,6 +163,8 @@ Column {
         visible: presenter.showsRecordedNote
         width: section.width
         wrapMode: Text.Wrap
+        //: Under the chart of the last 12 months' spend, when some months' totals were recorded in
+        //: another currency or without converting
         text: qsTr("Faded months recorded unconverted or in another currency show what was recorded.")
         font.family: Theme.fontFamily
         font.pixelSize: Theme.fontTiny

@@ -29,6 +29,7 @@ Column {
         visible: presenter.isEmpty
         width: lifetime.width
         wrapMode: Text.Wrap
+        //: In place of the lifetime spend list while nothing has been charged yet
         text: qsTr("Lifetime totals build up as time passes.")
         Accessible.role: Accessible.StaticText
         Accessible.name: text
@@ -45,6 +46,7 @@ Column {
         interactive: false
         model: presenter.rows
         Accessible.role: Accessible.List
+        //: Read out for the list of what each subscription has cost so far
         Accessible.name: qsTr("Lifetime Spend")
 
         delegate: Item {
@@ -86,11 +88,10 @@ Column {
                     Row {
                         width: parent.width
                         spacing: Theme.spacingS
-                        Text {
+                        ElidedText {
                             id: name
                             width: Math.min(implicitWidth, parent.width - (tag.visible ? tag.width + Theme.spacingS : 0))
                             text: entry.name
-                            elide: Text.ElideRight
                             maximumLineCount: 1
                             font.family: Theme.fontFamily
                             font.pixelSize: Theme.fontLabel
@@ -106,10 +107,9 @@ Column {
                             Accessible.ignored: true
                         }
                     }
-                    Text {
+                    ElidedText {
                         width: parent.width
                         text: entry.subtitle
-                        elide: Text.ElideRight
                         maximumLineCount: 1
                         font.family: Theme.fontFamily
                         font.pixelSize: Theme.fontSmall

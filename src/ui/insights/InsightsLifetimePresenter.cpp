@@ -30,8 +30,11 @@ void InsightsLifetimePresenter::setLimit(int limit)
 QString InsightsLifetimePresenter::lifetimeSubtitle(const Subscription& subscription, const Calendar& calendar,
                                                     const QString& localeId)
 {
-    if (!subscription.isActive() && subscription.archivedDate())
+    if (!subscription.isActive() && subscription.archivedDate()) {
+        //: Under an archived subscription's lifetime spend; %1 is the month it was archived ("Mar 2025")
         return tr("ended %1").arg(month(*subscription.archivedDate(), MonthStyle::Medium, calendar, localeId));
+    }
+    //: Under a subscription's lifetime spend; %1 is the month of its first charge ("Mar 2025")
     return tr("since %1").arg(month(subscription.billingStartDate(), MonthStyle::Medium, calendar, localeId));
 }
 
@@ -46,8 +49,10 @@ void InsightsLifetimePresenter::update(const SubscriptionStore& store)
         const QString subtitle = lifetimeSubtitle(*subscription, calendar);
         const QString amount = MoneyFormatter::twoDecimals(entry.total, subscription->currencyCode());
         QStringList spoken{subscription->name()};
-        if (archived)
+        if (archived) {
+            //: Read out for an archived subscription in the lifetime spend list
             spoken << tr("Archived");
+        }
         spoken << subtitle << amount;
         rows << LifetimeRow{subscription->id().toString(QUuid::WithoutBraces),
                             subscription,

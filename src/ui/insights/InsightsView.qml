@@ -19,6 +19,7 @@ FocusScope {
     implicitHeight: scroll.implicitHeight
     activeFocusOnTab: true
     Accessible.role: Accessible.Pane
+    //: Read out for the screen of charts and figures about the spend
     Accessible.name: qsTr("Insights")
 
     function scrollBy(distance) {
@@ -61,6 +62,7 @@ FocusScope {
             AuroraSectionLabel {
                 topPadding: Theme.spacingXXXL
                 bottomPadding: Theme.spacingL
+                //: Heading of the insights' chart of monthly spend per category
                 text: qsTr("Spend by Category")
             }
             InsightsDonutSection {
@@ -71,6 +73,7 @@ FocusScope {
             AuroraSectionLabel {
                 topPadding: Theme.spacingXXXL
                 bottomPadding: Theme.spacingL
+                //: Heading of the insights' chart of each month's spend
                 text: qsTr("Last 12 Months")
             }
             InsightsHistorySection {
@@ -82,6 +85,7 @@ FocusScope {
             AuroraSectionLabel {
                 topPadding: Theme.spacingXXXL
                 bottomPadding: Theme.spacingXS
+                //: Heading of the insights' list of what each subscription has cost so far
                 text: qsTr("Lifetime Spend")
             }
             InsightsLifetimeList {

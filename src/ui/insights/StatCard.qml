@@ -5,8 +5,8 @@ import QtQuick
 import Tabrino.Design
 
 // One figure of the insights: a small label, the amount per month and a
-// line of detail. Label and amount shrink (to 60 % and 70 %) rather than
-// being cut when the card is narrow. Read as one element.
+// line of detail. The amount shrinks (to 70 %) rather than being cut when
+// the card is narrow; the label keeps one size. Read as one element.
 AuroraCard {
     id: card
 
@@ -53,17 +53,17 @@ AuroraCard {
         width: card.width - 2 * x
         spacing: 3
 
-        Text {
+        ElidedText {
             width: parent.width
             text: card.label
-            fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: 6
-            maximumLineCount: 1
-            elide: Text.ElideRight
+            // One size on every card: English fits on a line; a longer
+            // translation wraps once, then elides.
+            wrapMode: Text.WordWrap
+            maximumLineCount: 2
             font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontCaption
+            font.pixelSize: Theme.fontTiny
             font.weight: Font.Bold
-            font.letterSpacing: 0.5
+            font.letterSpacing: 0.2
             font.capitalization: Font.AllUppercase
             color: Theme.textTertiary
             Accessible.ignored: true
@@ -87,6 +87,7 @@ AuroraCard {
                 id: perMonth
                 x: value.width + 2
                 anchors.baseline: value.baseline
+                //: After a monthly amount on an insights card: "$15.49/mo"
                 text: qsTr("/mo")
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.fontCaption

@@ -43,6 +43,7 @@ QString ConversionNote::ratesSentence(const QDate& day, int currentYear, const Q
     const QString date = RelativeDateText::withSkeleton(QDateTime(day, QTime(12, 0), QTimeZone::utc()), skeleton,
                                                         Calendar(QStringLiteral("UTC")),
                                                         localeId.isEmpty() ? SystemLocale::timeLocaleId() : localeId);
+    //: Under totals converted into one currency; %1 is the day of the European Central Bank's rates ("Dec 5")
     return tr("Converted at ECB rates of %1").arg(date);
 }
 
@@ -50,13 +51,14 @@ QString ConversionNote::leftOutSentence(const QList<TotalsConversion::LeftOut>& 
 {
     QStringList parts;
     for (const TotalsConversion::LeftOut& currency : leftOut) {
-        if (!parts.isEmpty())
-            parts << tr("%1 in %2").arg(currency.subscriptionCount).arg(currency.currencyCode);
-        else if (currency.subscriptionCount == 1)
-            parts << tr("1 subscription in %1").arg(currency.currencyCode);
+        if (parts.isEmpty())
+            //: The first currency the totals leave out; %1 is its code ("CHF")
+            parts << tr("%Ln subscriptions in %1", nullptr, currency.subscriptionCount).arg(currency.currencyCode);
         else
-            parts << tr("%1 subscriptions in %2").arg(currency.subscriptionCount).arg(currency.currencyCode);
+            //: A further currency the totals leave out, after "2 subscriptions in CHF, "; %1 is its code ("XYZ")
+            parts << tr("%Ln in %1", nullptr, currency.subscriptionCount).arg(currency.currencyCode);
     }
+    //: Under converted totals; %1 lists the subscriptions left out by currency ("2 subscriptions in CHF, 1 in XYZ")
     return parts.isEmpty() ? QString() : tr("Not converted: %1").arg(parts.join(u", "));
 }
 

@@ -60,6 +60,7 @@ Column {
     Text {
         anchors.horizontalCenter: parent.horizontalCenter
         topPadding: 14
+        //: The heading of the panel while no subscription is tracked
         text: qsTr("Track your first subscription")
         Accessible.role: Accessible.Heading
         Accessible.name: text
@@ -72,6 +73,7 @@ Column {
         anchors.horizontalCenter: parent.horizontalCenter
         topPadding: Theme.spacingXS
         bottomPadding: Theme.spacingXXL
+        //: Under "Track your first subscription": adding one is quick
         text: qsTr("Takes about 10 seconds.")
         Accessible.role: Accessible.StaticText
         Accessible.name: text
@@ -83,6 +85,7 @@ Column {
         objectName: "emptyStateAddButton"
         anchors.horizontalCenter: parent.horizontalCenter
         symbol: "plus"
+        //: The button under "Track your first subscription"
         text: qsTr("Add Subscription")
         onClicked: empty.add()
     }

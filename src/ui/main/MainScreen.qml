@@ -38,8 +38,12 @@ Column {
             x: Theme.spacingXXL
             y: 0
             width: main.width - 2 * Theme.spacingXXL
-            segments: [{ value: PanelNavigator.List, label: qsTr("List") },
-                       { value: PanelNavigator.Insights, label: qsTr("Insights") }]
+            segments: [{ value: PanelNavigator.List,
+                         //: A tab of the panel: the list of subscriptions
+                         label: qsTr("List") },
+                       { value: PanelNavigator.Insights,
+                         //: A tab of the panel: charts and figures on the spending
+                         label: qsTr("Insights") }]
             selection: main.navigator.tab
             onActivated: value => main.navigator.tab = value
         }

@@ -20,6 +20,7 @@ Item {
         anchors.left: parent.left
         symbol: "chevron.left"
         symbolSize: Theme.symbolSmall
+        //: The name of the button at the top left that leaves a screen
         text: qsTr("Back")
         onClicked: header.back()
     }

@@ -38,6 +38,7 @@ Item {
             objectName: "footerAddButton"
             visible: footer.showsAdd
             symbol: "plus"
+            //: A button at the bottom of the panel
             text: qsTr("Add Subscription")
             onClicked: footer.add()
         }
@@ -46,6 +47,7 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             symbol: "gearshape"
             size: 30
+            //: The name of the gear button at the bottom of the panel
             text: qsTr("Settings")
             onClicked: footer.settings()
         }

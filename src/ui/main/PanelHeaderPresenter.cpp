@@ -4,6 +4,7 @@
 #include "ui/main/PanelHeaderPresenter.h"
 
 #include "format/MoneyFormatter.h"
+#include "model/BillingCycle.h"
 #include "settings/AppSettings.h"
 #include "store/SubscriptionStore.h"
 #include "ui/design/Aurora.h"
@@ -36,24 +37,37 @@ void PanelHeaderPresenter::update()
         };
         m_monthlyAmount = MoneyFormatter::plain(monthly, code);
         m_monthlyText = marked(m_monthlyAmount);
+        //: Under the monthly total; %1 is the yearly total ("$1.2K")
         m_yearlyText = tr("%1 per year").arg(marked(MoneyFormatter::compact(monthly * Decimal(12), code)));
         const std::optional<Decimal> delta = store->monthOverMonthDelta();
         if (delta && !delta->isZero()) {
             m_delta = delta;
+            //: In a small pill under the totals; %1 is the change in monthly spending with its sign ("+$5")
             m_deltaText = tr("%1 vs last month").arg(MoneyFormatter::signedAmount(*delta, code));
             const QString amount = MoneyFormatter::plain(delta->abs(), code);
-            m_deltaAccessibilityText = *delta > Decimal(0) ? tr("Spending %1 more than last month").arg(amount)
-                                                           : tr("Spending %1 less than last month").arg(amount);
+            m_deltaAccessibilityText = *delta > Decimal(0)
+                //: Spoken for the change in monthly spending; %1 is an amount ("$5")
+                ? tr("Spending %1 more than last month").arg(amount)
+                //: Spoken for the change in monthly spending; %1 is an amount ("$5")
+                : tr("Spending %1 less than last month").arg(amount);
         }
     }
     Q_EMIT textsChanged();
 }
 
+QString PanelHeaderPresenter::perMonthText()
+{
+    return u'/' + BillingCycle::monthly().localizedShortLabel();
+}
+
 QString PanelHeaderPresenter::monthlyAccessibilityText() const
 {
     // Read out, "≈" would be "almost equal to".
-    return m_converted ? tr("Monthly total about %1").arg(m_monthlyAmount)
-                       : tr("Monthly total %1").arg(m_monthlyAmount);
+    return m_converted
+        //: Spoken for the big monthly total, converted into one currency; %1 is an amount ("$13.99")
+        ? tr("Monthly total about %1").arg(m_monthlyAmount)
+        //: Spoken for the big monthly total; %1 is an amount ("$13.99")
+        : tr("Monthly total %1").arg(m_monthlyAmount);
 }
 
 bool PanelHeaderPresenter::deltaIsIncrease() const

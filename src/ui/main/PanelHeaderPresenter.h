@@ -25,6 +25,7 @@ class PanelHeaderPresenter : public QObject {
     QML_ELEMENT
     Q_PROPERTY(tabrino::SubscriptionStore* store READ store WRITE setStore NOTIFY storeChanged)
     Q_PROPERTY(QString monthlyText READ monthlyText NOTIFY textsChanged)
+    Q_PROPERTY(QString perMonthText READ perMonthText CONSTANT)
     Q_PROPERTY(QString monthlyAccessibilityText READ monthlyAccessibilityText NOTIFY textsChanged)
     Q_PROPERTY(QString yearlyText READ yearlyText NOTIFY textsChanged)
     Q_PROPERTY(bool showsDelta READ showsDelta NOTIFY textsChanged)
@@ -41,6 +42,8 @@ public:
     void setStore(SubscriptionStore* store);
 
     QString monthlyText() const { return m_monthlyText; }
+    // "/mo", after the monthly total.
+    static QString perMonthText();
     QString monthlyAccessibilityText() const;
     QString yearlyText() const { return m_yearlyText; }
     // A pill only for a known, non-zero change.

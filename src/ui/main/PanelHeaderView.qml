@@ -55,7 +55,7 @@ Column {
         Text {
             anchors.baseline: parent.children[0].bottom
             anchors.baselineOffset: -10
-            text: qsTr("/mo")
+            text: presenter.perMonthText
             font.family: Theme.fontFamily
             font.pixelSize: Theme.fontTitle
             font.weight: Font.DemiBold

@@ -175,6 +175,7 @@ FocusScope {
                 OverlayHeader {
                     x: Theme.spacingXL
                     width: parent.width - 2 * Theme.spacingXL
+                    //: The title of the settings screen
                     title: qsTr("Settings")
                     onBack: navigator.close()
                 }
@@ -235,6 +236,7 @@ FocusScope {
                 OverlayHeader {
                     x: Theme.spacingXL
                     width: parent.width - 2 * Theme.spacingXL
+                    //: The title of the screen that previews a file to import before bringing it in
                     title: qsTr("Import")
                     onBack: navigator.backToSettings()
                 }

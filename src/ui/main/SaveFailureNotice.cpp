@@ -34,6 +34,7 @@ void SaveFailureNotice::setCalendarFile(CalendarFileKeeper* calendarFile)
 QString SaveFailureNotice::text() const
 {
     if (const QString failure = storeFailure(); !failure.isEmpty())
+        //: A notice at the top of the panel; %1 is why saving failed (from the system, often English)
         return tr("Couldn't save your changes: %1. Tabrino keeps them and tries again.").arg(failure);
     return calendarFileFailure();
 }

@@ -30,6 +30,7 @@ ListView {
     cacheBuffer: 48
     ScrollBar.vertical: ScrollBar { policy: list.contentHeight > list.height ? ScrollBar.AsNeeded : ScrollBar.AlwaysOff }
     Accessible.role: Accessible.List
+    //: Spoken name of the list of subscriptions
     Accessible.name: qsTr("Subscriptions")
 
     model: UpcomingListModel { id: rows; store: list.store }

@@ -64,17 +64,18 @@ QString SubscriptionRowPresenter::priceText() const
 
 QString SubscriptionRowPresenter::cycleText() const
 {
-    return m_subscription ? u'/' + m_subscription->billingCycle().shortLabel() : QString();
+    return m_subscription ? u'/' + m_subscription->billingCycle().localizedShortLabel() : QString();
 }
 
 QString SubscriptionRowPresenter::subtitle() const
 {
     if (!m_subscription)
         return {};
-    const QString category = m_subscription->category().displayName();
+    const QString category = m_subscription->category().localizedName();
     if (!m_subscription->isShared())
         return category;
     const Decimal percent = wholeSharePercent(m_subscription->sharePercentage().value_or(1.0));
+    //: Under a subscription's name; %1 is its category ("Streaming"), %2 the user's share in percent ("50")
     return tr("%1 · shared %2%").arg(category, percent.toString());
 }
 
@@ -83,9 +84,16 @@ QString SubscriptionRowPresenter::dueText() const
     if (!ready())
         return {};
     if (const std::optional<int> trialDays = m_subscription->daysUntilTrialEnd(m_now, calendar())) {
-        if (*trialDays < 0)
-            return tr("Converted");
-        return tr("Converts %1").arg(RelativeDateText::countdown(*trialDays).toLower());
+        return RelativeDateText::byDistance(
+            *trialDays,
+            //: Under a price: the subscription's free trial has ended and it is now paid
+            tr("Converted"),
+            //: Under a price: the free trial becomes a paid subscription today
+            tr("Converts today"),
+            //: Under a price: the free trial becomes a paid subscription tomorrow
+            tr("Converts tomorrow"),
+            //: Under a price: the free trial becomes a paid subscription in %Ln days (2 or more)
+            tr("Converts in %Ln days", nullptr, *trialDays));
     }
     return RelativeDateText::countdown(m_subscription->daysUntilRenewal(m_now, calendar()));
 }
@@ -112,23 +120,49 @@ QString SubscriptionRowPresenter::accessibilityText() const
     if (!ready())
         return {};
     const Subscription& s = *m_subscription;
-    QString text =
-        tr("%1, %2 per %3, %4.").arg(s.name(), priceText(), s.billingCycle().displayName(), s.category().displayName());
-    const std::optional<int> trialDays = s.daysUntilTrialEnd(m_now, calendar());
-    if (trialDays && *trialDays >= 0)
-        text += u' ' + tr("Trial converts %1.").arg(RelativeDateText::countdown(*trialDays));
-    else if (trialDays)
-        // The trial's end has passed but launch maintenance has not yet
-        // ended it: say what the row shows.
-        text += u' ' + tr("Trial converted.");
-    else
-        text += u' ' + tr("Renews %1.").arg(RelativeDateText::countdown(s.daysUntilRenewal(m_now, calendar())));
-    return text;
+    //: Spoken for a subscription in the list: %1 is its name, %2 its price and cycle ("$9.99 per month"),
+    //: %3 its category ("Streaming"); a sentence on its next charge follows
+    const QString text =
+        tr("%1, %2, %3.").arg(s.name(), s.billingCycle().localizedPrice(priceText()), s.category().localizedName());
+    return text + u' ' + spokenDue();
+}
+
+QString SubscriptionRowPresenter::spokenDue() const
+{
+    const Subscription& s = *m_subscription;
+    if (const std::optional<int> trialDays = s.daysUntilTrialEnd(m_now, calendar())) {
+        // A trial whose end has passed but that launch maintenance has not
+        // yet ended says what the row shows.
+        return RelativeDateText::byDistance(
+            *trialDays,
+            //: Spoken for a subscription whose free trial has ended and that is now paid
+            tr("Trial converted."),
+            //: Spoken for a subscription on its free trial
+            tr("Trial converts today."),
+            //: Spoken for a subscription on its free trial
+            tr("Trial converts tomorrow."),
+            //: Spoken for a subscription on its free trial; %Ln is 2 or more
+            tr("Trial converts in %Ln days.", nullptr, *trialDays));
+    }
+    const int days = s.daysUntilRenewal(m_now, calendar());
+    return RelativeDateText::byDistance(days,
+                                        //: Spoken for a subscription whose renewal day has passed
+                                        tr("Renewal overdue."),
+                                        //: Spoken for a subscription: when it next charges
+                                        tr("Renews today."),
+                                        //: Spoken for a subscription: when it next charges
+                                        tr("Renews tomorrow."),
+                                        //: Spoken for a subscription: when it next charges; %Ln is 2 or more
+                                        tr("Renews in %Ln days.", nullptr, days));
 }
 
 QString SubscriptionRowPresenter::trialActionText() const
 {
-    return showsTrialBadge() ? tr("End Trial — Keep Subscription") : tr("Mark as Trial");
+    if (showsTrialBadge())
+        //: An entry of a subscription's context menu: it stops being a free trial and stays as a paid subscription
+        return tr("End Trial — Keep Subscription");
+    //: An entry of a subscription's context menu: it becomes a free trial ending on its next billing date
+    return tr("Mark as Trial");
 }
 
 bool SubscriptionRowPresenter::offersCancellationPage() const

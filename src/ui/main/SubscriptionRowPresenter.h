@@ -54,6 +54,7 @@ public:
     QString dueText() const;
     QColor dueColor() const;
     bool showsTrialBadge() const;
+    // "Netflix, $9.99 per month, Streaming. Renews in 4 days."
     QString accessibilityText() const;
     QString trialActionText() const;
     bool offersCancellationPage() const;
@@ -71,6 +72,8 @@ Q_SIGNALS:
 private:
     bool ready() const;
     Calendar calendar() const;
+    // The spoken sentence on the next charge, or the trial's end; needs ready().
+    QString spokenDue() const;
 
     QPointer<Subscription> m_subscription;
     QPointer<SubscriptionStore> m_store;

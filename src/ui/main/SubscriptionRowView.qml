@@ -40,6 +40,7 @@ T.AbstractButton {
     }
     Accessible.role: Accessible.Button
     Accessible.name: presenter.accessibilityText
+    //: Spoken for a subscription in the list: what pressing it does
     Accessible.description: qsTr("Opens details")
     // Qt 6.4 gives a screen reader's Press action nothing to run on its own.
     Accessible.onPressAction: if (row.enabled) row.clicked()
@@ -102,11 +103,10 @@ T.AbstractButton {
             Row {
                 width: parent.width
                 spacing: Theme.spacingS
-                Text {
+                ElidedText {
                     id: name
                     width: Math.min(implicitWidth, parent.width - (badge.visible ? badge.width + Theme.spacingS : 0))
                     text: row.subscription.name
-                    elide: Text.ElideRight
                     maximumLineCount: 1
                     font.family: Theme.fontFamily
                     font.pixelSize: Theme.fontLabel
@@ -121,10 +121,9 @@ T.AbstractButton {
                     visible: presenter.showsTrialBadge
                 }
             }
-            Text {
+            ElidedText {
                 width: parent.width
                 text: presenter.subtitle
-                elide: Text.ElideRight
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.fontSmall
                 color: Theme.textTertiary
@@ -176,6 +175,7 @@ T.AbstractButton {
 
         Platform.Menu {
             Platform.MenuItem {
+                //: An entry of a subscription's context menu
                 text: qsTr("Edit…")
                 onTriggered: row.edit()
             }
@@ -186,11 +186,13 @@ T.AbstractButton {
             }
             Platform.MenuItem {
                 visible: presenter.offersCancellationPage
+                //: An entry of a subscription's context menu: opens the service's web page for cancelling
                 text: qsTr("Open Cancellation Page")
                 onTriggered: presenter.openCancellationPage()
             }
             Platform.MenuSeparator {}
             Platform.MenuItem {
+                //: An entry of a subscription's context menu: moves it out of the list, to the settings' archive
                 text: qsTr("Archive")
                 onTriggered: presenter.archive()
             }

@@ -7,6 +7,7 @@
 #include "format/MoneyFormatter.h"
 #include "settings/AppSettings.h"
 #include "store/SubscriptionStore.h"
+#include "ui/main/PanelHeaderPresenter.h"
 
 namespace tabrino {
 
@@ -66,8 +67,8 @@ void TrayLabel::update()
 {
     const TrayDisplayMode mode = m_settings.trayDisplayMode();
     const bool imminent = m_store.hasImminentRenewal();
-    const QString amount =
-        MoneyFormatter::compact(m_store.monthlyTotal(), m_settings.defaultCurrencyCode(), m_cache) + u"/mo"_qs;
+    const QString amount = MoneyFormatter::compact(m_store.monthlyTotal(), m_settings.defaultCurrencyCode(), m_cache)
+        + PanelHeaderPresenter::perMonthText();
     const bool converted = m_store.totalsConversion().has_value();
 
     const bool showsIcon = mode != TrayDisplayMode::Total;
@@ -81,10 +82,15 @@ void TrayLabel::update()
             form.prepend(u'\u2248');
     }
     const bool showsDot = m_settings.showsRenewalIndicator() && imminent;
-    QString spoken =
-        (converted ? u"Tabrino. Monthly total about "_qs : u"Tabrino. Monthly total "_qs) + amount + u"."_qs;
+    // Read out, "≈" would be "almost equal to".
+    QString spoken = converted
+        //: The tray item's tooltip and spoken name; %1 is the monthly total converted into one currency ("$13/mo")
+        ? tr("Tabrino. Monthly total about %1.").arg(amount)
+        //: The tray item's tooltip and spoken name; %1 is the monthly total ("$13/mo")
+        : tr("Tabrino. Monthly total %1.").arg(amount);
     if (imminent)
-        spoken += u" A subscription renews within 3 days."_qs;
+        //: Added to the tray item's tooltip and spoken name while a renewal is near
+        spoken += u' ' + tr("A subscription renews within 3 days.");
 
     if (showsIcon == m_showsIcon && amountText == m_amountText && compactAmounts == m_compactAmounts
         && showsDot == m_showsDot && spoken == m_accessibilityText)

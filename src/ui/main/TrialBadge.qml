@@ -17,6 +17,7 @@ Rectangle {
     Text {
         id: label
         anchors.centerIn: parent
+        //: A small tag beside the name of a subscription on a free trial; capitals where the language allows
         text: qsTr("TRIAL")
         font.family: Theme.fontFamily
         font.pixelSize: Theme.fontCaption

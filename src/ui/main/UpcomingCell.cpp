@@ -4,11 +4,12 @@
 #include "ui/main/UpcomingCell.h"
 
 #include "format/MoneyFormatter.h"
+#include "format/RelativeDateText.h"
 #include "foundation/Calendar.h"
 #include "store/UpcomingCharge.h"
 #include "ui/design/Aurora.h"
 
-#include <QCoreApplication>
+#include <algorithm>
 
 namespace tabrino {
 
@@ -22,17 +23,16 @@ UpcomingCell UpcomingCell::from(const UpcomingCharge& charge, const QDateTime& n
         MoneyFormatter::plain(subscription.price() * subscription.effectiveShare(), subscription.currencyCode());
     cell.dayLabel = dayLabelFor(days);
     cell.dayColor = dayColorFor(days);
-    cell.accessibilityText = QStringList{cell.name, cell.amountLabel, cell.dayLabel}.join(u", ");
+    //: Spoken for a charge in the Up Next strip: %1 is the subscription's name, %2 the amount ("$9.99"), %3 the
+    //: day as the strip shows it ("Tomorrow", "In 3 days")
+    cell.accessibilityText = tr("%1, %2, %3").arg(cell.name, cell.amountLabel, cell.dayLabel);
     return cell;
 }
 
 QString UpcomingCell::dayLabelFor(int days)
 {
-    if (days < 1)
-        return QCoreApplication::translate("UpcomingCell", "Today");
-    if (days == 1)
-        return QCoreApplication::translate("UpcomingCell", "Tomorrow");
-    return QCoreApplication::translate("UpcomingCell", "In %1 days").arg(days);
+    // A charge of the past is still today's: the strip never says overdue.
+    return RelativeDateText::countdown(std::max(days, 0));
 }
 
 QColor UpcomingCell::dayColorFor(int days)

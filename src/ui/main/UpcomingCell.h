@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QObject>
 #include <QString>
@@ -16,6 +17,7 @@ struct UpcomingCharge;
 // One charge of the coming week as its cell shows it.
 struct UpcomingCell {
     Q_GADGET
+    Q_DECLARE_TR_FUNCTIONS(UpcomingCell)
     Q_PROPERTY(QString name MEMBER name)
     Q_PROPERTY(QString amountLabel MEMBER amountLabel)
     Q_PROPERTY(QString dayLabel MEMBER dayLabel)

@@ -13,10 +13,9 @@ Column {
     Accessible.role: Accessible.StaticText
     Accessible.name: charge.accessibilityText
 
-    Text {
+    ElidedText {
         width: cell.width
         text: cell.charge.name
-        elide: Text.ElideRight
         maximumLineCount: 1
         font.family: Theme.fontFamily
         font.pixelSize: Theme.fontSmall

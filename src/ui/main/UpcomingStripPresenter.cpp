@@ -43,9 +43,16 @@ void UpcomingStripPresenter::update()
     Q_EMIT cellsChanged();
 }
 
+QString UpcomingStripPresenter::emptyText()
+{
+    //: In the Up Next strip when no charge falls in the coming seven days
+    return tr("Nothing renews this week");
+}
+
 QString UpcomingStripPresenter::accessibilityText() const
 {
-    return m_cells.isEmpty() ? tr("Nothing renews this week") : tr("Up next: charges in the coming days");
+    //: Spoken name of the Up Next strip, which shows the charges of the coming seven days
+    return m_cells.isEmpty() ? emptyText() : tr("Up next: charges in the coming days");
 }
 
 }  // namespace tabrino

@@ -22,6 +22,7 @@ class UpcomingStripPresenter : public QObject {
     Q_PROPERTY(QDateTime now READ now WRITE setNow NOTIFY inputsChanged)
     Q_PROPERTY(QVariantList cells READ cells NOTIFY cellsChanged)
     Q_PROPERTY(bool isEmpty READ isEmpty NOTIFY cellsChanged)
+    Q_PROPERTY(QString emptyText READ emptyText CONSTANT)
     Q_PROPERTY(QString accessibilityText READ accessibilityText NOTIFY cellsChanged)
 
 public:
@@ -36,6 +37,8 @@ public:
 
     QVariantList cells() const { return m_cells; }
     bool isEmpty() const { return m_cells.isEmpty(); }
+    // What the strip says without charges; also its spoken name then.
+    static QString emptyText();
     QString accessibilityText() const;
 
 Q_SIGNALS:

@@ -26,10 +26,13 @@ AuroraCard {
         anchors.margins: Theme.spacingXL
         spacing: Theme.spacingM
 
-        AuroraSectionLabel { text: qsTr("Up Next") }
+        AuroraSectionLabel {
+            //: The heading of the strip of the coming week's charges, shown in capitals
+            text: qsTr("Up Next")
+        }
         Text {
             visible: presenter.isEmpty
-            text: qsTr("Nothing renews this week 🎉")
+            text: presenter.emptyText + " 🎉"
             font.family: Theme.fontFamily
             font.pixelSize: Theme.fontBody
             font.weight: Font.Medium

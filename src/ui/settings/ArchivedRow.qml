@@ -25,14 +25,13 @@ Item {
         subscription: row.subscription
         size: Theme.serviceIconSmall
     }
-    Text {
+    ElidedText {
         anchors.left: icon.right
         anchors.leftMargin: Theme.spacingM
         anchors.right: restoreButton.left
         anchors.rightMargin: Theme.spacingM
         anchors.verticalCenter: parent.verticalCenter
         text: row.subscription.name
-        elide: Text.ElideRight
         maximumLineCount: 1
         font.family: Theme.fontFamily
         font.pixelSize: Theme.fontLabel
@@ -45,6 +44,7 @@ Item {
         anchors.right: deleteButton.left
         anchors.rightMargin: Theme.spacingS
         anchors.verticalCenter: parent.verticalCenter
+        //: Button beside an archived subscription: makes it active again
         text: qsTr("Restore")
         Accessible.description: row.subscription.name
         onClicked: row.restore()
@@ -58,6 +58,7 @@ Item {
         symbol: "trash"
         symbolSize: Theme.symbolMedium
         hoverEnabled: true
+        //: Tooltip and name of the trash button beside an archived subscription
         text: qsTr("Delete permanently — removes it from lifetime stats")
         Accessible.description: row.subscription.name
         onClicked: row.remove()

@@ -71,6 +71,7 @@ bool SettingsExport::finish(const QUrl& chosen)
     const QString path = ExportFileChoice::chosenPath(chosen, dialogFormat());
     const bool written = ExportService::write(m_bytes, path);
     end();
+    //: Under the export buttons when the chosen file could not be written
     setError(written ? QString() : tr("Couldn't save the export. Try again in another folder."));
     return written;
 }

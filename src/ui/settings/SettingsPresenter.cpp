@@ -162,9 +162,12 @@ QString SettingsPresenter::trayNote() const
     }
     if (!m_trayHost || m_trayHost->drawing != StatusNotifierHost::Drawing::SquareImage)
         return QString();
-    if (m_trayHost->program == u"plasmashell")
+    if (m_trayHost->program == u"plasmashell") {
+        //: Under the tray display choice, on KDE Plasma; "Tabrino" is the name of the widget to add
         return tr("Plasma's tray shows each item as a small square. "
                   "To see the total in full, add the \"Tabrino\" widget to the panel.");
+    }
+    //: Under the tray display choice, on a desktop whose tray shows only icons
     return tr("This desktop's tray shows each item as a small square: the total appears alone in it, "
               "shortened to fit, and in full in its tooltip.");
 }
@@ -192,7 +195,8 @@ int SettingsPresenter::archivedCount() const
 
 QString SettingsPresenter::archivedTitle() const
 {
-    return tr("Archived (%1)").arg(archivedCount());
+    //: Heading of the settings' section of archived subscriptions, with their count
+    return tr("Archived (%Ln)", nullptr, archivedCount());
 }
 
 void SettingsPresenter::setShowingArchived(bool showing)
@@ -205,7 +209,12 @@ void SettingsPresenter::setShowingArchived(bool showing)
 
 QString SettingsPresenter::disclosureText() const
 {
-    return m_showingArchived ? tr("Hide") : tr("Show");
+    if (m_showingArchived) {
+        //: Folds away the list of archived subscriptions
+        return tr("Hide");
+    }
+    //: Unfolds the list of archived subscriptions
+    return tr("Show");
 }
 
 bool SettingsPresenter::showsArchivedList() const

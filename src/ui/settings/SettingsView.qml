@@ -40,6 +40,7 @@ FocusScope {
     SettingsImport { id: importer }
 
     Shortcut {
+        id: quitShortcut
         sequence: "Ctrl+Q"
         onActivated: presenter.quit()
     }
@@ -62,6 +63,7 @@ FocusScope {
         property Item returnFocusTo
         objectName: "saveDialog"
         parentWindow: view.Window.window
+        //: Title of the dialog that asks where an export is saved
         title: qsTr("Export")
         fileMode: Platform.FileDialog.SaveFile
         nameFilters: exporter.nameFilters
@@ -84,6 +86,7 @@ FocusScope {
         id: openDialog
         objectName: "openDialog"
         parentWindow: view.Window.window
+        //: Title of the dialog that asks which file to import
         title: qsTr("Import")
         fileMode: Platform.FileDialog.OpenFile
         nameFilters: importer.nameFilters
@@ -142,6 +145,7 @@ FocusScope {
             SettingsSection {
                 objectName: "generalSection"
                 width: sections.width
+                //: Heading of a settings section
                 title: qsTr("General")
 
                 SettingsToggle {
@@ -161,6 +165,7 @@ FocusScope {
                 SettingsToggle {
                     objectName: "catalogToggle"
                     width: parent.width
+                    //: A setting: download the catalog of services and their usual prices now and then
                     text: qsTr("Keep typical prices updated")
                     note: qsTr("Anonymously refreshes the service catalog every few days")
                     checked: view.settings.catalogAutoUpdate
@@ -169,6 +174,7 @@ FocusScope {
                 SettingsPicker {
                     objectName: "currencyPicker"
                     width: parent.width
+                    //: A setting: the currency of new subscriptions and of the totals
                     caption: qsTr("Currency")
                     choices: presenter.currencyChoices
                     selectedIndex: presenter.currencyIndex
@@ -186,11 +192,13 @@ FocusScope {
 
             SettingsSection {
                 width: sections.width
+                //: Heading of the settings section about Tabrino's item in the panel's system tray
                 title: qsTr("Tray")
 
                 SettingsPicker {
                     objectName: "displayModePicker"
                     width: parent.width
+                    //: A setting: what the tray item shows (the icon, the monthly total, ...)
                     caption: qsTr("Show")
                     choices: presenter.displayModeChoices
                     selectedIndex: presenter.displayModeIndex
@@ -205,6 +213,7 @@ FocusScope {
                 SettingsToggle {
                     objectName: "indicatorToggle"
                     width: parent.width
+                    //: A setting: a dot on the tray icon when a renewal is near
                     text: qsTr("Renewal indicator")
                     note: qsTr("A small dot when something renews within 3 days")
                     checked: view.settings.showsRenewalIndicator
@@ -214,11 +223,13 @@ FocusScope {
 
             SettingsSection {
                 width: sections.width
+                //: Heading of the settings section about reminders before charges
                 title: qsTr("Notifications")
 
                 SettingsPicker {
                     objectName: "defaultLeadPicker"
                     width: parent.width
+                    //: A setting: how long before a charge reminders come, unless a subscription says otherwise
                     caption: qsTr("Default lead")
                     choices: presenter.leadChoices
                     selectedIndex: presenter.defaultLeadIndex
@@ -227,6 +238,7 @@ FocusScope {
                 SettingsPicker {
                     objectName: "yearlyLeadPicker"
                     width: parent.width
+                    //: A setting: how long before a charge of a yearly plan its reminder comes
                     caption: qsTr("Yearly plans")
                     choices: presenter.leadChoices
                     selectedIndex: presenter.yearlyLeadIndex
@@ -240,6 +252,7 @@ FocusScope {
 
             SettingsSection {
                 width: sections.width
+                //: Heading of the settings section for export and import
                 title: qsTr("Your Data")
 
                 // The calendar's button wraps to a line of its own.
@@ -277,6 +290,7 @@ FocusScope {
                     width: parent.width
                     text: qsTr("Keep a calendar file up to date")
                     note: view.calendarFile
+                          //: Under the calendar file switch; %1 is the file's path
                           ? qsTr("%1, for your calendar app to subscribe to").arg(view.calendarFile.displayedPath)
                           : ""
                     checked: view.settings.keepsCalendarFile
@@ -284,11 +298,13 @@ FocusScope {
                 }
                 SettingsRow {
                     width: parent.width
+                    //: Label of the import button: where an imported file comes from
                     caption: qsTr("From a backup or another app")
                     SettingsButton {
                         id: importButton
                         objectName: "importButton"
                         text: qsTr("Import…")
+                        //: Read out for the import button: the files it takes; Wallos and SubTrackr are other apps
                         Accessible.description: qsTr("A Tabrino, Wallos or SubTrackr export, or a spreadsheet")
                         onClicked: {
                             importer.begin(view.Window.window)
@@ -353,6 +369,7 @@ FocusScope {
 
             SettingsSection {
                 width: sections.width
+                //: Heading of the settings section with Tabrino's version
                 title: qsTr("About")
 
                 Item {
@@ -360,7 +377,7 @@ FocusScope {
                     height: name.implicitHeight
                     Text {
                         id: name
-                        text: qsTr("Tabrino")
+                        text: "Tabrino"
                         font.family: Theme.fontFamily
                         font.pixelSize: Theme.fontLabel
                         font.weight: Font.DemiBold
@@ -393,7 +410,8 @@ FocusScope {
                 SettingsButton {
                     objectName: "quitButton"
                     text: qsTr("Quit Tabrino")
-                    Accessible.description: qsTr("Ctrl+Q")
+                    // The shortcut as this desktop's keyboard names it ("Strg+Q").
+                    Accessible.description: quitShortcut.nativeText
                     onClicked: presenter.quit()
                 }
             }

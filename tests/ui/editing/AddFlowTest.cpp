@@ -3,8 +3,12 @@
 
 #include "ui/editing/AddFlow.h"
 #include "ui/editing/CatalogResultsModel.h"
+#include "ui/editing/PlanPickerModel.h"
+#include "ui/editing/SubscriptionFormModel.h"
 
 #include "EditingFixture.h"
+
+#include "support/TestCatalogue.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -114,4 +118,23 @@ TEST_F(AddFlowTest, ResultRowsSayTheCheapestPlanInDollarsAndTheCategory)
     EXPECT_EQ(CatalogResultsModel::subtitle(planless()), u"");
     EXPECT_EQ(CatalogResultsModel::accessibilityText(planless()), u"Bare, Other");
     EXPECT_EQ(CatalogResultsModel::accessibilityText(netflix()), u"Netflix, Streaming");
+}
+
+TEST_F(AddFlowTest, ResultsPlansAndTheFormNameCyclesAndCategoriesInTheUsersLanguage)
+{
+    TestCatalogue german;
+    german.add("mo", u"Mon."_qs)
+        .add("%1 per month", u"%1 im Monat"_qs)
+        .add("Cloud", u"Online-Speicher"_qs)
+        .add("Streaming", u"Video"_qs)
+        .add("Music", u"Musik"_qs);
+    EXPECT_EQ(CatalogResultsModel::subtitle(icloud()), u"from $0.99/Mon. · Online-Speicher");
+    EXPECT_EQ(CatalogResultsModel::accessibilityText(netflix()), u"Netflix, Video");
+    const CatalogPlan basic = plan("Basic", "7.99", "monthly");
+    EXPECT_EQ(PlanPickerModel::priceText(basic), u"$7.99/Mon.");
+    EXPECT_EQ(PlanPickerModel::accessibilityText(basic), u"Basic, $7.99 im Monat");
+    // The form shows the name and keeps the stored value.
+    const QVariantMap music = SubscriptionFormModel::categoryChoices().at(2).toMap();
+    EXPECT_EQ(music.value(u"label"_qs), u"Musik"_qs);
+    EXPECT_EQ(music.value(u"value"_qs), u"music"_qs);
 }

@@ -73,7 +73,7 @@ TEST_F(PlanPickerTest, PillsShowDollarsWithCentsPerCycle)
     const QVariantMap first = picker.plans().first().toMap();
     EXPECT_EQ(first.value(u"name"_qs), u"Standard with ads"_qs);
     EXPECT_EQ(first.value(u"priceText"_qs), u"$7.99/mo"_qs);
-    EXPECT_EQ(first.value(u"accessibilityText"_qs), u"Standard with ads, $7.99 per Monthly"_qs);
+    EXPECT_EQ(first.value(u"accessibilityText"_qs), u"Standard with ads, $7.99 per month"_qs);
     EXPECT_EQ(PlanPickerModel::priceText(plan("Annual", "120", "yearly")), u"$120.00/yr");
 }
 

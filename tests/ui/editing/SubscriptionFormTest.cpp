@@ -220,6 +220,12 @@ TEST_F(SubscriptionFormTest, TheDefaultReminderLabelFollowsTheCycleBeingEdited)
     form.setCustomDaysText(u"200"_qs);
     EXPECT_EQ(form.leadChoices().first().toMap().value(u"label"_qs), u"Default (14 days before)"_qs);
     EXPECT_EQ(form.cycleToSave(), BillingCycle::custom(200));
+    // The unit after the field counts what a save stores.
+    EXPECT_EQ(form.customDays(), 200);
+    form.setCustomDaysText(u"0"_qs);
+    EXPECT_EQ(form.customDays(), 1);
+    form.setCustomDaysText(u"often"_qs);
+    EXPECT_EQ(form.customDays(), 30);
 }
 
 TEST_F(SubscriptionFormTest, ArchiveActsAtOnce)

@@ -7,6 +7,7 @@
 #include "import/ImportFixture.h"
 #include "store/StoreFixture.h"
 #include "support/FileSizeLimit.h"
+#include "support/TestCatalogue.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -124,8 +125,15 @@ TEST_F(ImportPreviewTest, trackedRowsAreSkippedUnlessUpdating)
     EXPECT_EQ(preview.trackedCount(), 1);
     EXPECT_FALSE(preview.canImport());
     EXPECT_EQ(preview.waitingFor(), u"Everything in the file is tracked already.");
+    EXPECT_EQ(preview.sectionTitles().value(u"tracked"_s), u"Will be skipped (1)"_s);
     preview.setUpdatesTracked(true);
     EXPECT_EQ(preview.importLabel(), u"Update 1");
+    {
+        // The headings agree with their counts where a language needs it.
+        TestCatalogue german;
+        german.add("Will be updated (%Ln)", u"Werden aktualisiert (%Ln)"_s, u"Wird aktualisiert (%Ln)"_s);
+        EXPECT_EQ(preview.sectionTitles().value(u"tracked"_s), u"Wird aktualisiert (1)"_s);
+    }
     ASSERT_TRUE(preview.apply());
     EXPECT_EQ(store->active(), QList<Subscription*>{netflix});
     EXPECT_EQ(netflix->nextBillingDate(), local(calendar, 2025, 5, 3));

@@ -5,6 +5,8 @@
 
 #include "ui/insights/InsightsFixture.h"
 
+#include "support/TestCatalogue.h"
+
 using namespace tabrino;
 using test::dec;
 
@@ -31,6 +33,10 @@ TEST_F(InsightsCardsTest, ThreeCardsInOrderWithTheirSpokenLabels)
     EXPECT_EQ(column(rows, &StatCardRow::accessibilityText),
               (QStringList{u"Most Expensive: $20 per month, Gym"_qs, u"Top Category: $24 per month, Streaming"_qs,
                            u"Average: $14.67 per month, per service"_qs}));
+
+    test::TestCatalogue german;
+    german.add("Streaming", u"Video"_qs);
+    EXPECT_EQ(InsightsCardsPresenter::cards(*store, u"USD"_qs).at(1).detail, u"Video");
 }
 
 TEST_F(InsightsCardsTest, ACardWithoutItsFigureIsLeftOut)

@@ -7,6 +7,8 @@
 #include "ui/design/Aurora.h"
 #include "ui/insights/InsightsFixture.h"
 
+#include "support/TestCatalogue.h"
+
 #include <QPointF>
 #include <QRegularExpression>
 
@@ -114,6 +116,14 @@ TEST(RankedSlices, TheCategoryOtherAndTheRestAreTwoSlices)
     EXPECT_EQ(ranked.at(2).total, dec("20"));
     EXPECT_EQ(ranked.at(5).total, dec("6"));
     EXPECT_NE(ranked.at(2).key, ranked.at(5).key);  // two rows, not one row twice
+
+    // A language may name them apart.
+    test::TestCatalogue german;
+    german.add("Streaming", u"Video"_qs)
+        .inContext("SubscriptionCategory", "Other", u"Sonstiges"_qs)
+        .inContext("tabrino::InsightsDonutPresenter", "Other", u"Übrige"_qs);
+    EXPECT_EQ(labels(InsightsDonutPresenter::rankedSlices(seven(Category::Other, "1"))),
+              (QStringList{u"Video"_qs, u"Software"_qs, u"Sonstiges"_qs, u"Cloud"_qs, u"Fitness"_qs, u"Übrige"_qs}));
 }
 
 TEST(DonutGeometry, SectorAnglesFollowTheValues)

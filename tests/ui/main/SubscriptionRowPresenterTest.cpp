@@ -3,6 +3,7 @@
 
 #include "ui/main/SubscriptionRowPresenter.h"
 
+#include "support/TestCatalogue.h"
 #include "support/TestMoney.h"
 #include "ui/LabelFixture.h"
 #include "ui/design/Aurora.h"
@@ -39,7 +40,7 @@ TEST_F(SubscriptionRowPresenterTest, TextsOfAPlainRenewal)
 {
     Subscription* backup = show("Photo Backup", "15.49", 4);
     backup->setCategoryRaw(QStringLiteral("cloud"));
-    EXPECT_EQ(row.accessibilityText(), u"Photo Backup, $15.49 per Monthly, Cloud. Renews In 4 days.");
+    EXPECT_EQ(row.accessibilityText(), u"Photo Backup, $15.49 per month, Cloud. Renews in 4 days.");
     EXPECT_EQ(row.subtitle(), u"Cloud");
     EXPECT_EQ(row.cycleText(), u"/mo");
     EXPECT_EQ(row.trialActionText(), u"Mark as Trial");
@@ -89,6 +90,13 @@ TEST_F(SubscriptionRowPresenterTest, DueTextAndColourByUrgency)
         EXPECT_EQ(row.dueText(), QString::fromUtf16(entry.text)) << entry.days;
         EXPECT_EQ(row.dueColor(), entry.color) << entry.days;
     }
+    // Spoken, each day is a sentence of its own.
+    s->setNextBillingDate(kNow.addDays(-1));
+    EXPECT_TRUE(row.accessibilityText().endsWith(u"Streaming. Renewal overdue."));
+    s->setNextBillingDate(kNow);
+    EXPECT_TRUE(row.accessibilityText().endsWith(u"Streaming. Renews today."));
+    s->setNextBillingDate(kNow.addDays(1));
+    EXPECT_TRUE(row.accessibilityText().endsWith(u"Streaming. Renews tomorrow."));
 }
 
 TEST_F(SubscriptionRowPresenterTest, TrialCountsDownToItsConversion)
@@ -103,21 +111,22 @@ TEST_F(SubscriptionRowPresenterTest, TrialCountsDownToItsConversion)
     EXPECT_EQ(row.trialActionText(), u"End Trial — Keep Subscription");
     EXPECT_EQ(row.dueText(), u"Converts today");
     EXPECT_EQ(row.dueColor(), Aurora::redDeep());  // the trial's day, not the renewal's
-    EXPECT_EQ(row.accessibilityText(), u"Video, $9.99 per Monthly, Streaming. Trial converts Today.");
+    EXPECT_EQ(row.accessibilityText(), u"Video, $9.99 per month, Streaming. Trial converts today.");
     trialEndingIn(1);
     EXPECT_EQ(row.dueText(), u"Converts tomorrow");
+    EXPECT_EQ(row.accessibilityText(), u"Video, $9.99 per month, Streaming. Trial converts tomorrow.");
     trialEndingIn(4);
     EXPECT_EQ(row.dueText(), u"Converts in 4 days");
-    EXPECT_EQ(row.accessibilityText(), u"Video, $9.99 per Monthly, Streaming. Trial converts In 4 days.");
+    EXPECT_EQ(row.accessibilityText(), u"Video, $9.99 per month, Streaming. Trial converts in 4 days.");
 
     trialEndingIn(-2);  // passed, and maintenance has not ended it yet
     EXPECT_EQ(row.dueText(), u"Converted");
-    EXPECT_EQ(row.accessibilityText(), u"Video, $9.99 per Monthly, Streaming. Trial converted.");
+    EXPECT_EQ(row.accessibilityText(), u"Video, $9.99 per month, Streaming. Trial converted.");
 
     s->setTrialEndDate(std::nullopt);  // no end date: the renewal counts
     EXPECT_TRUE(row.showsTrialBadge());
     EXPECT_EQ(row.dueText(), u"In 20 days");
-    EXPECT_EQ(row.accessibilityText(), u"Video, $9.99 per Monthly, Streaming. Renews In 20 days.");
+    EXPECT_EQ(row.accessibilityText(), u"Video, $9.99 per month, Streaming. Renews in 20 days.");
 }
 
 TEST_F(SubscriptionRowPresenterTest, ToggledTrialIsSavedAndKeepsTheDateAndTheOrder)

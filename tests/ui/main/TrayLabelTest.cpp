@@ -4,6 +4,7 @@
 #include "ui/main/TrayLabel.h"
 
 #include "format/FormatterCache.h"
+#include "support/SpokenLanguage.h"
 #include "ui/LabelFixture.h"
 
 #include <QCoreApplication>
@@ -68,6 +69,30 @@ TEST_F(TrayLabelTest, dotFollowsTheSettingButTheSpokenWarningDoesNot)
     settings.setShowsRenewalIndicator(false);
     EXPECT_FALSE(label.showsDot());
     EXPECT_EQ(label.accessibilityText(), u"Tabrino. Monthly total $13/mo. A subscription renews within 3 days.");
+}
+
+// The words follow the user's language, the amount the formats' locale.
+TEST_F(TrayLabelTest, speaksGermanAndSpanish)
+{
+    settings.setDefaultCurrencyCode(QStringLiteral("EUR"));
+    add("7.50", 3)->setCurrencyCode(QStringLiteral("EUR"));
+    store->save();
+    {
+        const test::SpokenLanguage german(u"de"_qs);
+        FormatterCache germanFormats{QStringLiteral("de_DE")};
+        const TrayLabel label(*store, settings, germanFormats);
+        EXPECT_EQ(label.amountText(), u"8\u00A0€/Mon.");
+        EXPECT_EQ(label.accessibilityText(),
+                  u"Tabrino. Monatssumme 8\u00A0€/Mon. Ein Abo verlängert sich in den nächsten 3 Tagen.");
+    }
+    {
+        const test::SpokenLanguage spanish(u"es"_qs);
+        FormatterCache spanishFormats{QStringLiteral("es_ES")};
+        const TrayLabel label(*store, settings, spanishFormats);
+        EXPECT_EQ(label.amountText(), u"8\u00A0€/mes");
+        EXPECT_EQ(label.accessibilityText(),
+                  u"Tabrino. Total mensual: 8\u00A0€/mes. Una suscripción se renueva en los próximos 3 días.");
+    }
 }
 
 TEST_F(TrayLabelTest, followsEveryInputAndSignalsOnlyRealChanges)
