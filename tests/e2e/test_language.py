@@ -2,11 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """The real program on a German desktop: the tray item and the screens a
-screen reader reads speak German, money is written the German way."""
+screen reader reads speak German, money is written the German way. On an
+Arabic one, which has no translation, it speaks English."""
 import dbus
 
 from atspi import PROGRAM_ENV, ScreenReaderDesktopTest, unnamed_controls
-from desktop import ITEM, days_to_a_month_ahead, type_text
+from desktop import ITEM, days_to_a_month_ahead, type_text, wait_for
 
 GERMAN = {"LANG": "de_DE.UTF-8"}
 NBSP = "\u00a0"  # between amount and currency sign, as German writes money
@@ -19,7 +20,7 @@ def tool_tip(program):
     return str(title), str(text)
 
 
-class GermanDesktop(ScreenReaderDesktopTest):
+class DesktopLanguages(ScreenReaderDesktopTest):
 
     def test_the_tray_and_the_add_flow_speak_german(self):
         program = self.start({**PROGRAM_ENV, **GERMAN})
@@ -53,3 +54,12 @@ class GermanDesktop(ScreenReaderDesktopTest):
         days = days_to_a_month_ahead(program)
         tree.wait_for_element("push button", f"Netflix, 17,99{NBSP}$ pro Monat, Streaming. "
                                              f"Verlängert sich in {days} Tagen.")
+
+    def test_a_language_without_a_translation_gets_english(self):
+        program = self.start({**PROGRAM_ENV, "LANG": "ar_EG.UTF-8"})
+        tree = self.a11y.application(program.process.pid)
+        wait_for(lambda: tool_tip(program)[0].startswith("Tabrino. Monthly total "), what="an English tooltip")
+        program.click_tray()
+        root = tree.wait_for(lambda root: root.find("push button", "Add Subscription") and root)
+        root.find("heading", "Track your first subscription")
+
