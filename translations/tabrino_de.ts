@@ -311,7 +311,7 @@
     <name>ImportReading</name>
     <message>
         <source>line %1: %2</source>
-        <extracomment>A line of an imported file that cannot be read; %1 is its number in the file, %2 why: &quot;line 7: price &apos;abc&apos; is not a number&quot;</extracomment>
+        <extracomment>A line of an imported file that cannot be read; %1 is its number in the file, %2 why: &quot;line 7: price “abc” is not a number&quot;</extracomment>
         <translation>Zeile %1: %2</translation>
     </message>
 </context>
@@ -636,12 +636,12 @@
     </message>
     <message>
         <source>price %1 is not a number</source>
-        <extracomment>Why a line of an imported file is not read; %1 is the price as written, quoted: &apos;abc&apos;</extracomment>
+        <extracomment>Why a line of an imported file is not read; %1 is the price as written, quoted: “abc”</extracomment>
         <translation>Preis %1 ist keine Zahl</translation>
     </message>
     <message>
         <source>price %1 is a formula, not a number</source>
-        <extracomment>Why a line of an imported file is not read; %1 is the price as written, quoted: &apos;=A1*2&apos;</extracomment>
+        <extracomment>Why a line of an imported file is not read; %1 is the price as written, quoted: “=A1*2”</extracomment>
         <translation>Preis %1 ist eine Formel, keine Zahl</translation>
     </message>
     <message>
@@ -655,17 +655,17 @@
     </message>
     <message>
         <source>date %1 is not a date</source>
-        <extracomment>Why a line of an imported file is not read; %1 is the date as written, quoted: &apos;soon&apos;</extracomment>
+        <extracomment>Why a line of an imported file is not read; %1 is the date as written, quoted: “soon”</extracomment>
         <translation>Datum %1 ist kein Datum</translation>
     </message>
     <message>
         <source>date %1 does not exist</source>
-        <extracomment>Why a line of an imported file is not read; %1 is the date as written, quoted: &apos;2025-02-30&apos;</extracomment>
+        <extracomment>Why a line of an imported file is not read; %1 is the date as written, quoted: “2025-02-30”</extracomment>
         <translation>Datum %1 gibt es nicht</translation>
     </message>
     <message>
         <source>date %1 is out of range</source>
-        <extracomment>Why a line of an imported file is not read; %1 is the date as written, quoted: &apos;1/1/12025&apos;</extracomment>
+        <extracomment>Why a line of an imported file is not read; %1 is the date as written, quoted: “1/1/12025”</extracomment>
         <translation>Datum %1 liegt außerhalb des gültigen Bereichs</translation>
     </message>
     <message>
@@ -674,23 +674,18 @@
     </message>
     <message>
         <source>cycle %1 is not a billing period</source>
-        <extracomment>Why a line of an imported file is not read; %1 is the billing cycle as written, quoted: &apos;sometimes&apos;</extracomment>
+        <extracomment>Why a line of an imported file is not read; %1 is the billing cycle as written, quoted: “sometimes”</extracomment>
         <translation>Zeitraum %1 ist kein Abrechnungszeitraum</translation>
     </message>
     <message>
         <source>cycle %1 taken as %2</source>
-        <extracomment>How an imported value without an exact match was read; %1 is the billing cycle as written, quoted, %2 the name of the cycle taken instead: &quot;cycle &apos;Every 2 Months&apos; taken as Every 61 days&quot;</extracomment>
+        <extracomment>How an imported value without an exact match was read; %1 is the billing cycle as written, quoted, %2 the name of the cycle taken instead: &quot;cycle “Every 2 Months” taken as Every 61 days&quot;</extracomment>
         <translation>Zeitraum %1 gelesen als %2</translation>
     </message>
     <message>
         <source>category %1 taken as %2</source>
-        <extracomment>How an imported value without an exact match was read; %1 is the category as written, quoted, %2 the name of the category taken instead: &quot;category &apos;News &amp; Magazines&apos; taken as News&quot;</extracomment>
+        <extracomment>How an imported value without an exact match was read; %1 is the category as written, quoted, %2 the name of the category taken instead: &quot;category “News &amp; Magazines” taken as News&quot;</extracomment>
         <translation>Kategorie %1 gelesen als %2</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos;</source>
-        <extracomment>Quotation marks around a value as the imported file writes it; use your language&apos;s own marks</extracomment>
-        <translation>„%1“</translation>
     </message>
     <message>
         <source>price %1 is above %2</source>
@@ -699,8 +694,13 @@
     </message>
     <message>
         <source>%1: %2 is not yes or no</source>
-        <extracomment>Why a line of an imported file is not read; %1 is the file&apos;s column name, %2 its value as written, quoted: &quot;Trial: &apos;maybe&apos; is not yes or no&quot;</extracomment>
+        <extracomment>Why a line of an imported file is not read; %1 is the file&apos;s column name, %2 its value as written, quoted: &quot;Trial: “maybe” is not yes or no&quot;</extracomment>
         <translation>%1: %2 ist weder Ja noch Nein</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <extracomment>Quotation marks around a value as the imported file writes it; use your language&apos;s own marks</extracomment>
+        <translation>„%1“</translation>
     </message>
 </context>
 <context>
@@ -922,22 +922,22 @@
     </message>
     <message>
         <source>schedule %1 is not a billing period</source>
-        <extracomment>Why a line of an imported SubTrackr file is not read, after &quot;line 7: &quot;; %1 is the schedule as written, quoted: &apos;Sometimes&apos;</extracomment>
+        <extracomment>Why a line of an imported SubTrackr file is not read, after &quot;line 7: &quot;; %1 is the schedule as written, quoted: “Sometimes”</extracomment>
         <translation>Zeitplan %1 ist kein Abrechnungszeitraum</translation>
     </message>
     <message>
         <source>schedule interval %1 is not a whole number of periods</source>
-        <extracomment>Why a line of an imported SubTrackr file is not read; %1 is the interval as written, quoted: &apos;1.5&apos;</extracomment>
+        <extracomment>Why a line of an imported SubTrackr file is not read; %1 is the interval as written, quoted: “1.5”</extracomment>
         <translation>Intervall %1 des Zeitplans ist keine ganze Zahl von Zeiträumen</translation>
     </message>
     <message>
         <source>schedule %1 every %2 taken as %3</source>
-        <extracomment>How an imported SubTrackr schedule without an exact match was read; %1 is the schedule as written, quoted, %2 its interval, %3 the name of the cycle taken instead: &quot;schedule &apos;Monthly&apos; every 2 taken as Every 61 days&quot;</extracomment>
+        <extracomment>How an imported SubTrackr schedule without an exact match was read; %1 is the schedule as written, quoted, %2 its interval, %3 the name of the cycle taken instead: &quot;schedule “Monthly” every 2 taken as Every 61 days&quot;</extracomment>
         <translation>Zeitplan %1 alle %2 gelesen als %3</translation>
     </message>
     <message>
         <source>status %1 is not one Tabrino knows</source>
-        <extracomment>Why a line of an imported SubTrackr file is not read; %1 is the status as written, quoted: &apos;Frozen&apos;</extracomment>
+        <extracomment>Why a line of an imported SubTrackr file is not read; %1 is the status as written, quoted: “Frozen”</extracomment>
         <translation>Status %1 kennt Tabrino nicht</translation>
     </message>
     <message>
@@ -1175,7 +1175,7 @@ The custom cycle&apos;s day count field, read out: &quot;Every&quot;, then the c
     <name>TabrinoFormat</name>
     <message>
         <source>share %1 is not a number</source>
-        <extracomment>Why a line of an imported file is not read; %1 is the user&apos;s share of a split subscription as written, quoted: &apos;half&apos;</extracomment>
+        <extracomment>Why a line of an imported file is not read; %1 is the user&apos;s share of a split subscription as written, quoted: “half”</extracomment>
         <translation>Anteil %1 ist keine Zahl</translation>
     </message>
     <message>

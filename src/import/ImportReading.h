@@ -27,8 +27,8 @@ struct ImportReading {
 
     struct LineError {
         int line = 0;
-        QString reason;        // "price 'abc' is not a number"
-        QString text() const;  // "line 7: price 'abc' is not a number"
+        QString reason;        // "price “abc” is not a number"
+        QString text() const;  // "line 7: price “abc” is not a number"
     };
 
     // A field the file's columns do not name clearly.

@@ -52,7 +52,7 @@ QString RecordFields::quoted(const QString& text)
     constexpr int kLongest = 40;
     const QString shown = text.size() > kLongest ? text.left(kLongest - 1) + u'…' : text;
     //: Quotation marks around a value as the imported file writes it; use your language's own marks
-    return tr("'%1'").arg(shown);
+    return tr("“%1”").arg(shown);
 }
 
 void RecordFields::fail(const QString& reason)
@@ -85,11 +85,11 @@ AmountText::Result RecordFields::price(int column, DecimalMark mark)
     case AmountText::Problem::None: break;
     case AmountText::Problem::Empty: fail(tr("the price is missing")); break;
     case AmountText::Problem::NotANumber:
-        //: Why a line of an imported file is not read; %1 is the price as written, quoted: 'abc'
+        //: Why a line of an imported file is not read; %1 is the price as written, quoted: “abc”
         fail(tr("price %1 is not a number").arg(quoted(written)));
         break;
     case AmountText::Problem::Formula:
-        //: Why a line of an imported file is not read; %1 is the price as written, quoted: '=A1*2'
+        //: Why a line of an imported file is not read; %1 is the price as written, quoted: “=A1*2”
         fail(tr("price %1 is a formula, not a number").arg(quoted(written)));
         break;
     case AmountText::Problem::Negative:
@@ -118,11 +118,11 @@ QString RecordFields::dateProblem(DateText::Problem problem, const QString& text
     switch (problem) {
     case DateText::Problem::None: return {};
     case DateText::Problem::Empty: return tr("the next billing date is missing");
-    //: Why a line of an imported file is not read; %1 is the date as written, quoted: 'soon'
+    //: Why a line of an imported file is not read; %1 is the date as written, quoted: “soon”
     case DateText::Problem::NotADate: return tr("date %1 is not a date").arg(quoted(text));
-    //: Why a line of an imported file is not read; %1 is the date as written, quoted: '2025-02-30'
+    //: Why a line of an imported file is not read; %1 is the date as written, quoted: “2025-02-30”
     case DateText::Problem::NoSuchDate: return tr("date %1 does not exist").arg(quoted(text));
-    //: Why a line of an imported file is not read; %1 is the date as written, quoted: '1/1/12025'
+    //: Why a line of an imported file is not read; %1 is the date as written, quoted: “1/1/12025”
     case DateText::Problem::OutOfRange: return tr("date %1 is out of range").arg(quoted(text));
     }
     return {};
@@ -152,13 +152,13 @@ BillingCycle RecordFields::cycle(int column)
     }
     const std::optional<CycleText::Reading> reading = CycleText::read(written);
     if (!reading) {
-        //: Why a line of an imported file is not read; %1 is the billing cycle as written, quoted: 'sometimes'
+        //: Why a line of an imported file is not read; %1 is the billing cycle as written, quoted: “sometimes”
         fail(tr("cycle %1 is not a billing period").arg(quoted(written)));
         return BillingCycle::monthly();
     }
     if (reading->approximate) {
         //: How an imported value without an exact match was read; %1 is the billing cycle as written, quoted,
-        //: %2 the name of the cycle taken instead: "cycle 'Every 2 Months' taken as Every 61 days"
+        //: %2 the name of the cycle taken instead: "cycle “Every 2 Months” taken as Every 61 days"
         note(tr("cycle %1 taken as %2").arg(quoted(written), reading->cycle.localizedName()));
     }
     return reading->cycle;
@@ -172,7 +172,7 @@ std::optional<SubscriptionCategory> RecordFields::category(int column)
     const CategoryText::Reading reading = CategoryText::read(written);
     if (reading.approximate) {
         //: How an imported value without an exact match was read; %1 is the category as written, quoted,
-        //: %2 the name of the category taken instead: "category 'News & Magazines' taken as News"
+        //: %2 the name of the category taken instead: "category “News & Magazines” taken as News"
         note(tr("category %1 taken as %2").arg(quoted(written), reading.category.localizedName()));
     }
     return reading.category;
@@ -185,7 +185,7 @@ std::optional<bool> RecordFields::flag(int column)
     const std::optional<bool> flag = FlagText::read(text(column));
     if (!flag) {
         //: Why a line of an imported file is not read; %1 is the file's column name, %2 its value as
-        //: written, quoted: "Trial: 'maybe' is not yes or no"
+        //: written, quoted: "Trial: “maybe” is not yes or no"
         fail(tr("%1: %2 is not yes or no").arg(m_table.columns.value(column), quoted(text(column))));
     }
     return flag;

@@ -18,7 +18,7 @@ namespace tabrino {
 
 // One record's values as a format reads them, column by column (-1 for a
 // column the file lacks). Keeps the first reason the record cannot be
-// imported, worded for the preview ("price 'abc' is not a number"), and a
+// imported, worded for the preview ("price “abc” is not a number"), and a
 // note for each value read as the nearest thing Tabrino has.
 class RecordFields {
     Q_DECLARE_TR_FUNCTIONS(RecordFields)

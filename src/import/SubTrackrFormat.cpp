@@ -20,7 +20,7 @@ BillingCycle scheduleOf(RecordFields& fields, int schedule, int interval)
             fields.fail(SubTrackrFormat::tr("the schedule is missing"));
         } else {
             //: Why a line of an imported SubTrackr file is not read, after "line 7: "; %1 is the schedule as
-            //: written, quoted: 'Sometimes'
+            //: written, quoted: “Sometimes”
             fields.fail(SubTrackrFormat::tr("schedule %1 is not a billing period").arg(RecordFields::quoted(written)));
         }
         return BillingCycle::monthly();
@@ -31,7 +31,7 @@ BillingCycle scheduleOf(RecordFields& fields, int schedule, int interval)
     const std::optional<CycleText::Reading> reading =
         isNumber ? CycleText::fromUnits(period->unit, period->count * every) : std::nullopt;
     if (!reading) {
-        //: Why a line of an imported SubTrackr file is not read; %1 is the interval as written, quoted: '1.5'
+        //: Why a line of an imported SubTrackr file is not read; %1 is the interval as written, quoted: “1.5”
         fields.fail(SubTrackrFormat::tr("schedule interval %1 is not a whole number of periods")
                         .arg(RecordFields::quoted(repeat)));
         return BillingCycle::monthly();
@@ -39,7 +39,7 @@ BillingCycle scheduleOf(RecordFields& fields, int schedule, int interval)
     if (reading->approximate) {
         //: How an imported SubTrackr schedule without an exact match was read; %1 is the schedule as written,
         //: quoted, %2 its interval, %3 the name of the cycle taken instead:
-        //: "schedule 'Monthly' every 2 taken as Every 61 days"
+        //: "schedule “Monthly” every 2 taken as Every 61 days"
         fields.note(SubTrackrFormat::tr("schedule %1 every %2 taken as %3")
                         .arg(RecordFields::quoted(written), repeat, reading->cycle.localizedName()));
     }
@@ -63,7 +63,7 @@ void readStatus(RecordFields& fields, int status, ImportedSubscription& subscrip
             return;
         }
     }
-    //: Why a line of an imported SubTrackr file is not read; %1 is the status as written, quoted: 'Frozen'
+    //: Why a line of an imported SubTrackr file is not read; %1 is the status as written, quoted: “Frozen”
     fields.fail(
         SubTrackrFormat::tr("status %1 is not one Tabrino knows").arg(RecordFields::quoted(fields.text(status))));
 }

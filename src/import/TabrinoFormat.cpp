@@ -33,7 +33,7 @@ std::optional<double> shareOf(RecordFields& fields, int column, bool percent)
     const auto [end, error] = std::from_chars(digits.cbegin(), digits.cend(), value);
     if (error != std::errc() || end != digits.cend() || !std::isfinite(value)) {
         //: Why a line of an imported file is not read; %1 is the user's share of a split subscription as
-        //: written, quoted: 'half'
+        //: written, quoted: “half”
         fields.fail(
             QCoreApplication::translate("TabrinoFormat", "share %1 is not a number").arg(RecordFields::quoted(*text)));
         return std::nullopt;

@@ -44,10 +44,10 @@ class ImportTest(ScreenReaderDesktopTest):
         items = [item.name for item in preview.find_all("list item", shown=False)]
         self.assertEqual(len(items), 4, items)
         self.assertTrue(items[0].startswith("Netflix, $15.99 · Monthly · next "), items)
-        self.assertIn("category 'Entertainment' taken as Streaming", items[0])
+        self.assertIn("category “Entertainment” taken as Streaming", items[0])
         self.assertTrue(items[2].startswith("Dropbox Plus, $119.88 · Yearly · next ") and "archived" in items[2],
                         items)
-        self.assertEqual(items[3], "line 5: price 'abc' is not a number")
+        self.assertEqual(items[3], "line 5: price “abc” is not a number")
         # Nothing is saved before the press.
         self.assertEqual(program.tray_label(), "$0/mo")
 

@@ -77,7 +77,7 @@ TEST(WallosFormat, readsTheBrowserDownloadWithEveryValue)
     EXPECT_EQ(netflix.subscription.notes, u"Standard with ads"_s);
     EXPECT_EQ(netflix.subscription.cancellationUrl, u"https://www.netflix.com/cancelplan"_s);
     EXPECT_TRUE(netflix.subscription.isActive);
-    EXPECT_EQ(netflix.notes, QStringList{u"category 'Entertainment' taken as Streaming"_s});
+    EXPECT_EQ(netflix.notes, QStringList{u"category “Entertainment” taken as Streaming"_s});
 
     const ImportedSubscription& spotify = rowNamed(reading, u"Spotify"_s).subscription;
     EXPECT_EQ(spotify.notes, std::nullopt);  // "" is no note
@@ -96,8 +96,8 @@ TEST(WallosFormat, readsTheBrowserDownloadWithEveryValue)
     const ImportReading::Row& economist = rowNamed(reading, u"The Economist"_s);
     EXPECT_EQ(economist.subscription.cycle, BillingCycle::custom(61));
     EXPECT_EQ(economist.notes,
-              (QStringList{u"cycle 'Every 2 Months' taken as Every 61 days"_s,
-                           u"category 'News & Magazines' taken as News"_s}));
+              (QStringList{u"cycle “Every 2 Months” taken as Every 61 days"_s,
+                           u"category “News & Magazines” taken as News"_s}));
 }
 
 TEST(WallosFormat, csvAndApiAnswerReadLikeTheDownload)
@@ -164,7 +164,7 @@ TEST(SubTrackrFormat, csvSchedulesStatusesAndStartDates)
     EXPECT_TRUE(netflix.notes.isEmpty());
 
     EXPECT_EQ(reading.rows[1].subscription.category, SubscriptionCategory::Software);  // Productivity
-    EXPECT_EQ(reading.rows[1].notes, QStringList{u"category 'Productivity' taken as Software"_s});
+    EXPECT_EQ(reading.rows[1].notes, QStringList{u"category “Productivity” taken as Software"_s});
     EXPECT_FALSE(reading.rows[2].subscription.isActive);  // Paused
     EXPECT_EQ(reading.rows[2].subscription.currency.code, u"EUR");
     EXPECT_EQ(reading.rows[3].subscription.cycle, BillingCycle::quarterly());  // Monthly, every 3
@@ -209,7 +209,7 @@ TEST(SpreadsheetFormat, aHandMadeEuropeanSheetReadsInEveryEncoding)
     EXPECT_EQ(reading.rows[3].subscription.notes, u"Vertrag läuft bis März"_s);
     EXPECT_EQ(reading.rows[4].subscription.notes, u"50 GB; geteilt"_s);
     EXPECT_EQ(reading.rows[4].line, 6);
-    EXPECT_EQ(reading.rows[1].notes, QStringList{u"category 'Musik' taken as Other"_s});
+    EXPECT_EQ(reading.rows[1].notes, QStringList{u"category “Musik” taken as Other"_s});
 
     // The same sheet saved as UTF-16 (either byte order) or UTF-8 with a mark.
     const QString sheet = TextDecoding::decode(windows1252).text;
@@ -280,8 +280,8 @@ TEST(SpreadsheetFormat, formulasStayTextAndNeverCountAsNumbers)
     EXPECT_EQ(reading.rows[1].subscription.price, Decimal(5));
     EXPECT_EQ(reading.rows[1].subscription.notes, u"-not a number"_s);
     EXPECT_EQ(errorTexts(reading),
-              (QStringList{u"line 3: price '=B2*12' is a formula, not a number"_s,
-                           u"line 4: price '-A1' is a formula, not a number"_s}));
+              (QStringList{u"line 3: price “=B2*12” is a formula, not a number"_s,
+                           u"line 4: price “-A1” is a formula, not a number"_s}));
 }
 
 TEST(SpreadsheetFormat, notesAndProblemsSpeakTheUsersLanguage)
@@ -297,8 +297,8 @@ TEST(SpreadsheetFormat, notesAndProblemsSpeakTheUsersLanguage)
                                             "Kurz\n");
     ASSERT_EQ(reading.rows.size(), 1);
     EXPECT_EQ(reading.rows[0].notes,
-              (QStringList{u"Zyklus 'Every 2 Months' gelesen als Alle 61 Tage"_s,
-                           u"category 'News & Magazines' taken as Nachrichten"_s}));
+              (QStringList{u"Zyklus “Every 2 Months” gelesen als Alle 61 Tage"_s,
+                           u"category “News & Magazines” taken as Nachrichten"_s}));
     // A count of one takes the singular.
     EXPECT_EQ(errorTexts(reading), QStringList{u"line 3: ein Wert, wo die Kopfzeile 4 nennt"_s});
 }

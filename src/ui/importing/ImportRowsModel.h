@@ -28,7 +28,7 @@ public:
         QString section;  // "new", "tracked" or "unreadable"
         QString name;
         QString detail;  // "$15.99 · Monthly · next Apr 3, 2025", or the reason it cannot be read
-        QString note;    // how values were read: "cycle 'Every 2 Months' taken as Every 61 days"
+        QString note;    // how values were read: "cycle “Every 2 Months” taken as Every 61 days"
 
         friend bool operator==(const Row&, const Row&) = default;
     };

@@ -79,7 +79,7 @@ TEST_F(ImportPreviewTest, showsWhatTheFileWouldDoAndAsksForTheDollarBeforeAnythi
     EXPECT_EQ(rows[1].detail, u"119.88 $ · Yearly · next Nov 2, 2025 · archived");
     EXPECT_EQ(rows[2].detail, u"€89.70 · Quarterly · next May 1, 2025");
     EXPECT_EQ(rows[3].note,
-              u"cycle 'Every 2 Months' taken as Every 61 days; category 'News & Magazines' taken as News");
+              u"cycle “Every 2 Months” taken as Every 61 days; category “News & Magazines” taken as News");
     EXPECT_EQ(rows[4].section, u"tracked");
     EXPECT_EQ(rows[4].name, u"Netflix");
 
@@ -156,7 +156,7 @@ TEST_F(ImportPreviewTest, columnsAreAskedForAndAnswersMoveTheRows)
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(rows[0].detail, u"€12 · Monthly · next Mar 10, 2025");
     EXPECT_EQ(rows[1].section, u"unreadable");
-    EXPECT_EQ(rows[1].name, u"line 3: price 'abc' is not a number");
+    EXPECT_EQ(rows[1].name, u"line 3: price “abc” is not a number");
     EXPECT_EQ(preview.summary(), u"Spreadsheet (CSV): 1 new · 1 can't be read");
     EXPECT_TRUE(preview.canImport());
 
@@ -164,7 +164,7 @@ TEST_F(ImportPreviewTest, columnsAreAskedForAndAnswersMoveTheRows)
     preview.answer(1, 0);
     rows = shown();
     ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows[0].name, u"line 2: price 'Zeitung' is not a number");
+    EXPECT_EQ(rows[0].name, u"line 2: price “Zeitung” is not a number");
     EXPECT_EQ(preview.waitingFor(), u"Nothing in the file can be imported.");
 }
 
