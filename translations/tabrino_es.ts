@@ -906,14 +906,6 @@
     </message>
 </context>
 <context>
-    <name>StatCard</name>
-    <message>
-        <source>/mo</source>
-        <extracomment>After a monthly amount on an insights card: &quot;$15.49/mo&quot;</extracomment>
-        <translation>/mes</translation>
-    </message>
-</context>
-<context>
     <name>SubTrackrFormat</name>
     <message>
         <source>the schedule is missing</source>

@@ -45,6 +45,8 @@ public:
     QString displayName() const;  // "Weekly" ... "Every 10 days"
     // In the user's language, for screens and reminders.
     QString localizedShortLabel() const;
+    // After a price: "/mo".
+    QString localizedSuffix() const { return u'/' + localizedShortLabel(); }
     QString localizedName() const;
     // A charge's price and how often it falls due: "$9.99 per month".
     QString localizedPrice(const QString& amount) const;

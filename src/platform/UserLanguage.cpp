@@ -17,6 +17,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kCatalogueFolder = u":/i18n"_s;
+const QString kCataloguePrefix = u"tabrino_"_s;  // then the language and ".qm"
 const QString kEnglish = u"en"_s;
 
 }  // namespace
@@ -35,17 +36,22 @@ QString UserLanguage::choose(const QStringList& wanted, const QStringList& avail
 QStringList UserLanguage::available()
 {
     QStringList languages;
-    for (const QString& file : QDir(kCatalogueFolder).entryList({u"tabrino_*.qm"_s}, QDir::Files))
-        languages << file.mid(u"tabrino_"_s.size()).chopped(u".qm"_s.size());
+    for (const QString& file : QDir(kCatalogueFolder).entryList({kCataloguePrefix + u"*.qm"_s}, QDir::Files))
+        languages << file.mid(kCataloguePrefix.size()).chopped(u".qm"_s.size());
     return languages;
 }
 
-QString UserLanguage::install(QCoreApplication& application)
+bool UserLanguage::loadCatalogue(QTranslator& translator, const QString& language)
+{
+    return translator.load(kCataloguePrefix + language, kCatalogueFolder);
+}
+
+void UserLanguage::install(QCoreApplication& application)
 {
     const QString language = choose(SystemLocale::messageLanguages(), available());
     // English loads its catalogue too: it holds the singular forms ("1 day").
     auto* own = new QTranslator(&application);
-    if (own->load(u"tabrino_"_s + language, kCatalogueFolder))
+    if (loadCatalogue(*own, language))
         QCoreApplication::installTranslator(own);
     // Qt's catalogues only for a language the program speaks, so an Arabic
     // desktop gets English dialogs laid out left to right, not half of each.
@@ -54,7 +60,6 @@ QString UserLanguage::install(QCoreApplication& application)
         if (qt->load(u"qtbase_"_s + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qt);
     }
-    return language;
 }
 
 }  // namespace tabrino

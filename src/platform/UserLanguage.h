@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class QCoreApplication;
+class QTranslator;
 
 namespace tabrino {
 
@@ -20,9 +21,11 @@ public:
     static QString choose(const QStringList& wanted, const QStringList& available);
     // The languages the program carries translations for, "en" among them.
     static QStringList available();
+    // Loads the program's own catalogue of `language` into `translator`.
+    static bool loadCatalogue(QTranslator& translator, const QString& language);
     // Installs the chosen language's catalogues in the application, the
-    // program's and Qt's own (for the file dialogs' buttons), and returns it.
-    static QString install(QCoreApplication& application);
+    // program's and Qt's own (for the file dialogs' buttons).
+    static void install(QCoreApplication& application);
 };
 
 }  // namespace tabrino

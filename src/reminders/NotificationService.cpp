@@ -364,7 +364,7 @@ NotificationContent NotificationService::renewalContent(const Subscription& subs
 NotificationContent NotificationService::trialContent(const Subscription& subscription, int daysLeft) const
 {
     const QString name = subscription.name();
-    const QString price = amountText(subscription) + u'/' + subscription.billingCycle().localizedShortLabel();
+    const QString price = amountText(subscription) + subscription.billingCycle().localizedSuffix();
     NotificationContent content;
     if (daysLeft >= 2) {
         //: A reminder's title; %1 is the subscription's name, %Ln the days left of its free trial (2 or more)

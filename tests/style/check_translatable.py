@@ -6,8 +6,8 @@
 Every string literal in src/ that reads as prose (two words, a capitalised
 word, or a sentence's end) must stand inside tr(), qsTr() or their kin, sit
 on a log line, or be listed in untranslated.txt with the reason it is not
-for people ("*" for a whole file of such texts). Every marked text must also be in the catalogues, which catches
-a call lupdate could not read.
+for people ("*" for a whole file of such texts). Every marked text must also
+be in the catalogues, which catches a call lupdate could not read.
 """
 import pathlib
 import re
@@ -45,8 +45,8 @@ def is_prose(text):
 
 def scan(path):
     """Every string literal as (line, text, inside a translation call or a log
-    statement), and the
-    source text of every translation call as (line, text), adjacent literals joined."""
+    statement), and the source text of every translation call as (line, text),
+    adjacent literals joined."""
     code = path.read_text(encoding="utf-8")
     literals, sources = [], []
     frames = []  # [translation function or None, argument index, source pieces, line]
@@ -93,8 +93,9 @@ def main():
         for line, text, marked in literals:
             if marked or not is_prose(text):
                 continue
-            if (relative, text) in allowed or (relative, "*") in allowed:
-                used.add((relative, text) if (relative, text) in allowed else (relative, "*"))
+            entry = (relative, text) if (relative, text) in allowed else (relative, "*")
+            if entry in allowed:
+                used.add(entry)
                 continue
             problems.append(f"{relative}:{line}: not marked for translation: \"{text}\"")
         for line, text in sources:

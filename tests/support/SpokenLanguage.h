@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "platform/UserLanguage.h"
+
 #include <QCoreApplication>
 #include <QTranslator>
 
@@ -17,7 +19,7 @@ class SpokenLanguage {
 public:
     explicit SpokenLanguage(const QString& language)
     {
-        if (m_catalogue.load(QStringLiteral("tabrino_") + language, QStringLiteral(":/i18n")))
+        if (UserLanguage::loadCatalogue(m_catalogue, language))
             QCoreApplication::installTranslator(&m_catalogue);
         else
             ADD_FAILURE() << "no catalogue for " << language.toStdString();

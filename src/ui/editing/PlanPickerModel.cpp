@@ -131,7 +131,7 @@ bool PlanPickerModel::confirm()
 
 QString PlanPickerModel::priceText(const CatalogPlan& plan)
 {
-    return MoneyFormatter::twoDecimals(plan.price, kDollars) + u'/' + plan.billingCycle().localizedShortLabel();
+    return MoneyFormatter::twoDecimals(plan.price, kDollars) + plan.billingCycle().localizedSuffix();
 }
 
 QString PlanPickerModel::accessibilityText(const CatalogPlan& plan)

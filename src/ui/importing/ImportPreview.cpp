@@ -198,15 +198,16 @@ QVariantMap ImportPreview::sectionTitles() const
 {
     //: Heading of the import preview's subscriptions that are not tracked yet, with their count
     const QString newTitle = tr("New (%Ln)", nullptr, newCount());
-    //: Heading of the import preview's subscriptions already tracked, which the import updates, with their count
-    const QString updatedTitle = tr("Will be updated (%Ln)", nullptr, trackedCount());
-    //: Heading of the import preview's subscriptions already tracked, which the import leaves as they are,
-    //: with their count
-    const QString skippedTitle = tr("Will be skipped (%Ln)", nullptr, trackedCount());
+    const QString trackedTitle = m_updatesTracked
+        //: Heading of the import preview's subscriptions already tracked, which the import updates, with their count
+        ? tr("Will be updated (%Ln)", nullptr, trackedCount())
+        //: Heading of the import preview's subscriptions already tracked, which the import leaves as they are,
+        //: with their count
+        : tr("Will be skipped (%Ln)", nullptr, trackedCount());
     //: Heading of the import preview's lines that cannot be read, with their count
     const QString unreadableTitle = tr("Can't be read (%Ln)", nullptr, unreadableCount());
     return {{QStringLiteral("new"), newTitle},
-            {QStringLiteral("tracked"), m_updatesTracked ? updatedTitle : skippedTitle},
+            {QStringLiteral("tracked"), trackedTitle},
             {QStringLiteral("unreadable"), unreadableTitle}};
 }
 

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "model/BillingCycle.h"
 #include "ui/insights/InsightsPresenter.h"
 
 #include <QList>
@@ -35,6 +36,7 @@ public:
 class InsightsCardsPresenter : public tabrino::InsightsPresenter {
     Q_OBJECT
     QML_ELEMENT
+    Q_PROPERTY(QString perMonthText READ perMonthText CONSTANT)
 
 public:
     explicit InsightsCardsPresenter(QObject* parent = nullptr);
@@ -43,6 +45,8 @@ public:
     InsightsRowsModel* rowsModel() const override { return m_rows; }
 
     static QList<StatCardRow> cards(const SubscriptionStore& store, const QString& currencyCode);
+    // "/mo", after each card's amount.
+    static QString perMonthText() { return BillingCycle::monthly().localizedSuffix(); }
 
 protected:
     void update(const SubscriptionStore& store) override;

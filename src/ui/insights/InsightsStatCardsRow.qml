@@ -22,6 +22,7 @@ Row {
         model: presenter.rows
         delegate: StatCard {
             width: (cards.width - cards.spacing * (presenter.rows.count - 1)) / presenter.rows.count
+            perMonthText: presenter.perMonthText
         }
     }
 }

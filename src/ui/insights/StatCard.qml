@@ -14,6 +14,7 @@ AuroraCard {
     required property string value
     required property string detail
     required property string accessibilityText
+    required property string perMonthText
 
     readonly property int valueSize: Theme.fontTitle
     // The amount's size: as large as fits beside "/mo", down to 70 %.
@@ -87,8 +88,7 @@ AuroraCard {
                 id: perMonth
                 x: value.width + 2
                 anchors.baseline: value.baseline
-                //: After a monthly amount on an insights card: "$15.49/mo"
-                text: qsTr("/mo")
+                text: card.perMonthText
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.fontCaption
                 color: Theme.textTertiary

@@ -4,7 +4,6 @@
 #include "ui/main/PanelHeaderPresenter.h"
 
 #include "format/MoneyFormatter.h"
-#include "model/BillingCycle.h"
 #include "settings/AppSettings.h"
 #include "store/SubscriptionStore.h"
 #include "ui/design/Aurora.h"
@@ -53,11 +52,6 @@ void PanelHeaderPresenter::update()
         }
     }
     Q_EMIT textsChanged();
-}
-
-QString PanelHeaderPresenter::perMonthText()
-{
-    return u'/' + BillingCycle::monthly().localizedShortLabel();
 }
 
 QString PanelHeaderPresenter::monthlyAccessibilityText() const

@@ -7,6 +7,7 @@
 #include "ui/design/FigureWatch.h"
 
 #include "foundation/Decimal.h"
+#include "model/BillingCycle.h"
 
 #include <QColor>
 #include <QObject>
@@ -43,7 +44,7 @@ public:
 
     QString monthlyText() const { return m_monthlyText; }
     // "/mo", after the monthly total.
-    static QString perMonthText();
+    static QString perMonthText() { return BillingCycle::monthly().localizedSuffix(); }
     QString monthlyAccessibilityText() const;
     QString yearlyText() const { return m_yearlyText; }
     // A pill only for a known, non-zero change.

@@ -64,7 +64,7 @@ QString SubscriptionRowPresenter::priceText() const
 
 QString SubscriptionRowPresenter::cycleText() const
 {
-    return m_subscription ? u'/' + m_subscription->billingCycle().localizedShortLabel() : QString();
+    return m_subscription ? m_subscription->billingCycle().localizedSuffix() : QString();
 }
 
 QString SubscriptionRowPresenter::subtitle() const

@@ -5,9 +5,9 @@
 
 #include "format/FormatterCache.h"
 #include "format/MoneyFormatter.h"
+#include "model/BillingCycle.h"
 #include "settings/AppSettings.h"
 #include "store/SubscriptionStore.h"
-#include "ui/main/PanelHeaderPresenter.h"
 
 namespace tabrino {
 
@@ -68,7 +68,7 @@ void TrayLabel::update()
     const TrayDisplayMode mode = m_settings.trayDisplayMode();
     const bool imminent = m_store.hasImminentRenewal();
     const QString amount = MoneyFormatter::compact(m_store.monthlyTotal(), m_settings.defaultCurrencyCode(), m_cache)
-        + PanelHeaderPresenter::perMonthText();
+        + BillingCycle::monthly().localizedSuffix();
     const bool converted = m_store.totalsConversion().has_value();
 
     const bool showsIcon = mode != TrayDisplayMode::Total;

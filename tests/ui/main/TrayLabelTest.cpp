@@ -77,21 +77,22 @@ TEST_F(TrayLabelTest, speaksGermanAndSpanish)
     settings.setDefaultCurrencyCode(QStringLiteral("EUR"));
     add("7.50", 3)->setCurrencyCode(QStringLiteral("EUR"));
     store->save();
-    {
-        const test::SpokenLanguage german(u"de"_qs);
-        FormatterCache germanFormats{QStringLiteral("de_DE")};
-        const TrayLabel label(*store, settings, germanFormats);
-        EXPECT_EQ(label.amountText(), u"8\u00A0€/Mon.");
-        EXPECT_EQ(label.accessibilityText(),
-                  u"Tabrino. Monatssumme 8\u00A0€/Mon. Ein Abo verlängert sich in den nächsten 3 Tagen.");
-    }
-    {
-        const test::SpokenLanguage spanish(u"es"_qs);
-        FormatterCache spanishFormats{QStringLiteral("es_ES")};
-        const TrayLabel label(*store, settings, spanishFormats);
-        EXPECT_EQ(label.amountText(), u"8\u00A0€/mes");
-        EXPECT_EQ(label.accessibilityText(),
-                  u"Tabrino. Total mensual: 8\u00A0€/mes. Una suscripción se renueva en los próximos 3 días.");
+    struct Expected {
+        QString language;
+        QString locale;
+        QString amount;
+        QString spoken;
+    };
+    for (const Expected& expected :
+         {Expected{u"de"_qs, u"de_DE"_qs, u"8\u00A0€/Mon."_qs,
+                   u"Tabrino. Monatssumme 8\u00A0€/Mon. Ein Abo verlängert sich in den nächsten 3 Tagen."_qs},
+          Expected{u"es"_qs, u"es_ES"_qs, u"8\u00A0€/mes"_qs,
+                   u"Tabrino. Total mensual: 8\u00A0€/mes. Una suscripción se renueva en los próximos 3 días."_qs}}) {
+        const test::SpokenLanguage language(expected.language);
+        FormatterCache formats{expected.locale};
+        const TrayLabel label(*store, settings, formats);
+        EXPECT_EQ(label.amountText(), expected.amount);
+        EXPECT_EQ(label.accessibilityText(), expected.spoken);
     }
 }
 
